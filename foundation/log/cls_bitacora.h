@@ -11,19 +11,20 @@
 #include <type_traits>
 
 // The arguments of ClsBitacora::inciar_log, in their order; an empty member is an omitted argument,
-// so that an omitted flag and a False are told apart. The login writes
+// so that an omitted flag and a False are told apart (the braces keep designated initializers
+// free of missing-field warnings). The login writes
 //   g_ClsBitacora().inciar_log({.PArchivoLog = "C:\\ZORVA.log", .PSistema = "ZORVA", ...});
 struct LogStartArgs {
-    std::optional<QString> PArchivoLog;
-    std::optional<QString> PSistema;
-    std::optional<QString> PPrograma;
-    std::optional<QString> PVersion;
-    std::optional<QString> PUsuario;
-    std::optional<bool> PCrearArchivo;
-    std::optional<bool> Parchivo;
-    std::optional<bool> PMsgBox;
-    std::optional<bool> PDebug;
-    std::optional<QString> PUsuarioApp;
+    std::optional<QString> PArchivoLog{};
+    std::optional<QString> PSistema{};
+    std::optional<QString> PPrograma{};
+    std::optional<QString> PVersion{};
+    std::optional<QString> PUsuario{};
+    std::optional<bool> PCrearArchivo{};
+    std::optional<bool> Parchivo{};
+    std::optional<bool> PMsgBox{};
+    std::optional<bool> PDebug{};
+    std::optional<QString> PUsuarioApp{};
 };
 
 namespace bitacora_detail {

@@ -43,7 +43,7 @@ std::optional<int> placeFailure(const QString& localPath)
         return kPathFileAccess;
     if (!QFileInfo(info.absolutePath()).isDir())
         return kPathNotFound;
-    if (info.exists() ? !info.isWritable() : !QFileInfo(info.absolutePath()).isWritable())
+    if (!QFileInfo(info.absolutePath()).isWritable())
         return kPermissionDenied;
     return std::nullopt;
 }
@@ -81,7 +81,8 @@ FileFailure openFailure(const QFile& file)
 {
     if (const auto number = placeFailure(file.fileName()))
         return failure(*number);
-    if (file.error() == QFileDevice::PermissionsError)
+    // The file is there but will not open for writing: read-only, or held by someone else.
+    if (QFileInfo::exists(file.fileName()) || file.error() == QFileDevice::PermissionsError)
         return failure(kPermissionDenied);
     return failure(kDeviceError, file.errorString());
 }
