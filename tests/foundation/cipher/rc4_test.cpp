@@ -91,7 +91,7 @@ TEST(Rc4, TextRoundTrips)
     EXPECT_EQ(rc4.EncryptString(QString(), QStringLiteral("k"), true), QString());
 
     // Long enough for the Base64 text to carry line breaks.
-    const QString text = QStringLiteral("Añejo € 100, “especial” del día; ") .repeated(4);
+    const QString text = QStringLiteral("Añejo € 100, “especial” del día; ").repeated(4);
     const QString stored = rc4.EncryptString(text, QStringLiteral("clave"), true);
     EXPECT_TRUE(stored.contains(QStringLiteral("\r\n")));
     clsRC4 reader;
