@@ -177,6 +177,10 @@ public:
 
     // Opens a static snapshot of the rows that sql returns.
     static Recordset open(const Connection& connection, const QString& sql);
+    // A new recordset object, not open yet; openQuery opens it (raising on failure, when it stays
+    // closed).
+    static Recordset create();
+    void openQuery(const Connection& connection, const QString& sql);
     bool isOpen() const;
     void close();
     QString source() const;

@@ -197,26 +197,47 @@ void RecordsetData::commitPending()
 
 // --- Recordset -----------------------------------------------------------------------------------
 
-Recordset Recordset::open(const Connection& connection, const QString& sql)
+Recordset Recordset::create()
 {
+    return wrapRecordset(std::make_shared<RecordsetData>());
+}
+
+void Recordset::openQuery(const Connection& connection, const QString& sql)
+{
+    if (!d)
+        d = std::make_shared<RecordsetData>();
     auto c = connection.d;
+    if (!c)
+        throw ComError(err::ObjectNotOpen, QStringLiteral("La conexión no está abierta."));
     c->requireOpen();
+    d->open = false;
+    d->connection = c;
+    d->source = sql;
     Recordset called;
     if (runProcedureCall(c, sql, &called)) {
-        if (!called.isNull())
-            return called;
-        auto closed = std::make_shared<RecordsetData>();
-        closed->connection = c;
-        closed->source = sql;
-        return wrapRecordset(closed);
+        if (!called.isNull() && called.d->open) {
+            d->columns = called.d->columns;
+            d->rows = called.d->rows;
+            d->columnIndex = called.d->columnIndex;
+            d->baseTable = called.d->baseTable;
+            d->nextBookmark = called.d->nextBookmark;
+            d->pos = 0;
+            d->currentDeleted = false;
+            d->mode = EditMode::None;
+            d->open = true;
+        }
+        return;
     }
-    auto data = std::make_shared<RecordsetData>();
-    data->connection = c;
-    data->source = sql;
     ResultSet result = runStatement(*c, sql);
     if (result.hasColumns)
-        data->load(std::move(result));
-    return wrapRecordset(data);
+        d->load(std::move(result));
+}
+
+Recordset Recordset::open(const Connection& connection, const QString& sql)
+{
+    Recordset rs = create();
+    rs.openQuery(connection, sql);
+    return rs;
 }
 
 bool Recordset::isOpen() const { return d && d->open; }

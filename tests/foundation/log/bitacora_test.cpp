@@ -94,6 +94,7 @@ TEST_F(DailyLogTest, DirectoryWalkCreatesEveryMissingLevel)
         {"C:\\a\\archivo\\d", false, ""},
         {"\\\\caja1\\zorva\\sub\\dir", true, "shares/caja1/zorva/sub/dir"},
         {"\\\\caja2\\zorva\\sub", false, ""},
+        {"\\\\caja1\\otra\\sub", false, ""},
         {"", false, ""},
     };
     const QList<Writer> walks{[](const QString& p) { return Crea_Directorio(p); },
@@ -108,6 +109,7 @@ TEST_F(DailyLogTest, DirectoryWalkCreatesEveryMissingLevel)
         }
     }
     EXPECT_FALSE(QFileInfo::exists(local("shares/caja2")));
+    EXPECT_FALSE(QFileInfo::exists(local("shares/caja1/otra")));
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
