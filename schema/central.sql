@@ -393,7 +393,7 @@ CREATE TABLE Parametros (
     PRIMARY KEY (ID_Parametro)
 );
 
--- Emptied at the start of every end of day; kept for the terminals' package control.
+-- Emptied at the start of every end of day; the program reads and writes none of its columns.
 CREATE TABLE Control_Paquetes (
     ID_Control         INTEGER PRIMARY KEY AUTOINCREMENT,
     ID_Terminal        INTEGER,
