@@ -1,0 +1,141 @@
+#include "foundation/forms/controls.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVariant>
+
+namespace forms {
+
+namespace {
+
+const char* const kTag = "Tag";
+const char* const kDataField = "DataField";
+
+void collect(QWidget* parent, QWidgetList& out)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow())
+            continue;
+        if (qobject_cast<QTabBar*>(w) && qobject_cast<QTabWidget*>(parent))
+            continue;  // part of its tab control
+
+        out.append(w);
+        if (isContainer(w))
+            collect(w, out);
+    }
+}
+
+} // namespace
+
+bool isContainer(const QWidget* w)
+{
+    if (qobject_cast<const QGroupBox*>(w) || qobject_cast<const QTabWidget*>(w) || qobject_cast<const QStackedWidget*>(w))
+        return true;
+    const QMetaObject* meta = w->metaObject();
+    return meta == &QWidget::staticMetaObject || meta == &QFrame::staticMetaObject;
+}
+
+QString tag(const QObject* control)
+{
+    return control ? control->property(kTag).toString() : QString();
+}
+
+void setTag(QObject* control, const QString& tag)
+{
+    control->setProperty(kTag, tag);
+}
+
+QString dataField(const QObject* control)
+{
+    return control ? control->property(kDataField).toString() : QString();
+}
+
+void setDataField(QObject* control, const QString& column)
+{
+    control->setProperty(kDataField, column);
+}
+
+bool isTextBox(const QWidget* control)
+{
+    return qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control);
+}
+
+QString text(const QWidget* textBox)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(textBox))
+        return line->text();
+    if (auto* multi = qobject_cast<const QPlainTextEdit*>(textBox))
+        return multi->toPlainText();
+    return QString();
+}
+
+void setText(QWidget* textBox, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(textBox))
+        line->setText(text);
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox))
+        multi->setPlainText(text);
+}
+
+void setLocked(QWidget* textBox, bool locked)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(textBox))
+        line->setReadOnly(locked);
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox))
+        multi->setReadOnly(locked);
+}
+
+bool isLocked(const QWidget* textBox)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(textBox))
+        return line->isReadOnly();
+    if (auto* multi = qobject_cast<const QPlainTextEdit*>(textBox))
+        return multi->isReadOnly();
+    return false;
+}
+
+void selectAll(QWidget* textBox)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(textBox))
+        line->selectAll();
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox))
+        multi->selectAll();
+}
+
+void deselect(QWidget* textBox)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(textBox)) {
+        line->deselect();
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox)) {
+        QTextCursor cursor = multi->textCursor();
+        cursor.clearSelection();
+        multi->setTextCursor(cursor);
+    }
+}
+
+QWidgetList controls(QWidget* window)
+{
+    QWidgetList out;
+    if (window)
+        collect(window, out);
+    return out;
+}
+
+QWidget* windowOf(QWidget* control)
+{
+    QWidget* w = control;
+    while (w && !w->isWindow()) {
+        if (qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+            return w;
+        w = w->parentWidget();
+    }
+    return w;
+}
+
+} // namespace forms

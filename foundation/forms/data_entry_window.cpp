@@ -1,0 +1,287 @@
+#include "foundation/forms/data_entry_window.h"
+#include "foundation/database/cls_ado.h"
+#include "foundation/forms/controls.h"
+#include "foundation/forms/main_window_services.h"
+#include "platform/ui/msgbox.h"
+#include "platform/ui/wait_cursor.h"
+
+#include <QCheckBox>
+
+#include <algorithm>
+
+namespace {
+
+// A text as it stands between apostrophes in SQL.
+QString citado(const QString& texto)
+{
+    QString out = texto;
+    out.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + out + QLatin1Char('\'');
+}
+
+bool esNumerico(adodb::DataType tipo)
+{
+    switch (tipo) {
+    case adodb::DataType::Integer:
+    case adodb::DataType::BigInt:
+    case adodb::DataType::Double:
+    case adodb::DataType::Currency:
+    case adodb::DataType::Boolean:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A value for SQL: numbers of numeric columns as they are, an empty number as NULL, every other
+// text quoted.
+QString literal(const QString& texto, adodb::DataType tipo)
+{
+    if (esNumerico(tipo)) {
+        if (texto.trimmed().isEmpty())
+            return QStringLiteral("NULL");
+        bool esNumero = false;
+        texto.trimmed().toDouble(&esNumero);
+        if (esNumero)
+            return texto.trimmed();
+    }
+    return citado(texto);
+}
+
+bool esDuplicado(const adodb::Error& error)
+{
+    return error.NativeError == adodb::native::DuplicateKey || error.NativeError == adodb::native::DuplicateIndex;
+}
+
+} // namespace
+
+DataEntryWindow::DataEntryWindow(QWidget* parent) : QWidget(parent)
+{
+    connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::muestraCuenta);
+}
+
+DataEntryWindow::~DataEntryWindow()
+{
+    // A window closed while editing a new row drops it; nothing that still holds the recordset may
+    // commit it later.
+    if (m_consulta.isOpen() && m_consulta.editMode() != adodb::EditMode::None)
+        m_consulta.cancelUpdate();
+}
+
+void DataEntryWindow::setTabla(const QString& tabla, const QString& columnaLlave, const QString& mensajeLlaveRepetida)
+{
+    m_tabla = tabla;
+    m_columnaLlave = columnaLlave;
+    m_mensajeLlaveRepetida = mensajeLlaveRepetida;
+}
+
+void DataEntryWindow::agregaColumnaFiltro(const QString& titulo, const QString& columnaLista,
+                                          const QString& columnaCondicion)
+{
+    m_columnasFiltro.append({titulo, columnaLista, columnaCondicion});
+}
+
+void DataEntryWindow::Form_Load()
+{
+    if (!g_ClsAdo().Establece_consulta(m_consulta, QStringLiteral("SELECT * FROM ") + m_tabla, 3, 3, 1))
+        ui::msgBox(QStringLiteral("No fue posible leer la tabla ") + m_tabla, ui::Critical, windowTitle());
+    m_enlace.setRecordset(m_consulta);
+    for (QWidget* control : forms::controls(this))
+        if (!forms::dataField(control).isEmpty())
+            m_enlace.add(control);
+    Ligar_Campos(true);
+    m_formas.Asigna(this, QString());
+    m_formas.Enabled_Controls(false);
+}
+
+QWidget* DataEntryWindow::cajaLlave() const
+{
+    return m_enlace.controlFor(m_columnaLlave);
+}
+
+bool DataEntryWindow::hayRegistro() const
+{
+    const QString llave = forms::text(cajaLlave()).trimmed();
+    return !llave.isEmpty() && llave != QLatin1String("0");
+}
+
+void DataEntryWindow::muestraCuenta()
+{
+    if (MainWindowServices* main = mainWindow())
+        main->setStatusPanel(1, QStringLiteral("Registros: ")
+                                    + QString::number(m_consulta.isOpen() ? m_consulta.recordCount() : 0));
+}
+
+void DataEntryWindow::Ligar_Campos(bool PbLigar)
+{
+    if (PbLigar)
+        m_enlace.attach();
+    else
+        m_enlace.detach();
+}
+
+adodb::Recordset DataEntryWindow::Recordset_de_Busqueda()
+{
+    return m_consulta;
+}
+
+void DataEntryWindow::BotonNuevoModificar(bool PbNuevo)
+{
+    if (m_formas.Edicion() || !m_consulta.isOpen())
+        return;
+    m_bNuevo = PbNuevo;
+    if (PbNuevo) {
+        m_marcaAntesDeNuevo = m_consulta.bof() || m_consulta.eof() ? QVariant() : m_consulta.bookmark();
+        m_consulta.addNew();
+        m_enlace.fill();
+        Valores_Nuevos();
+    } else {
+        if (!hayRegistro())
+            return;
+        Ligar_Campos(false);
+    }
+    m_formas.ModoEdicion(true);
+    forms::setLocked(cajaLlave(), true);
+    if (m_primerCampo)
+        m_primerCampo->setFocus(Qt::OtherFocusReason);
+}
+
+void DataEntryWindow::BotonAceptar()
+{
+    if (!m_formas.Edicion())
+        return;
+    ui::WaitCursor espera;
+    if (!Campos_Completos())
+        return;
+    g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
+    g_ClsAdo().CpsTitulo = windowTitle();
+    if (!(m_bNuevo ? guardaNuevo() : guardaCambio()))
+        return;
+    m_formas.ModoEdicion(false);
+    muestraCuenta();
+}
+
+bool DataEntryWindow::guardaNuevo()
+{
+    Llave_Nueva();
+    m_enlace.writeBack();
+    if (!g_ClsAdo().ActualizaADO(m_consulta, true, false))
+        return false;
+    // The stored row, with the key the database gave it.
+    m_enlace.fill();
+    return true;
+}
+
+bool DataEntryWindow::guardaCambio()
+{
+    const QString condicion = condicionLlave();
+    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false)) {
+        avisaCambioRechazado();
+        return false;
+    }
+    m_consulta.requery();
+    m_consulta.find(condicion);
+    if (m_consulta.eof() && m_consulta.recordCount() > 0)
+        m_consulta.moveFirst();  // another station deleted the row meanwhile
+    Ligar_Campos(true);
+    return true;
+}
+
+void DataEntryWindow::avisaCambioRechazado()
+{
+    QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
+    const bool duplicado = std::any_of(errores.cbegin(), errores.cend(), esDuplicado);
+    errores.clear();
+    if (duplicado)
+        ui::msgBox(m_mensajeLlaveRepetida, ui::Exclamation, windowTitle());
+    else
+        ui::msgBox(QStringLiteral("No se pudieron guardar los cambios del registro"), ui::Critical, windowTitle());
+}
+
+QString DataEntryWindow::condicionLlave() const
+{
+    const adodb::Field llave = m_consulta.field(m_columnaLlave);
+    return m_columnaLlave + QLatin1Char('=') + literal(llave.text(), llave.type());
+}
+
+QString DataEntryWindow::Texto_Actualizacion()
+{
+    QStringList asignaciones;
+    for (QWidget* control : m_enlace.controls()) {
+        const QString columna = forms::dataField(control);
+        if (columna.compare(m_columnaLlave, Qt::CaseInsensitive) == 0 || !m_consulta.hasField(columna))
+            continue;
+        QString valor;
+        if (auto* check = qobject_cast<QCheckBox*>(control))
+            valor = check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        else
+            valor = literal(forms::text(control), m_consulta.field(columna).type());
+        asignaciones << columna + QLatin1Char('=') + valor;
+    }
+    return asignaciones.join(QLatin1Char(','));
+}
+
+void DataEntryWindow::BotonCancelar()
+{
+    if (!m_formas.Edicion())
+        return;
+    if (m_bNuevo) {
+        m_consulta.cancelUpdate();
+        if (m_marcaAntesDeNuevo.isValid())
+            m_consulta.setBookmark(m_marcaAntesDeNuevo);
+    }
+    Ligar_Campos(true);
+    m_formas.ModoEdicion(false);
+}
+
+void DataEntryWindow::BotonBorrar()
+{
+    if (m_formas.Edicion() || !m_consulta.isOpen())
+        return;
+    ui::WaitCursor espera;
+    if (hayRegistro()
+        && ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes) {
+        if (!g_ClsAdo().ActualizaADO(m_consulta, false, true))
+            return;
+        m_enlace.fill();
+    }
+    muestraCuenta();
+}
+
+void DataEntryWindow::BotonBuscar()
+{
+    m_formas.Busqueda(m_consulta, false);
+}
+
+void DataEntryWindow::BotonFiltro()
+{
+    AbreFiltro(tablaFiltro(), m_columnasFiltro);
+}
+
+void DataEntryWindow::desplaza(const QString& direccion)
+{
+    if (m_formas.Edicion() || !m_consulta.isOpen())
+        return;
+    g_ClsAdo().Desplazar(m_consulta, direccion);
+    m_enlace.fill();
+}
+
+void DataEntryWindow::BotonPrimerRegistro()
+{
+    desplaza(QStringLiteral("PRIMERO"));
+}
+
+void DataEntryWindow::BotonRegistroAnterior()
+{
+    desplaza(QStringLiteral("ANTERIOR"));
+}
+
+void DataEntryWindow::BotonRegistroSiguiente()
+{
+    desplaza(QStringLiteral("SIGUIENTE"));
+}
+
+void DataEntryWindow::BotonUltimoRegistro()
+{
+    desplaza(QStringLiteral("ULTIMO"));
+}

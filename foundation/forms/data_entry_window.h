@@ -1,0 +1,99 @@
+#pragma once
+
+#include "foundation/forms/child_commands.h"
+#include "foundation/forms/cls_formas.h"
+#include "foundation/forms/field_binder.h"
+#include "foundation/forms/filtro.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+// A window that keeps one table one row at a time: the protocol by which the commands of a
+// data-entry window read and write its table through the shared gateway.
+//
+// A window builds its controls (names, tags, data fields), declares its table, its first field and
+// its filter columns, and calls Form_Load() at the end of its constructor. From then on:
+//  - the controls whose data field is set are bound to the table's columns and follow the current row;
+//  - new (Insert), modify (F6), accept (F5), cancel (Esc), delete (Delete), navigation, find (F3) and
+//    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
+//  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
+//    under the window's caption, and the window stays in edit mode with what the user typed.
+// A window changes a step by overriding its hook (defaults of a new row, required-field check, the
+// new row's key, the SET text of a change).
+class DataEntryWindow : public QWidget, public ChildCommands {
+    Q_OBJECT
+public:
+    ~DataEntryWindow() override;
+
+    void BotonNuevoModificar(bool PbNuevo) override;
+    void BotonAceptar() override;
+    void BotonCancelar() override;
+    void BotonBorrar() override;
+    void BotonBuscar() override;
+    void BotonFiltro() override;
+    void BotonPrimerRegistro() override;
+    void BotonRegistroAnterior() override;
+    void BotonRegistroSiguiente() override;
+    void BotonUltimoRegistro() override;
+    adodb::Recordset Recordset_de_Busqueda() override;
+    // Binds (True) or unbinds (False) the controls; unbound, they keep showing their values.
+    void Ligar_Campos(bool PbLigar = true);
+
+    ClsFormas& Formas() { return m_formas; }
+    FieldBinder& Enlace() { return m_enlace; }
+    adodb::Recordset& Consulta() { return m_consulta; }
+    // True while the edit in progress is a new row.
+    bool bNuevo() const { return m_bNuevo; }
+
+    QString tabla() const { return m_tabla; }
+    QString tablaFiltro() const { return m_tabla + QStringLiteral(" WHERE"); }
+    const QList<ColumnaFiltro>& columnasFiltro() const { return m_columnasFiltro; }
+
+protected:
+    explicit DataEntryWindow(QWidget* parent = nullptr);
+
+    // The table, its key column (bound to the window's key box, which is never typed into) and the
+    // text shown when the database refuses a repeated value.
+    void setTabla(const QString& tabla, const QString& columnaLlave, const QString& mensajeLlaveRepetida);
+    // The control that receives the focus when an edit starts.
+    void setPrimerCampo(QWidget* campo) { m_primerCampo = campo; }
+    void agregaColumnaFiltro(const QString& titulo, const QString& columnaLista, const QString& columnaCondicion);
+    // Opens "SELECT * FROM" the table, binds the controls and attaches the window's ClsFormas.
+    void Form_Load();
+
+    // Puts the defaults of a new row into its controls.
+    virtual void Valores_Nuevos() {}
+    // Whether the required fields are filled; shows the message for the first that is not.
+    virtual bool Campos_Completos() { return m_formas.Revisar_Campos_Obligatorios(); }
+    // Writes the key of a new row into the key box, for tables whose keys the window computes;
+    // the database generates the key when nothing is written.
+    virtual void Llave_Nueva() {}
+    // The SET text of a change: every bound column but the key, from its control.
+    virtual QString Texto_Actualizacion();
+
+    // The key box (the control bound to the key column), or null.
+    QWidget* cajaLlave() const;
+    // Whether the key box shows a row: neither empty nor zero.
+    bool hayRegistro() const;
+    // "Registros: " and the count into panel 1.
+    void muestraCuenta();
+
+private:
+    bool guardaNuevo();
+    bool guardaCambio();
+    void avisaCambioRechazado();
+    void desplaza(const QString& direccion);
+    QString condicionLlave() const;
+
+    adodb::Recordset m_consulta;
+    ClsFormas m_formas;
+    FieldBinder m_enlace;
+    QString m_tabla;
+    QString m_columnaLlave;
+    QString m_mensajeLlaveRepetida;
+    QWidget* m_primerCampo = nullptr;
+    QList<ColumnaFiltro> m_columnasFiltro;
+    bool m_bNuevo = false;
+    QVariant m_marcaAntesDeNuevo;
+};

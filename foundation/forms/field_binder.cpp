@@ -1,0 +1,128 @@
+#include "foundation/forms/field_binder.h"
+#include "foundation/forms/controls.h"
+
+#include <QCheckBox>
+
+namespace {
+
+QList<FieldBinder*>& liveBinders()
+{
+    static QList<FieldBinder*> binders;
+    return binders;
+}
+
+bool isNumeric(adodb::DataType type)
+{
+    switch (type) {
+    case adodb::DataType::Integer:
+    case adodb::DataType::BigInt:
+    case adodb::DataType::Double:
+    case adodb::DataType::Currency:
+    case adodb::DataType::Boolean:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void show(QWidget* control, const QVariant& value)
+{
+    if (auto* check = qobject_cast<QCheckBox*>(control))
+        check->setChecked(!value.isNull() && value.toLongLong() != 0);
+    else
+        forms::setText(control, value.toString());
+}
+
+} // namespace
+
+FieldBinder::FieldBinder(QObject* parent) : QObject(parent)
+{
+    liveBinders().append(this);
+}
+
+FieldBinder::~FieldBinder()
+{
+    liveBinders().removeOne(this);
+}
+
+void FieldBinder::add(QWidget* control)
+{
+    m_bindings.append({control, forms::dataField(control)});
+}
+
+QList<QWidget*> FieldBinder::controls() const
+{
+    QList<QWidget*> out;
+    for (const Binding& b : m_bindings)
+        if (b.control)
+            out.append(b.control);
+    return out;
+}
+
+QWidget* FieldBinder::controlFor(const QString& column) const
+{
+    for (const Binding& b : m_bindings)
+        if (b.control && b.column.compare(column, Qt::CaseInsensitive) == 0)
+            return b.control;
+    return nullptr;
+}
+
+void FieldBinder::attach()
+{
+    m_attached = true;
+    fill();
+}
+
+void FieldBinder::detach()
+{
+    m_attached = false;
+}
+
+bool FieldBinder::onRow() const
+{
+    return m_recordset.isOpen() && !m_recordset.bof() && !m_recordset.eof();
+}
+
+void FieldBinder::fill()
+{
+    if (!m_attached)
+        return;
+    const bool row = onRow();
+    for (const Binding& b : m_bindings) {
+        if (!b.control)
+            continue;
+        const bool known = row && m_recordset.hasField(b.column);
+        show(b.control, known ? m_recordset.value(b.column) : QVariant());
+    }
+    emit rowShown();
+}
+
+void FieldBinder::writeBack()
+{
+    if (!m_attached || !onRow())
+        return;
+    for (const Binding& b : m_bindings) {
+        if (!b.control || !m_recordset.hasField(b.column))
+            continue;
+        adodb::Field field = m_recordset.field(b.column);
+        if (auto* check = qobject_cast<QCheckBox*>(b.control.data())) {
+            field.setValue(check->isChecked() ? 1 : 0);
+            continue;
+        }
+        const QString text = forms::text(b.control);
+        if (text == field.text())
+            continue;  // untouched: a new row keeps the column's default
+        if (text.isEmpty() && isNumeric(field.type()))
+            field.setValue(QVariant(QMetaType::fromType<QString>()));  // an empty number is NULL
+        else
+            field.setValue(text);
+    }
+}
+
+void FieldBinder::rowMoved(const adodb::Recordset& recordset)
+{
+    const QList<FieldBinder*> binders = liveBinders();
+    for (FieldBinder* binder : binders)
+        if (binder->m_recordset == recordset)
+            binder->fill();
+}

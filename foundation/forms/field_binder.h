@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/adodb/adodb.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// Binds a window's controls to the columns of its recordset, as the windows' designs name them (the
+// control's data field). While attached the controls show the current row, filled again whenever the
+// row changes; before a save their values are written into the row. Detached, the controls keep
+// their text and nothing they show reaches the recordset.
+//
+// Text boxes show the column's text; check boxes hold 0 or 1.
+class FieldBinder : public QObject {
+    Q_OBJECT
+public:
+    explicit FieldBinder(QObject* parent = nullptr);
+    ~FieldBinder() override;
+
+    void setRecordset(const adodb::Recordset& recordset) { m_recordset = recordset; }
+    adodb::Recordset recordset() const { return m_recordset; }
+
+    // Binds the control to the column its data field names.
+    void add(QWidget* control);
+    QList<QWidget*> controls() const;
+    QWidget* controlFor(const QString& column) const;
+
+    void attach();
+    void detach();
+    bool isAttached() const { return m_attached; }
+
+    // Shows the current row (empty controls off the rows), when attached.
+    void fill();
+    // Writes the controls' values into the current row, when attached.
+    void writeBack();
+
+    // Whoever moves a recordset that windows show (the find dialog) tells the binders here, so that
+    // every window bound to it shows the new current row.
+    static void rowMoved(const adodb::Recordset& recordset);
+
+signals:
+    // The controls now show another row (or none).
+    void rowShown();
+
+private:
+    struct Binding {
+        QPointer<QWidget> control;
+        QString column;
+    };
+    bool onRow() const;
+
+    adodb::Recordset m_recordset;
+    QList<Binding> m_bindings;
+    bool m_attached = false;
+};
