@@ -31,3 +31,16 @@ inline bool muestraActiva(QWidget* window)
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
 }
+
+#include <ostream>
+
+// Readable QString and QStringList values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
