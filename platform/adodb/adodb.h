@@ -19,6 +19,8 @@
 #include <memory>
 #include <stdexcept>
 
+struct sqlite3;
+
 namespace adodb {
 
 // Error numbers as the gateway's error handler reads them.
@@ -33,11 +35,17 @@ inline constexpr long ObjectClosed = 3704;              // operation on a closed
 inline constexpr long ObjectNotOpen = 3709;             // the connection is not open
 inline constexpr long BadArgument = 3001;               // wrong argument (bad bookmark, bad criteria)
 inline constexpr long ItemNotFound = 3265;              // no field of that name or index
+inline constexpr long RowNotFound = -2147217864;        // &H80040E38: the row changed or vanished
+inline constexpr long OperationNotAllowed = 3219;      // not allowed in this context
 inline constexpr long NotInTransaction = 3724;
 }
 
 // Native (server) error numbers carried by provider errors.
+// SQLite failures with no server number of their own carry 100000 + SQLite's extended result code.
 namespace native {
+inline constexpr long SqliteBase = 100000;
+inline constexpr long LostConnection = 232;
+inline constexpr long ConstraintFailed = 3621;
 inline constexpr long DuplicateKey = 2627;       // PRIMARY KEY or table UNIQUE constraint
 inline constexpr long DuplicateIndex = 2601;     // unique index created by name
 inline constexpr long ReferenceConflict = 547;   // foreign key refused the change
@@ -88,8 +96,11 @@ private:
 };
 
 class Recordset;
+class Connection;
 struct ConnectionData;
 struct RecordsetData;
+Recordset wrapRecordset(std::shared_ptr<RecordsetData> data);
+Connection wrapConnection(std::shared_ptr<ConnectionData> data);
 
 class Connection {
 public:
@@ -111,6 +122,8 @@ public:
     // Runs a statement or a script. The first statement that returns rows gives the recordset
     // (null otherwise). "EXEC name args" runs a registered procedure.
     Recordset execute(const QString& sql, long* recordsAffected = nullptr);
+    // One statement with its values bound to the "?" marks, so that no value can break the text.
+    long executeBound(const QString& sql, const QVariantList& values);
 
     void beginTrans();
     void commitTrans();
@@ -125,15 +138,16 @@ public:
     const QList<Error>& errors() const;
 
     // The SQLite handle, for the few places (benchmarks, set-up) that need it.
-    struct sqlite3* handle() const;
+    ::sqlite3* handle() const;
 
     bool operator==(const Connection& other) const { return d == other.d; }
 
 private:
     explicit Connection(std::nullptr_t) {}
+    explicit Connection(std::shared_ptr<ConnectionData> data) : d(std::move(data)) {}
     friend class Recordset;
-    friend struct RecordsetData;
     friend class Procedures;
+    friend Connection wrapConnection(std::shared_ptr<ConnectionData> data);
     std::shared_ptr<ConnectionData> d;
 };
 
@@ -165,6 +179,10 @@ public:
 
     // Opens a static snapshot of the rows that sql returns.
     static Recordset open(const Connection& connection, const QString& sql);
+    // A new recordset object, not open yet; openQuery opens it (raising on failure, when it stays
+    // closed).
+    static Recordset create();
+    void openQuery(const Connection& connection, const QString& sql);
     bool isOpen() const;
     void close();
     QString source() const;
@@ -173,8 +191,9 @@ public:
     int recordCount() const;
     bool bof() const;
     bool eof() const;
-    // 1-based position of the current row; -1 (adPosUnknown) at BOF/EOF; -3 (adPosEOF)... kept as
-    // -1 for simplicity of callers.
+    // 1-based position of the current row; PosBOF or PosEOF off the rows.
+    static constexpr int PosBOF = -2;
+    static constexpr int PosEOF = -3;
     int absolutePosition() const;
     void setAbsolutePosition(int position);
 
@@ -219,7 +238,7 @@ public:
     bool operator==(const Recordset& other) const { return d == other.d; }
 
 private:
-    friend class Field;
+    friend Recordset wrapRecordset(std::shared_ptr<RecordsetData> data);
     std::shared_ptr<RecordsetData> d;
 };
 

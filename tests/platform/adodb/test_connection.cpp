@@ -1,0 +1,163 @@
+#include "sample_db.h"
+
+#include <QFile>
+
+using namespace adodb;
+
+TEST_F(SampleDb, OpensTheCentralDatabaseByServerAndName)
+{
+    EXPECT_TRUE(db.isOpen());
+    EXPECT_EQ(db.filePath(), root.filePath(QStringLiteral("central.db")));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA foreign_keys")), 1);
+}
+
+TEST_F(SampleDb, MissingDatabaseIsAFailedOpenAndNoFileIsCreated)
+{
+    Connection other;
+    try {
+        other.open(QStringLiteral("server=(local);driver={SQL Server};database=nada"));
+        FAIL() << "opened a missing database";
+    } catch (const ComError& e) {
+        EXPECT_EQ(e.number(), err::ProviderGeneric);
+        ASSERT_EQ(other.errors().size(), 1);
+        EXPECT_NE(other.errors().first().NativeError, 0);
+    }
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("nada.db"))));
+    EXPECT_FALSE(other.isOpen());
+}
+
+TEST_F(SampleDb, TerminalDatabaseOpensByItsFilePathWithoutWal)
+{
+    Connection make;
+    make.openFile(root.filePath(QStringLiteral("Zorva_Terminal.mdb")), true, false);
+    make.execute(QStringLiteral("CREATE TABLE Parametros (ID_Parametro VARCHAR(20))"));
+    make.close();
+    Connection term;
+    term.open(QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};Dbq=C:\\Zorva_Terminal.mdb;Uid=u;Pwd=p"));
+    EXPECT_EQ(term.execute(QStringLiteral("PRAGMA journal_mode")).field(0).text(), QStringLiteral("delete"));
+}
+
+TEST_F(SampleDb, ScriptRunsEveryStatementAndTheFirstRowsMakeTheRecordset)
+{
+    long affected = 0;
+    Recordset rs = db.execute(QStringLiteral(
+        "INSERT INTO Terminal VALUES (1, 'a;b'); CREATE TRIGGER t AFTER INSERT ON Terminal BEGIN "
+        "UPDATE Terminal SET Nombre = upper(Nombre) WHERE ID_Terminal = new.ID_Terminal; END; "
+        "INSERT INTO Terminal VALUES (2, 'ñandú'); SELECT Nombre FROM Terminal ORDER BY 1; SELECT 5"), &affected);
+    ASSERT_FALSE(rs.isNull());
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.field(0).text(), QStringLiteral("a;b"));
+    rs.moveNext();
+    EXPECT_EQ(rs.field(0).text(), QStringLiteral("ÑANDÚ"));  // upper() folds beyond ASCII
+    EXPECT_EQ(affected, 2);
+    EXPECT_TRUE(db.execute(QStringLiteral("UPDATE Terminal SET Nombre = Nombre")).isNull());
+}
+
+TEST_F(SampleDb, DuplicateKeysCarryTheServersNativeNumbers)
+{
+    db.execute(QStringLiteral("INSERT INTO Departamentos (Nombre) VALUES ('COCINA')"));
+    db.execute(QStringLiteral("INSERT INTO Terminal VALUES (1, 'CAJA')"));
+    struct Case { const char* sql; long native; };
+    const Case cases[] = {
+        {"INSERT INTO Departamentos (Nombre) VALUES ('cocina')", native::DuplicateKey},      // UNIQUE, NOCASE
+        {"INSERT INTO Grupo_Impresoras VALUES (1, 'X')", native::DuplicateKey},               // primary key
+        {"INSERT INTO Terminal VALUES (2, 'CAJA')", native::DuplicateIndex},                   // named index
+    };
+    for (const Case& c : cases) {
+        db.errors().clear();
+        try {
+            db.execute(QString::fromUtf8(c.sql));
+            ADD_FAILURE() << c.sql;
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.number(), err::ProviderIntegrity) << c.sql;
+            ASSERT_EQ(db.errors().size(), 1);
+            EXPECT_EQ(db.errors().first().NativeError, c.native) << c.sql;
+            EXPECT_EQ(db.errors().first().SQLState, QStringLiteral("23000"));
+        }
+    }
+}
+
+TEST_F(SampleDb, RefusedDeleteNamesTheReferencingTableBetweenCommas)
+{
+    db.beginTrans();
+    try {
+        db.execute(QStringLiteral("DELETE FROM Grupo_Impresoras WHERE ID_Grupo_Impresora = 1"));
+        FAIL();
+    } catch (const ComError&) {
+        const Error& e = db.errors().first();
+        EXPECT_EQ(e.NativeError, native::ReferenceConflict);
+        // The gateway cuts the table out from 8 characters after the first comma to the next one.
+        const QString tail = e.Description.mid(e.Description.indexOf(QLatin1Char(',')) + 8);
+        EXPECT_EQ(tail.left(tail.indexOf(QLatin1Char(','))), QStringLiteral("'Producto'"));
+    }
+    // The probe left the caller's transaction as it was, and nothing was deleted.
+    EXPECT_TRUE(db.inTransaction());
+    db.rollbackTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Grupo_Impresoras")), 2);
+    // Unreferenced rows still go.
+    db.execute(QStringLiteral("DELETE FROM Grupo_Impresoras WHERE ID_Grupo_Impresora = 2"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Grupo_Impresoras")), 1);
+}
+
+TEST_F(SampleDb, InsertWithAMissingParentNamesTheParent)
+{
+    try {
+        db.execute(QStringLiteral("INSERT INTO Producto (ID_Producto, ID_Grupo_Impresora) VALUES (20, 9)"));
+        FAIL();
+    } catch (const ComError&) {
+        EXPECT_EQ(db.errors().first().NativeError, native::ReferenceConflict);
+        EXPECT_TRUE(db.errors().first().Description.contains(QStringLiteral("tabla 'Grupo_Impresoras'")));
+    }
+}
+
+TEST_F(SampleDb, TransactionsCommitAndRollBack)
+{
+    db.beginTrans();
+    db.execute(QStringLiteral("INSERT INTO Terminal VALUES (5, 'T5')"));
+    db.rollbackTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 0);
+    db.beginTrans();
+    EXPECT_THROW(db.beginTrans(), ComError);
+    db.execute(QStringLiteral("INSERT INTO Terminal VALUES (5, 'T5')"));
+    db.commitTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 1);
+    EXPECT_THROW(db.commitTrans(), ComError);
+}
+
+TEST_F(SampleDb, ErrorsOfBadStatements)
+{
+    struct Case { const char* sql; long native; };
+    const Case cases[] = {
+        {"SELECT * FROM NoExiste", native::InvalidObject},
+        {"SELECT Nada FROM Terminal", native::InvalidColumn},
+        {"SELEC 1", native::SyntaxError},
+    };
+    for (const Case& c : cases) {
+        EXPECT_THROW(db.execute(QString::fromUtf8(c.sql)), ComError);
+        EXPECT_EQ(db.errors().first().NativeError, c.native) << c.sql;
+        EXPECT_EQ(db.errors().first().Number, err::ProviderSyntax);
+    }
+}
+
+TEST_F(SampleDb, RedondearTiesToEvenAndLikeFoldsSpanishLetters)
+{
+    Recordset rs = db.execute(QStringLiteral(
+        "SELECT Redondear(2.675, 2), Redondear(2.665, 2), Redondear(-1.005, 2), Redondear(1.2349, 2), "
+        "'Ñandú' LIKE 'ñan%', 'CAFÉ' LIKE '%é', 'abc' LIKE 'a_c', 'a%c' LIKE 'a\\%c' ESCAPE '\\'"));
+    EXPECT_DOUBLE_EQ(rs.field(0).value().toDouble(), 2.68);
+    EXPECT_DOUBLE_EQ(rs.field(1).value().toDouble(), 2.66);
+    EXPECT_DOUBLE_EQ(rs.field(2).value().toDouble(), -1.0);
+    EXPECT_DOUBLE_EQ(rs.field(3).value().toDouble(), 1.23);
+    for (int i = 4; i < 8; ++i)
+        EXPECT_EQ(rs.field(i).value().toInt(), 1) << i;
+}
+
+TEST(SplitStatements, KeepsQuotedSemicolonsAndTriggerBodies)
+{
+    const QStringList parts = splitStatements(QStringLiteral(
+        "SELECT 'a;b';\n-- comentario; con punto y coma\nCREATE TRIGGER x AFTER INSERT ON t BEGIN SELECT 1; SELECT 2; END;\nSELECT 3"));
+    ASSERT_EQ(parts.size(), 3);
+    EXPECT_EQ(parts.at(0), QStringLiteral("SELECT 'a;b';"));
+    EXPECT_TRUE(parts.at(1).endsWith(QStringLiteral("END;")));
+    EXPECT_EQ(parts.at(2), QStringLiteral("SELECT 3"));
+}
