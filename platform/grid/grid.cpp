@@ -33,6 +33,8 @@ Grid::Grid(QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::AnyKeyPressed);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the grid for the window's next control, as in every other control of a window.
+    m_table->setTabKeyNavigation(false);
     setSelectionMode(SelectionMode::Cell);
 
     connect(m_table, &QTableWidget::cellClicked, this, [this](int r, int c) { emit clicked(r + 1, c + 1); });

@@ -50,9 +50,11 @@ public:
     ~Grid() override;
 
     // --- Size ---------------------------------------------------------------------------------
+    // The rows that hold cells, numbered 1 to rowCount().
     int rowCount() const;
     // Lowering drops the rows beyond the count, 0 empties the grid, raising appends empty rows.
     void setRowCount(int rows);
+    // The columns that hold cells, numbered 1 to columnCount().
     int columnCount() const;
     // Lowering drops the columns beyond the count; raising appends columns of plain text.
     void setColumnCount(int columns);
