@@ -3,6 +3,7 @@
 #include "foundation/cipher/ansi.h"
 #include "foundation/cipher/cipher_error.h"
 #include "foundation/cipher/contrasena.h"
+#include "foundation/routines/zorva_funciones.h"
 #include "platform/adodb/adodb.h"
 #include "platform/clock/clock.h"
 #include "platform/keys/clsclaves.h"
@@ -29,11 +30,6 @@ bool falla(QString* error, const QString& motivo)
     if (error)
         *error = motivo;
     return false;
-}
-
-QString comillas(QString texto)
-{
-    return QLatin1Char('\'') + texto.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
 }
 
 // What the login and the employees window could not work with later.
@@ -71,10 +67,10 @@ void escribeBase(const QString& ruta, const QString& usuario, const QString& con
         conexion.execute(QStringLiteral(
             "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno, "
             "Contraseña, Tarjeta_magnetica, Estado_Empleado, Intentos, Admin_Usuarios, Id_Terminal) "
-            "VALUES (1, %1, 'ADMINISTRADOR', 'DEL', 'SISTEMA', %2, 0, 'A', 0, 1, 0);"
+            "VALUES (1, '%1', 'ADMINISTRADOR', 'DEL', 'SISTEMA', '%2', 0, 'A', 0, 1, 0);"
             "INSERT INTO EmpleadosXGrupo (ID_Empleado, ID_Grupo_Trabajo) "
             "SELECT 1, ID_Grupo_Trabajo FROM Grupo_Trabajo WHERE Nombre_Grupo_Trabajo='ADMINISTRADORES';")
-                             .arg(comillas(usuario), comillas(cifrada)));
+                             .arg(DuplicaComillas(usuario), DuplicaComillas(cifrada)));
         conexion.commitTrans();
     } catch (...) {
         conexion.rollbackTrans();
@@ -107,17 +103,7 @@ bool colocaBase(const QString& temporal, const QString& ruta)
 
 QString rutaBaseCentral(const QString& servidor, const QString& baseDatos)
 {
-    // The same folders as the data layer's connection string.
-    const QString s = servidor.trimmed();
-    QString carpeta;
-    if (s.isEmpty() || s == QLatin1String(".") || s.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0
-        || s.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        carpeta = paths::dataRoot();
-    else if (s.contains(QLatin1Char('\\')) || (s.size() >= 2 && s.at(1) == QLatin1Char(':')))
-        carpeta = paths::toLocal(s);
-    else
-        carpeta = QDir(s).absolutePath();
-    return QDir(carpeta).filePath(baseDatos.trimmed() + QStringLiteral(".db"));
+    return adodb::centralDatabasePath(servidor, baseDatos);
 }
 
 bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QString& usuario,

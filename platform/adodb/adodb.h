@@ -122,6 +122,8 @@ public:
     // Runs a statement or a script. The first statement that returns rows gives the recordset
     // (null otherwise). "EXEC name args" runs a registered procedure.
     Recordset execute(const QString& sql, long* recordsAffected = nullptr);
+    // One statement with its values bound to the "?" marks, so that no value can break the text.
+    long executeBound(const QString& sql, const QVariantList& values);
 
     void beginTrans();
     void commitTrans();
@@ -253,6 +255,10 @@ public:
     // Raises a provider error with native 50000 and the procedure prefix, as a procedure would.
     [[noreturn]] static void raise(Connection& connection, const QString& message);
 };
+
+// The file of central database `database` on server `server`: ".", "(local)" and "localhost" (or
+// nothing) mean the data root, a Windows path maps under it, any other word is a folder path.
+QString centralDatabasePath(const QString& server, const QString& database);
 
 // Splits a script into statements at the semicolons that end them (quotes, comments respected).
 QStringList splitStatements(const QString& script);

@@ -111,13 +111,14 @@ TEST_F(Instalacion, ASecondDatabaseKeepsTheKeysAndTheTemplateItFinds)
     propia.close();
 
     const QString otra = root.filePath(QStringLiteral("sucursal"));
-    ASSERT_TRUE(creaInstalacion(otra, QStringLiteral("centro"), QStringLiteral("GERENTE"), QStringLiteral("clave")));
+    ASSERT_TRUE(creaInstalacion(otra, QStringLiteral("centro"), QStringLiteral("d'arcy"), QStringLiteral("clave")));
     EXPECT_EQ(g_ClsClaves.ClaveCifrado(), clave);
     ASSERT_TRUE(propia.open(QIODevice::ReadOnly));
     EXPECT_EQ(propia.readAll(), QByteArray("plantilla propia"));
 
     adodb::Connection db;
     db.open(QStringLiteral("server=%1;database=centro").arg(otra));
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT Usuario FROM Empleado")).toString(), QStringLiteral("D'ARCY"));
     EXPECT_EQ(DescifraContrasena(scalar(db, QStringLiteral("SELECT Contraseña FROM Empleado")).toString(), clave),
               QStringLiteral("CLAVE"));
 }
