@@ -2,6 +2,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/main_window_services.h"
+#include "foundation/routines/zorva_funciones.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -10,14 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// A text as it stands between apostrophes in SQL.
-QString citado(const QString& texto)
-{
-    QString out = texto;
-    out.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + out + QLatin1Char('\'');
-}
 
 bool esNumerico(adodb::DataType tipo)
 {
@@ -45,7 +38,7 @@ QString literal(const QString& texto, adodb::DataType tipo)
         if (esNumero)
             return texto.trimmed();
     }
-    return citado(texto);
+    return QLatin1Char('\'') + DuplicaComillas(texto) + QLatin1Char('\'');
 }
 
 bool esDuplicado(const adodb::Error& error)

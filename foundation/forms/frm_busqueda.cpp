@@ -2,6 +2,7 @@
 #include "foundation/forms/cls_formas.h"
 #include "foundation/forms/field_binder.h"
 #include "foundation/forms/main_window_services.h"
+#include "foundation/routines/zorva_funciones.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -26,14 +27,6 @@ QPointer<FrmBusqueda>& abierta()
 
 const QString kIgualA = QStringLiteral("Igual a:");
 const QString kParecidoA = QStringLiteral("Parecido a:");
-
-// The value as it may stand between apostrophes in a criteria.
-QString citado(const QString& value)
-{
-    QString out = value;
-    out.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return out;
-}
 
 } // namespace
 
@@ -165,15 +158,14 @@ void FrmBusqueda::closeEvent(QCloseEvent* event)
 QString FrmBusqueda::criterio(Boton boton) const
 {
     const QString valor = m_txtCondicion->text();
-    QString patron = valor;
-    patron.replace(QLatin1Char('*'), QLatin1Char('%'));
+    const QString patron = ComodinAPorcentaje(valor);
     const bool igual = m_cmbCondicion->currentText() == kIgualA;
     if (boton == Boton::Primero) {
-        return igual ? psCampo + QStringLiteral(" Like '") + citado(valor.toUpper()) + QLatin1Char('\'')
-                     : psCampo + QStringLiteral(" Like '%") + citado(patron.toUpper()) + QStringLiteral("%'");
+        return igual ? psCampo + QStringLiteral(" Like '") + DuplicaComillas(valor.toUpper()) + QLatin1Char('\'')
+                     : psCampo + QStringLiteral(" Like '%") + DuplicaComillas(patron.toUpper()) + QStringLiteral("%'");
     }
-    return igual ? psCampo + QStringLiteral("='") + citado(valor.trimmed().toUpper()) + QLatin1Char('\'')
-                 : psCampo + QStringLiteral(" Like '%") + citado(patron) + QStringLiteral("%'");
+    return igual ? psCampo + QStringLiteral("='") + DuplicaComillas(valor.trimmed().toUpper()) + QLatin1Char('\'')
+                 : psCampo + QStringLiteral(" Like '%") + DuplicaComillas(patron) + QStringLiteral("%'");
 }
 
 void FrmBusqueda::busca(Boton boton)
