@@ -1,10 +1,46 @@
+#include "schema/instalacion.h"
 #include "zorva_version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+void escribe(std::FILE* salida, const QString& texto)
+{
+    std::fputs(texto.toUtf8().constData(), salida);
+}
+
+// "zorva_servidor --crear-base SERVIDOR BASE USUARIO CONTRASEÑA" sets up a new installation and ends;
+// it needs no screen.
+int creaBase(const QStringList& argumentos)
+{
+    if (argumentos.size() != 6) {
+        escribe(stderr, QStringLiteral("Uso: zorva_servidor --crear-base SERVIDOR BASE USUARIO CONTRASEÑA\n"));
+        return 2;
+    }
+    QString error;
+    if (!schema::creaInstalacion(argumentos.at(2), argumentos.at(3), argumentos.at(4), argumentos.at(5), &error)) {
+        escribe(stderr, error + QLatin1Char('\n'));
+        return 1;
+    }
+    escribe(stdout, QStringLiteral("Base de datos creada: %1\nAdministrador: %2 (la contraseña se guardó en mayúsculas)\n")
+                        .arg(schema::rutaBaseCentral(argumentos.at(2), argumentos.at(3)), argumentos.at(4).trimmed().toUpper()));
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "--crear-base") == 0) {
+        QCoreApplication app(argc, argv);
+        return creaBase(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVA_VERSION_TEXT));

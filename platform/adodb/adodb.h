@@ -122,6 +122,8 @@ public:
     // Runs a statement or a script. The first statement that returns rows gives the recordset
     // (null otherwise). "EXEC name args" runs a registered procedure.
     Recordset execute(const QString& sql, long* recordsAffected = nullptr);
+    // One statement with its values bound to the "?" marks, so that no value can break the text.
+    long executeBound(const QString& sql, const QVariantList& values);
 
     void beginTrans();
     void commitTrans();

@@ -326,8 +326,12 @@ void Connection::open(const QString& connectionString, const QString& user, cons
     Q_UNUSED(password);
     const QHash<QString, QString> parts = parseConnectionString(connectionString);
     if (parts.contains(QStringLiteral("dbq"))) {
-        // A terminal's database: one file that must stay copyable while closed.
-        openFile(paths::toLocal(parts.value(QStringLiteral("dbq"))), false, false);
+        // A terminal's database: one file that must stay copyable while closed. A bare file name
+        // lies in DefaultDir when the string gives one.
+        const QString dbq = parts.value(QStringLiteral("dbq"));
+        const QString folder = parts.value(QStringLiteral("defaultdir"));
+        const bool bare = !dbq.contains(QLatin1Char('\\')) && !dbq.contains(QLatin1Char('/')) && !dbq.contains(QLatin1Char(':'));
+        openFile(bare && !folder.isEmpty() ? QDir(paths::toLocal(folder)).filePath(dbq) : paths::toLocal(dbq), false, false);
         return;
     }
     const QString database = parts.value(QStringLiteral("database"));
@@ -389,6 +393,14 @@ Recordset Connection::execute(const QString& sql, long* recordsAffected)
     if (recordsAffected)
         *recordsAffected = total;
     return first;
+}
+
+long Connection::executeBound(const QString& sql, const QVariantList& values)
+{
+    d->requireOpen();
+    long changes = 0;
+    runStatement(*d, sql, values, &changes);
+    return changes;
 }
 
 void Connection::beginTrans()

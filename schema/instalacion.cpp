@@ -1,0 +1,171 @@
+#include "schema/instalacion.h"
+
+#include "foundation/cipher/ansi.h"
+#include "foundation/cipher/cipher_error.h"
+#include "foundation/cipher/contrasena.h"
+#include "foundation/routines/zorva_funciones.h"
+#include "platform/adodb/adodb.h"
+#include "platform/clock/clock.h"
+#include "platform/keys/clsclaves.h"
+#include "platform/keys/key_file_error.h"
+#include "platform/paths/paths.h"
+#include "schema/schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
+namespace schema {
+
+namespace {
+
+constexpr int kLargoUsuario = 25;
+
+bool falla(QString* error, const QString& motivo)
+{
+    if (error)
+        *error = motivo;
+    return false;
+}
+
+// What the login and the employees window could not work with later.
+QString revisaDatos(const QString& baseDatos, const QString& usuario, const QString& contrasena)
+{
+    if (baseDatos.trimmed().isEmpty())
+        return QStringLiteral("Falta el nombre de la base de datos.");
+    if (baseDatos.contains(QLatin1Char('/')) || baseDatos.contains(QLatin1Char('\\')))
+        return QStringLiteral("El nombre de la base de datos no puede llevar carpetas: %1").arg(baseDatos);
+    if (usuario.isEmpty())
+        return QStringLiteral("Falta el usuario del administrador.");
+    for (const QChar c : usuario) {
+        if (c.isSpace())
+            return QStringLiteral("El usuario no puede llevar espacios.");
+    }
+    if (usuario.size() > kLargoUsuario)
+        return QStringLiteral("El usuario no puede pasar de %1 caracteres.").arg(kLargoUsuario);
+    if (contrasena.isEmpty())
+        return QStringLiteral("Falta la contraseña del administrador.");
+    // The stored password is made of Windows-1252 bytes; another character could never be typed
+    // back at the login.
+    if (fromAnsi(toAnsi(contrasena.toUpper())) != contrasena.toUpper())
+        return QStringLiteral("La contraseña lleva caracteres que el sistema no puede guardar.");
+    return QString();
+}
+
+void escribeBase(const QString& ruta, const QString& usuario, const QString& contrasena)
+{
+    adodb::Connection conexion;
+    conexion.openFile(ruta, true, true);
+    createCentral(conexion, appclock::now().date());
+    const QString cifrada = CifraContrasena(contrasena);
+    conexion.beginTrans();
+    try {
+        conexion.execute(QStringLiteral(
+            "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno, "
+            "Contraseña, Tarjeta_magnetica, Estado_Empleado, Intentos, Admin_Usuarios, Id_Terminal) "
+            "VALUES (1, '%1', 'ADMINISTRADOR', 'DEL', 'SISTEMA', '%2', 0, 'A', 0, 1, 0);"
+            "INSERT INTO EmpleadosXGrupo (ID_Empleado, ID_Grupo_Trabajo) "
+            "SELECT 1, ID_Grupo_Trabajo FROM Grupo_Trabajo WHERE Nombre_Grupo_Trabajo='ADMINISTRADORES';")
+                             .arg(DuplicaComillas(usuario), DuplicaComillas(cifrada)));
+        conexion.commitTrans();
+    } catch (...) {
+        conexion.rollbackTrans();
+        throw;
+    }
+    conexion.close();
+}
+
+void borraBase(const QString& ruta)
+{
+    for (const char* resto : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(ruta + QLatin1String(resto));
+}
+
+// Puts the finished database under its name unless a file of that name appeared meanwhile: a
+// hard link never replaces a file.
+bool colocaBase(const QString& temporal, const QString& ruta)
+{
+    const QByteArray desde = QFile::encodeName(temporal);
+    const QByteArray hacia = QFile::encodeName(ruta);
+    if (::link(desde.constData(), hacia.constData()) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    // A file system without hard links.
+    return !QFileInfo::exists(ruta) && std::rename(desde.constData(), hacia.constData()) == 0;
+}
+
+} // namespace
+
+QString rutaBaseCentral(const QString& servidor, const QString& baseDatos)
+{
+    // The same folders as the data layer's connection string.
+    const QString s = servidor.trimmed();
+    QString carpeta;
+    if (s.isEmpty() || s == QLatin1String(".") || s.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0
+        || s.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        carpeta = paths::dataRoot();
+    else if (s.contains(QLatin1Char('\\')) || (s.size() >= 2 && s.at(1) == QLatin1Char(':')))
+        carpeta = paths::toLocal(s);
+    else
+        carpeta = QDir(s).absolutePath();
+    return QDir(carpeta).filePath(baseDatos.trimmed() + QStringLiteral(".db"));
+}
+
+bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QString& usuario,
+                     const QString& contrasena, QString* error)
+{
+    const QString usuarioMayusculas = usuario.trimmed().toUpper();
+    const QString contrasenaMayusculas = contrasena.toUpper();
+    QString motivo = revisaDatos(baseDatos, usuarioMayusculas, contrasena);
+    if (!motivo.isEmpty())
+        return falla(error, motivo);
+
+    const QString ruta = rutaBaseCentral(servidor, baseDatos);
+    const QString yaExiste = QStringLiteral("La base de datos %1 ya existe; no se modificó nada.").arg(ruta);
+    if (QFileInfo::exists(ruta))
+        return falla(error, yaExiste);
+    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()) || !QDir().mkpath(paths::dataRoot()))
+        return falla(error, QStringLiteral("No se puede crear la carpeta %1.").arg(QFileInfo(ruta).absolutePath()));
+
+    const bool creaClaves = !ClsClaves::ExisteArchivo();
+    if (creaClaves && !ClsClaves::CreaArchivo(&motivo))
+        return falla(error, motivo);
+    const QString plantilla = QDir(paths::appFolder()).filePath(QStringLiteral("Plantilla.mdb"));
+    const bool creaPlantilla = !QFileInfo::exists(plantilla);
+    const QString temporal = ruta + QStringLiteral(".nuevo");
+    borraBase(temporal);
+
+    bool colocada = false;
+    try {
+        escribeBase(temporal, usuarioMayusculas, contrasenaMayusculas);
+        if (creaPlantilla) {
+            QDir().mkpath(paths::appFolder());
+            createTerminalTemplate(plantilla);
+        }
+        colocada = colocaBase(temporal, ruta);
+        if (!colocada)
+            motivo = yaExiste;
+    } catch (const adodb::ComError& e) {
+        motivo = QStringLiteral("No se pudo crear la base de datos: ") + e.description();
+    } catch (const KeyFileError& e) {
+        motivo = e.message();
+    } catch (const CipherError& e) {
+        motivo = QStringLiteral("No se pudo cifrar la contraseña: ") + e.description();
+    }
+    borraBase(temporal);
+    if (colocada)
+        return true;
+    // Nothing of this attempt stays behind.
+    if (creaPlantilla)
+        QFile::remove(plantilla);
+    if (creaClaves)
+        QFile::remove(ClsClaves::RutaArchivo());
+    return falla(error, motivo);
+}
+
+} // namespace schema

@@ -1,0 +1,159 @@
+#include "schema/instalacion.h"
+
+#include "foundation/cipher/contrasena.h"
+#include "platform/adodb/adodb.h"
+#include "platform/clock/clock.h"
+#include "platform/keys/clsclaves.h"
+#include "tests/support/temp_data_root.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+using schema::creaInstalacion;
+
+namespace {
+
+class Instalacion : public ::testing::Test {
+protected:
+    void SetUp() override { appclock::setNow(QDateTime(QDate(2024, 3, 15), QTime(9, 30))); }
+    void TearDown() override { appclock::reset(); }
+
+    // Every file under the data root with a hash of its bytes.
+    QMap<QString, QByteArray> files() const
+    {
+        QMap<QString, QByteArray> out;
+        QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            out[path] = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+        }
+        return out;
+    }
+
+    QVariant scalar(adodb::Connection& db, const QString& sql)
+    {
+        adodb::Recordset rs = db.execute(sql);
+        return rs.eof() ? QVariant() : rs.field(0).value();
+    }
+
+    TempDataRoot root;
+};
+
+} // namespace
+
+TEST_F(Instalacion, OnAnEmptyFolderWritesTheDatabaseTheKeysTheTemplateAndTheAdministrator)
+{
+    QString error;
+    ASSERT_TRUE(creaInstalacion(QStringLiteral("."), QStringLiteral("zorva"), QStringLiteral("admin"),
+                                QStringLiteral("secreto"), &error)) << qPrintable(error);
+    EXPECT_TRUE(QFile::exists(root.filePath(QStringLiteral("zorva.db"))));
+    EXPECT_TRUE(ClsClaves::ExisteArchivo());
+    EXPECT_TRUE(QFile::exists(root.filePath(QStringLiteral("Plantilla.mdb"))));
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("zorva.db.nuevo"))));
+
+    // Opened as the program opens it, with another word for the same server.
+    adodb::Connection db;
+    db.open(QStringLiteral("server=(local);driver={SQL Server};database=zorva"));
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT COUNT(*) FROM Permisos")), 28);
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT COUNT(*) FROM Funciones WHERE Id_Funcion IN (10,13,16) AND Estado=0")), 3);
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
+              QStringLiteral("15032024"));
+
+    adodb::Recordset admin = db.execute(QStringLiteral("SELECT * FROM Empleado"));
+    ASSERT_EQ(admin.recordCount(), 1);
+    EXPECT_EQ(admin.field(QStringLiteral("Usuario")).text(), QStringLiteral("ADMIN"));
+    EXPECT_EQ(admin.field(QStringLiteral("Estado_Empleado")).text(), QStringLiteral("A"));
+    EXPECT_EQ(admin.field(QStringLiteral("Admin_Usuarios")).value().toBool(), true);
+    EXPECT_EQ(admin.field(QStringLiteral("Intentos")).value().toInt(), 0);
+    EXPECT_EQ(DescifraContrasena(admin.field(QStringLiteral("Contraseña")).text(), g_ClsClaves.ClaveCifrado()),
+              QStringLiteral("SECRETO"));
+
+    // The login's rights query grants the administrator every permission.
+    adodb::Recordset rights = db.execute(QStringLiteral(
+        "SELECT Nombre_Permiso FROM EmpleadosXGrupo,Grupo_Trabajo,PermisosXGrupo_Trabajo,Permisos "
+        "WHERE EmpleadosXGrupo.ID_Grupo_Trabajo=Grupo_Trabajo.ID_Grupo_Trabajo "
+        "AND EmpleadosXGrupo.ID_Grupo_Trabajo=PermisosXGrupo_Trabajo.ID_Grupo_Trabajo "
+        "AND PermisosXGrupo_Trabajo.ID_Permiso=Permisos.ID_Permiso AND Activo=1 AND ID_Empleado=1"));
+    EXPECT_EQ(rights.recordCount(), 28);
+
+    adodb::Connection plantilla;
+    plantilla.open(QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};Dbq=C:\\Plantilla.mdb;"));
+    EXPECT_EQ(scalar(plantilla, QStringLiteral("SELECT ID_Parametro FROM Parametros")).toString(),
+              QStringLiteral("FOLIOPRODUCTOSX"));
+}
+
+TEST_F(Instalacion, RunAgainRefusesAndChangesNothing)
+{
+    ASSERT_TRUE(creaInstalacion(QStringLiteral("."), QStringLiteral("zorva"), QStringLiteral("ADMIN"), QStringLiteral("UNO")));
+    const auto before = files();
+    QString error;
+    EXPECT_FALSE(creaInstalacion(QStringLiteral("localhost"), QStringLiteral("zorva"), QStringLiteral("OTRO"),
+                                 QStringLiteral("DOS"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("ya existe"))) << qPrintable(error);
+    EXPECT_EQ(files(), before);
+}
+
+TEST_F(Instalacion, ASecondDatabaseKeepsTheKeysAndTheTemplateItFinds)
+{
+    ASSERT_TRUE(ClsClaves::CreaArchivo());
+    const QString clave = g_ClsClaves.ClaveCifrado();
+    const QString plantilla = root.filePath(QStringLiteral("Plantilla.mdb"));
+    QFile propia(plantilla);
+    ASSERT_TRUE(propia.open(QIODevice::WriteOnly));
+    propia.write("plantilla propia");
+    propia.close();
+
+    const QString otra = root.filePath(QStringLiteral("sucursal"));
+    ASSERT_TRUE(creaInstalacion(otra, QStringLiteral("centro"), QStringLiteral("d'arcy"), QStringLiteral("clave")));
+    EXPECT_EQ(g_ClsClaves.ClaveCifrado(), clave);
+    ASSERT_TRUE(propia.open(QIODevice::ReadOnly));
+    EXPECT_EQ(propia.readAll(), QByteArray("plantilla propia"));
+
+    adodb::Connection db;
+    db.open(QStringLiteral("server=%1;database=centro").arg(otra));
+    EXPECT_EQ(scalar(db, QStringLiteral("SELECT Usuario FROM Empleado")).toString(), QStringLiteral("D'ARCY"));
+    EXPECT_EQ(DescifraContrasena(scalar(db, QStringLiteral("SELECT Contraseña FROM Empleado")).toString(), clave),
+              QStringLiteral("CLAVE"));
+}
+
+TEST_F(Instalacion, InputItCannotUseIsRefusedBeforeAnythingIsWritten)
+{
+    struct Case { const char* base; const char* usuario; const char* contrasena; };
+    const Case cases[] = {
+        {"", "ADMIN", "X"},
+        {"datos/zorva", "ADMIN", "X"},
+        {"zorva", "", "X"},
+        {"zorva", "JUAN PEREZ", "X"},
+        {"zorva", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "X"},
+        {"zorva", "ADMIN", ""},
+        {"zorva", "ADMIN", "contraseña✓"},
+    };
+    for (const Case& c : cases) {
+        QString error;
+        EXPECT_FALSE(creaInstalacion(QStringLiteral("."), QString::fromUtf8(c.base), QString::fromUtf8(c.usuario),
+                                     QString::fromUtf8(c.contrasena), &error)) << c.base << " " << c.usuario;
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(Instalacion, AFailureHalfWayLeavesNothingBehind)
+{
+    // The template cannot be written where a folder stands in its way.
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("Plantilla.mdb.nuevo/x")));
+    const auto before = files();
+    QString error;
+    EXPECT_FALSE(creaInstalacion(QStringLiteral("."), QStringLiteral("zorva"), QStringLiteral("ADMIN"),
+                                 QStringLiteral("X"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(files(), before);
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("zorva.db"))));
+    EXPECT_FALSE(ClsClaves::ExisteArchivo());
+}
