@@ -4,6 +4,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/program_end.h"
 #include "foundation/log/cls_bitacora.h"
+#include "foundation/routines/zorva_funciones.h"
 #include "mainwindow/imagenes.h"
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -31,12 +33,6 @@ const QString kTituloLogin = QStringLiteral("Login");
 const QString kMsgSinConexion = QStringLiteral("No es posible validar la seguridad, favor de contactar al administrador");
 const QString kMsgSuspendido = QStringLiteral("Usuario suspendido, contacte al administrador");
 const QString kMsgConsultaFallida = QStringLiteral("¡Usuario inexistente ó contraseña invalida!");
-
-// The user name goes into SQL between apostrophes.
-QString textoSql(const QString& texto)
-{
-    return QString(texto).replace(QLatin1Char('\''), QStringLiteral("''"));
-}
 
 QString nombrePrograma()
 {
@@ -101,15 +97,25 @@ frmLogin::frmLogin(const QString& lineaComandos, QWidget* parent)
     PicVerde->hide();
 
     // The three lights share one place; exactly one shows at a time.
+    auto* luces = new QGridLayout;
+    luces->addWidget(PicRojo, 0, 0);
+    luces->addWidget(PicAmarillo, 0, 0);
+    luces->addWidget(PicVerde, 0, 0);
+
     auto* campos = new QGridLayout;
-    campos->addWidget(PicRojo, 0, 0, 2, 1);
-    campos->addWidget(PicAmarillo, 0, 0, 2, 1);
-    campos->addWidget(PicVerde, 0, 0, 2, 1);
-    campos->setColumnMinimumWidth(1, 8);
-    campos->addWidget(lblLabels[0], 0, 2);
-    campos->addWidget(txtUserName, 0, 3);
-    campos->addWidget(lblLabels[1], 1, 2);
-    campos->addWidget(txtPassword, 1, 3);
+    campos->addWidget(lblLabels[0], 0, 0);
+    campos->addWidget(txtUserName, 0, 1);
+    campos->addWidget(lblLabels[1], 1, 0);
+    campos->addWidget(txtPassword, 1, 1);
+    auto* columnaCampos = new QVBoxLayout;
+    columnaCampos->addStretch();
+    columnaCampos->addLayout(campos);
+    columnaCampos->addStretch();
+
+    auto* arriba = new QHBoxLayout;
+    arriba->addLayout(luces);
+    arriba->addSpacing(12);
+    arriba->addLayout(columnaCampos, 1);
 
     auto* botones = new QHBoxLayout;
     botones->addStretch();
@@ -117,7 +123,7 @@ frmLogin::frmLogin(const QString& lineaComandos, QWidget* parent)
     botones->addWidget(cmdCancel);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(campos);
+    layout->addLayout(arriba);
     layout->addSpacing(6);
     layout->addLayout(botones);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -186,7 +192,7 @@ void frmLogin::cmdOK_Click()
 {
     const QString usuario = txtUserName->text();
     const QString contrasena = txtPassword->text();
-    const QString condicion = QStringLiteral("Usuario='") + textoSql(usuario) + QLatin1Char('\'');
+    const QString condicion = QStringLiteral("Usuario='") + DuplicaComillas(usuario) + QLatin1Char('\'');
 
     adodb::Recordset rs;
     bool abierta = false;
@@ -300,6 +306,9 @@ void frmLogin::Acepta(const QString& usuario, const QString& condicion)
 
     auto* principal = new MDIPrincipal;
     principal->MDIForm_Load();
+    // Without a window manager to maximize it, the window still takes the whole screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        principal->setGeometry(screen->availableGeometry());
     principal->showMaximized();
     if (!m_descargado)
         Descarga();

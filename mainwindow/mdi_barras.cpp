@@ -55,7 +55,7 @@ void MDIPrincipal::CreaBarraEstado()
     for (int panel = 1; panel <= 4; ++panel) {
         auto* label = new QLabel(m_stbBarradeStatus);
         label->setObjectName(QStringLiteral("StbBarradeStatus_%1").arg(panel));
-        label->setFrameShape(QFrame::Panel);
+        label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         label->setContentsMargins(4, 0, 4, 0);
         if (panel >= 3) {
