@@ -231,8 +231,9 @@ void frmLogin::cmdOK_Click()
     bool igual = false;
     try {
         ui::WaitCursor espera;
-        // A stored text that does not decipher matches no password.
-        igual = !guardada.isEmpty() && DescifraContrasena(guardada).toUpper() == contrasena.toUpper();
+        // A stored text that does not decipher to a password matches none, not even an empty one.
+        const QString descifrada = guardada.isEmpty() ? QString() : DescifraContrasena(guardada);
+        igual = !descifrada.isEmpty() && descifrada.toUpper() == contrasena.toUpper();
     } catch (const KeyFileError& e) {
         // Nobody could log in: the fault is the installation's, not the user's, so nothing is counted.
         ui::msgBox(e.message(), ui::Critical, kTituloLogin);
