@@ -1,9 +1,11 @@
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
+#include "mainwindow/imagenes.h"
 #include "schema/instalacion.h"
 #include "zorva_version.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -46,6 +48,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVA_VERSION_TEXT));
+    QApplication::setWindowIcon(QIcon(imagenes::logo(64)));
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
