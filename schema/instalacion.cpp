@@ -103,17 +103,7 @@ bool colocaBase(const QString& temporal, const QString& ruta)
 
 QString rutaBaseCentral(const QString& servidor, const QString& baseDatos)
 {
-    // The same folders as the data layer's connection string.
-    const QString s = servidor.trimmed();
-    QString carpeta;
-    if (s.isEmpty() || s == QLatin1String(".") || s.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0
-        || s.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        carpeta = paths::dataRoot();
-    else if (s.contains(QLatin1Char('\\')) || (s.size() >= 2 && s.at(1) == QLatin1Char(':')))
-        carpeta = paths::toLocal(s);
-    else
-        carpeta = QDir(s).absolutePath();
-    return QDir(carpeta).filePath(baseDatos.trimmed() + QStringLiteral(".db"));
+    return adodb::centralDatabasePath(servidor, baseDatos);
 }
 
 bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QString& usuario,

@@ -256,6 +256,10 @@ public:
     [[noreturn]] static void raise(Connection& connection, const QString& message);
 };
 
+// The file of central database `database` on server `server`: ".", "(local)" and "localhost" (or
+// nothing) mean the data root, a Windows path maps under it, any other word is a folder path.
+QString centralDatabasePath(const QString& server, const QString& database);
+
 // Splits a script into statements at the semicolons that end them (quotes, comments respected).
 QStringList splitStatements(const QString& script);
 

@@ -341,7 +341,12 @@ void Connection::open(const QString& connectionString, const QString& user, cons
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("La cadena de conexión no indica la base de datos."));
     }
-    openFile(QDir(centralFolder(parts.value(QStringLiteral("server")))).filePath(database + QStringLiteral(".db")), false, true);
+    openFile(centralDatabasePath(parts.value(QStringLiteral("server")), database), false, true);
+}
+
+QString centralDatabasePath(const QString& server, const QString& database)
+{
+    return QDir(centralFolder(server)).filePath(database.trimmed() + QStringLiteral(".db"));
 }
 
 void Connection::close()

@@ -1,0 +1,283 @@
+#include "platform/grid/grid.h"
+
+#include "platform/grid/grid_delegate.h"
+#include "platform/grid/grid_item.h"
+#include "platform/grid/grid_table.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QVBoxLayout>
+
+namespace grid {
+
+namespace {
+
+const FormatPtr& plainText()
+{
+    static const FormatPtr format = std::make_shared<const CellFormat>();
+    return format;
+}
+
+} // namespace
+
+Grid::Grid(QWidget* parent)
+    : QWidget(parent), m_table(new GridTable(this)), m_delegate(new GridDelegate(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_table);
+    setFocusProxy(m_table);
+
+    m_table->setItemDelegate(m_delegate);
+    m_table->setItemPrototype(new GridItem(plainText(), false));
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the grid for the window's next control, as in every other control of a window.
+    m_table->setTabKeyNavigation(false);
+    setSelectionMode(SelectionMode::Cell);
+
+    connect(m_table, &QTableWidget::cellClicked, this, [this](int r, int c) { emit clicked(r + 1, c + 1); });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this,
+            [this](int r, int c) { emit doubleClicked(r + 1, c + 1); });
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int c) { emit clicked(0, c + 1); });
+    connect(m_table->verticalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int r) { emit clicked(r + 1, 0); });
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = m_table->indexAt(pos);
+        emit rightClicked(index.isValid() ? index.row() + 1 : 0, index.isValid() ? index.column() + 1 : 0,
+                          m_table->viewport()->mapToGlobal(pos));
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) { stampSelection(selected); });
+}
+
+Grid::~Grid() = default;
+
+QTableWidget* Grid::table() const
+{
+    return m_table;
+}
+
+bool Grid::inRange(int row, int column) const
+{
+    return row >= 1 && column >= 1 && row <= rowCount() && column <= columnCount();
+}
+
+GridItem* Grid::item(int row, int column) const
+{
+    if (!inRange(row, column))
+        return nullptr;
+    return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
+}
+
+GridItem* Grid::newItem(int column) const
+{
+    const ColumnDefaults& defaults = m_columns.at(column - 1);
+    return new GridItem(defaults.format, defaults.locked);
+}
+
+void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+{
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = firstColumn; c <= lastColumn; ++c)
+            m_table->setItem(r - 1, c - 1, newItem(c));
+}
+
+// --- Size ------------------------------------------------------------------------------------
+
+int Grid::rowCount() const
+{
+    return m_table->rowCount();
+}
+
+void Grid::setRowCount(int rows)
+{
+    rows = qMax(0, rows);
+    const int old = rowCount();
+    ++m_quiet;
+    m_table->setRowCount(rows);
+    if (rows > old)
+        fillNewCells(old + 1, rows, 1, columnCount());
+    --m_quiet;
+}
+
+int Grid::columnCount() const
+{
+    return m_table->columnCount();
+}
+
+void Grid::setColumnCount(int columns)
+{
+    columns = qMax(0, columns);
+    const int old = columnCount();
+    ++m_quiet;
+    while (m_columns.size() < columns)
+        m_columns.append(ColumnDefaults{plainText(), m_allLocked});
+    m_columns.resize(columns);
+    m_table->setColumnCount(columns);
+    if (columns > old)
+        fillNewCells(1, rowCount(), old + 1, columns);
+    --m_quiet;
+}
+
+void Grid::insertRows(int row, int count)
+{
+    if (row < 1 || row > rowCount() + 1 || count <= 0)
+        return;
+    ++m_quiet;
+    m_table->model()->insertRows(row - 1, count);
+    fillNewCells(row, row + count - 1, 1, columnCount());
+    --m_quiet;
+}
+
+void Grid::deleteRows(int row, int count)
+{
+    if (row < 1 || row > rowCount() || count <= 0)
+        return;
+    ++m_quiet;
+    m_table->model()->removeRows(row - 1, qMin(count, rowCount() - row + 1));
+    --m_quiet;
+}
+
+int Grid::lastDataRow() const
+{
+    for (int r = rowCount(); r >= 1; --r)
+        for (int c = 1; c <= columnCount(); ++c)
+            if (item(r, c)->holdsData())
+                return r;
+    return 0;
+}
+
+// --- Cells -----------------------------------------------------------------------------------
+
+QTableWidgetItem* Grid::headerItem(int row, int column, bool create)
+{
+    const bool columnHeader = row == 0 && column >= 1 && column <= columnCount();
+    const bool rowHeader = column == 0 && row >= 1 && row <= rowCount();
+    if (!columnHeader && !rowHeader)
+        return nullptr;
+    QTableWidgetItem* header = columnHeader ? m_table->horizontalHeaderItem(column - 1)
+                                            : m_table->verticalHeaderItem(row - 1);
+    if (!header && create) {
+        header = new QTableWidgetItem;
+        if (columnHeader)
+            m_table->setHorizontalHeaderItem(column - 1, header);
+        else
+            m_table->setVerticalHeaderItem(row - 1, header);
+    }
+    return header;
+}
+
+QString Grid::text(int row, int column) const
+{
+    if (row == 0 || column == 0) {
+        QTableWidgetItem* header = const_cast<Grid*>(this)->headerItem(row, column, false);
+        return header ? header->text() : QString();
+    }
+    const GridItem* cell = item(row, column);
+    return cell ? cell->cellText() : QString();
+}
+
+void Grid::setText(int row, int column, const QString& text)
+{
+    if (row == 0 || column == 0) {
+        if (QTableWidgetItem* header = headerItem(row, column, true))
+            header->setText(text);
+        return;
+    }
+    if (GridItem* cell = item(row, column))
+        cell->setCellText(text);
+}
+
+QVariant Grid::value(int row, int column) const
+{
+    if (row == 0 || column == 0) {
+        const QString header = text(row, column);
+        return header.isEmpty() ? QVariant() : QVariant(header);
+    }
+    const GridItem* cell = item(row, column);
+    return cell ? cell->data(GridItem::kValueRole) : QVariant();
+}
+
+void Grid::setValue(int row, int column, const QVariant& value)
+{
+    if (row == 0 || column == 0) {
+        setText(row, column, value.toString());
+        return;
+    }
+    if (GridItem* cell = item(row, column))
+        cell->setCellValue(value);
+}
+
+void Grid::clearCell(int row, int column)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setCellValue(QVariant());
+}
+
+void Grid::setFormula(int row, int column, const QString& formula)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setFormula(formula);
+}
+
+QString Grid::formula(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    return cell ? cell->formula() : QString();
+}
+
+// --- Types -----------------------------------------------------------------------------------
+
+CellFormat Grid::cellFormat(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    return cell ? cell->format() : CellFormat();
+}
+
+void Grid::setCellFormat(int row, int column, const CellFormat& format)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setFormat(std::make_shared<const CellFormat>(format));
+}
+
+void Grid::setColumnFormat(int column, const CellFormat& format)
+{
+    if (column < 1 || column > columnCount())
+        return;
+    const FormatPtr shared = std::make_shared<const CellFormat>(format);
+    m_columns[column - 1].format = shared;
+    for (int r = 1; r <= rowCount(); ++r)
+        item(r, column)->setFormat(shared);
+}
+
+CellFormat Grid::columnFormat(int column) const
+{
+    if (column < 1 || column > columnCount())
+        return CellFormat();
+    return *m_columns.at(column - 1).format;
+}
+
+int Grid::comboIndex(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    if (!cell || cell->format().type != CellType::Combo || cell->cellValue().isNull())
+        return -1;
+    return cell->cellValue().toInt();
+}
+
+// --- Print-out -------------------------------------------------------------------------------
+
+const PrintSettings& Grid::printSettings() const
+{
+    return m_printSettings;
+}
+
+void Grid::setPrintSettings(const PrintSettings& settings)
+{
+    m_printSettings = settings;
+}
+
+} // namespace grid

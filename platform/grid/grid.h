@@ -1,0 +1,211 @@
+#pragma once
+
+#include "platform/grid/cell_format.h"
+#include "platform/grid/print_settings.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+#include <memory>
+
+class QItemSelection;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace grid {
+
+class GridDelegate;
+class GridItem;
+class GridTable;
+
+// How clicks select.
+enum class SelectionMode {
+    Cell,       // one cell at a time
+    SingleRow,  // one whole row at a time
+    MultiRow,   // each click selects or deselects its row; any number of rows at once
+};
+
+enum class PrintResult { Printed, Cancelled, Failed };
+
+// The lines drawn on a cell's edges.
+struct CellBorder {
+    Qt::Edges edges;
+    QColor color;
+    Qt::PenStyle style = Qt::NoPen;
+};
+
+// The grid every window of the system uses: a table of cells addressed from 1 (row, column), with
+// row 0 the column headers and column 0 the row headers. Rows and columns are added and dropped by
+// setting the counts. Each cell has a text (what it shows), a value (what it holds: a number, a
+// date, 1/0 of a check box, the position picked in a combo), a type, a lock and a look. Out-of-range
+// cells read as empty and ignore writes.
+class Grid : public QWidget {
+    Q_OBJECT
+public:
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
+
+    // --- Size ---------------------------------------------------------------------------------
+    // The rows that hold cells, numbered 1 to rowCount().
+    int rowCount() const;
+    // Lowering drops the rows beyond the count, 0 empties the grid, raising appends empty rows.
+    void setRowCount(int rows);
+    // The columns that hold cells, numbered 1 to columnCount().
+    int columnCount() const;
+    // Lowering drops the columns beyond the count; raising appends columns of plain text.
+    void setColumnCount(int columns);
+    // Inserts empty rows before row (rowCount() + 1 appends); the rows below move down.
+    void insertRows(int row, int count = 1);
+    // Removes rows from row on; the rows below move up and the row count falls by the rows removed.
+    void deleteRows(int row, int count = 1);
+    // The last row with a text or value in any column, hidden ones included; 0 when none.
+    int lastDataRow() const;
+
+    // --- Cells --------------------------------------------------------------------------------
+    // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
+    QString text(int row, int column) const;
+    // Writes the cell as typed: read by the cell's type (a number cell takes "12.5", a date cell
+    // "5/7/2021" or "2021-07-05"); a text its type cannot read is shown as written, with no value.
+    void setText(int row, int column, const QString& text);
+    // The value the cell holds: a number for numeric cells, QDate, QTime, 1/0, a combo position,
+    // the text of text cells; null when empty.
+    QVariant value(int row, int column) const;
+    void setValue(int row, int column, const QVariant& value);
+    // Empties the cell's text, value and formula; its type, lock and look stay.
+    void clearCell(int row, int column);
+    // The cell shows the sum of a block: "SUM(C1:C12)"; it follows the block's values.
+    void setFormula(int row, int column, const QString& formula);
+    QString formula(int row, int column) const;
+
+    // --- Types --------------------------------------------------------------------------------
+    CellFormat cellFormat(int row, int column) const;
+    void setCellFormat(int row, int column, const CellFormat& format);
+    // Gives every cell of the column the format, and so the rows added later.
+    void setColumnFormat(int column, const CellFormat& format);
+    CellFormat columnFormat(int column) const;
+    // The position picked in a combo cell (0 the first entry); -1 for none or another type.
+    int comboIndex(int row, int column) const;
+
+    // --- Locks and protection -----------------------------------------------------------------
+    bool isCellLocked(int row, int column) const;
+    void setCellLocked(int row, int column, bool locked);
+    void setRowLocked(int row, bool locked);
+    // Locks or unlocks the column's cells, and those of rows added later.
+    void setColumnLocked(int column, bool locked);
+    // Locks or unlocks every cell, and those added later.
+    void setAllLocked(bool locked);
+    // While protected (the default), locked cells refuse editing; unprotected, every cell is editable.
+    bool isProtected() const;
+    void setProtected(bool on);
+    // Whether the user can type into, toggle, pick in or press the cell now.
+    bool isCellEditable(int row, int column) const;
+
+    // --- Rows and columns ---------------------------------------------------------------------
+    bool isRowHidden(int row) const;
+    void setRowHidden(int row, bool hidden);
+    bool isColumnHidden(int column) const;
+    void setColumnHidden(int column, bool hidden);
+    // Shows or hides row 0 (column headers) and column 0 (row headers).
+    void setColumnHeaderVisible(bool visible);
+    bool isColumnHeaderVisible() const;
+    void setRowHeaderVisible(bool visible);
+    bool isRowHeaderVisible() const;
+    // Column width in characters of the grid's font.
+    double columnWidth(int column) const;
+    void setColumnWidth(int column, double characters);
+    // Fits every column's width to its contents.
+    void fitColumnWidths();
+
+    // --- Look ---------------------------------------------------------------------------------
+    QFont cellFont(int row, int column) const;
+    void setCellBold(int row, int column, bool bold);
+    void setCellUnderline(int row, int column, bool underline);
+    void setCellFontSize(int row, int column, double pointSize);
+    Qt::Alignment cellAlignment(int row, int column) const;
+    // Horizontal alignment (Qt::AlignLeft, AlignRight, AlignHCenter); numbers align right by default.
+    void setCellAlignment(int row, int column, Qt::Alignment alignment);
+    // Lines on the chosen edges of the cell (a total's line above: Qt::TopEdge).
+    void setCellBorder(int row, int column, Qt::Edges edges, const QColor& color = Qt::black,
+                       Qt::PenStyle style = Qt::SolidLine);
+    CellBorder cellBorder(int row, int column) const;
+    // Joins a block into one cell shown by its top-left cell.
+    void setSpan(int row, int column, int rows, int columns);
+    int columnSpan(int row, int column) const;
+
+    // --- Sorting ------------------------------------------------------------------------------
+    // Puts the rows in the order of the column: numbers and check boxes by value, dates and times
+    // in time order, other cells by text ignoring case. Empty cells go last; equal rows keep their
+    // order. Hidden rows and selected rows keep their state as they move.
+    void sortRows(int column, Qt::SortOrder order = Qt::AscendingOrder);
+
+    // --- Active cell and selection ------------------------------------------------------------
+    // The cell holding the cursor; 0 when none.
+    int activeRow() const;
+    int activeColumn() const;
+    // Moves the cursor (no leaveCell); in Cell and SingleRow mode the selection follows it.
+    void setActiveCell(int row, int column);
+    SelectionMode selectionMode() const;
+    void setSelectionMode(SelectionMode mode);
+    // The selected rows, in the order they were selected.
+    QList<int> selectedRows() const;
+    bool isRowSelected(int row) const;
+    void setRowSelected(int row, bool selected);
+    // Selects every shown row, in row order.
+    void selectAllRows();
+    void clearSelection();
+
+    // --- Print-out ----------------------------------------------------------------------------
+    const PrintSettings& printSettings() const;
+    void setPrintSettings(const PrintSettings& settings);
+    // Prints every row to the default printer, with the abort box while the pages go out.
+    PrintResult print();
+
+    // The table inside, for layouts, tests and the print-out.
+    QTableWidget* table() const;
+
+signals:
+    void clicked(int row, int column);        // a cell, or a header (row or column 0), was clicked
+    void doubleClicked(int row, int column);
+    void rightClicked(int row, int column, const QPoint& globalPos);
+    void buttonClicked(int row, int column);  // a button cell the user may press was pressed
+    // The user moved the cursor off a cell; setting *cancel keeps it there.
+    void leaveCell(int row, int column, int newRow, int newColumn, bool* cancel);
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+    // The user changed a cell: each keystroke while typing, a check box toggled, a combo entry picked.
+    void edited(int row, int column);
+    // The user picked an entry in a combo cell (already written into the cell).
+    void comboSelectionChanged(int row, int column);
+
+private:
+    friend class GridDelegate;
+    friend class GridTable;
+
+    struct ColumnDefaults {
+        FormatPtr format;
+        bool locked = false;
+    };
+
+    GridItem* item(int row, int column) const;
+    GridItem* newItem(int column) const;
+    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    QTableWidgetItem* headerItem(int row, int column, bool create);
+    void stampSelection(const QItemSelection& selected);
+    bool inRange(int row, int column) const;
+
+    GridTable* m_table;
+    GridDelegate* m_delegate;
+    QList<ColumnDefaults> m_columns;
+    bool m_allLocked = false;
+    bool m_protected = true;
+    SelectionMode m_selectionMode = SelectionMode::Cell;
+    quint64 m_selectionCounter = 0;
+    int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
+    PrintSettings m_printSettings;
+};
+
+} // namespace grid

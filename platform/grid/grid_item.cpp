@@ -1,0 +1,144 @@
+#include "platform/grid/grid_item.h"
+
+#include "platform/grid/formula.h"
+#include "platform/grid/grid_table.h"
+
+namespace grid {
+
+namespace {
+// Touched whenever the item's own members change, so that the view repaints the cell.
+constexpr int kRevisionRole = Qt::UserRole + 2;
+}
+
+GridItem::GridItem(FormatPtr format, bool locked)
+    : QTableWidgetItem(kType), m_format(std::move(format)), m_locked(locked)
+{
+    setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+}
+
+QTableWidgetItem* GridItem::clone() const
+{
+    return new GridItem(*this);
+}
+
+void GridItem::changed()
+{
+    QTableWidgetItem::setData(kRevisionRole, ++m_revision);
+}
+
+QVariant GridItem::computedValue() const
+{
+    if (m_formula.isEmpty())
+        return m_value;
+    const auto range = parseSumFormula(m_formula);
+    const auto* table = dynamic_cast<const GridTable*>(tableWidget());
+    if (!range || !table)
+        return QVariant();
+    return normalizeCellValue(*m_format, table->sum(*range));
+}
+
+QString GridItem::shownText() const
+{
+    const QVariant value = computedValue();
+    return value.isNull() ? m_raw : formatCellValue(*m_format, value);
+}
+
+QString GridItem::cellText() const
+{
+    return shownText();
+}
+
+void GridItem::setCellText(const QString& text)
+{
+    m_formula.clear();
+    m_value = parseCellText(*m_format, text);
+    m_raw = m_value.isNull() ? text.trimmed().isEmpty() ? QString() : text : QString();
+    changed();
+}
+
+void GridItem::setCellValue(const QVariant& value)
+{
+    m_formula.clear();
+    m_value = normalizeCellValue(*m_format, value);
+    m_raw.clear();
+    changed();
+}
+
+void GridItem::setFormat(FormatPtr format)
+{
+    const QString text = shownText();
+    const QString formula = m_formula;
+    m_format = std::move(format);
+    if (formula.isEmpty())
+        setCellText(text);
+    else
+        setFormula(formula);
+}
+
+void GridItem::setFormula(const QString& formula)
+{
+    m_value = QVariant();
+    m_raw.clear();
+    m_formula = formula;
+    changed();
+}
+
+void GridItem::setBorder(Qt::Edges edges, const QColor& color, Qt::PenStyle style)
+{
+    m_borderEdges = edges;
+    m_borderColor = color;
+    m_borderStyle = style;
+    changed();
+}
+
+QVariant GridItem::data(int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        if (m_format->type == CellType::CheckBox)
+            return m_format->caption;
+        if (m_format->type == CellType::Button)
+            return QVariant();
+        return shownText();
+    case Qt::EditRole: {
+        const QVariant value = computedValue();
+        return value.isNull() ? m_raw : editCellValue(*m_format, value);
+    }
+    case Qt::CheckStateRole:
+        if (m_format->type != CellType::CheckBox)
+            return QVariant();
+        return int(m_value.toInt() ? Qt::Checked : Qt::Unchecked);
+    case Qt::TextAlignmentRole: {
+        const QVariant own = QTableWidgetItem::data(role);
+        if (own.isValid())
+            return own;
+        const Qt::Alignment horizontal = m_format->isNumeric() && m_format->type != CellType::CheckBox
+            ? Qt::AlignRight : Qt::AlignLeft;
+        return int(horizontal | Qt::AlignVCenter);
+    }
+    case kValueRole:
+        return computedValue();
+    default:
+        return QTableWidgetItem::data(role);
+    }
+}
+
+void GridItem::setData(int role, const QVariant& value)
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        setCellText(value.toString());
+        return;
+    case Qt::CheckStateRole:
+        setCellValue(value.toInt() == Qt::Checked ? 1 : 0);
+        return;
+    case kValueRole:
+        setCellValue(value);
+        return;
+    default:
+        QTableWidgetItem::setData(role, value);
+    }
+}
+
+} // namespace grid

@@ -1,0 +1,225 @@
+// Locks, protection, hidden rows and columns, widths and the look of cells.
+#include "platform/grid/grid.h"
+
+#include "platform/grid/grid_item.h"
+#include "platform/grid/grid_table.h"
+
+#include <QFontMetricsF>
+#include <QHeaderView>
+
+#include <cmath>
+
+namespace grid {
+
+namespace {
+
+// A width in characters counts the digit "0" of the grid's font plus the cell's padding.
+double characterWidth(const QWidget* widget)
+{
+    return QFontMetricsF(widget->font()).horizontalAdvance(QLatin1Char('0'));
+}
+
+constexpr int kCellPadding = 6;
+
+} // namespace
+
+// --- Locks and protection --------------------------------------------------------------------
+
+bool Grid::isCellLocked(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    return cell && cell->isLocked();
+}
+
+void Grid::setCellLocked(int row, int column, bool locked)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setLocked(locked);
+}
+
+void Grid::setRowLocked(int row, bool locked)
+{
+    for (int c = 1; c <= columnCount(); ++c)
+        setCellLocked(row, c, locked);
+}
+
+void Grid::setColumnLocked(int column, bool locked)
+{
+    if (column < 1 || column > columnCount())
+        return;
+    m_columns[column - 1].locked = locked;
+    for (int r = 1; r <= rowCount(); ++r)
+        item(r, column)->setLocked(locked);
+}
+
+void Grid::setAllLocked(bool locked)
+{
+    m_allLocked = locked;
+    for (int c = 1; c <= columnCount(); ++c)
+        setColumnLocked(c, locked);
+}
+
+bool Grid::isProtected() const
+{
+    return m_protected;
+}
+
+void Grid::setProtected(bool on)
+{
+    m_protected = on;
+}
+
+bool Grid::isCellEditable(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    if (!cell || cell->format().type == CellType::StaticText || !isEnabled())
+        return false;
+    return !m_protected || !cell->isLocked();
+}
+
+// --- Rows and columns ------------------------------------------------------------------------
+
+bool Grid::isRowHidden(int row) const
+{
+    return row >= 1 && row <= rowCount() && m_table->isRowHidden(row - 1);
+}
+
+void Grid::setRowHidden(int row, bool hidden)
+{
+    if (row >= 1 && row <= rowCount())
+        m_table->setRowHidden(row - 1, hidden);
+}
+
+bool Grid::isColumnHidden(int column) const
+{
+    if (column == 0)
+        return !isRowHeaderVisible();
+    return column >= 1 && column <= columnCount() && m_table->isColumnHidden(column - 1);
+}
+
+void Grid::setColumnHidden(int column, bool hidden)
+{
+    if (column == 0)
+        setRowHeaderVisible(!hidden);
+    else if (column >= 1 && column <= columnCount())
+        m_table->setColumnHidden(column - 1, hidden);
+}
+
+void Grid::setColumnHeaderVisible(bool visible)
+{
+    m_table->horizontalHeader()->setVisible(visible);
+}
+
+bool Grid::isColumnHeaderVisible() const
+{
+    return !m_table->horizontalHeader()->isHidden();
+}
+
+void Grid::setRowHeaderVisible(bool visible)
+{
+    m_table->verticalHeader()->setVisible(visible);
+}
+
+bool Grid::isRowHeaderVisible() const
+{
+    return !m_table->verticalHeader()->isHidden();
+}
+
+double Grid::columnWidth(int column) const
+{
+    if (column < 1 || column > columnCount())
+        return 0;
+    return (m_table->columnWidth(column - 1) - kCellPadding) / characterWidth(m_table);
+}
+
+void Grid::setColumnWidth(int column, double characters)
+{
+    if (column >= 1 && column <= columnCount())
+        m_table->setColumnWidth(column - 1,
+                                int(std::lround(characters * characterWidth(m_table))) + kCellPadding);
+}
+
+void Grid::fitColumnWidths()
+{
+    m_table->resizeColumnsToContents();
+}
+
+// --- Look ------------------------------------------------------------------------------------
+
+QFont Grid::cellFont(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    if (!cell)
+        return m_table->font();
+    const QVariant own = cell->data(Qt::FontRole);
+    return own.isValid() ? own.value<QFont>() : m_table->font();
+}
+
+void Grid::setCellBold(int row, int column, bool bold)
+{
+    if (GridItem* cell = item(row, column)) {
+        QFont font = cellFont(row, column);
+        font.setBold(bold);
+        cell->setFont(font);
+    }
+}
+
+void Grid::setCellUnderline(int row, int column, bool underline)
+{
+    if (GridItem* cell = item(row, column)) {
+        QFont font = cellFont(row, column);
+        font.setUnderline(underline);
+        cell->setFont(font);
+    }
+}
+
+void Grid::setCellFontSize(int row, int column, double pointSize)
+{
+    if (GridItem* cell = item(row, column); cell && pointSize > 0) {
+        QFont font = cellFont(row, column);
+        font.setPointSizeF(pointSize);
+        cell->setFont(font);
+    }
+}
+
+Qt::Alignment Grid::cellAlignment(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    if (!cell)
+        return Qt::AlignLeft;
+    return Qt::Alignment(cell->data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
+}
+
+void Grid::setCellAlignment(int row, int column, Qt::Alignment alignment)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setData(Qt::TextAlignmentRole, int((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter));
+}
+
+void Grid::setCellBorder(int row, int column, Qt::Edges edges, const QColor& color, Qt::PenStyle style)
+{
+    if (GridItem* cell = item(row, column))
+        cell->setBorder(edges, color, style);
+}
+
+CellBorder Grid::cellBorder(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    if (!cell)
+        return CellBorder();
+    return CellBorder{cell->borderEdges(), cell->borderColor(), cell->borderStyle()};
+}
+
+void Grid::setSpan(int row, int column, int rows, int columns)
+{
+    if (inRange(row, column) && rows >= 1 && columns >= 1)
+        m_table->setSpan(row - 1, column - 1, qMin(rows, rowCount() - row + 1),
+                         qMin(columns, columnCount() - column + 1));
+}
+
+int Grid::columnSpan(int row, int column) const
+{
+    return inRange(row, column) ? m_table->columnSpan(row - 1, column - 1) : 1;
+}
+
+} // namespace grid

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QPrinter;
+class QPrintPreviewWidget;
+
+namespace grid {
+
+class Grid;
+
+// The print preview of a grid: its pages as they would print with the settings the grid holds
+// when the preview is refreshed.
+class GridPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit GridPreview(QWidget* parent = nullptr);
+    ~GridPreview() override;
+
+    // Shows the grid's print-out, composed now from its rows and print settings.
+    void attach(Grid* grid);
+    Grid* grid() const { return m_grid; }
+    // Composes the pages again (after the grid or its settings changed).
+    void refresh();
+    int pageCount() const;
+    QPrintPreviewWidget* view() const { return m_view; }
+
+private:
+    void paintPages(QPrinter* printer);
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPrintPreviewWidget* m_view;
+    QPointer<Grid> m_grid;
+};
+
+} // namespace grid

@@ -1,0 +1,61 @@
+#include "platform/grid/grid_table.h"
+
+#include "platform/grid/grid.h"
+#include "platform/grid/grid_item.h"
+
+#include <QKeyEvent>
+
+namespace grid {
+
+GridTable::GridTable(Grid* grid) : QTableWidget(grid), m_grid(grid)
+{
+}
+
+double GridTable::sum(const CellRange& range) const
+{
+    double total = 0;
+    for (int r = qMax(1, range.firstRow); r <= qMin(range.lastRow, rowCount()); ++r) {
+        for (int c = qMax(1, range.firstColumn); c <= qMin(range.lastColumn, columnCount()); ++c) {
+            const auto* cell = static_cast<const GridItem*>(item(r - 1, c - 1));
+            // A cell's own formula is not followed, so a block that holds its total adds nothing twice.
+            if (cell && cell->formula().isEmpty())
+                total += cell->cellValue().toDouble();
+        }
+    }
+    return total;
+}
+
+bool GridTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (index.isValid() && !m_grid->isCellEditable(index.row() + 1, index.column() + 1))
+        return false;
+    return QTableWidget::edit(index, trigger, event);
+}
+
+void GridTable::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // The cell left is committed first, so a handler reads what was typed there.
+    QTableWidget::currentChanged(current, previous);
+    if (m_grid->m_quiet > 0 || !previous.isValid())
+        return;
+    const QPersistentModelIndex left(previous);
+    bool cancel = false;
+    emit m_grid->leaveCell(previous.row() + 1, previous.column() + 1, current.isValid() ? current.row() + 1 : 0,
+                           current.isValid() ? current.column() + 1 : 0, &cancel);
+    if (cancel && left.isValid())
+        m_grid->setActiveCell(left.row() + 1, left.column() + 1);
+}
+
+void GridTable::keyPressEvent(QKeyEvent* event)
+{
+    emit m_grid->keyPressed(event->key(), event->modifiers());
+    QTableWidget::keyPressEvent(event);
+}
+
+void GridTable::keyReleaseEvent(QKeyEvent* event)
+{
+    emit m_grid->keyReleased(event->key(), event->modifiers());
+    QTableWidget::keyReleaseEvent(event);
+}
+
+} // namespace grid

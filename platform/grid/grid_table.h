@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/grid/formula.h"
+
+#include <QTableWidget>
+
+namespace grid {
+
+class Grid;
+
+// The view inside a Grid: the table itself, which refuses edits the grid's locks forbid, reports
+// the cursor leaving a cell and the keys, and sums blocks for formula cells.
+class GridTable : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit GridTable(Grid* grid);
+
+    // The sum of the numeric values in the block (1-based); 0 for an empty block.
+    double sum(const CellRange& range) const;
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    Grid* m_grid;
+};
+
+} // namespace grid

@@ -1,0 +1,77 @@
+#include "platform/grid/recordset_fill.h"
+
+#include "platform/grid/grid.h"
+
+#include <QDateTime>
+
+namespace grid {
+
+namespace {
+
+// Time stamps show day first, as every date of the system does; a midnight stamp shows its date.
+QVariant dayFirst(const QVariant& value)
+{
+    if (value.isNull())
+        return value;
+    QDateTime moment = value.toDateTime();
+    if (!moment.isValid())
+        moment = QDateTime::fromString(value.toString().trimmed(), Qt::ISODate);
+    if (!moment.isValid())
+        moment = QDateTime::fromString(value.toString().trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!moment.isValid())
+        return value;
+    return moment.toString(moment.time() == QTime(0, 0) ? QStringLiteral("dd/MM/yyyy")
+                                                         : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
+} // namespace
+
+CellFormat formatForField(adodb::DataType type)
+{
+    switch (type) {
+    case adodb::DataType::Integer:
+    case adodb::DataType::BigInt:
+        return CellFormat::integer();
+    case adodb::DataType::Double:
+        return CellFormat::number(2);
+    case adodb::DataType::Currency:
+        return CellFormat::currency(2);
+    case adodb::DataType::Date:
+        return CellFormat::date();
+    case adodb::DataType::Boolean:
+        return CellFormat::checkBox();
+    default:
+        return CellFormat::text();
+    }
+}
+
+void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options)
+{
+    grid.setRowCount(0);
+    if (recordset.isNull() || !recordset.isOpen())
+        return;
+    const int fields = recordset.fieldCount();
+    QList<bool> stamps(fields, false);
+    if (!options.keepDesignColumns) {
+        grid.setColumnCount(fields);
+        for (int f = 0; f < fields; ++f) {
+            const adodb::Field field = recordset.field(f);
+            grid.setText(0, f + 1, field.name());
+            grid.setColumnFormat(f + 1, formatForField(field.type()));
+            stamps[f] = field.type() == adodb::DataType::DBTimeStamp;
+        }
+    }
+    const int rows = recordset.recordCount();
+    const int columns = qMin(fields, grid.columnCount());
+    grid.setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const QVariant value = recordset.cell(r, c);
+            grid.setValue(r + 1, c + 1, stamps.at(c) ? dayFirst(value) : value);
+        }
+    }
+    if (options.fitColumnWidths)
+        grid.fitColumnWidths();
+}
+
+} // namespace grid

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/adodb/adodb.h"
+#include "platform/grid/cell_format.h"
+
+namespace grid {
+
+class Grid;
+
+struct FillOptions {
+    // Keep the grid's own columns, headings and cell types, the fields filling columns 1, 2, ...
+    // in order (fields beyond the last column are left out). Otherwise the grid takes one column
+    // per field, headed by the field's name, typed by the field's type.
+    bool keepDesignColumns = false;
+    // Fit the column widths to the rows.
+    bool fitColumnWidths = false;
+};
+
+// Fills the grid with every row of the recordset, in its order, then lets it go: the rows stay in
+// the grid and nothing typed there reaches the recordset. A null or closed recordset leaves the
+// grid empty (row count 0).
+void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options = {});
+
+// The cell type a column of the field's type takes.
+CellFormat formatForField(adodb::DataType type);
+
+} // namespace grid

@@ -1,0 +1,195 @@
+#include "platform/grid/grid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using grid::CellFormat;
+using grid::Grid;
+
+namespace {
+
+// A shown 3 x 4 grid: column 1 a key (integer), 2 a name, 3 a button, 4 a check box.
+class GridEvents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g.setColumnCount(4);
+        g.setRowCount(3);
+        g.setColumnFormat(1, CellFormat::integer(0, 99999999));
+        g.setColumnFormat(3, CellFormat::button(QStringLiteral("...")));
+        g.setColumnFormat(4, CellFormat::checkBox());
+        g.resize(500, 300);
+        g.show();
+        QApplication::setActiveWindow(&g);
+        g.setFocus();
+    }
+
+    QPoint centre(int row, int column) const
+    {
+        return g.table()->visualRect(g.table()->model()->index(row - 1, column - 1)).center();
+    }
+    void click(int row, int column)
+    {
+        QTest::mouseClick(g.table()->viewport(), Qt::LeftButton, {}, centre(row, column));
+    }
+    // Opens the cell's editor as a double click would.
+    template <typename Editor>
+    Editor* openEditor(int row, int column)
+    {
+        g.setActiveCell(row, column);
+        g.table()->edit(g.table()->model()->index(row - 1, column - 1));
+        return g.table()->viewport()->findChild<Editor*>();
+    }
+    // Enter, as the user presses it; the view commits once events are processed.
+    static void commit(QWidget* editor)
+    {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    Grid g;
+};
+
+TEST_F(GridEvents, ClicksReportOneBasedCells)
+{
+    QSignalSpy clicks(&g, &Grid::clicked);
+    QSignalSpy doubles(&g, &Grid::doubleClicked);
+    click(2, 2);
+    click(3, 2);
+    QTest::mouseDClick(g.table()->viewport(), Qt::LeftButton, {}, centre(3, 2));
+    ASSERT_GE(clicks.count(), 1);
+    EXPECT_EQ(clicks.first(), QVariantList({2, 2}));
+    ASSERT_EQ(doubles.count(), 1);
+    EXPECT_EQ(doubles.first(), QVariantList({3, 2}));
+}
+
+TEST_F(GridEvents, TypingReportsEachChangeAndCommitsWhatTheTypeHolds)
+{
+    QSignalSpy edits(&g, &Grid::edited);
+    auto* editor = openEditor<QLineEdit>(2, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("4x5"));  // the letter is refused
+    EXPECT_EQ(editor->text(), "45");
+    EXPECT_EQ(edits.count(), 2);
+    EXPECT_EQ(edits.last(), QVariantList({2, 1}));
+    commit(editor);
+    EXPECT_EQ(g.value(2, 1), QVariant(qlonglong(45)));
+}
+
+TEST_F(GridEvents, AnEntryOutsideTheRangeIsDropped)
+{
+    g.setText(1, 1, QStringLiteral("7"));
+    auto* editor = openEditor<QLineEdit>(1, 1);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("123456789"));
+    commit(editor);
+    g.table()->setCurrentCell(2, 0);  // leaving the cell commits what the editor holds
+    EXPECT_EQ(g.text(1, 1), "7");
+}
+
+TEST_F(GridEvents, LockedCellsOfAProtectedGridRefuseEveryChange)
+{
+    g.setAllLocked(true);
+    QSignalSpy buttons(&g, &Grid::buttonClicked);
+    QSignalSpy edits(&g, &Grid::edited);
+    EXPECT_EQ(openEditor<QLineEdit>(1, 2), nullptr);
+    click(1, 3);
+    g.setActiveCell(1, 4);
+    QTest::keyClick(g.table(), Qt::Key_Space);
+    EXPECT_EQ(buttons.count(), 0);
+    EXPECT_EQ(edits.count(), 0);
+    EXPECT_EQ(g.value(1, 4), QVariant());
+
+    g.setProtected(false);
+    click(1, 3);
+    QTest::keyClick(g.table(), Qt::Key_Space);
+    ASSERT_EQ(buttons.count(), 1);
+    EXPECT_EQ(buttons.first(), QVariantList({1, 3}));
+    EXPECT_EQ(g.value(1, 4), QVariant(1));
+    EXPECT_EQ(edits.last(), QVariantList({1, 4}));
+}
+
+TEST_F(GridEvents, LeavingACellCanBeRefused)
+{
+    g.setActiveCell(1, 1);
+    g.setText(1, 1, QStringLiteral("5"));
+    QList<QList<int>> left;
+    bool refuse = false;
+    QObject::connect(&g, &Grid::leaveCell, &g, [&](int row, int col, int newRow, int newCol, bool* cancel) {
+        left.append({row, col, newRow, newCol});
+        *cancel = refuse;
+    });
+    QTest::keyClick(g.table(), Qt::Key_Down);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left.first(), QList<int>({1, 1, 2, 1}));
+    EXPECT_EQ(g.activeRow(), 2);
+
+    refuse = true;
+    QTest::keyClick(g.table(), Qt::Key_Right);
+    EXPECT_EQ(left.last(), QList<int>({2, 1, 2, 2}));
+    EXPECT_EQ(g.activeRow(), 2);
+    EXPECT_EQ(g.activeColumn(), 1);
+
+    g.setActiveCell(3, 3);  // the program's own moves are not reported
+    EXPECT_EQ(left.size(), 2);
+}
+
+TEST_F(GridEvents, TheLeftCellIsCommittedBeforeTheHandlerReadsIt)
+{
+    QString seen;
+    QObject::connect(&g, &Grid::leaveCell, &g, [&](int row, int col, int, int, bool*) { seen = g.text(row, col); });
+    auto* editor = openEditor<QLineEdit>(1, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("12"));
+    g.table()->setCurrentCell(1, 0);
+    EXPECT_EQ(seen, "12");
+}
+
+TEST_F(GridEvents, KeysAreReported)
+{
+    QSignalSpy down(&g, &Grid::keyPressed);
+    QSignalSpy up(&g, &Grid::keyReleased);
+    g.setActiveCell(1, 2);
+    QTest::keyClick(g.table(), Qt::Key_Insert);
+    QTest::keyClick(g.table(), Qt::Key_Delete, Qt::ShiftModifier);
+    ASSERT_EQ(down.count(), 3);  // Insert, Shift, Delete
+    EXPECT_EQ(down.at(0).at(0).toInt(), int(Qt::Key_Insert));
+    EXPECT_EQ(down.at(1).at(0).toInt(), int(Qt::Key_Shift));
+    EXPECT_EQ(down.at(2).at(0).toInt(), int(Qt::Key_Delete));
+    EXPECT_EQ(down.at(2).at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+    EXPECT_EQ(up.count(), 3);
+}
+
+TEST_F(GridEvents, PickingInAComboWritesThePositionAndReportsIt)
+{
+    g.setColumnFormat(2, CellFormat::combo({QStringLiteral("Comida"), QStringLiteral("Bebida")}));
+    QSignalSpy picks(&g, &Grid::comboSelectionChanged);
+    auto* combo = openEditor<QComboBox>(3, 2);
+    ASSERT_NE(combo, nullptr);
+    combo->setCurrentIndex(0);
+    QTest::keyClick(combo, Qt::Key_Down);
+    ASSERT_EQ(picks.count(), 1);
+    EXPECT_EQ(picks.first(), QVariantList({3, 2}));
+    EXPECT_EQ(g.comboIndex(3, 2), 1);
+    EXPECT_EQ(g.text(3, 2), "Bebida");
+}
+
+TEST_F(GridEvents, RightClickNamesTheCellUnderThePointer)
+{
+    QSignalSpy right(&g, &Grid::rightClicked);
+    const QPoint at = centre(2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, g.table()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(g.table()->viewport(), &event);
+    ASSERT_EQ(right.count(), 1);
+    EXPECT_EQ(right.first().at(0).toInt(), 2);
+    EXPECT_EQ(right.first().at(1).toInt(), 2);
+}
+
+} // namespace
