@@ -1,7 +1,11 @@
+#include "mainwindow/frm_inicio.h"
+#include "mainwindow/frm_login.h"
+#include "mainwindow/imagenes.h"
 #include "schema/instalacion.h"
 #include "zorva_version.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -44,7 +48,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVA_VERSION_TEXT));
-    std::fputs("ZORVA_Servidor " ZORVA_VERSION_TEXT ": la ventana de inicio de sesión aún no está "
-               "construida; el programa no tiene todavía nada que mostrar.\n", stdout);
-    return 0;
+    QApplication::setWindowIcon(QIcon(imagenes::logo(64)));
+    // Between the splash and the login, and between the login and the main window, no window is
+    // open: the program ends only where it says so.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
+    const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    auto* inicio = new frmInicio([lineaComandos] { MuestraLogin(lineaComandos); });
+    inicio->show();
+    return app.exec();
 }

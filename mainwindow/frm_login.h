@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QVariant>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The login window "Ingreso": connects the shared gateway to the database named on the command
+// line, checks a user and password against Empleado with its count of failed logins, and opens the
+// main window for an accepted user.
+class frmLogin : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmLogin(const QString& lineaComandos, QWidget* parent = nullptr);
+
+    // The load: command line, log object, gateway and connection. False when no connection was
+    // made: the message is shown and the program is ending.
+    bool Form_Load();
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    // Closes the window once the main window has taken over; the program goes on.
+    void Descarga();
+
+    QLabel* lblLabels[2];
+    QLineEdit* txtUserName;
+    QLineEdit* txtPassword;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QLabel* PicRojo;
+    QLabel* PicAmarillo;
+    QLabel* PicVerde;
+
+protected:
+    // Esc and the close box cancel, as the cancel button does.
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void txt_Change();
+    void Reinicia();
+    void ContrasenaErronea(QVariant intentosGuardados, const QString& condicion);
+    void Acepta(const QString& usuario, const QString& condicion);
+
+    QString m_lineaComandos;
+    bool m_descargado = false;
+};
+
+// Creates the login window, runs its load and shows it when the connection was made.
+void MuestraLogin(const QString& lineaComandos);

@@ -1,0 +1,19 @@
+#include "mainwindow/login_state.h"
+
+QStringList g_Argumentos;
+qint16 g_IdEmpleado = 0;
+bool g_bAdminUsuarios = false;
+QString g_UsuarioActual;
+
+QStringList DivideLineaComandos(const QString& lineaComandos)
+{
+    return lineaComandos.split(QLatin1Char(' '));
+}
+
+void LimpiaEstadoLogin()
+{
+    g_Argumentos.clear();
+    g_IdEmpleado = 0;
+    g_bAdminUsuarios = false;
+    g_UsuarioActual.clear();
+}
