@@ -4,6 +4,7 @@
 #include "foundation/forms/controls.h"
 #include "foundation/forms/frm_busqueda.h"
 #include "foundation/forms/main_window_services.h"
+#include "foundation/forms/program_end.h"
 #include "platform/ui/msgbox.h"
 
 #include <QAction>
@@ -331,7 +332,7 @@ void ClsFormas::FrmForma_KeyDown(int key)
         break;
     case Qt::Key_F12:
         // Ends the program at once: nothing is asked, saved or closed in order.
-        QCoreApplication::exit(0);
+        endProgram(0);
         break;
     default:
         break;

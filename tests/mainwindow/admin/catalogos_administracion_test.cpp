@@ -5,11 +5,11 @@
 #include "foundation/forms/multiline_text_box.h"
 #include "foundation/forms/window_registry.h"
 #include "mainwindow/admin/ventanas_administracion.h"
-#include "platform/ui/msgbox.h"
-#include "tests/foundation/forms/test_shell.h"
+#include "mainwindow/mdi_principal.h"
 #include "tests/foundation/forms/typing.h"
-#include "tests/support/central_db.h"
+#include "tests/mainwindow/mainwindow_fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +23,7 @@ namespace {
 // What tells the two twin windows apart.
 struct Ventana {
     const char* nombre;
+    const char* menu;
     const char* titulo;
     const char* tabla;
     const char* llave;
@@ -32,38 +33,38 @@ struct Ventana {
     const char* ayudaNombre;
 };
 
-const Ventana kDepartamentos{"FrmDepartamentos", "Departamentos", "Departamentos", "ID_Departamento", "Nombre",
-                             "Descripcion", "Id Departamento:", ""};
-const Ventana kGrupos{"FrmGrupos", "Grupos de trabajo", "Grupo_Trabajo", "ID_Grupo_Trabajo", "Nombre_Grupo_Trabajo",
-                      "Descripcion_Grupo_Trabajo", "Id Grupo:", "Nombre del grupo"};
-
 void PrintTo(const Ventana& ventana, std::ostream* out)
 {
     *out << ventana.nombre;
 }
 
+const Ventana kDepartamentos{"FrmDepartamentos", "mnuDepartamentos", "Departamentos", "Departamentos",
+                             "ID_Departamento", "Nombre", "Descripcion", "Id Departamento:", ""};
+const Ventana kGrupos{"FrmGrupos", "mnuUtlAdGrupos", "Grupos de trabajo", "Grupo_Trabajo", "ID_Grupo_Trabajo",
+                      "Nombre_Grupo_Trabajo", "Descripcion_Grupo_Trabajo", "Id Grupo:", "Nombre del grupo"};
+
 const QString kDuplicado = QStringLiteral("Ya existe el nombre del grupo");
 
-class CatalogoTest : public CentralDbFixture, public ::testing::WithParamInterface<Ventana> {
+// The window opened from the real main window's menu by an administrator, on an empty table.
+class CatalogoTest : public MainWindowDb, public ::testing::WithParamInterface<Ventana> {
 protected:
     void SetUp() override
     {
-        CentralDbFixture::SetUp();
-        db.execute(QStringLiteral("DELETE FROM PermisosXGrupo_Trabajo"));
-        db.execute(QStringLiteral("DELETE FROM ") + tabla());
-        g_ClsAdo_Reinicia();
-        ASSERT_TRUE(g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("central"), QString(), QString()));
-        WindowRegistry::clear();
+        MainWindowDb::SetUp();
+        addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
+        join(1, addGroup(QStringLiteral("ADMINISTRACION"), true, {QStringLiteral("ADMIN"), QStringLiteral("GRUPOSTRABAJO")}));
         registraVentanasAdministracion();
-        ASSERT_TRUE(muestraActiva(&shell));
+        openMain(1);
+        ASSERT_TRUE(muestraActiva(main));
+        // The rights are read once, at load: the tables can be emptied now.
+        for (const char* t : {"EmpleadosXGrupo", "PermisosXGrupo_Trabajo", "Grupo_Trabajo", "Departamentos"})
+            db.execute(QStringLiteral("DELETE FROM ") + QLatin1String(t));
     }
     void TearDown() override
     {
         if (FrmBusqueda* abierta = FrmBusqueda::instancia())
             abierta->Cierra();
-        shell.mdiArea()->closeAllSubWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        g_ClsAdo_Reinicia();
+        MainWindowDb::TearDown();
     }
 
     const Ventana& v() const { return GetParam(); }
@@ -76,13 +77,29 @@ protected:
                             descripcion));
     }
 
+    // Chooses the window's menu item.
     DataEntryWindow* abre()
     {
-        ventana = qobject_cast<DataEntryWindow*>(WindowRegistry::show(QLatin1String(v().nombre)));
+        QAction* item = main->menuItem(QLatin1String(v().menu));
+        if (!item || !item->isVisible())
+            return nullptr;
+        item->trigger();
+        ventana = qobject_cast<DataEntryWindow*>(WindowRegistry::find(QLatin1String(v().nombre)));
         if (ventana)
             caja(QStringLiteral("txtGrupos"))->setFocus();
         return ventana;
     }
+
+    // Clicks a toolbar button, as the user can: only while it is shown and enabled.
+    bool click(int boton)
+    {
+        QAction* action = main->toolbarButton(boton);
+        if (!action->isVisible() || !action->isEnabled())
+            return false;
+        action->trigger();
+        return true;
+    }
+    QString panel(int i) const { return main->statusPanel(i); }
 
     template <typename T = QLineEdit>
     T* caja(const QString& nombre) const { return ventana->findChild<T*>(nombre); }
@@ -110,8 +127,6 @@ protected:
         return valor(QLatin1String(v().columnaNombre), QLatin1String(v().llave) + QLatin1Char('=') + id).toString();
     }
 
-    TestShell shell;
-    ui::ScriptedAnswerer boxes;
     DataEntryWindow* ventana = nullptr;
 };
 
@@ -120,7 +135,7 @@ TEST_P(CatalogoTest, DesignCaptionsNamesAndTabOrder)
     inserta(QStringLiteral("COCINA"));
     ASSERT_NE(abre(), nullptr);
     EXPECT_EQ(ventana->windowTitle(), QLatin1String(v().titulo));
-    EXPECT_EQ(shell.mdiArea()->activeSubWindow()->windowTitle(), QLatin1String(v().titulo));
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->windowTitle(), QLatin1String(v().titulo));
     const QList<std::pair<const char*, QString>> etiquetas{
         {"Label1", QLatin1String(v().etiquetaLlave)}, {"Label2", QStringLiteral("Nombre:")},
         {"Label3", QStringLiteral("Descripción:")}};
@@ -147,8 +162,8 @@ TEST_P(CatalogoTest, DesignCaptionsNamesAndTabOrder)
     EXPECT_TRUE(txtGrupos()->isReadOnly());
     EXPECT_TRUE(txtDescripcion()->isReadOnly());
     EXPECT_FALSE(chkActivo()->isEnabled());
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 1"));
-    EXPECT_EQ(shell.statusPanel(2), QStringLiteral("INS=Nuevo,F6=Modificar,DEL=Borrar"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 1"));
+    EXPECT_EQ(panel(2), QStringLiteral("INS=Nuevo,F6=Modificar,DEL=Borrar"));
 
     // Tab order in edit mode: name, description, active, key.
     pulsa(Qt::Key_F6);
@@ -182,10 +197,10 @@ TEST_P(CatalogoTest, FilterColumns)
 TEST_P(CatalogoTest, NewRowIsStoredInCapitalsActiveAndShowsItsKeyAtOnce)
 {
     ASSERT_NE(abre(), nullptr);
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 0"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 0"));
     pulsa(Qt::Key_Insert);
     EXPECT_TRUE(ventana->Formas().Edicion());
-    EXPECT_EQ(shell.statusPanel(2), QStringLiteral("F5=Aceptar ESC=Cancelar"));
+    EXPECT_EQ(panel(2), QStringLiteral("F5=Aceptar ESC=Cancelar"));
     EXPECT_TRUE(txtGrupos()->hasFocus());
     EXPECT_TRUE(txtId()->isReadOnly());
     EXPECT_FALSE(txtGrupos()->isReadOnly());
@@ -205,8 +220,8 @@ TEST_P(CatalogoTest, NewRowIsStoredInCapitalsActiveAndShowsItsKeyAtOnce)
     EXPECT_EQ(valor(QStringLiteral("Activo"), QLatin1String(v().llave) + QLatin1Char('=') + id).toInt(), 1);
     EXPECT_EQ(valor(QLatin1String(v().columnaDescripcion), QLatin1String(v().llave) + QLatin1Char('=') + id).toString(),
               QStringLiteral("Área de O'Brien"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 1"));
-    EXPECT_EQ(shell.statusPanel(2), QStringLiteral("INS=Nuevo,F6=Modificar,DEL=Borrar"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 1"));
+    EXPECT_EQ(panel(2), QStringLiteral("INS=Nuevo,F6=Modificar,DEL=Borrar"));
 
     // The row just added can be changed and deleted at once.
     pulsa(Qt::Key_F6);
@@ -219,7 +234,7 @@ TEST_P(CatalogoTest, NewRowIsStoredInCapitalsActiveAndShowsItsKeyAtOnce)
     pulsa(Qt::Key_Delete);
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("¿Esta seguro de borrar el registro?")});
     EXPECT_EQ(cuenta(), 0);
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 0"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 0"));
     EXPECT_TRUE(txtId()->text().isEmpty());
 }
 
@@ -244,7 +259,7 @@ TEST_P(CatalogoTest, ARepeatedNameAsANewRowIsRefusedAndTheEditStays)
     pulsa(Qt::Key_F5);
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(nombreDe(txtId()->text()), QStringLiteral("BARRA"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 2"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 2"));
 }
 
 TEST_P(CatalogoTest, ARefusedChangeShowsWhyAndKeepsWhatWasTyped)
@@ -305,14 +320,14 @@ TEST_P(CatalogoTest, EscCancelsANewRowAndThenClosesTheWindow)
     pulsa(Qt::Key_Escape);
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(txtGrupos()->text(), QStringLiteral("BARRA"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 2"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 2"));
     EXPECT_EQ(cuenta(), 2);
 
     QPointer<DataEntryWindow> abierta = ventana;
     pulsa(Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(abierta.isNull());
-    EXPECT_TRUE(shell.statusPanel(1).isEmpty());
+    EXPECT_TRUE(panel(1).isEmpty());
     EXPECT_EQ(cuenta(), 2);
 }
 
@@ -340,9 +355,9 @@ TEST_P(CatalogoTest, UpGoesToTheNextRowDownToThePreviousAndTheEndsSayNoMore)
     EXPECT_EQ(boxes.boxes().first().icon(), ui::Information);
 
     // The toolbar reaches the same commands.
-    EXPECT_TRUE(shell.click(13));
+    EXPECT_TRUE(click(13));
     EXPECT_EQ(en(), QStringLiteral("A"));
-    EXPECT_TRUE(shell.click(15));
+    EXPECT_TRUE(click(15));
     EXPECT_EQ(en(), QStringLiteral("B"));
 }
 
@@ -376,9 +391,9 @@ TEST_P(CatalogoTest, F3FindsByTheFocusedBox)
     EXPECT_EQ(FrmBusqueda::instancia()->psCampo, QLatin1String(v().llave));
     EXPECT_EQ(FrmBusqueda::instancia()->lblCampo()->text(), QString::fromUtf8(v().etiquetaLlave).chopped(1));
 
-    shell.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(ventana->parentWidget()));
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(ventana->parentWidget()));
     txtGrupos()->setFocus();
-    EXPECT_TRUE(shell.click(8));
+    EXPECT_TRUE(click(8));
     FrmBusqueda* dialogo = FrmBusqueda::instancia();
     EXPECT_EQ(dialogo->windowTitle(), QStringLiteral(" Buscar ..."));
     EXPECT_EQ(dialogo->psCampo, QLatin1String(v().columnaNombre));
@@ -412,11 +427,11 @@ TEST_P(CatalogoTest, DeleteAsksFirstAndMovesToTheRowBefore)
     pulsa(Qt::Key_Delete);  // Yes
     EXPECT_EQ(cuenta(), 2);
     EXPECT_EQ(txtGrupos()->text(), QStringLiteral("B"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 2"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 2"));
     pulsa(Qt::Key_Home);
     pulsa(Qt::Key_Delete);
     EXPECT_EQ(txtGrupos()->text(), QStringLiteral("B"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 1"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 1"));
 }
 
 TEST_P(CatalogoTest, ARowInUseIsNotDeleted)
@@ -431,7 +446,7 @@ TEST_P(CatalogoTest, ARowInUseIsNotDeleted)
         << boxes.texts().at(1).toStdString();
     EXPECT_EQ(cuenta(), 1);
     EXPECT_EQ(txtGrupos()->text(), QStringLiteral("COCINA"));
-    EXPECT_EQ(shell.statusPanel(1), QStringLiteral("Registros: 1"));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, CatalogoTest, ::testing::Values(kDepartamentos, kGrupos),
