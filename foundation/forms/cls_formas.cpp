@@ -43,6 +43,13 @@ void muestra(QAction* action, bool visible)
         action->setVisible(visible);
 }
 
+// A label's caption as the messages quote it: without its closing colon.
+QString sinDosPuntos(const QLabel* etiqueta)
+{
+    const QString texto = etiqueta->text();
+    return texto.left(qMax(0, int(texto.size()) - 1));
+}
+
 void panel(int index, const QString& text)
 {
     if (MainWindowServices* main = mainWindow())
@@ -169,7 +176,7 @@ void ClsFormas::Busqueda(const adodb::Recordset& PrdrConsulta, bool PbFuncion)
             continue;
         FrmBusqueda* dialogo = FrmBusqueda::Carga();
         dialogo->psCampo = forms::dataField(foco);
-        dialogo->lblCampo()->setText(etiqueta->text().chopped(1));
+        dialogo->lblCampo()->setText(sinDosPuntos(etiqueta));
         dialogo->Buscar_en(ventana->Recordset_de_Busqueda(), m_forma);
         dialogo->Muestra();
         return;
@@ -192,7 +199,7 @@ bool ClsFormas::Revisar_Campos_Obligatorios()
             auto* etiqueta = qobject_cast<QLabel*>(otro);
             if (!etiqueta || forms::tag(etiqueta) != control->objectName())
                 continue;
-            ui::msgBox(QStringLiteral("Falta el campo de ") + etiqueta->text().chopped(1), ui::Exclamation);
+            ui::msgBox(QStringLiteral("Falta el campo de ") + sinDosPuntos(etiqueta), ui::Exclamation);
             control->setFocus(Qt::OtherFocusReason);
             return false;
         }

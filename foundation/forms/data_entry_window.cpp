@@ -7,6 +7,7 @@
 #include "platform/ui/wait_cursor.h"
 
 #include <QCheckBox>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,9 +34,8 @@ QString literal(const QString& texto, adodb::DataType tipo)
     if (esNumerico(tipo)) {
         if (texto.trimmed().isEmpty())
             return QStringLiteral("NULL");
-        bool esNumero = false;
-        texto.trimmed().toDouble(&esNumero);
-        if (esNumero)
+        static const QRegularExpression numero(QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+        if (numero.match(texto.trimmed()).hasMatch())
             return texto.trimmed();
     }
     return QLatin1Char('\'') + DuplicaComillas(texto) + QLatin1Char('\'');
@@ -85,6 +85,9 @@ void DataEntryWindow::Form_Load()
     Ligar_Campos(true);
     m_formas.Asigna(this, QString());
     m_formas.Enabled_Controls(false);
+    // The window opens with the focus on its first field, whatever control was created first.
+    if (m_primerCampo)
+        m_primerCampo->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* DataEntryWindow::cajaLlave() const

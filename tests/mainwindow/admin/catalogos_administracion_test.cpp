@@ -85,8 +85,6 @@ protected:
             return nullptr;
         item->trigger();
         ventana = qobject_cast<DataEntryWindow*>(WindowRegistry::find(QLatin1String(v().nombre)));
-        if (ventana)
-            caja(QStringLiteral("txtGrupos"))->setFocus();
         return ventana;
     }
 
@@ -156,7 +154,8 @@ TEST_P(CatalogoTest, DesignCaptionsNamesAndTabOrder)
     EXPECT_TRUE(forms::tag(txtId()).isEmpty());
 
 
-    // Browse mode, showing the first row.
+    // Browse mode, showing the first row, the focus on the name.
+    EXPECT_EQ(QApplication::focusWidget(), txtGrupos());
     EXPECT_EQ(txtGrupos()->text(), QStringLiteral("COCINA"));
     EXPECT_TRUE(txtId()->isReadOnly());
     EXPECT_TRUE(txtGrupos()->isReadOnly());
