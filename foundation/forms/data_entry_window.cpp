@@ -2,44 +2,12 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/main_window_services.h"
-#include "foundation/routines/zorva_funciones.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
-
-#include <QCheckBox>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
-
-bool esNumerico(adodb::DataType tipo)
-{
-    switch (tipo) {
-    case adodb::DataType::Integer:
-    case adodb::DataType::BigInt:
-    case adodb::DataType::Double:
-    case adodb::DataType::Currency:
-    case adodb::DataType::Boolean:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// A value for SQL: numbers of numeric columns as they are, an empty number as NULL, every other
-// text quoted.
-QString literal(const QString& texto, adodb::DataType tipo)
-{
-    if (esNumerico(tipo)) {
-        if (texto.trimmed().isEmpty())
-            return QStringLiteral("NULL");
-        static const QRegularExpression numero(QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
-        if (numero.match(texto.trimmed()).hasMatch())
-            return texto.trimmed();
-    }
-    return QLatin1Char('\'') + DuplicaComillas(texto) + QLatin1Char('\'');
-}
 
 bool esDuplicado(const adodb::Error& error)
 {
@@ -197,24 +165,12 @@ void DataEntryWindow::avisaCambioRechazado()
 QString DataEntryWindow::condicionLlave() const
 {
     const adodb::Field llave = m_consulta.field(m_columnaLlave);
-    return m_columnaLlave + QLatin1Char('=') + literal(llave.text(), llave.type());
+    return m_columnaLlave + QLatin1Char('=') + FieldBinder::sqlValue(llave.text(), llave.type());
 }
 
 QString DataEntryWindow::Texto_Actualizacion()
 {
-    QStringList asignaciones;
-    for (QWidget* control : m_enlace.controls()) {
-        const QString columna = forms::dataField(control);
-        if (columna.compare(m_columnaLlave, Qt::CaseInsensitive) == 0 || !m_consulta.hasField(columna))
-            continue;
-        QString valor;
-        if (auto* check = qobject_cast<QCheckBox*>(control))
-            valor = check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        else
-            valor = literal(forms::text(control), m_consulta.field(columna).type());
-        asignaciones << columna + QLatin1Char('=') + valor;
-    }
-    return asignaciones.join(QLatin1Char(','));
+    return m_enlace.assignments(m_columnaLlave);
 }
 
 void DataEntryWindow::BotonCancelar()

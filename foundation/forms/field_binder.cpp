@@ -1,7 +1,10 @@
 #include "foundation/forms/field_binder.h"
 #include "foundation/forms/controls.h"
 
+#include "foundation/routines/zorva_funciones.h"
+
 #include <QCheckBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -117,6 +120,35 @@ void FieldBinder::writeBack()
         else
             field.setValue(text);
     }
+}
+
+QString FieldBinder::assignments(const QString& except) const
+{
+    QStringList out;
+    for (const Binding& b : m_bindings) {
+        if (!b.control || b.column.compare(except, Qt::CaseInsensitive) == 0 || !m_recordset.hasField(b.column))
+            continue;
+        QString value;
+        if (auto* check = qobject_cast<QCheckBox*>(b.control.data()))
+            value = check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        else
+            value = sqlValue(forms::text(b.control), m_recordset.field(b.column).type());
+        out << b.column + QLatin1Char('=') + value;
+    }
+    return out.join(QLatin1Char(','));
+}
+
+QString FieldBinder::sqlValue(const QString& text, adodb::DataType type)
+{
+    if (isNumeric(type)) {
+        static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+        const QString trimmed = text.trimmed();
+        if (trimmed.isEmpty())
+            return QStringLiteral("NULL");
+        if (number.match(trimmed).hasMatch())
+            return trimmed;
+    }
+    return QLatin1Char('\'') + DuplicaComillas(text) + QLatin1Char('\'');
 }
 
 void FieldBinder::rowMoved(const adodb::Recordset& recordset)

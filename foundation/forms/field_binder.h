@@ -37,6 +37,13 @@ public:
     // Writes the controls' values into the current row, when attached.
     void writeBack();
 
+    // "column=value" for every bound column but `except`, from the controls, joined by commas: the
+    // SET text of a change.
+    QString assignments(const QString& except) const;
+    // A control's text as a value in SQL: texts between apostrophes, theirs doubled; numbers of a
+    // numeric column as typed; an empty number NULL.
+    static QString sqlValue(const QString& text, adodb::DataType type);
+
     // Whoever moves a recordset that windows show (the find dialog) tells the binders here, so that
     // every window bound to it shows the new current row.
     static void rowMoved(const adodb::Recordset& recordset);
