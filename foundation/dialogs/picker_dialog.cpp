@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +74,7 @@ PickerDialog::PickerDialog(QWidget* parent) : QDialog(parent)
     sprProductos->setText(0, 2, QStringLiteral("Nombre"));
     sprProductos->setColumnWidth(1, 12);
     sprProductos->setColumnWidth(2, 40);
+    sprProductos->table()->horizontalHeader()->setStretchLastSection(true);
     sprProductos->setAllLocked(true);
     sprProductos->setSelectionMode(grid::SelectionMode::MultiRow);
 
