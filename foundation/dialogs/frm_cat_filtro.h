@@ -93,7 +93,7 @@ private:
     void cmdPreview_Click();
     void CmdImprimir_Click();
 
-    // The condition to append, or nothing; false when the query must not run.
+    // Appends the typed condition to the statement; false when the query must not run.
     bool composeCondition(QString& statement);
     bool isIntegerColumn(const QString& column);
     void applyPrintSettings();
