@@ -124,8 +124,9 @@ TEST_F(FilterDialog, EachOperatorFiltersOnItsColumn)
         run(c.campo, c.op, QString::fromUtf8(c.value), QString::fromUtf8(c.second));
         EXPECT_EQ(statement(), QStringLiteral("SELECT ID_Categoria FROM Categoria WHERE ") + QString::fromUtf8(c.condition));
         EXPECT_EQ(column(1), c.ids) << c.condition;
-        if (c.op == NoOp)
+        if (c.op == NoOp) {
             EXPECT_EQ(dlg.CmbCondicion->currentText(), QStringLiteral("="));
+        }
     }
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
