@@ -207,7 +207,7 @@ void DataEntryWindow::BotonBuscar()
 
 void DataEntryWindow::BotonFiltro()
 {
-    AbreFiltro(tablaFiltro(), m_columnasFiltro);
+    AbreFiltro(this, tablaFiltro(), m_columnasFiltro);
 }
 
 void DataEntryWindow::desplaza(const QString& direccion)

@@ -1,4 +1,6 @@
 #include "foundation/database/cls_ado.h"
+#include "foundation/dialogs/filtro_catalogos.h"
+#include "foundation/dialogs/frm_cat_filtro.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/data_entry_window.h"
 #include "foundation/forms/frm_busqueda.h"
@@ -16,7 +18,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -54,6 +58,7 @@ protected:
         addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
         join(1, addGroup(QStringLiteral("ADMINISTRACION"), true, {QStringLiteral("ADMIN"), QStringLiteral("GRUPOSTRABAJO")}));
         registraVentanasAdministracion();
+        registraFiltroCatalogos();
         openMain(1);
         ASSERT_TRUE(muestraActiva(main));
         // The rights are read once, at load: the tables can be emptied now.
@@ -64,6 +69,7 @@ protected:
     {
         if (FrmBusqueda* abierta = FrmBusqueda::instancia())
             abierta->Cierra();
+        setAbridorFiltro({});
         MainWindowDb::TearDown();
     }
 
@@ -191,6 +197,41 @@ TEST_P(CatalogoTest, FilterColumns)
                       QStringLiteral("Descripción|Descripcion_Grupo_Trabajo|Descripcion_Grupo_Trabajo"),
                       QStringLiteral("Activo|Activo|Activo")};
     EXPECT_EQ(columnas, esperadas);
+}
+
+TEST_P(CatalogoTest, TheFilterOpensOnTheTableWithItsColumnsAndRuns)
+{
+    inserta(QStringLiteral("COCINA"));
+    inserta(QStringLiteral("BARRA"));
+    ASSERT_NE(abre(), nullptr);
+    QStringList columnas;
+    QString sentencia;
+    int filas = -1;
+    // The dialog is modal: it is driven from inside its own loop.
+    QTimer::singleShot(0, [&] {
+        auto* filtro = qobject_cast<FrmCatFiltro*>(QApplication::activeModalWidget());
+        if (!filtro) {
+            ADD_FAILURE() << "no filter dialog";
+            return;
+        }
+        for (int i = 0; i < filtro->LstCampos->count(); ++i)
+            columnas << filtro->LstCampos->item(i)->text();
+        filtro->CmdSelecciionarTodos->click();
+        filtro->CmbCampos->setCurrentText(QStringLiteral("Nombre"));
+        filtro->CmbCondicion->setCurrentText(QStringLiteral("Parecido"));
+        filtro->TxtCondicion->setText(QStringLiteral("coc*"));
+        filtro->CmdEjecutar->click();
+        sentencia = filtro->resultado().source();
+        filas = filtro->resultado().isOpen() ? filtro->resultado().recordCount() : -1;
+        filtro->CmdCerrar->click();
+    });
+    ASSERT_TRUE(click(18));
+    EXPECT_EQ(columnas, (QStringList{QString::fromUtf8(v().etiquetaLlave).chopped(1), QStringLiteral("Nombre"),
+                                     QStringLiteral("Descripción"), QStringLiteral("Activo")}));
+    EXPECT_TRUE(sentencia.contains(QStringLiteral(" FROM ") + tabla() + QStringLiteral(" WHERE ")))
+        << sentencia.toStdString();
+    EXPECT_EQ(filas, 1);
+    EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
 TEST_P(CatalogoTest, NewRowIsStoredInCapitalsActiveAndShowsItsKeyAtOnce)
