@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -115,6 +116,8 @@ bool Clstxt_valida::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return txtAny_KeyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+        return txtAny_InputMethod(static_cast<QInputMethodEvent*>(event));
     case QEvent::FocusIn:
         txtAny_GotFocus(event);
         return true;
@@ -126,28 +129,52 @@ bool Clstxt_valida::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool Clstxt_valida::txtAny_KeyPress(QKeyEvent* event)
+QString Clstxt_valida::filtraTexto(const QString& typed) const
 {
-    if (m_resending || !escribeCaracter(event))
-        return false;
-    const QString typed = event->text();
     QString allowed;
     for (const QChar c : typed) {
         const QChar kept = filtraCaracter(c);
         if (!kept.isNull())
             allowed.append(kept);
     }
-    if (allowed == typed)
+    return allowed;
+}
+
+bool Clstxt_valida::txtAny_KeyPress(QKeyEvent* event)
+{
+    if (m_resending || !escribeCaracter(event))
+        return false;
+    const QString allowed = filtraTexto(event->text());
+    if (allowed == event->text())
         return false;
     if (!allowed.isEmpty()) {
         // The box receives the changed character instead of the typed one.
         QKeyEvent changed(QEvent::KeyPress, event->key(), event->modifiers(), allowed, event->isAutoRepeat(),
                           ushort(event->count()));
-        m_resending = true;
-        QCoreApplication::sendEvent(m_txtAny, &changed);
-        m_resending = false;
+        reenvia(&changed);
     }
     return true;
+}
+
+// Accented letters typed with a dead key arrive composed, through the input method.
+bool Clstxt_valida::txtAny_InputMethod(QInputMethodEvent* event)
+{
+    if (m_resending || event->commitString().isEmpty())
+        return false;
+    const QString allowed = filtraTexto(event->commitString());
+    if (allowed == event->commitString())
+        return false;
+    QInputMethodEvent changed(event->preeditString(), event->attributes());
+    changed.setCommitString(allowed, event->replacementStart(), event->replacementLength());
+    reenvia(&changed);
+    return true;
+}
+
+void Clstxt_valida::reenvia(QEvent* changed)
+{
+    m_resending = true;
+    QCoreApplication::sendEvent(m_txtAny, changed);
+    m_resending = false;
 }
 
 void Clstxt_valida::txtAny_GotFocus(QEvent* event)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QWidget;
 
@@ -38,7 +39,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString filtraTexto(const QString& typed) const;
     bool txtAny_KeyPress(QKeyEvent* event);
+    bool txtAny_InputMethod(QInputMethodEvent* event);
+    void reenvia(QEvent* changed);
     void txtAny_GotFocus(QEvent* event);
     void txtAny_LostFocus();
     // False keeps the focus in the box.

@@ -4,6 +4,7 @@
 #include "platform/ui/msgbox.h"
 #include "typing.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -57,6 +58,23 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"IP", "192.168.a1- ", "192.168.1"},
         TypingCase{"NoVacio", "O'Brien-ñ", "O'Brien-ñ"},
         TypingCase{"", "a.b", "a.b"}));
+
+TEST(Clstxt_valida, ComposedCharactersFollowTheSameRules)
+{
+    // A dead key and a letter reach the box through the input method, as one composed character.
+    const auto compone = [](QWidget* box, const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(box, &event);
+    };
+    Caja mayusculas(QStringLiteral("NoVacioMayusculas"));
+    compone(mayusculas.box, QStringLiteral("é"));
+    compone(mayusculas.box, QStringLiteral("ñ"));
+    EXPECT_EQ(mayusculas.box->text(), QStringLiteral("ÉÑ"));
+    Caja sinSignos(QStringLiteral("NoVacioNoSignos"));
+    compone(sinSignos.box, QStringLiteral("é"));
+    EXPECT_TRUE(sinSignos.box->text().isEmpty());
+}
 
 TEST(Clstxt_valida, KeywordsCombineInAnyOrderWithExactCase)
 {
