@@ -1,0 +1,21 @@
+#pragma once
+
+// A save of several statements in one transaction on the shared connection, as the rights, the
+// feature switches and the day utilities write: the first refused statement rolls the whole save
+// back and is reported, so nothing is ever half saved.
+namespace guardado {
+
+// Forgets the connection's old errors, so that a failure is judged by this save's own, and begins
+// the transaction.
+void Inicia();
+
+// Rolls the save back and reports the refusal: the error's number in decimal followed by its
+// description, in a box with only an OK button, no icon and no caption. The gateway reports the
+// failures of some of its calls itself and forgets the errors it shows; `yaReportado` says that the
+// failed call was one of those, and then only an error it left unreported is shown.
+void Cancela(bool yaReportado);
+
+// Commits; a refused commit is rolled back and reported, and gives false.
+bool Termina();
+
+} // namespace guardado
