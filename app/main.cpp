@@ -1,7 +1,11 @@
+#include "foundation/dialogs/filtro_catalogos.h"
+#include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
+#include "mainwindow/utilities/utilerias.h"
 #include "schema/instalacion.h"
+#include "schema/procedimientos.h"
 #include "zorva_version.h"
 
 #include <QApplication>
@@ -52,6 +56,11 @@ int main(int argc, char** argv)
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    registraProcedimientos();
+    registraFiltroCatalogos();
+    registraVentanasAdministracion();
+    registraUtilerias();
 
     // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
     const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
