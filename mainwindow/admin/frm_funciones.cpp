@@ -55,6 +55,9 @@ FrmFunciones::FrmFunciones(QWidget* parent) : DataEntryWindow(parent)
     (new QVBoxLayout(this))->addWidget(Frame1);
     resize(760, 320);
 
+    // With the grid disabled the frame holds the focus, so that the window's keys reach it.
+    Frame1->setFocusPolicy(Qt::StrongFocus);
+    setPrimerCampo(Frame1);
     disconnect(&Formas(), &ClsFormas::activada, this, &FrmFunciones::muestraCuenta);
     connect(&Formas(), &ClsFormas::activada, this, &FrmFunciones::Form_Activate);
 
@@ -134,6 +137,7 @@ void FrmFunciones::BotonAceptar()
     Consulta().requery();
     sprFunciones->setEnabled(false);
     Frame1->setEnabled(true);
+    Frame1->setFocus();
 }
 
 // Every row is written back, changed or not, in the grid's order, in one transaction; the first
