@@ -1,14 +1,12 @@
 #include "mainwindow/admin/frm_funciones.h"
 
 #include "foundation/database/cls_ado.h"
-#include "foundation/forms/main_window_services.h"
 #include "foundation/routines/zorva_funciones.h"
+#include "mainwindow/admin/catalogo_fijo.h"
 #include "mainwindow/admin/guardado.h"
 #include "platform/grid/grid.h"
-#include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,7 +35,7 @@ FrmFunciones::FrmFunciones(QWidget* parent) : DataEntryWindow(parent)
     sprFunciones->setColumnCount(4);
     const QStringList encabezados{QStringLiteral("Funcion ID"), QStringLiteral("Funcion"), QStringLiteral("Descripción"),
                                   QStringLiteral("Estado")};
-    const double anchos[] = {8, 23, 42, 13};
+    const double anchos[] = {8, 28, 42, 17};
     for (int c = kColId; c <= kColEstado; ++c) {
         sprFunciones->setText(0, c, encabezados.at(c - 1));
         sprFunciones->setColumnWidth(c, anchos[c - 1]);
@@ -47,13 +45,13 @@ FrmFunciones::FrmFunciones(QWidget* parent) : DataEntryWindow(parent)
     sprFunciones->setColumnLocked(kColId, true);
     sprFunciones->setColumnLocked(kColNombre, true);
     sprFunciones->table()->horizontalHeader()->setSectionResizeMode(kColDescripcion - 1, QHeaderView::Stretch);
+    catalogo_fijo::TamanoMinimo(sprFunciones, 6);
     Label2->setBuddy(sprFunciones);
 
     auto* marco = new QVBoxLayout(Frame1);
     marco->addWidget(Label2);
     marco->addWidget(sprFunciones, 1);
     (new QVBoxLayout(this))->addWidget(Frame1);
-    resize(760, 320);
 
     // With the grid disabled the frame holds the focus, so that the window's keys reach it.
     Frame1->setFocusPolicy(Qt::StrongFocus);
@@ -83,48 +81,29 @@ void FrmFunciones::llenaGrid()
             sprFunciones->setValue(r + 1, c, funciones.cell(r, columnas[c - 1]));
 }
 
-void FrmFunciones::deshabilitaNuevoYBorrar()
-{
-    MainWindowServices* main = mainWindow();
-    if (!main)
-        return;
-    for (int boton : {1, 3})
-        if (QAction* a = main->toolbarButton(boton))
-            a->setEnabled(false);
-    for (int item : {8, 10})
-        if (QAction* a = main->editRecordItem(item))
-            a->setEnabled(false);
-}
-
 void FrmFunciones::Form_Activate()
 {
-    deshabilitaNuevoYBorrar();
-}
-
-void FrmFunciones::noDisponible()
-{
-    ui::msgBox(QStringLiteral("Función no disponible en este catálogo"), ui::Information);
-    deshabilitaNuevoYBorrar();
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
 }
 
 void FrmFunciones::BotonNuevoModificar(bool PbNuevo)
 {
     ui::WaitCursor espera;
     if (PbNuevo) {
-        noDisponible();
+        catalogo_fijo::FuncionNoDisponible();
         return;
     }
     if (!Formas().Edicion())
         Formas().ModoEdicion(true);
 }
 
-void FrmFunciones::BotonBorrar() { noDisponible(); }
-void FrmFunciones::BotonBuscar() { noDisponible(); }
-void FrmFunciones::BotonFiltro() { noDisponible(); }
-void FrmFunciones::BotonPrimerRegistro() { noDisponible(); }
-void FrmFunciones::BotonRegistroAnterior() { noDisponible(); }
-void FrmFunciones::BotonRegistroSiguiente() { noDisponible(); }
-void FrmFunciones::BotonUltimoRegistro() { noDisponible(); }
+void FrmFunciones::BotonBorrar() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonBuscar() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonFiltro() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonPrimerRegistro() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonRegistroAnterior() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonRegistroSiguiente() { catalogo_fijo::FuncionNoDisponible(); }
+void FrmFunciones::BotonUltimoRegistro() { catalogo_fijo::FuncionNoDisponible(); }
 
 void FrmFunciones::BotonAceptar()
 {
@@ -134,6 +113,7 @@ void FrmFunciones::BotonAceptar()
     if (!guarda())
         return;
     Formas().ModoEdicion(false);
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
     Consulta().requery();
     sprFunciones->setEnabled(false);
     Frame1->setEnabled(true);
@@ -173,6 +153,7 @@ void FrmFunciones::BotonCancelar()
     if (!Formas().Edicion())
         return;
     Formas().ModoEdicion(false);
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
     Consulta().requery();
     llenaGrid();
     sprFunciones->setEnabled(true);

@@ -29,8 +29,6 @@ private:
     void Form_Activate();
     void llenaGrid();
     bool guarda();
-    void noDisponible();
-    void deshabilitaNuevoYBorrar();
 
     grid::Grid* sprFunciones;
     QWidget* Frame1;

@@ -4,7 +4,7 @@
 #include "foundation/dialogs/frm_cat_filtro.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
-#include "foundation/forms/main_window_services.h"
+#include "mainwindow/admin/catalogo_fijo.h"
 #include "mainwindow/admin/guardado.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/recordset_fill.h"
@@ -12,15 +12,15 @@
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 
-#include <QAction>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QComboBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +41,8 @@ grid::Grid* lista(QWidget* parent, const QString& name, const QString& encabezad
     g->setColumnWidth(kColNombre, anchoNombre);
     g->setAllLocked(true);
     g->setSelectionMode(grid::SelectionMode::MultiRow);
+    g->table()->horizontalHeader()->setStretchLastSection(true);
+    catalogo_fijo::TamanoMinimo(g, 10);
     return g;
 }
 
@@ -113,7 +115,6 @@ FrmFunXGrupo::FrmFunXGrupo(QWidget* parent) : DataEntryWindow(parent)
     marco->addLayout(grupo);
     marco->addLayout(listas, 1);
     (new QVBoxLayout(this))->addWidget(Frame1);
-    resize(720, 440);
 
     setTabOrder(txtGrupoId, txtGrupos);
     setTabOrder(txtGrupos, sprFunciones);
@@ -139,24 +140,11 @@ QString FrmFunXGrupo::derechos(int fila) const
     return m_derechos.value(sprFuncionesXGrupo->text(fila, kColId));
 }
 
-void FrmFunXGrupo::deshabilitaNuevoYBorrar()
-{
-    MainWindowServices* main = mainWindow();
-    if (!main)
-        return;
-    for (int boton : {1, 3})
-        if (QAction* a = main->toolbarButton(boton))
-            a->setEnabled(false);
-    for (int item : {8, 10})
-        if (QAction* a = main->editRecordItem(item))
-            a->setEnabled(false);
-}
-
 // Every activation refreshes the lists from the database, but never during an edit: the moves
 // not yet accepted would be lost.
 void FrmFunXGrupo::Form_Activate()
 {
-    deshabilitaNuevoYBorrar();
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
     if (!Formas().Edicion())
         txtGrupoId_Change();
 }
@@ -287,7 +275,7 @@ void FrmFunXGrupo::BotonNuevoModificar(bool PbNuevo)
 {
     if (PbNuevo) {
         ui::WaitCursor espera;
-        noDisponible();
+        catalogo_fijo::FuncionNoDisponible();
         return;
     }
     if (Formas().Edicion())
@@ -300,13 +288,7 @@ void FrmFunXGrupo::BotonNuevoModificar(bool PbNuevo)
 
 void FrmFunXGrupo::BotonBorrar()
 {
-    noDisponible();
-}
-
-void FrmFunXGrupo::noDisponible()
-{
-    ui::msgBox(QStringLiteral("Función no disponible en este catálogo"), ui::Information);
-    deshabilitaNuevoYBorrar();
+    catalogo_fijo::FuncionNoDisponible();
 }
 
 void FrmFunXGrupo::BotonAceptar()
@@ -318,6 +300,7 @@ void FrmFunXGrupo::BotonAceptar()
     if (!guarda(grupo))
         return;
     Formas().ModoEdicion(false);
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
     adodb::Recordset& grupos = Consulta();
     if (grupos.isOpen()) {
         grupos.requery();
@@ -360,6 +343,7 @@ void FrmFunXGrupo::BotonCancelar()
     if (!Formas().Edicion())
         return;
     Formas().ModoEdicion(false);
+    catalogo_fijo::DeshabilitaNuevoYBorrar();
     habilitaListas();
     txtGrupoId_Change();
 }

@@ -38,8 +38,6 @@ private:
 
     void llenaLista(grid::Grid* lista, const QString& consulta);
     void agregaFila(grid::Grid* lista, const QString& id, const QString& nombre);
-    void noDisponible();
-    void deshabilitaNuevoYBorrar();
     void habilitaListas();
     bool guarda(const QString& grupo);
 

@@ -81,6 +81,7 @@ void FrmCatEstandariza::CmdEjecutar_Click()
     }
     txtResult->clear();
     sprResultados->setRowCount(0);
+    sprResultados->setColumnCount(0);
     m_resultado = adodb::Recordset();
     if (!corrio) {
         muestraErrores(fallo);

@@ -144,6 +144,7 @@ TEST_F(Funciones, ACancelledChangeShowsTheStoredStateAgain)
     EXPECT_EQ(rejilla->value(1, 4), QVariant(0));
     EXPECT_EQ(rejilla->text(3, 3), descripcion(16).toString());
     EXPECT_EQ(estado(10).toInt(), 0);
+    EXPECT_FALSE(nuevoOBorrarHabilitados());
     // The grid stays usable in browse mode; what is changed there is stored by a modify and accept.
     EXPECT_TRUE(rejilla->isEnabled());
     alterna(2);

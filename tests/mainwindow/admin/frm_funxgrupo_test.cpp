@@ -187,6 +187,7 @@ TEST_F(PermisosXGrupo, ThreeRightsAcceptedReachTheMenusOfAMemberAtTheNextStart)
     // Browse mode after a save: the lists can be used, the buttons cannot.
     EXPECT_TRUE(disponibles()->isEnabled() && asignadas()->isEnabled());
     EXPECT_FALSE(agregar()->isEnabled() || quitar()->isEnabled());
+    EXPECT_FALSE(nuevoOBorrarHabilitados());
 
     // A member of the group, at the next start, sees the menus that the rights open.
     addEmployee(5, QStringLiteral("CAJERO"), QStringLiteral("X"));
