@@ -92,6 +92,7 @@ protected:
             out << rs.value(QStringLiteral("Nombre_Permiso")).toString();
         return out;
     }
+    int cuentaFilas() { return scalar(QStringLiteral("SELECT COUNT(*) FROM PermisosXGrupo_Trabajo")).toInt(); }
     bool habilitado(QAction* a) const { return a && a->isEnabled(); }
     bool nuevoOBorrarHabilitados() const
     {
@@ -392,6 +393,27 @@ TEST_F(PermisosXGrupo, ARefusedStatementUndoesTheWholeSaveAndTheEditStays)
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(guardados(1).size(), 27);
     EXPECT_FALSE(guardados(1).contains(QStringLiteral("REPORTES")));
+}
+
+TEST_F(PermisosXGrupo, WithoutGroupsTheListsStayEmptyAndAnAcceptStoresNothing)
+{
+    main->CierraHijaActiva();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    db.execute(QStringLiteral("DELETE FROM EmpleadosXGrupo; DELETE FROM PermisosXGrupo_Trabajo; DELETE FROM Grupo_Trabajo;"));
+    main->menuItem(QStringLiteral("mnuUtlAdFunxgrp"))->trigger();
+    ventana = qobject_cast<FrmFunXGrupo*>(WindowRegistry::find(QStringLiteral("FrmFunXGrupo")));
+    ASSERT_NE(ventana, nullptr);
+    EXPECT_TRUE(txtGrupoId()->text().isEmpty());
+    EXPECT_EQ(disponibles()->rowCount() + asignadas()->rowCount(), 0);
+    pulsa(Qt::Key_F6);
+    ASSERT_TRUE(ventana->Formas().Edicion());
+    pulsa(Qt::Key_F5);
+    EXPECT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(ventana->Formas().Edicion());
+    EXPECT_EQ(cuentaFilas(), 0);
+    EXPECT_FALSE(g_ClsAdo().conexion().inTransaction());
+    pulsa(Qt::Key_Escape);
+    EXPECT_FALSE(ventana->Formas().Edicion());
 }
 
 TEST_F(PermisosXGrupo, NewAndDeleteAreRefusedInEveryState)
