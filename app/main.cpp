@@ -1,3 +1,4 @@
+#include "catalog/ventanas_catalogo.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv)
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    registraVentanasCatalogo();
 
     // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
     const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
