@@ -81,8 +81,10 @@ void CatalogDb::escribeCelda(grid::Grid* g, int row, int column, const QString& 
 {
     g->table()->setFocus();
     g->setActiveCell(row, column);
-    g->table()->edit(g->table()->model()->index(row - 1, column - 1));
-    auto* editor = g->table()->viewport()->findChild<QLineEdit*>();
+    const QModelIndex celda = g->table()->model()->index(row - 1, column - 1);
+    g->table()->edit(celda);
+    // The editor of this cell; a closed one may still be waiting for its deletion.
+    auto* editor = qobject_cast<QLineEdit*>(g->table()->indexWidget(celda));
     if (!editor)
         return;
     editor->selectAll();
@@ -95,8 +97,9 @@ void CatalogDb::eligeCombo(grid::Grid* g, int row, int column, int entry)
 {
     g->table()->setFocus();
     g->setActiveCell(row, column);
-    g->table()->edit(g->table()->model()->index(row - 1, column - 1));
-    auto* combo = g->table()->viewport()->findChild<QComboBox*>();
+    const QModelIndex celda = g->table()->model()->index(row - 1, column - 1);
+    g->table()->edit(celda);
+    auto* combo = qobject_cast<QComboBox*>(g->table()->indexWidget(celda));
     if (!combo)
         return;
     combo->hidePopup();
