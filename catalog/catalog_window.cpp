@@ -56,6 +56,13 @@ void CatalogWindow::agregaTablaDetalle(const QString& tabla, const QString& colu
 
 void CatalogWindow::Form_Load()
 {
+    // A box is as wide as the longest text it takes, up to 40 characters; longer texts scroll.
+    for (QLineEdit* caja : findChildren<QLineEdit*>()) {
+        if (caja->maxLength() >= 32767)
+            continue;
+        const int letras = qMin(caja->maxLength(), 40);
+        caja->setMinimumWidth(caja->fontMetrics().averageCharWidth() * letras + 12);
+    }
     DataEntryWindow::Form_Load();
     modoDetalles(DetailGrid::Mode::Browse);
 }
