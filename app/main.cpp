@@ -1,4 +1,5 @@
 #include "catalog/ventanas_catalogo.h"
+#include "foundation/dialogs/filtro_catalogos.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    registraFiltroCatalogos();
     registraVentanasCatalogo();
 
     // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
