@@ -87,8 +87,9 @@ void CatalogWindow::modoDetalles(DetailGrid::Mode modo)
 
 void CatalogWindow::BotonNuevoModificar(bool PbNuevo)
 {
+    const bool yaEditaba = Formas().Edicion();
     DataEntryWindow::BotonNuevoModificar(PbNuevo);
-    if (Formas().Edicion())
+    if (!yaEditaba && Formas().Edicion())
         modoDetalles(PbNuevo ? DetailGrid::Mode::New : DetailGrid::Mode::Modify);
 }
 
