@@ -26,7 +26,7 @@ struct DetailField {
     // uses while the new value goes into the SET text. 0 for a key that never changes.
     int loadedColumn = 0;
     // The value as SQL text, where the cell's own type does not say it (null: by the cell's type).
-    std::function<QString(const grid::Grid& grid, int row)> sql;
+    std::function<QString(const grid::Grid& grid, int row)> sql = nullptr;
 };
 
 // Where a typed key is looked up, and what is said when it is not there.
