@@ -1,3 +1,4 @@
+#include "catalog/ventanas_catalogo.h"
 #include "foundation/dialogs/filtro_catalogos.h"
 #include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
@@ -41,6 +42,17 @@ int creaBase(const QStringList& argumentos)
     return 0;
 }
 
+// Every child window, dialog and command the menus open, registered before the first window
+// shows, with the database procedures that the commands call.
+void registraVentanas()
+{
+    registraProcedimientos();
+    registraFiltroCatalogos();
+    registraVentanasAdministracion();
+    registraVentanasCatalogo();
+    registraUtilerias();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,11 +68,7 @@ int main(int argc, char** argv)
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    registraProcedimientos();
-    registraFiltroCatalogos();
-    registraVentanasAdministracion();
-    registraUtilerias();
+    registraVentanas();
 
     // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
     const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
