@@ -78,9 +78,10 @@ void ClsFormas::Asigna(QWidget* PfrmForma, const QString& PsFuncion)
     Q_UNUSED(PsFuncion);
     m_forma = PfrmForma;
     m_forma->setProperty(kPropiedad, QVariant::fromValue<QObject*>(this));
-    m_forma->installEventFilter(this);
     siguePadre();
-    // Key preview: the window sees every key before the focused control does.
+    // Key preview: the window sees every key before the focused control does. The one filter on the
+    // application also brings the window's own events; a second filter on the window would show a
+    // key typed into the window itself twice.
     if (!m_vigilaTeclas) {
         qApp->installEventFilter(this);
         m_vigilaTeclas = true;
