@@ -1,10 +1,15 @@
 #include "mainwindow/admin/ventanas_administracion.h"
+#include "foundation/forms/menu_commands.h"
 #include "foundation/forms/window_registry.h"
+#include "mainwindow/admin/frm_contrasena.h"
 #include "mainwindow/admin/frm_departamentos.h"
 #include "mainwindow/admin/frm_grupos.h"
+#include "mainwindow/admin/frm_usuarios.h"
 
 void registraVentanasAdministracion()
 {
     WindowRegistry::add(QStringLiteral("FrmDepartamentos"), [] { return new FrmDepartamentos; });
     WindowRegistry::add(QStringLiteral("FrmGrupos"), [] { return new FrmGrupos; });
+    WindowRegistry::add(QStringLiteral("FrmUsuarios"), [] { return new FrmUsuarios; });
+    MenuCommands::add(QStringLiteral("mnuUtlContraseña"), CambiaContrasenaPropia);
 }
