@@ -1,3 +1,6 @@
+#include "catalog/ventanas_catalogo.h"
+#include "foundation/dialogs/filtro_catalogos.h"
+#include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
@@ -37,6 +40,14 @@ int creaBase(const QStringList& argumentos)
     return 0;
 }
 
+// Every child window and dialog the menus open, registered before the first window shows.
+void registraVentanas()
+{
+    registraFiltroCatalogos();
+    registraVentanasAdministracion();
+    registraVentanasCatalogo();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -52,6 +63,7 @@ int main(int argc, char** argv)
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
+    registraVentanas();
 
     // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
     const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));

@@ -58,17 +58,18 @@ CREATE TABLE Grupo_Trabajo (
     UNIQUE (Nombre_Grupo_Trabajo)
 );
 
--- Rewritten whole on every save of the employee and deleted before the employee.
+-- Rewritten whole on every save of the employee and deleted before the employee. A work group with
+-- members is in use.
 CREATE TABLE EmpleadosXGrupo (
     ID_Empleado        INTEGER NOT NULL,
-    ID_Grupo_Trabajo   INTEGER NOT NULL,
+    ID_Grupo_Trabajo   INTEGER NOT NULL REFERENCES Grupo_Trabajo(ID_Grupo_Trabajo),
     PRIMARY KEY (ID_Empleado, ID_Grupo_Trabajo)
 );
 
--- The rows stay when the employee is deleted, so no reference to Empleado.
+-- Deleted with the employee; a department that employees' costs name is in use.
 CREATE TABLE CostosXEmpleado (
     ID_Empleado        INTEGER NOT NULL,
-    ID_Departamento    INTEGER NOT NULL,
+    ID_Departamento    INTEGER NOT NULL REFERENCES Departamentos(ID_Departamento),
     Costo_Hora         MONEY REAL DEFAULT 0,
     PRIMARY KEY (ID_Empleado, ID_Departamento)
 );
@@ -85,8 +86,9 @@ CREATE TABLE Permisos (
     Nombre_Permiso     VARCHAR(50) COLLATE NOCASE
 );
 
+-- A group's rights go with the group.
 CREATE TABLE PermisosXGrupo_Trabajo (
-    ID_Grupo_Trabajo   INTEGER NOT NULL,
+    ID_Grupo_Trabajo   INTEGER NOT NULL REFERENCES Grupo_Trabajo(ID_Grupo_Trabajo) ON DELETE CASCADE,
     ID_Permiso         INTEGER NOT NULL,
     PRIMARY KEY (ID_Grupo_Trabajo, ID_Permiso)
 );

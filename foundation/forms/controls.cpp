@@ -1,6 +1,7 @@
 #include "foundation/forms/controls.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -125,6 +126,20 @@ QWidgetList controls(QWidget* window)
     if (window)
         collect(window, out);
     return out;
+}
+
+QString captionOf(QWidget* control)
+{
+    if (!control)
+        return QString();
+    for (QWidget* other : controls(windowOf(control))) {
+        auto* etiqueta = qobject_cast<QLabel*>(other);
+        if (etiqueta && tag(etiqueta).compare(control->objectName(), Qt::CaseInsensitive) == 0) {
+            const QString caption = etiqueta->text();
+            return caption.endsWith(QLatin1Char(':')) ? caption.chopped(1) : caption;
+        }
+    }
+    return QString();
 }
 
 QWidget* windowOf(QWidget* control)

@@ -37,6 +37,10 @@ bool isContainer(const QWidget* widget);
 // box, a grid, a date picker, a multi-line box) is listed once, without its inner widgets.
 QWidgetList controls(QWidget* window);
 
+// The caption of the label whose tag names the control (ignoring case), without its closing colon;
+// empty when no label names it.
+QString captionOf(QWidget* control);
+
 // The window that a control belongs to: the child window inside the main window's document area, or
 // the top-level window.
 QWidget* windowOf(QWidget* control);

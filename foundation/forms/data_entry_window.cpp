@@ -115,12 +115,19 @@ void DataEntryWindow::BotonAceptar()
     if (!m_formas.Edicion())
         return;
     ui::WaitCursor espera;
-    if (!Campos_Completos())
+    if (!Campos_Completos() || !Numeros_Validos())
         return;
     g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
     g_ClsAdo().CpsTitulo = windowTitle();
-    if (!(m_bNuevo ? guardaNuevo() : guardaCambio()))
+    g_ClsAdo().Inicia_Transaccion();
+    if (!(m_bNuevo ? guardaNuevo() : guardaCambio())) {
+        g_ClsAdo().Cancela_Transaccion();
+        if (!m_bNuevo)
+            avisaCambioRechazado();
         return;
+    }
+    Guarda_Detalle();
+    g_ClsAdo().Termina_Transaccion();
     m_formas.ModoEdicion(false);
     muestraCuenta();
 }
@@ -139,10 +146,8 @@ bool DataEntryWindow::guardaNuevo()
 bool DataEntryWindow::guardaCambio()
 {
     const QString condicion = condicionLlave();
-    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false)) {
-        avisaCambioRechazado();
+    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false))
         return false;
-    }
     m_consulta.requery();
     m_consulta.find(condicion);
     if (m_consulta.eof() && m_consulta.recordCount() > 0)
@@ -166,6 +171,28 @@ QString DataEntryWindow::condicionLlave() const
 {
     const adodb::Field llave = m_consulta.field(m_columnaLlave);
     return m_columnaLlave + QLatin1Char('=') + FieldBinder::sqlValue(llave.text(), llave.type());
+}
+
+bool DataEntryWindow::Numeros_Validos()
+{
+    for (QWidget* control : m_enlace.controls()) {
+        const QString columna = forms::dataField(control);
+        if (!forms::isTextBox(control) || control == cajaLlave() || !m_consulta.hasField(columna))
+            continue;
+        const adodb::DataType tipo = m_consulta.field(columna).type();
+        const FieldBinder::Numero numero = FieldBinder::numberKind(tipo);
+        if (numero == FieldBinder::Numero::Ninguno || FieldBinder::isNumber(forms::text(control), numero))
+            continue;
+        const QString campo = forms::captionOf(control);
+        const QString que = numero == FieldBinder::Numero::Entero ? QStringLiteral(" debe ser un número entero")
+                                                                   : QStringLiteral(" debe ser un número");
+        ui::msgBox(campo.isEmpty() ? QStringLiteral("El valor ") + forms::text(control).trimmed() + que
+                                   : QStringLiteral("El campo de ") + campo + que,
+                   ui::Exclamation, windowTitle());
+        control->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
 }
 
 QString DataEntryWindow::Texto_Actualizacion()
@@ -193,8 +220,12 @@ void DataEntryWindow::BotonBorrar()
     ui::WaitCursor espera;
     if (hayRegistro()
         && ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes) {
-        if (!g_ClsAdo().ActualizaADO(m_consulta, false, true))
+        g_ClsAdo().Inicia_Transaccion();
+        if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true)) {
+            g_ClsAdo().Cancela_Transaccion();
             return;
+        }
+        g_ClsAdo().Termina_Transaccion();
         m_enlace.fill();
     }
     muestraCuenta();

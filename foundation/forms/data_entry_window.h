@@ -19,8 +19,13 @@
 //    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
 //  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
 //    under the window's caption, and the window stays in edit mode with what the user typed.
+//  - a number typed into a box bound to a numeric column is checked before anything is written: a
+//    text that is not a number is refused with a message, an empty box stores NULL;
+//  - the record and what the window saves with it (Guarda_Detalle) are written in one transaction,
+//    and so are deleted the rows that go before the record (Borra_Detalle) and the record itself:
+//    a refusal rolls back the whole command.
 // A window changes a step by overriding its hook (defaults of a new row, required-field check, the
-// new row's key, the SET text of a change).
+// new row's key, the SET text of a change, the rows saved and deleted with the record).
 class DataEntryWindow : public QWidget, public ChildCommands {
     Q_OBJECT
 public:
@@ -47,6 +52,7 @@ public:
     bool bNuevo() const { return m_bNuevo; }
 
     QString tabla() const { return m_tabla; }
+    QString columnaLlave() const { return m_columnaLlave; }
     QString tablaFiltro() const { return m_tabla + QStringLiteral(" WHERE"); }
     const QList<ColumnaFiltro>& columnasFiltro() const { return m_columnasFiltro; }
 
@@ -71,6 +77,15 @@ protected:
     virtual void Llave_Nueva() {}
     // The SET text of a change: every bound column but the key, from its control.
     virtual QString Texto_Actualizacion();
+    // Writes what belongs to the record (its detail rows) once the record itself is stored, in the
+    // same transaction; never called when the record was refused.
+    virtual void Guarda_Detalle() {}
+    // Deletes what must go before the record; false (after saying why) keeps the record and rolls
+    // back whatever was deleted.
+    virtual bool Borra_Detalle() { return true; }
+    // Whether every box bound to a numeric column holds a number or nothing; shows the message for
+    // the first that does not and puts the focus there.
+    bool Numeros_Validos();
 
     // The key box (the control bound to the key column), or null.
     QWidget* cajaLlave() const;

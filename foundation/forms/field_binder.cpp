@@ -16,16 +16,7 @@ QList<FieldBinder*>& liveBinders()
 
 bool isNumeric(adodb::DataType type)
 {
-    switch (type) {
-    case adodb::DataType::Integer:
-    case adodb::DataType::BigInt:
-    case adodb::DataType::Double:
-    case adodb::DataType::Currency:
-    case adodb::DataType::Boolean:
-        return true;
-    default:
-        return false;
-    }
+    return FieldBinder::numberKind(type) != FieldBinder::Numero::Ninguno;
 }
 
 void show(QWidget* control, const QVariant& value)
@@ -115,10 +106,12 @@ void FieldBinder::writeBack()
         const QString text = forms::text(b.control);
         if (text == field.text())
             continue;  // untouched: a new row keeps the column's default
-        if (text.isEmpty() && isNumeric(field.type()))
+        if (!isNumeric(field.type()))
+            field.setValue(text);
+        else if (text.trimmed().isEmpty())
             field.setValue(QVariant(QMetaType::fromType<QString>()));  // an empty number is NULL
         else
-            field.setValue(text);
+            field.setValue(text.trimmed());
     }
 }
 
@@ -140,15 +133,40 @@ QString FieldBinder::assignments(const QString& except) const
 
 QString FieldBinder::sqlValue(const QString& text, adodb::DataType type)
 {
-    if (isNumeric(type)) {
-        static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+    const Numero numero = numberKind(type);
+    if (numero != Numero::Ninguno) {
         const QString trimmed = text.trimmed();
         if (trimmed.isEmpty())
             return QStringLiteral("NULL");
-        if (number.match(trimmed).hasMatch())
+        if (isNumber(trimmed, Numero::Decimal))
             return trimmed;
     }
     return QLatin1Char('\'') + DuplicaComillas(text) + QLatin1Char('\'');
+}
+
+FieldBinder::Numero FieldBinder::numberKind(adodb::DataType type)
+{
+    switch (type) {
+    case adodb::DataType::Integer:
+    case adodb::DataType::BigInt:
+    case adodb::DataType::Boolean:
+        return Numero::Entero;
+    case adodb::DataType::Double:
+    case adodb::DataType::Currency:
+        return Numero::Decimal;
+    default:
+        return Numero::Ninguno;
+    }
+}
+
+bool FieldBinder::isNumber(const QString& text, Numero kind)
+{
+    static const QRegularExpression entero(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || kind == Numero::Ninguno)
+        return true;
+    return (kind == Numero::Entero ? entero : decimal).match(trimmed).hasMatch();
 }
 
 void FieldBinder::rowMoved(const adodb::Recordset& recordset)

@@ -44,6 +44,13 @@ public:
     // numeric column as typed; an empty number NULL.
     static QString sqlValue(const QString& text, adodb::DataType type);
 
+    // What a column of the type holds: no number, whole numbers, or numbers with decimals.
+    enum class Numero { Ninguno, Entero, Decimal };
+    static Numero numberKind(adodb::DataType type);
+    // Whether the text, blanks around it aside, is a plain numeral of that kind ("12", "-3",
+    // "12.50", ".5"; a point as the decimal sign, no separators), or nothing at all.
+    static bool isNumber(const QString& text, Numero kind);
+
     // Whoever moves a recordset that windows show (the find dialog) tells the binders here, so that
     // every window bound to it shows the new current row.
     static void rowMoved(const adodb::Recordset& recordset);

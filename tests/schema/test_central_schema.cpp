@@ -119,6 +119,9 @@ TEST_F(CentralDbFixture, DuplicateNamesAndPairsAreRefusedAsDuplicateKeys)
 TEST_F(CentralDbFixture, DeletingACatalogRowInUseIsRefusedNamingTheReferringTable)
 {
     db.execute(QString::fromLatin1(kCatalog));
+    db.execute(QStringLiteral("INSERT INTO Departamentos (ID_Departamento, Nombre) VALUES (1, 'COCINA');"
+                              "INSERT INTO CostosXEmpleado VALUES (1, 1, 55.5);"
+                              "INSERT INTO EmpleadosXGrupo VALUES (1, 1)"));
     struct Case { const char* sql; const char* table; };
     const Case cases[] = {
         {"DELETE FROM Grupo_Impresoras WHERE ID_Grupo_Impresoras=1", "Producto"},
@@ -129,6 +132,8 @@ TEST_F(CentralDbFixture, DeletingACatalogRowInUseIsRefusedNamingTheReferringTabl
         {"DELETE FROM Impresora WHERE ID_Impresora=2", "Impresora"},  // backup of printer 1
         {"DELETE FROM Grupo_Promocional WHERE ID_Grupo_Promocional=1", "Detalle_Promocion"},
         {"DELETE FROM Grupo_Obsequios WHERE ID_Grupo_Obsequio=1", "Detalle_Promocion"},
+        {"DELETE FROM Departamentos WHERE ID_Departamento=1", "CostosXEmpleado"},
+        {"DELETE FROM Grupo_Trabajo WHERE ID_Grupo_Trabajo=1", "EmpleadosXGrupo"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(nativeErrorOf(QString::fromLatin1(c.sql)), native::ReferenceConflict) << c.sql;
@@ -145,6 +150,7 @@ TEST_F(CentralDbFixture, DeletesThatLeaveOrTakeTheirDependentRows)
     db.execute(QString::fromLatin1(kCatalog));
     db.execute(QStringLiteral(R"(
         INSERT INTO Empleado (ID_Empleado, Usuario) VALUES (1, 'PEDRO');
+        INSERT INTO Departamentos (ID_Departamento, Nombre) VALUES (1, 'COCINA');
         INSERT INTO CostosXEmpleado VALUES (1, 1, 55.5);
         INSERT INTO Tipo_Modificador (ID_Tipo_Modificador, Nombre_Tipo_Modificador) VALUES (1, 'EXTRA QUESO');
         INSERT INTO TiposXGrupo_Modificadores VALUES (1, 1);

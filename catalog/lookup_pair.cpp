@@ -1,0 +1,40 @@
+#include "catalog/lookup_pair.h"
+#include "foundation/routines/zorva_funciones.h"
+#include "platform/adodb/adodb.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consulta, QObject* parent)
+    : QObject(parent), m_combo(combo), m_caja(caja)
+{
+    try {
+        LlenaCombo(combo, consulta);
+    } catch (const adodb::ComError&) {
+        // An unreadable list leaves the combo empty; the window still opens.
+    }
+    combo->setCurrentIndex(-1);
+    connect(combo, &QComboBox::activated, this, &LookupPair::combo_Click);
+    connect(caja, &QLineEdit::textChanged, this, &LookupPair::caja_Change);
+}
+
+void LookupPair::combo_Click()
+{
+    if (!m_combo || !m_caja)
+        return;
+    const QVariant llave = m_combo->currentData();
+    m_caja->setText(llave.isValid() ? QString::number(llave.toLongLong()) : QString());
+}
+
+void LookupPair::caja_Change()
+{
+    if (!m_combo || !m_caja)
+        return;
+    bool esNumero = false;
+    const qlonglong llave = m_caja->text().trimmed().toLongLong(&esNumero);
+    int indice = -1;
+    for (int i = 0; esNumero && i < m_combo->count() && indice < 0; ++i)
+        if (m_combo->itemData(i).toLongLong() == llave)
+            indice = i;
+    m_combo->setCurrentIndex(indice);
+}

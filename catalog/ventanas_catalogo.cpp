@@ -1,0 +1,12 @@
+#include "catalog/ventanas_catalogo.h"
+#include "catalog/op_categoria.h"
+#include "catalog/op_menu.h"
+#include "catalog/op_modo_preparacion.h"
+#include "foundation/forms/window_registry.h"
+
+void registraVentanasCatalogo()
+{
+    WindowRegistry::add(QStringLiteral("OpCategoria"), [] { return new OpCategoria; });
+    WindowRegistry::add(QStringLiteral("OpModoPreparacion"), [] { return new OpModoPreparacion; });
+    WindowRegistry::add(QStringLiteral("OpMenu"), [] { return new OpMenu; });
+}

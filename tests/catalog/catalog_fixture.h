@@ -1,0 +1,48 @@
+#pragma once
+
+#include "foundation/forms/data_entry_window.h"
+#include "tests/mainwindow/mainwindow_fixture.h"
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QWidget;
+
+namespace grid {
+class Grid;
+}
+
+// The real main window, opened by a user who may use the catalog menus, on a central database
+// whose catalog tables are empty; every message box answered by a script.
+class CatalogDb : public MainWindowDb {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Chooses the "&Operación" item; the window it opened, or null.
+    DataEntryWindow* abre(const QString& item, const QString& ventana);
+    // A toolbar button, as the user can click it: only while shown and enabled.
+    bool click(int boton);
+    QString panel(int i) const;
+
+    template <typename T = QWidget>
+    T* control(const QString& nombre) const { return ventanaAbierta ? ventanaAbierta->findChild<T*>(nombre) : nullptr; }
+    // Types over whatever the box holds.
+    static void reemplaza(QWidget* box, const QString& text);
+    // Focus order from the focused control, n steps of Tab.
+    static QStringList ordenTab(int n);
+
+    // Types a cell of a grid and confirms it with Enter; the cursor stays in the cell.
+    static void escribeCelda(grid::Grid* g, int row, int column, const QString& text);
+    // Picks a combo cell's entry.
+    static void eligeCombo(grid::Grid* g, int row, int column, int entry);
+    // A key pressed in the grid, where the user's focus is.
+    static void teclaEnGrid(grid::Grid* g, Qt::Key key);
+
+    int cuenta(const QString& tabla);
+    QStringList filas(const QString& sql);
+
+    DataEntryWindow* ventanaAbierta = nullptr;
+};
