@@ -96,6 +96,7 @@ private:
     bool EscribeGrupos(const QString& id);
     bool EscribeCostos(const QString& id);
     QString FiltroAdmin() const;
+    static QString GruposAdmin();
     void ConfirmaCeldas();
 
     adodb::Recordset m_consulta;

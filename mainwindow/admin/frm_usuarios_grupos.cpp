@@ -105,6 +105,11 @@ QString FrmUsuarios::FiltroAdmin() const
     return g_bAdminUsuarios ? QString() : QStringLiteral(" AND Nombre_Grupo_Trabajo NOT LIKE '%ADMIN%' ");
 }
 
+QString FrmUsuarios::GruposAdmin()
+{
+    return QStringLiteral("SELECT ID_Grupo_Trabajo FROM Grupo_Trabajo WHERE Nombre_Grupo_Trabajo LIKE '%ADMIN%'");
+}
+
 void FrmUsuarios::LlenaGrid(grid::Grid* spr, const QString& consulta)
 {
     adodb::Recordset filas;
@@ -228,8 +233,7 @@ bool FrmUsuarios::EscribeGrupos(const QString& id)
     if (!m_bNuevo) {
         QString condicion = QStringLiteral("ID_Empleado=") + id;
         if (!g_bAdminUsuarios)
-            condicion += QStringLiteral(" AND ID_Grupo_Trabajo NOT IN (SELECT ID_Grupo_Trabajo FROM Grupo_Trabajo "
-                                        "WHERE Nombre_Grupo_Trabajo LIKE '%ADMIN%')");
+            condicion += QStringLiteral(" AND ID_Grupo_Trabajo NOT IN (") + GruposAdmin() + QLatin1Char(')');
         if (!g_ClsAdo().Borrar(ninguno, QStringLiteral("EmpleadosXGrupo"), QVariant(), condicion, false))
             return false;
     }

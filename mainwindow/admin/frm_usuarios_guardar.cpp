@@ -56,7 +56,9 @@ bool FrmUsuarios::Campos_Completos()
     if (!conGrupo && !m_bNuevo && !g_bAdminUsuarios) {
         try {
             conGrupo = !BuscaValor(QStringLiteral("EmpleadosXGrupo"), QStringLiteral("ID_Empleado"),
-                                   QStringLiteral("ID_Empleado=") + lblId->text())
+                                   QStringLiteral("ID_Empleado=") + lblId->text()
+                                       + QStringLiteral(" AND ID_Grupo_Trabajo IN (") + GruposAdmin()
+                                       + QLatin1Char(')'))
                             .isEmpty();
         } catch (const adodb::ComError&) {
             conGrupo = false;

@@ -217,7 +217,8 @@ TEST_F(Empleados, AnAdministratorCreatesAnEmployeeWhoThenLogsIn)
 TEST_F(Empleados, TheFirstEmployeeOfAnEmptyTableGetsKeyOne)
 {
     // Once the main window has read the rights, nobody is left.
-    ASSERT_NE(abre(1, true, [this] { db.execute(QStringLiteral("DELETE FROM Empleado")); }), nullptr);
+    ASSERT_NE(abre(1, true, [this] { db.execute(QStringLiteral("DELETE FROM EmpleadosXGrupo; DELETE FROM Empleado")); }),
+              nullptr);
     EXPECT_TRUE(lblId()->text().isEmpty());
     pulsa(Qt::Key_Insert);
     llenaRequeridos(QStringLiteral("PRIMERO"));
@@ -487,6 +488,18 @@ TEST_F(Empleados, AUserWithoutTheAdministratorRightNeitherSeesNorLosesAdministra
                   .toString(),
               QStringLiteral("1"));
 
+    // An employee with none but the groups he sees still needs one.
+    pulsa(Qt::Key_Home);
+    ASSERT_EQ(txt("txtUsuario")->text(), QStringLiteral("JEFE"));
+    pulsa(Qt::Key_F6);
+    txt("txtPaterno")->setText(QStringLiteral("Ruiz"));
+    txt("txtMaterno")->setText(QStringLiteral("Paz"));
+    mueveFila(QStringLiteral("sprGruposXUsuario"), 1, QStringLiteral("cmdQuitar"));
+    pulsa(Qt::Key_F5);
+    EXPECT_EQ(boxes.texts(), QStringList{kSinGrupo});
+    EXPECT_EQ(cuenta(QStringLiteral("EmpleadosXGrupo"), QStringLiteral("ID_Empleado=2")), 1);
+    pulsa(Qt::Key_Escape);
+
     // Nor is any "ADMIN" group offered for a new employee.
     pulsa(Qt::Key_Insert);
     EXPECT_EQ(columna(spr(QStringLiteral("sprGrupos")), 2), (QStringList{"JEFES", "MESEROS"}));
@@ -678,4 +691,19 @@ TEST_F(Empleados, NavigationAndFindShowEachEmployeeWithHisGroups)
     EXPECT_EQ(lblId()->text(), QStringLiteral("3"));
     EXPECT_EQ(columna(spr(QStringLiteral("sprDepartamentosXUsuario")), 2), QStringList{QStringLiteral("COCINA")});
     dialogo->Cierra();
+}
+
+TEST_F(Empleados, EscWhileTypingACostCancelsTheEditAndKeepsTheWindowOpen)
+{
+    agregaPedro();
+    ASSERT_NE(abre(), nullptr);
+    pulsa(Qt::Key_End);
+    pulsa(Qt::Key_F6);
+    tecleaCelda(QStringLiteral("sprDepartamentosXUsuario"), 1, 3, QStringLiteral("77"));
+    QPointer<FrmUsuarios> abierta = ventana;
+    pulsa(Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(abierta.isNull());
+    EXPECT_FALSE(ventana->Formas().Edicion());
+    EXPECT_EQ(columna(spr(QStringLiteral("sprDepartamentosXUsuario")), 3), QStringList{QStringLiteral("40.00")});
 }
