@@ -74,6 +74,12 @@ CREATE TABLE CostosXEmpleado (
     PRIMARY KEY (ID_Empleado, ID_Departamento)
 );
 
+-- The employees window's assigned departments: one row per cost, with the department's name.
+CREATE VIEW Vw_DepartamentosXEmpleado AS
+    SELECT CostosXEmpleado.ID_Departamento AS Id_Departamento, Departamentos.Nombre AS Nombre,
+           CostosXEmpleado.Costo_Hora AS Costo_Hora, CostosXEmpleado.ID_Empleado AS ID_Empleado
+    FROM CostosXEmpleado LEFT JOIN Departamentos ON Departamentos.ID_Departamento = CostosXEmpleado.ID_Departamento;
+
 -- Supplied with the database; nothing in the program writes it.
 CREATE TABLE Permisos (
     ID_Permiso         INTEGER PRIMARY KEY,
