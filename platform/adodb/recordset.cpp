@@ -213,24 +213,27 @@ void Recordset::openQuery(const Connection& connection, const QString& sql)
     d->open = false;
     d->connection = c;
     d->source = sql;
-    Recordset called;
-    if (runProcedureCall(c, sql, &called)) {
-        if (!called.isNull() && called.d->open) {
-            d->columns = called.d->columns;
-            d->rows = called.d->rows;
-            d->columnIndex = called.d->columnIndex;
-            d->baseTable = called.d->baseTable;
-            d->nextBookmark = called.d->nextBookmark;
-            d->pos = 0;
-            d->currentDeleted = false;
-            d->mode = EditMode::None;
-            d->open = true;
+    // A script runs whole; its first statement that returns rows gives the recordset.
+    for (const QString& statement : splitStatements(sql)) {
+        Recordset called;
+        if (runProcedureCall(c, statement, &called)) {
+            if (!d->open && !called.isNull() && called.d->open) {
+                d->columns = called.d->columns;
+                d->rows = called.d->rows;
+                d->columnIndex = called.d->columnIndex;
+                d->baseTable = called.d->baseTable;
+                d->nextBookmark = called.d->nextBookmark;
+                d->pos = 0;
+                d->currentDeleted = false;
+                d->mode = EditMode::None;
+                d->open = true;
+            }
+            continue;
         }
-        return;
+        ResultSet result = runStatement(*c, statement);
+        if (result.hasColumns && !d->open)
+            d->load(std::move(result));
     }
-    ResultSet result = runStatement(*c, sql);
-    if (result.hasColumns)
-        d->load(std::move(result));
 }
 
 Recordset Recordset::open(const Connection& connection, const QString& sql)

@@ -187,3 +187,12 @@ TEST_F(SampleDb, FindWalksFromTheCurrentRow)
     }
     EXPECT_THROW(rs.find(QStringLiteral("Nombre ~ 3")), ComError);
 }
+
+TEST_F(SampleDb, ARecordsetOpenedOnAScriptRunsEveryStatement)
+{
+    Recordset rs = Recordset::open(db, QStringLiteral(
+        "INSERT INTO Terminal VALUES (1, 'A'); SELECT Nombre FROM Terminal; INSERT INTO Terminal VALUES (2, 'B')"));
+    ASSERT_TRUE(rs.isOpen());
+    EXPECT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 2);
+}
