@@ -1,6 +1,7 @@
 // Categories, preparation modes and menus, driven through the real main window.
 #include "foundation/database/cls_ado.h"
 #include "foundation/dialogs/frm_cat_filtro.h"
+#include "tests/foundation/dialogs/filtro_abierto.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/data_entry_window.h"
 #include "foundation/forms/frm_busqueda.h"
@@ -277,14 +278,8 @@ TEST_F(CategoriasTest, FilteringOnTheTypeComparesTheCodeAndShowsTheWord)
     ASSERT_TRUE(abreVentana());
     QStringList columnas;
     QStringList tipos;
-    QTimer::singleShot(0, [&] {
-        auto* filtro = qobject_cast<FrmCatFiltro*>(QApplication::activeModalWidget());
-        if (!filtro) {
-            ADD_FAILURE() << "no filter dialog";
-            return;
-        }
-        for (int i = 0; i < filtro->LstCampos->count(); ++i)
-            columnas << filtro->LstCampos->item(i)->text();
+    alAbrirFiltro([&](FrmCatFiltro* filtro) {
+        columnas = textos(filtro->LstCampos);
         filtro->CmdSelecciionarTodos->click();
         filtro->CmbCampos->setCurrentText(QStringLiteral("Tipo"));
         filtro->TxtCondicion->setText(QStringLiteral("V"));
@@ -292,7 +287,6 @@ TEST_F(CategoriasTest, FilteringOnTheTypeComparesTheCodeAndShowsTheWord)
         adodb::Recordset r = filtro->resultado();
         for (; r.isOpen() && !r.eof(); r.moveNext())
             tipos << r.value(QStringLiteral("Tipo")).toString();
-        filtro->CmdCerrar->click();
     });
     ASSERT_TRUE(click(18));
     EXPECT_EQ(columnas, (QStringList{QStringLiteral("Id Categoria"), QStringLiteral("Nombre"), QStringLiteral("Tipo")}));

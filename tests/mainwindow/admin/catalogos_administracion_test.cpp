@@ -1,6 +1,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/dialogs/filtro_catalogos.h"
 #include "foundation/dialogs/frm_cat_filtro.h"
+#include "tests/foundation/dialogs/filtro_abierto.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/data_entry_window.h"
 #include "foundation/forms/frm_busqueda.h"
@@ -207,15 +208,8 @@ TEST_P(CatalogoTest, TheFilterOpensOnTheTableWithItsColumnsAndRuns)
     QStringList columnas;
     QString sentencia;
     int filas = -1;
-    // The dialog is modal: it is driven from inside its own loop.
-    QTimer::singleShot(0, [&] {
-        auto* filtro = qobject_cast<FrmCatFiltro*>(QApplication::activeModalWidget());
-        if (!filtro) {
-            ADD_FAILURE() << "no filter dialog";
-            return;
-        }
-        for (int i = 0; i < filtro->LstCampos->count(); ++i)
-            columnas << filtro->LstCampos->item(i)->text();
+    alAbrirFiltro([&](FrmCatFiltro* filtro) {
+        columnas = textos(filtro->LstCampos);
         filtro->CmdSelecciionarTodos->click();
         filtro->CmbCampos->setCurrentText(QStringLiteral("Nombre"));
         filtro->CmbCondicion->setCurrentText(QStringLiteral("Parecido"));
@@ -223,7 +217,6 @@ TEST_P(CatalogoTest, TheFilterOpensOnTheTableWithItsColumnsAndRuns)
         filtro->CmdEjecutar->click();
         sentencia = filtro->resultado().source();
         filas = filtro->resultado().isOpen() ? filtro->resultado().recordCount() : -1;
-        filtro->CmdCerrar->click();
     });
     ASSERT_TRUE(click(18));
     EXPECT_EQ(columnas, (QStringList{QString::fromUtf8(v().etiquetaLlave).chopped(1), QStringLiteral("Nombre"),

@@ -1,5 +1,6 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/dialogs/frm_cat_filtro.h"
+#include "tests/foundation/dialogs/filtro_abierto.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/frm_busqueda.h"
 #include "foundation/forms/window_registry.h"
@@ -454,14 +455,8 @@ TEST_F(PermisosXGrupo, NavigationFindAndFilterWorkOnTheGroups)
 
     QStringList listadas, combo;
     int filas = -1;
-    QTimer::singleShot(0, [&] {
-        auto* filtro = qobject_cast<FrmCatFiltro*>(QApplication::activeModalWidget());
-        if (!filtro) {
-            ADD_FAILURE() << "no filter dialog";
-            return;
-        }
-        for (int i = 0; i < filtro->LstCampos->count(); ++i)
-            listadas << filtro->LstCampos->item(i)->text();
+    alAbrirFiltro([&](FrmCatFiltro* filtro) {
+        listadas = textos(filtro->LstCampos);
         for (int i = 0; i < filtro->CmbCampos->count(); ++i)
             combo << filtro->CmbCampos->itemText(i);
         filtro->CmdSelecciionarTodos->click();
@@ -470,7 +465,6 @@ TEST_F(PermisosXGrupo, NavigationFindAndFilterWorkOnTheGroups)
         filtro->TxtCondicion->setText(QStringLiteral("admin*"));
         filtro->CmdEjecutar->click();
         filas = filtro->resultado().isOpen() ? filtro->resultado().recordCount() : -1;
-        filtro->CmdCerrar->click();
     });
     main->toolbarButton(18)->trigger();
     EXPECT_EQ(listadas, (QStringList{"Id Grupo", "Grupo", "Id Permiso", "Permiso"}));
