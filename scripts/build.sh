@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds into ./build (Ninja).
+# Configures and builds into ./build (Ninja), or into $BUILD_DIR when set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+build_dir="${BUILD_DIR:-build}"
+launcher=()
+# ccache, when the machine has it, makes rebuilds of other checkouts cheap.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"
