@@ -11,6 +11,8 @@
 #include "platform/keys/key_file_error.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
+#include "schema/schema.h"
+#include "schema/upgrade.h"
 #include "zorva_version.h"
 
 #include <QApplication>
@@ -25,6 +27,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -46,6 +49,33 @@ QLabel* luz(QWidget* parent, const char* nombre, imagenes::Luz color)
     pic->setPixmap(imagenes::semaforo(color));
     pic->setAlignment(Qt::AlignCenter);
     return pic;
+}
+
+// Brings the central database and the terminal template up to this program's schema before
+// anybody logs in. On false the user has been told why; the database is as it was.
+bool actualizaEsquema()
+{
+    const schema::UpgradeOutcome resultado = schema::upgradeCentral(g_ClsAdo().conexion());
+    QString motivo;
+    if (resultado.result == schema::UpgradeResult::Newer || resultado.result == schema::UpgradeResult::Failed) {
+        motivo = resultado.message;
+    } else {
+        if (resultado.result == schema::UpgradeResult::Upgraded)
+            g_ClsBitacora().Mandar_Log(QStringLiteral("Base de datos actualizada de la versión %1 a la %2")
+                                           .arg(resultado.from).arg(resultado.to));
+        try {
+            schema::refreshTerminalTemplate(schema::terminalTemplatePath());
+        } catch (const adodb::ComError& e) {
+            motivo = QStringLiteral("No se pudo reconstruir la plantilla de las terminales: ") + e.description();
+        }
+    }
+    if (motivo.isEmpty())
+        return true;
+    g_ClsBitacora().Mandar_Log(motivo);
+    std::fputs((motivo + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    g_ClsAdo().Cerrar();
+    ui::msgBox(motivo, ui::Critical);
+    return false;
 }
 
 } // namespace
@@ -155,6 +185,10 @@ bool frmLogin::Form_Load()
                                QStringLiteral("quorma3048"));
     if (!conectado) {
         ui::msgBox(kMsgSinConexion, ui::Critical);
+        endProgram(1);
+        return false;
+    }
+    if (!actualizaEsquema()) {
         endProgram(1);
         return false;
     }

@@ -125,7 +125,7 @@ bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QS
     const bool creaClaves = !ClsClaves::ExisteArchivo();
     if (creaClaves && !ClsClaves::CreaArchivo(&motivo))
         return falla(error, motivo);
-    const QString plantilla = QDir(paths::appFolder()).filePath(QStringLiteral("Plantilla.mdb"));
+    const QString plantilla = terminalTemplatePath();
     const bool creaPlantilla = !QFileInfo::exists(plantilla);
     const QString temporal = ruta + QStringLiteral(".nuevo");
     borraBase(temporal);

@@ -1,7 +1,10 @@
 #include "schema/schema.h"
 
 #include "platform/clock/clock.h"
+#include "platform/paths/paths.h"
+#include "schema/upgrade.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +13,14 @@
 namespace schema {
 
 namespace {
+
+// Raise it with every change to terminal.sql: the program then rebuilds older templates at start.
+constexpr int kTerminalTemplateVersion = 1;
+
+QString setVersion(int version)
+{
+    return QStringLiteral("\nPRAGMA user_version = %1;").arg(version);
+}
 
 QString resourceText(const QString& name)
 {
@@ -60,7 +71,8 @@ void createCentral(adodb::Connection& connection, const QDate& workingDate)
 {
     const QString setDate = QStringLiteral("UPDATE Parametros SET Valor_Cad='%1' WHERE ID_Parametro='FECHA_TRABAJO';")
                                 .arg(workingDateText(workingDate));
-    runScript(connection, centralSql() + QLatin1Char('\n') + seedSql() + QLatin1Char('\n') + setDate);
+    runScript(connection, centralSql() + QLatin1Char('\n') + seedSql() + QLatin1Char('\n') + setDate
+                              + setVersion(schemaVersion()));
 }
 
 void createCentral(adodb::Connection& connection)
@@ -75,7 +87,7 @@ void createTerminalTemplate(const QString& path)
     try {
         adodb::Connection connection;
         connection.openFile(building, true, false);
-        runScript(connection, terminalSql());
+        runScript(connection, terminalSql() + setVersion(kTerminalTemplateVersion));
         connection.close();
     } catch (...) {
         QFile::remove(building);
@@ -87,6 +99,32 @@ void createTerminalTemplate(const QString& path)
         throw adodb::ComError(adodb::err::ProviderGeneric,
                               QStringLiteral("No se puede escribir la plantilla %1.").arg(path));
     }
+}
+
+int terminalTemplateVersion()
+{
+    return kTerminalTemplateVersion;
+}
+
+QString terminalTemplatePath()
+{
+    return QDir(paths::appFolder()).filePath(QStringLiteral("Plantilla.mdb"));
+}
+
+bool refreshTerminalTemplate(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    int version = 0;
+    {
+        adodb::Connection current;
+        current.openFile(path, false, false);
+        version = current.execute(QStringLiteral("PRAGMA user_version")).field(0).value().toInt();
+    }
+    if (version >= kTerminalTemplateVersion)
+        return false;
+    createTerminalTemplate(path);
+    return true;
 }
 
 } // namespace schema

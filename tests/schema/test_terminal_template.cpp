@@ -193,3 +193,44 @@ TEST_F(TerminalTemplate, ReplacesAnOlderTemplateWhole)
     EXPECT_EQ(fresh.execute(QStringLiteral("SELECT COUNT(*) FROM Categoria")).field(0).value().toInt(), 0);
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".nuevo")));
 }
+
+TEST_F(TerminalTemplate, IsRebuiltAtStartOnlyWhenAnOlderScriptWroteIt)
+{
+    const auto version = [this] {
+        Connection t;
+        t.openFile(path, false, false);
+        return t.execute(QStringLiteral("PRAGMA user_version")).field(0).value().toInt();
+    };
+    const auto stamp = [this](int v) {
+        Connection t;
+        t.openFile(path, false, false);
+        t.execute(QStringLiteral("INSERT OR REPLACE INTO Categoria VALUES (9, 'VIEJA', 'V'); PRAGMA user_version = %1").arg(v));
+    };
+    const auto bytes = [this] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    ASSERT_GE(schema::terminalTemplateVersion(), 1);
+    EXPECT_EQ(version(), schema::terminalTemplateVersion());
+
+    // The first set-up's templates carry 0.
+    stamp(schema::terminalTemplateVersion() - 1);
+    EXPECT_TRUE(schema::refreshTerminalTemplate(path));
+    EXPECT_EQ(version(), schema::terminalTemplateVersion());
+    Connection fresh;
+    fresh.openFile(path, false, false);
+    EXPECT_EQ(fresh.execute(QStringLiteral("SELECT COUNT(*) FROM Categoria")).field(0).value().toInt(), 0);
+    fresh.close();
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".nuevo")));
+
+    for (int kept : {schema::terminalTemplateVersion(), schema::terminalTemplateVersion() + 1}) {
+        stamp(kept);
+        const QByteArray before = bytes();
+        EXPECT_FALSE(schema::refreshTerminalTemplate(path)) << kept;
+        EXPECT_EQ(bytes(), before) << kept;
+    }
+
+    QFile::remove(path);
+    EXPECT_FALSE(schema::refreshTerminalTemplate(path));
+    EXPECT_FALSE(QFile::exists(path));
+}

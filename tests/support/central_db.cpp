@@ -3,6 +3,7 @@
 #include "schema/schema.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace testsupport {
 
@@ -12,6 +13,19 @@ QString createCentralDb(const QString& folder, const QString& name, const QDate&
     adodb::Connection setup;
     setup.openFile(path, true, true);
     schema::createCentral(setup, workingDate);
+    setup.close();
+    return path;
+}
+
+QString createLandedCentralDb(const QString& folder, const QString& name)
+{
+    QFile script(QStringLiteral(":/pruebas/baseline_v1.sql"));
+    if (!script.open(QIODevice::ReadOnly))
+        throw adodb::ComError(adodb::err::ProviderGeneric, QStringLiteral("baseline_v1.sql missing from the resources"));
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".db"));
+    adodb::Connection setup;
+    setup.openFile(path, true, true);
+    setup.execute(QString::fromUtf8(script.readAll()));
     setup.close();
     return path;
 }

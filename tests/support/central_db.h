@@ -15,6 +15,10 @@ namespace testsupport {
 QString createCentralDb(const QString& folder, const QString& name = QStringLiteral("central"),
                         const QDate& workingDate = QDate(2024, 3, 15));
 
+// A central database "<folder>/<name>.db" as the first set-up command wrote it (schema version 1,
+// user_version 0, no employee), from the frozen script of that version. Returns the file's path.
+QString createLandedCentralDb(const QString& folder, const QString& name);
+
 // The connection string with which the program opens central database `name` under the data root.
 QString centralConnectionString(const QString& name = QStringLiteral("central"));
 

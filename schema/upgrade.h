@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/adodb/adodb.h"
+
+#include <QList>
+#include <QString>
+
+// The schema version of the central database (PRAGMA user_version) and the steps that bring an
+// older database up to date. A step is a script "NNN.sql" that takes the database from version
+// NNN-1 to NNN; version 1 is what the first set-up command wrote (its databases carry 0).
+namespace schema {
+
+struct UpgradeStep {
+    int version = 0;
+    QString script;
+};
+
+// Where the program keeps its steps.
+QString upgradeFolder();
+
+// The steps of folder in order. Raises adodb::ComError for a file not named NNN.sql, a gap in
+// the run 2..N, or an unreadable file.
+QList<UpgradeStep> upgradeSteps(const QString& folder = upgradeFolder());
+
+// The version that the steps reach: the highest, 1 without steps.
+int schemaVersion(const QList<UpgradeStep>& steps);
+// The version of the program's schema (the one that central.sql writes).
+int schemaVersion();
+
+enum class UpgradeResult {
+    UpToDate,
+    Upgraded,
+    Newer,   // a newer program wrote the database: refused, nothing changed
+    Failed,  // nothing changed
+};
+
+struct UpgradeOutcome {
+    UpgradeResult result = UpgradeResult::Failed;
+    int from = 0;
+    int to = 0;
+    QString message;  // Spanish, for Newer and Failed
+};
+
+inline const QString kNewerDatabase = QStringLiteral("La base de datos es de una versión más nueva que este programa");
+
+// Brings the open central database up to the steps' version: a copy "<file>.v<from>.bak" first,
+// then every missing step and the new version in one transaction, whose foreign keys are checked
+// before the commit. Any failure rolls everything back.
+UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& folder = upgradeFolder());
+
+} // namespace schema

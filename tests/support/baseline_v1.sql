@@ -1,0 +1,625 @@
+-- The central database as the first set-up command wrote it (schema version 1, stored as
+-- user_version 0): its tables, then its starting rows. Frozen: never edit it; the upgrade steps
+-- start from here.
+
+-- Central database of the back office.
+--
+-- Declared types carry the field type that the data layer reports: INTEGER keys and counts,
+-- BIT INTEGER flags (0/1), MONEY REAL amounts, REAL other numbers, DATETIME TEXT ISO date-times
+-- "yyyy-mm-dd hh:mm:ss", CHAR(8) working dates "ddmmyyyy", CHAR(1) one-letter codes.
+-- Names compare without regard to case. Columns keep the order in which the windows read them
+-- (several grids are filled with SELECT *).
+--
+-- Keys that the windows compute (largest key plus one) are plain INTEGER PRIMARY KEY; keys that
+-- the database hands out are AUTOINCREMENT, so that a deleted key is never handed out again.
+-- Foreign keys join catalog rows only where deleting the referred row must be refused as "in use";
+-- member rows that would otherwise pass to a group or section that reuses a deleted key go with
+-- their owner. Nothing refers from the sales tables to the catalogs: the terminals' sales are
+-- never refused for a catalog row deleted since.
+
+------------------------------------------------------------------------------------------------
+-- Staff, work groups and rights
+------------------------------------------------------------------------------------------------
+
+CREATE TABLE Empleado (
+    ID_Empleado        INTEGER PRIMARY KEY,
+    Usuario            VARCHAR(25) COLLATE NOCASE NOT NULL,
+    Nombre_Empleado    VARCHAR(50) COLLATE NOCASE,
+    Apellido_Paterno   VARCHAR(25) COLLATE NOCASE,
+    Apellido_Materno   VARCHAR(25) COLLATE NOCASE,
+    Contraseña         VARCHAR(255),
+    Tarjeta_magnetica  BIT INTEGER DEFAULT 0,
+    Num_Tarjeta        VARCHAR(50) DEFAULT '',
+    Calle_Numero       VARCHAR(50),
+    Colonia            VARCHAR(40),
+    Ciudad             VARCHAR(50),
+    Estado             VARCHAR(40),
+    C_P                VARCHAR(5),
+    RFC                VARCHAR(20),
+    S_S                VARCHAR(20),
+    Estado_Empleado    CHAR(1) DEFAULT 'A',
+    Intentos           INTEGER DEFAULT 0,
+    -- The employee list asks for 0 or 1: a NULL would hide the row from everybody.
+    Admin_Usuarios     BIT INTEGER NOT NULL DEFAULT 0,
+    -- Terminal the employee is signed on to; 0 = none. Set by the terminals.
+    Id_Terminal        INTEGER DEFAULT 0,
+    UNIQUE (Usuario)
+);
+
+CREATE TABLE Departamentos (
+    ID_Departamento    INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre             VARCHAR(25) COLLATE NOCASE,
+    Descripcion        VARCHAR(100),
+    Activo             BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre)
+);
+
+CREATE TABLE Grupo_Trabajo (
+    ID_Grupo_Trabajo          INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Grupo_Trabajo      VARCHAR(25) COLLATE NOCASE,
+    Descripcion_Grupo_Trabajo VARCHAR(100),
+    Activo                    BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre_Grupo_Trabajo)
+);
+
+-- Rewritten whole on every save of the employee and deleted before the employee. A work group with
+-- members is in use.
+CREATE TABLE EmpleadosXGrupo (
+    ID_Empleado        INTEGER NOT NULL,
+    ID_Grupo_Trabajo   INTEGER NOT NULL REFERENCES Grupo_Trabajo(ID_Grupo_Trabajo),
+    PRIMARY KEY (ID_Empleado, ID_Grupo_Trabajo)
+);
+
+-- Deleted with the employee; a department that employees' costs name is in use.
+CREATE TABLE CostosXEmpleado (
+    ID_Empleado        INTEGER NOT NULL,
+    ID_Departamento    INTEGER NOT NULL REFERENCES Departamentos(ID_Departamento),
+    Costo_Hora         MONEY REAL DEFAULT 0,
+    PRIMARY KEY (ID_Empleado, ID_Departamento)
+);
+
+-- The employees window's assigned departments: one row per cost, with the department's name.
+CREATE VIEW Vw_DepartamentosXEmpleado AS
+    SELECT CostosXEmpleado.ID_Departamento AS Id_Departamento, Departamentos.Nombre AS Nombre,
+           CostosXEmpleado.Costo_Hora AS Costo_Hora, CostosXEmpleado.ID_Empleado AS ID_Empleado
+    FROM CostosXEmpleado LEFT JOIN Departamentos ON Departamentos.ID_Departamento = CostosXEmpleado.ID_Departamento;
+
+-- Supplied with the database; nothing in the program writes it.
+CREATE TABLE Permisos (
+    ID_Permiso         INTEGER PRIMARY KEY,
+    Nombre_Permiso     VARCHAR(50) COLLATE NOCASE
+);
+
+-- A group's rights go with the group.
+CREATE TABLE PermisosXGrupo_Trabajo (
+    ID_Grupo_Trabajo   INTEGER NOT NULL REFERENCES Grupo_Trabajo(ID_Grupo_Trabajo) ON DELETE CASCADE,
+    ID_Permiso         INTEGER NOT NULL,
+    PRIMARY KEY (ID_Grupo_Trabajo, ID_Permiso)
+);
+
+-- Feature switches: supplied with the database; the program only updates them.
+CREATE TABLE Funciones (
+    Id_Funcion         INTEGER PRIMARY KEY,
+    Nombre             VARCHAR(50) COLLATE NOCASE,
+    Descripcion        VARCHAR(90),
+    Estado             BIT INTEGER DEFAULT 0
+);
+
+-- Print queue: one job per ticket or kitchen order, its text pieces in order.
+CREATE TABLE ColaImpresion (
+    ID_Trabajo         INTEGER PRIMARY KEY AUTOINCREMENT,
+    Tipo               CHAR(1),
+    ID_Impresora       INTEGER,
+    Usuario            VARCHAR(25),
+    Fecha              DATETIME TEXT,
+    Cerrado            BIT INTEGER DEFAULT 0
+);
+
+CREATE TABLE Detallecolaimpresion (
+    ID_Trabajo         INTEGER NOT NULL,
+    Linea              INTEGER NOT NULL,
+    Texto              VARCHAR(2000),
+    PRIMARY KEY (ID_Trabajo, Linea)
+);
+
+------------------------------------------------------------------------------------------------
+-- Product catalog
+------------------------------------------------------------------------------------------------
+
+CREATE TABLE Categoria (
+    ID_Categoria       INTEGER PRIMARY KEY,
+    Nombre_Categoria   VARCHAR(25) COLLATE NOCASE,
+    Tipo_Categoria     CHAR(1),
+    UNIQUE (Nombre_Categoria)
+);
+
+CREATE TABLE Modo_Preparacion (
+    ID_Modo_Preparacion     INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Modo_Preparacion VARCHAR(25) COLLATE NOCASE,
+    Indicador               VARCHAR(20),
+    UNIQUE (Nombre_Modo_Preparacion)
+);
+
+CREATE TABLE Menu (
+    ID_Menu            INTEGER PRIMARY KEY,
+    Nombre_Menu        VARCHAR(25) COLLATE NOCASE,
+    Descripcion        VARCHAR(150),
+    Menu_Activo        BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre_Menu)
+);
+
+CREATE TABLE Tipo_Modificador (
+    ID_Tipo_Modificador     INTEGER PRIMARY KEY,
+    Nombre_Tipo_Modificador VARCHAR(25) COLLATE NOCASE,
+    Estado_Modificador      CHAR(1),
+    Precio_Tipo_Modificador MONEY REAL DEFAULT 0,
+    UNIQUE (Nombre_Tipo_Modificador)
+);
+
+CREATE TABLE Grupo_Modificadores (
+    ID_Grupo_Modificadores     INTEGER PRIMARY KEY,
+    Nombre_Grupo_Modificadores VARCHAR(25) COLLATE NOCASE,
+    Fluir_automatico           BIT INTEGER DEFAULT 0,
+    Grupo_Mod_Activo           BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre_Grupo_Modificadores)
+);
+
+-- A deleted modifier leaves its memberships: no reference to Tipo_Modificador.
+CREATE TABLE TiposXGrupo_Modificadores (
+    ID_Grupo_Modificadores INTEGER NOT NULL,
+    ID_Tipo_Modificador    INTEGER NOT NULL,
+    PRIMARY KEY (ID_Grupo_Modificadores, ID_Tipo_Modificador)
+);
+
+CREATE TABLE Tipos_Impuesto (
+    ID_Tipo_Impuesto     INTEGER PRIMARY KEY,
+    Nombre_Tipo_Impuesto VARCHAR(25) COLLATE NOCASE,
+    Tipo_Imp_Activo      BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre_Tipo_Impuesto)
+);
+
+-- Porcentaje is a fraction of the price (0.16). A NULL end means no end.
+CREATE TABLE PorcentajeXTipo_Impuesto (
+    ID_Tipo_Impuesto      INTEGER NOT NULL,
+    Fecha_Inicio_Impuesto DATETIME TEXT NOT NULL,
+    Fecha_Fin_Impuesto    DATETIME TEXT,
+    Porcentaje            REAL,
+    PRIMARY KEY (ID_Tipo_Impuesto, Fecha_Inicio_Impuesto)
+);
+
+-- Prices live per menu (PreciosXMenu); a NULL group means none.
+CREATE TABLE Producto (
+    ID_Producto            INTEGER PRIMARY KEY,
+    Nombre_Completo        VARCHAR(25) COLLATE NOCASE,
+    Nombre_Boton           VARCHAR(22) COLLATE NOCASE,
+    Nombre_Cuenta          VARCHAR(20) COLLATE NOCASE,
+    Existencia             INTEGER DEFAULT 0,
+    Abierto                BIT INTEGER DEFAULT 0,
+    Especial               BIT INTEGER DEFAULT 0,
+    Paquete                BIT INTEGER DEFAULT 0,
+    Estado                 CHAR(1),
+    ID_Categoria           INTEGER REFERENCES Categoria (ID_Categoria),
+    ID_Grupo_Impresoras    INTEGER REFERENCES Grupo_Impresoras (ID_Grupo_Impresoras),
+    ID_Grupo_Modificadores INTEGER REFERENCES Grupo_Modificadores (ID_Grupo_Modificadores)
+);
+
+CREATE TABLE PreciosXMenu (
+    ID_Menu            INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL,
+    Precio             MONEY REAL DEFAULT 0,
+    PRIMARY KEY (ID_Producto, ID_Menu)
+);
+
+CREATE TABLE ImpuestosXProducto (
+    ID_Tipo_Impuesto   INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL,
+    Incluir_en_precio  BIT INTEGER DEFAULT 0,
+    PRIMARY KEY (ID_Producto, ID_Tipo_Impuesto)
+);
+
+CREATE TABLE SubMenu (
+    ID_SubMenu         INTEGER PRIMARY KEY,
+    Nombre_SubMenu     VARCHAR(25) COLLATE NOCASE,
+    SubMenu_Fijo       BIT INTEGER DEFAULT 0,
+    UNIQUE (Nombre_SubMenu)
+);
+
+-- Orden: the submenu's place on the menu, sent to the terminals with the submenu. No window
+-- writes it, so every placement starts at 0.
+CREATE TABLE SubMenuXMenu (
+    ID_Menu            INTEGER NOT NULL,
+    ID_SubMenu         INTEGER NOT NULL,
+    Orden              INTEGER DEFAULT 0,
+    PRIMARY KEY (ID_Menu, ID_SubMenu)
+);
+
+CREATE TABLE ProductosXSubmenu (
+    ID_Producto        INTEGER NOT NULL,
+    ID_SubMenu         INTEGER NOT NULL,
+    Orden              INTEGER DEFAULT 0,
+    PRIMARY KEY (ID_SubMenu, ID_Producto)
+);
+
+-- Section keys are the largest plus one over every package.
+CREATE TABLE Secciones_Paquete (
+    ID_Seccion_Paquete INTEGER PRIMARY KEY,
+    Nombre_Seccion     VARCHAR(25) COLLATE NOCASE,
+    ID_Producto        INTEGER,
+    Numero             INTEGER
+);
+
+-- A deleted section's products go with it: a new section may receive its key.
+CREATE TABLE ProductosXSeccion (
+    ID_Seccion_Paquete INTEGER NOT NULL
+        REFERENCES Secciones_Paquete (ID_Seccion_Paquete) ON DELETE CASCADE,
+    ID_Producto        INTEGER NOT NULL,
+    PRIMARY KEY (ID_Seccion_Paquete, ID_Producto)
+);
+
+------------------------------------------------------------------------------------------------
+-- Operation catalogs, printers and terminals
+------------------------------------------------------------------------------------------------
+
+CREATE TABLE Tipo_Pago (
+    ID_Tipo_Pago       INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Tipo_Pago   VARCHAR(25) COLLATE NOCASE,
+    Clase              CHAR(1),
+    Abrir_Gaveta       BIT INTEGER DEFAULT 0,
+    UNIQUE (Nombre_Tipo_Pago)
+);
+
+CREATE TABLE Tipos_Anulacion (
+    ID_Tipo_Anulacion      INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Tipos_Anulacion VARCHAR(25) COLLATE NOCASE,
+    Regresa_Existencia     BIT INTEGER DEFAULT 0,
+    UNIQUE (Nombre_Tipos_Anulacion)
+);
+
+CREATE TABLE Mensajes (
+    ID_Mensaje         INTEGER PRIMARY KEY AUTOINCREMENT,
+    Mensaje            VARCHAR(255) COLLATE NOCASE,
+    Mensaje_Activo     BIT INTEGER DEFAULT 1,
+    UNIQUE (Mensaje)
+);
+
+-- Vereduda marks the server terminal. A terminal may have no menu yet.
+CREATE TABLE Terminal (
+    ID_Terminal        INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Terminal    VARCHAR(25) COLLATE NOCASE,
+    Direccion_IP       VARCHAR(255),
+    Estado_Terminal    CHAR(1),
+    ID_Menu            INTEGER,
+    Vereduda           BIT INTEGER DEFAULT 0,
+    Servidor_Backup    BIT INTEGER DEFAULT 0,
+    UNIQUE (Nombre_Terminal)
+);
+
+-- Redirigido is NULL only between the insert and the update that points a printer at itself.
+CREATE TABLE Impresora (
+    ID_Impresora          INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Impresora      VARCHAR(25) COLLATE NOCASE,
+    Puerto                VARCHAR(25),
+    Modo                  CHAR(1),
+    ID_Terminal           INTEGER REFERENCES Terminal (ID_Terminal),
+    Redirigido            INTEGER REFERENCES Impresora (ID_Impresora),
+    Estado_Impresora      CHAR(1),
+    EsDeCheques           BIT INTEGER DEFAULT 0,
+    Id_Impresora_Respaldo INTEGER REFERENCES Impresora (ID_Impresora),
+    Comentario            VARCHAR(255),
+    UNIQUE (Nombre_Impresora)
+);
+
+CREATE TABLE Grupo_Impresoras (
+    ID_Grupo_Impresoras     INTEGER PRIMARY KEY,
+    Nombre_Grupo_Impresoras VARCHAR(25) COLLATE NOCASE,
+    UNIQUE (Nombre_Grupo_Impresoras)
+);
+
+-- A deleted group's printers go with it: a new group may receive its key.
+CREATE TABLE ImpresorasXGrupo (
+    ID_Impresora        INTEGER NOT NULL REFERENCES Impresora (ID_Impresora),
+    ID_Grupo_Impresoras INTEGER NOT NULL
+        REFERENCES Grupo_Impresoras (ID_Grupo_Impresoras) ON DELETE CASCADE,
+    PRIMARY KEY (ID_Impresora, ID_Grupo_Impresoras)
+);
+
+-- Tipo_Cortesia: P percentage, F fixed, A open. A NULL end means no end.
+CREATE TABLE Tipo_Cortesia (
+    ID_Tipo_Cortesia      INTEGER PRIMARY KEY,
+    Nombre_Tipo_Cortesia  VARCHAR(25) COLLATE NOCASE,
+    Tipo_Cortesia         CHAR(1),
+    Cantidad_Cortesia     REAL,
+    Cantidad_Maxima       REAL,
+    Sel_articulo          BIT INTEGER DEFAULT 1,
+    Fecha_Inicio_Cortesia DATETIME TEXT,
+    Fecha_Fin_Cortesia    DATETIME TEXT,
+    Cortesia_Activa       BIT INTEGER DEFAULT 1,
+    UNIQUE (Nombre_Tipo_Cortesia)
+);
+
+CREATE TABLE ProductoXTipo_Cortesia (
+    ID_Tipo_Cortesia   INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL,
+    PRIMARY KEY (ID_Tipo_Cortesia, ID_Producto)
+);
+
+CREATE TABLE Grupo_Promocional (
+    ID_Grupo_Promocional   INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Gpo_Promocional VARCHAR(25) COLLATE NOCASE,
+    UNIQUE (Nombre_Gpo_Promocional)
+);
+
+CREATE TABLE Detalle_Gpo_Promocional (
+    ID_Grupo_Promocional INTEGER NOT NULL,
+    ID_Producto          INTEGER NOT NULL,
+    PRIMARY KEY (ID_Grupo_Promocional, ID_Producto)
+);
+
+-- The gift group's key is singular here and plural in Detalle_Promocion.
+CREATE TABLE Grupo_Obsequios (
+    ID_Grupo_Obsequio   INTEGER PRIMARY KEY AUTOINCREMENT,
+    Nombre_Gpo_Obsequio VARCHAR(25) COLLATE NOCASE,
+    UNIQUE (Nombre_Gpo_Obsequio)
+);
+
+CREATE TABLE Detalle_Gpo_Obsequios (
+    ID_Grupo_Obsequio  INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL,
+    PRIMARY KEY (ID_Grupo_Obsequio, ID_Producto)
+);
+
+-- Tipo_Promocion: M minimum, P percentage, R range. ClaveUsr is only passed on to the terminals.
+CREATE TABLE Promocion (
+    ID_Promocion           INTEGER PRIMARY KEY AUTOINCREMENT,
+    ClaveUsr               VARCHAR(20),
+    Nombre_Promocion       VARCHAR(25) COLLATE NOCASE,
+    Tipo_Promocion         CHAR(1),
+    CantMesa               INTEGER,
+    Fecha_Inicio_Promocion DATETIME TEXT,
+    Fecha_Fin_Promocion    DATETIME TEXT,
+    Activo                 BIT INTEGER DEFAULT 0,
+    UNIQUE (Nombre_Promocion)
+);
+
+-- A deleted promotion leaves its rules (its key is never handed out again), so no reference to
+-- Promocion; the groups a rule uses cannot be deleted under it.
+CREATE TABLE Detalle_Promocion (
+    ID_Detalle_Promocion INTEGER PRIMARY KEY AUTOINCREMENT,
+    ID_Promocion         INTEGER,
+    CantMinima           INTEGER,
+    CantMaxima           INTEGER,
+    CantObsequios        INTEGER,
+    Descuento            REAL,
+    ID_Grupo_Promocional INTEGER REFERENCES Grupo_Promocional (ID_Grupo_Promocional),
+    ID_Grupo_Obsequios   INTEGER REFERENCES Grupo_Obsequios (ID_Grupo_Obsequio)
+);
+
+------------------------------------------------------------------------------------------------
+-- End of day: parameters, terminal commands and the central copies of the sales
+------------------------------------------------------------------------------------------------
+
+CREATE TABLE Parametros (
+    ID_Parametro       VARCHAR(25) COLLATE NOCASE NOT NULL,
+    Valor_Num          REAL,
+    Valor_Cad          VARCHAR(255),
+    PRIMARY KEY (ID_Parametro)
+);
+
+-- Emptied at the start of every end of day; the program reads and writes none of its columns.
+CREATE TABLE Control_Paquetes (
+    ID_Control         INTEGER PRIMARY KEY AUTOINCREMENT,
+    ID_Terminal        INTEGER,
+    ID_Paquete         INTEGER,
+    Fecha              DATETIME TEXT
+);
+
+-- Escribiendo stays 1 until every addressee of the command is written.
+CREATE TABLE Transacciones (
+    ID_Transaccion     INTEGER PRIMARY KEY AUTOINCREMENT,
+    Transaccion        VARCHAR(10),
+    Escribiendo        BIT INTEGER DEFAULT 1
+);
+
+CREATE TABLE TransaccionesXTerminal (
+    ID_Transaccion     INTEGER NOT NULL,
+    ID_Terminal        INTEGER NOT NULL,
+    PRIMARY KEY (ID_Transaccion, ID_Terminal)
+);
+
+-- Sales keys are made on the terminals. Control, CantHuespedes, impuesto_modificador and
+-- Referencia exist only here; the reports join an order's rows by Control and sum modifier
+-- amounts net of impuesto_modificador, so they start at 0 rather than NULL.
+CREATE TABLE Comanda (
+    ID_Comanda         INTEGER PRIMARY KEY,
+    ID_Empleado        INTEGER,
+    Num_Mesa           INTEGER,
+    Abierta            BIT INTEGER,
+    Fecha_Apertura     DATETIME TEXT,
+    Fecha_Cierre       DATETIME TEXT,
+    Tipo               VARCHAR(20),
+    Fecha_Trabajo      CHAR(8),
+    Control            INTEGER DEFAULT 0,
+    CantHuespedes      INTEGER DEFAULT 0
+);
+
+CREATE TABLE Cuenta (
+    ID_Comanda         INTEGER NOT NULL,
+    Num_Cuenta         INTEGER NOT NULL,
+    Pagada             BIT INTEGER,
+    Num_Impresiones    INTEGER DEFAULT 0,
+    Total              MONEY REAL,
+    Control            INTEGER DEFAULT 0,
+    PRIMARY KEY (ID_Comanda, Num_Cuenta)
+);
+
+-- ID_ProductosXCuenta: the terminal's ID_Terminal digits followed by its item folio.
+CREATE TABLE ProductosXCuenta (
+    ID_ProductosXCuenta INTEGER PRIMARY KEY,
+    ID_Comanda          INTEGER,
+    Num_Cuenta          INTEGER,
+    ID_Producto         INTEGER,
+    Comentario          VARCHAR(255),
+    Preparado           BIT INTEGER,
+    Precio_Venta        MONEY REAL,
+    Precio_Original     MONEY REAL,
+    ID_Tipo_Anulacion   INTEGER,
+    ID_Modo_Preparacion INTEGER,
+    ID_Promocion        INTEGER,
+    ID_Paquete          INTEGER,
+    Empleado_Anulacion  INTEGER,
+    Hora_Anulacion      DATETIME TEXT,
+    Control             INTEGER DEFAULT 0
+);
+
+CREATE TABLE Cortesia (
+    ID_ProductosXCuenta INTEGER NOT NULL,
+    ID_Tipo_Cortesia    INTEGER NOT NULL,
+    Monto               MONEY REAL,
+    PRIMARY KEY (ID_ProductosXCuenta, ID_Tipo_Cortesia)
+);
+
+CREATE TABLE ImpuestosXCuenta (
+    ID_ProductosXCuenta    INTEGER NOT NULL,
+    ID_Tipo_Impuesto       INTEGER NOT NULL,
+    Monto_ImpuestosXCuenta MONEY REAL,
+    PRIMARY KEY (ID_ProductosXCuenta, ID_Tipo_Impuesto)
+);
+
+CREATE TABLE Modificador (
+    ID_ProductosXCuenta  INTEGER NOT NULL,
+    ID_Tipo_Modificador  INTEGER NOT NULL,
+    Precio_Modificador   MONEY REAL,
+    impuesto_modificador MONEY REAL DEFAULT 0,
+    PRIMARY KEY (ID_ProductosXCuenta, ID_Tipo_Modificador)
+);
+
+CREATE TABLE Pago (
+    ID_Pago            INTEGER PRIMARY KEY,
+    ID_Comanda         INTEGER,
+    Num_Cuenta         INTEGER,
+    ID_Tipo_Pago       INTEGER,
+    Monto_Pago         MONEY REAL,
+    Propina            MONEY REAL,
+    Control            INTEGER DEFAULT 0,
+    Referencia         VARCHAR(50) DEFAULT NULL
+);
+
+------------------------------------------------------------------------------------------------
+-- Reports: day parts, company data, staff hours
+------------------------------------------------------------------------------------------------
+
+-- Times of day "hh:mm:ss"; a start later than the end crosses midnight.
+CREATE TABLE Seccion_dia (
+    Nombre             VARCHAR(25) COLLATE NOCASE NOT NULL,
+    Hora_inicio        CHAR(8),
+    Hora_Fin           CHAR(8),
+    PRIMARY KEY (Nombre)
+);
+
+-- The ticket prints the row whose key is the parameter CVEEMPRESA.
+CREATE TABLE Empresas (
+    CveEmpresa         INTEGER PRIMARY KEY,
+    RazonSocial        VARCHAR(64),
+    Calle              VARCHAR(64),
+    Colonia            VARCHAR(64),
+    DelMunicipio       VARCHAR(64),
+    Estado             VARCHAR(64),
+    CP                 VARCHAR(10),
+    RFC                VARCHAR(20),
+    Telefono1          VARCHAR(20)
+);
+
+-- Clock entries come from the terminals; the back office corrects their times only.
+CREATE TABLE HorasXEmpleado (
+    ID_Entrada         INTEGER PRIMARY KEY AUTOINCREMENT,
+    Id_Empleado        INTEGER,
+    ID_Departamento    INTEGER,
+    Fecha_Trabajo      CHAR(8),
+    Hora_Inicio        DATETIME TEXT,
+    Hora_Final         DATETIME TEXT,
+    Minutos            REAL,
+    Costo              MONEY REAL
+);
+
+-- Rows that the program expects to find in a new central database and that nothing in it writes.
+-- The first administrator is added by the set-up command, which knows the user and password.
+
+-- Permission names, granted per work group; the main window shows its menus by them.
+INSERT INTO Permisos (ID_Permiso, Nombre_Permiso) VALUES
+    (1, 'OPERACION'),
+    (2, 'TIPOSDEPAGO'),
+    (3, 'TIPOSDEANULACION'),
+    (4, 'CATEGORIAS'),
+    (5, 'GRUPOSMODIFICADORES'),
+    (6, 'MENU'),
+    (7, 'SUBMENU'),
+    (8, 'GPOOBSEQUIOS'),
+    (9, 'CORTESIAS'),
+    (10, 'MODIFICADORES'),
+    (11, 'PAQUETES'),
+    (12, 'REPORTES'),
+    (13, 'REPPAGOS'),
+    (14, 'REPANULACION'),
+    (15, 'REPPMIX'),
+    (16, 'REPVENTAS'),
+    (17, 'REPESPECIALES'),
+    (18, 'REPARTICULOSXEMPL'),
+    (19, 'REPLISTADEPRECIOS'),
+    (20, 'ADMIN'),
+    (21, 'PERMISOSXGRUPO'),
+    (22, 'GRUPOSTRABAJO'),
+    (23, 'EMPLEADOS'),
+    (24, 'CONFIGURACION'),
+    (25, 'GRUPOSIMPRESORAS'),
+    (26, 'IMPRESORAS'),
+    (27, 'MENSAJES'),
+    (28, 'PARAMETROS');
+
+-- Feature switches of the customer ticket, all off.
+INSERT INTO Funciones (Id_Funcion, Nombre, Descripcion, Estado) VALUES
+    (10, 'TOTAL EN DOLARES',
+         'El ticket imprime también el total en dólares, al tipo de cambio TC_US', 0),
+    (13, 'TICKET SIN SERIE NI LEYENDA',
+         'El ticket omite la serie del folio y la leyenda fiscal', 0),
+    (16, 'PRECIOS SIN IMPUESTO',
+         'El ticket imprime los precios sin impuesto y el impuesto por separado', 0);
+
+-- FECHA_TRABAJO starts on the day of the set-up (the set-up command writes its own clock's date).
+-- TERMINAL 0: no terminal is the server yet. The branch block of the ticket stays off while
+-- SUCURSAL is empty.
+INSERT INTO Parametros (ID_Parametro, Valor_Num, Valor_Cad) VALUES
+    ('FECHA_TRABAJO', NULL, strftime('%d%m%Y', 'now', 'localtime')),
+    ('DIRTERMBD', NULL, 'zorva'),
+    ('TERMINAL', 0, NULL),
+    ('FOLIOCOMANDA', 1, NULL),
+    ('FOLIOPAGO', 1, NULL),
+    ('CVEEMPRESA', 1, NULL),
+    ('TC_US', 20, NULL),
+    ('SUCURSAL', NULL, ''),
+    ('DIRECCIONCALLE', NULL, ''),
+    ('DIRECCIONCALLE2', NULL, ''),
+    ('DIRECCIONCOL', NULL, ''),
+    ('DIRECCIONDEL', NULL, ''),
+    ('DIRECCIONEYC', NULL, ''),
+    ('DIRECCIONCP', NULL, ''),
+    ('RFC', NULL, ''),
+    ('SERIE', NULL, '');
+
+-- The company printed on the tickets; the ticket needs its name and first three address lines.
+INSERT INTO Empresas (CveEmpresa, RazonSocial, Calle, Colonia, DelMunicipio, Estado, CP, RFC,
+                      Telefono1)
+    VALUES (1, 'MI RESTAURANTE', 'CALLE Y NUMERO', 'COLONIA', 'MUNICIPIO', 'ESTADO', '00000',
+            'XAXX010101000', '');
+
+-- Day parts of the sales report; dinner crosses midnight.
+INSERT INTO Seccion_dia (Nombre, Hora_inicio, Hora_Fin) VALUES
+    ('DESAYUNO', '06:00:00', '11:59:59'),
+    ('COMIDA', '12:00:00', '17:59:59'),
+    ('CENA', '18:00:00', '05:59:59');
+
+-- The administrators' work group, holding every permission.
+INSERT INTO Grupo_Trabajo (ID_Grupo_Trabajo, Nombre_Grupo_Trabajo, Descripcion_Grupo_Trabajo,
+                           Activo)
+    VALUES (1, 'ADMINISTRADORES', 'Todos los permisos del sistema', 1);
+INSERT INTO PermisosXGrupo_Trabajo (ID_Grupo_Trabajo, ID_Permiso)
+    SELECT 1, ID_Permiso FROM Permisos;
