@@ -61,8 +61,8 @@ bool actualizaEsquema()
         motivo = resultado.message;
     } else {
         if (resultado.result == schema::UpgradeResult::Upgraded)
-            g_ClsBitacora().Mandar_Log(QStringLiteral("Base de datos actualizada de la versión %1 a la %2")
-                                           .arg(resultado.from).arg(resultado.to));
+            g_ClsBitacora().Mandar_Log(QStringLiteral("Base de datos actualizada a la versión %1 del esquema; copia previa: %2")
+                                           .arg(resultado.to).arg(resultado.backup));
         try {
             schema::refreshTerminalTemplate(schema::terminalTemplatePath());
         } catch (const adodb::ComError& e) {

@@ -1,5 +1,8 @@
 -- Central database of the back office.
 --
+-- Every change to a table, view, index or trigger here adds its upgrade step upgrades/NNN.sql, so
+-- that an existing database reaches the same schema (see the README).
+--
 -- Declared types carry the field type that the data layer reports: INTEGER keys and counts,
 -- BIT INTEGER flags (0/1), MONEY REAL amounts, REAL other numbers, DATETIME TEXT ISO date-times
 -- "yyyy-mm-dd hh:mm:ss", CHAR(8) working dates "ddmmyyyy", CHAR(1) one-letter codes.

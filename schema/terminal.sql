@@ -1,6 +1,7 @@
 -- Template of the terminal database (Plantilla.mdb). The end of day copies it, fills the catalogs
 -- from the central database and sends it to every active terminal; the terminals then record
--- their sales in it, and the end of day reads them back.
+-- their sales in it, and the end of day reads them back. Every change here raises
+-- kTerminalTemplateVersion in schema.cpp, so that older templates are rebuilt at start.
 --
 -- Catalog tables hold the columns that the end of day copies, with the types of their central
 -- columns; their keys come from the central database. Sales tables hold the columns that the

@@ -129,8 +129,9 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
     if (stored == to)
         return {UpgradeResult::UpToDate, from, to, QString()};
 
+    const QString backup = connection.filePath() + QStringLiteral(".v%1.bak").arg(from);
     try {
-        backUp(connection, connection.filePath() + QStringLiteral(".v%1.bak").arg(from));
+        backUp(connection, backup);
     } catch (const adodb::ComError& e) {
         return failed(from, to, e.description());
     }
@@ -139,7 +140,7 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
     // at the end, and renaming the new table must not rewrite the views that name the old one.
     connection.execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
     connection.execute(QStringLiteral("PRAGMA legacy_alter_table = ON"));
-    UpgradeOutcome outcome{UpgradeResult::Upgraded, from, to, QString()};
+    UpgradeOutcome outcome{UpgradeResult::Upgraded, from, to, QString(), backup};
     try {
         // Immediate: a second program starting at the same moment waits here, then finds the
         // database up to date.

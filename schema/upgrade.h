@@ -39,6 +39,7 @@ struct UpgradeOutcome {
     int from = 0;
     int to = 0;
     QString message;  // Spanish, for Newer and Failed
+    QString backup;   // the copy made before the steps
 };
 
 inline const QString kNewerDatabase = QStringLiteral("La base de datos es de una versión más nueva que este programa");

@@ -1,14 +1,19 @@
 #include "mainwindow_fixture.h"
 
+#include "foundation/cipher/contrasena.h"
+
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
+#include "schema/upgrade.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +98,53 @@ TEST_F(Login, NoDatabaseToConnectToEndsTheProgramWithItsMessage)
         EXPECT_EQ(endings, QList<int>({1}));
         EXPECT_FALSE(window.isVisible());
     }
+}
+
+TEST_F(Login, ADatabaseOfTheFirstSetUpIsUpgradedBeforeTheLogin)
+{
+    const QString path = testsupport::createLandedCentralDb(root.path(), QStringLiteral("antigua"));
+    {
+        adodb::Connection landed;
+        landed.openFile(path);
+        landed.execute(QStringLiteral("INSERT INTO Departamentos (Nombre) VALUES ('COCINA');"
+                                      "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Contraseña, Estado_Empleado, "
+                                      "Intentos, Admin_Usuarios) VALUES (7, 'CAJERO', 'CAJERO', '%1', 'A', 0, 0)")
+                           .arg(CifraContrasena(QStringLiteral("SECRETO"))));
+    }
+    login = new frmLogin(QStringLiteral(". antigua"));
+    EXPECT_TRUE(login->Form_Load());
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_TRUE(endings.isEmpty());
+    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".v1.bak")));
+    EXPECT_EQ(g_ClsAdo().conexion().execute(QStringLiteral("PRAGMA user_version")).field(0).value().toInt(),
+              schema::schemaVersion());
+    EXPECT_EQ(g_ClsAdo().conexion().execute(QStringLiteral("SELECT COUNT(*) FROM Departamentos")).field(0).value().toInt(), 1);
+    attempt(QStringLiteral("CAJERO"), QStringLiteral("SECRETO"));
+    EXPECT_NE(openedMain(), nullptr);
+}
+
+TEST_F(Login, ADatabaseOfANewerProgramIsRefusedUntouched)
+{
+    const QString kNewer = QStringLiteral("La base de datos es de una versión más nueva que este programa");
+    db.execute(QStringLiteral("PRAGMA user_version = 999"));
+    g_ClsAdo_Reinicia();
+    frmLogin window(QStringLiteral(". central"));
+    EXPECT_FALSE(window.Form_Load());
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes().first().text, kNewer);
+    EXPECT_EQ(boxes.boxes().first().icon(), ui::Critical);
+    EXPECT_EQ(endings, QList<int>({1}));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")).toInt(), 999);
+    EXPECT_TRUE(QDir(root.path()).entryList({QStringLiteral("*.bak")}).isEmpty());
+
+    // The reason stays in the log.
+    bool logged = false;
+    for (QDirIterator it(root.path(), {QStringLiteral("*.log")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        logged = logged || (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).contains(kNewer));
+    }
+    EXPECT_TRUE(logged);
 }
 
 TEST_F(Login, TypedLettersBecomeCapitalsButPastedTextStaysAsItIs)

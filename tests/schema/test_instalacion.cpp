@@ -4,6 +4,8 @@
 #include "platform/adodb/adodb.h"
 #include "platform/clock/clock.h"
 #include "platform/keys/clsclaves.h"
+#include "schema/schema.h"
+#include "schema/upgrade.h"
 #include "tests/support/temp_data_root.h"
 
 #include <QCryptographicHash>
@@ -65,6 +67,7 @@ TEST_F(Instalacion, OnAnEmptyFolderWritesTheDatabaseTheKeysTheTemplateAndTheAdmi
     EXPECT_EQ(scalar(db, QStringLiteral("SELECT COUNT(*) FROM Funciones WHERE Id_Funcion IN (10,13,16) AND Estado=0")), 3);
     EXPECT_EQ(scalar(db, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
               QStringLiteral("15032024"));
+    EXPECT_EQ(scalar(db, QStringLiteral("PRAGMA user_version")), schema::schemaVersion());
 
     adodb::Recordset admin = db.execute(QStringLiteral("SELECT * FROM Empleado"));
     ASSERT_EQ(admin.recordCount(), 1);
@@ -87,6 +90,7 @@ TEST_F(Instalacion, OnAnEmptyFolderWritesTheDatabaseTheKeysTheTemplateAndTheAdmi
     plantilla.open(QStringLiteral("Driver={Microsoft Access Driver (*.mdb)};Dbq=C:\\Plantilla.mdb;"));
     EXPECT_EQ(scalar(plantilla, QStringLiteral("SELECT ID_Parametro FROM Parametros")).toString(),
               QStringLiteral("FOLIOPRODUCTOSX"));
+    EXPECT_EQ(scalar(plantilla, QStringLiteral("PRAGMA user_version")), schema::terminalTemplateVersion());
 }
 
 TEST_F(Instalacion, RunAgainRefusesAndChangesNothing)
