@@ -115,11 +115,14 @@ bool refreshTerminalTemplate(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return false;
+    // A file that does not open as a database is no template: it is rebuilt too.
     int version = 0;
-    {
+    try {
         adodb::Connection current;
         current.openFile(path, false, false);
         version = current.execute(QStringLiteral("PRAGMA user_version")).field(0).value().toInt();
+    } catch (const adodb::ComError&) {
+        version = 0;
     }
     if (version >= kTerminalTemplateVersion)
         return false;

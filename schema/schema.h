@@ -33,8 +33,8 @@ void createTerminalTemplate(const QString& path);
 int terminalTemplateVersion();
 // Plantilla.mdb in the program's folder.
 QString terminalTemplatePath();
-// Rebuilds the template at path when it was written by an older terminal.sql; a missing or
-// current template is left alone. True when rebuilt. Raises adodb::ComError.
+// Rebuilds the template at path when it was written by an older terminal.sql or is no database;
+// a missing or current template is left alone. True when rebuilt. Raises adodb::ComError.
 bool refreshTerminalTemplate(const QString& path);
 
 } // namespace schema

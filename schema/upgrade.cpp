@@ -114,6 +114,7 @@ int schemaVersion()
 
 UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& folder)
 {
+    // Raises nothing: the caller only has to show the message.
     int stored = 0;
     QList<UpgradeStep> steps;
     try {
@@ -136,12 +137,12 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
         return failed(from, to, e.description());
     }
 
-    // A step may rebuild a table (new table, copy, drop, rename): the references are checked once,
-    // at the end, and renaming the new table must not rewrite the views that name the old one.
-    connection.execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
-    connection.execute(QStringLiteral("PRAGMA legacy_alter_table = ON"));
     UpgradeOutcome outcome{UpgradeResult::Upgraded, from, to, QString(), backup};
     try {
+        // A step may rebuild a table (new table, copy, drop, rename): the references are checked
+        // once, at the end, and renaming the new table must not rewrite the views that name the
+        // old one.
+        connection.execute(QStringLiteral("PRAGMA foreign_keys = OFF; PRAGMA legacy_alter_table = ON"));
         // Immediate: a second program starting at the same moment waits here, then finds the
         // database up to date.
         connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
@@ -153,12 +154,16 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
             connection.commitTrans();
         }
     } catch (const adodb::ComError& e) {
-        if (connection.inTransaction())
-            connection.rollbackTrans();
         outcome = failed(from, to, e.description());
     }
-    connection.execute(QStringLiteral("PRAGMA legacy_alter_table = OFF"));
-    connection.execute(QStringLiteral("PRAGMA foreign_keys = ON"));
+    try {
+        if (connection.inTransaction())
+            connection.rollbackTrans();
+        connection.execute(QStringLiteral("PRAGMA legacy_alter_table = OFF; PRAGMA foreign_keys = ON"));
+    } catch (const adodb::ComError& e) {
+        if (outcome.result != UpgradeResult::Failed)
+            outcome = failed(from, to, e.description());
+    }
     if (outcome.result == UpgradeResult::UpToDate)
         return upgradeCentral(connection, folder);
     return outcome;

@@ -230,6 +230,14 @@ TEST_F(TerminalTemplate, IsRebuiltAtStartOnlyWhenAnOlderScriptWroteIt)
         EXPECT_EQ(bytes(), before) << kept;
     }
 
+    {
+        QFile garbage(path);
+        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write(QByteArray(4096, 'x'));
+    }
+    EXPECT_TRUE(schema::refreshTerminalTemplate(path));
+    EXPECT_EQ(version(), schema::terminalTemplateVersion());
+
     QFile::remove(path);
     EXPECT_FALSE(schema::refreshTerminalTemplate(path));
     EXPECT_FALSE(QFile::exists(path));

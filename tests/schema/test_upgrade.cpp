@@ -333,3 +333,18 @@ TEST_F(Upgrade, ANewerDatabaseIsRefusedUntouched)
     EXPECT_EQ(bytesOf(path), before);
     EXPECT_TRUE(backups().isEmpty());
 }
+
+TEST_F(Upgrade, NoCopyNoUpgrade)
+{
+    const QString path = buildAt(1);
+    // A folder where the copy should go.
+    ASSERT_TRUE(QDir().mkpath(path + QStringLiteral(".v1.bak/x")));
+    const QByteArray before = bytesOf(path);
+    Connection db = open();
+    const schema::UpgradeOutcome outcome = schema::upgradeCentral(db, stepsFolder(kTwoSteps));
+    EXPECT_EQ(outcome.result, UpgradeResult::Failed);
+    EXPECT_TRUE(outcome.message.contains(QStringLiteral("copia de seguridad"))) << qPrintable(outcome.message);
+    db.close();
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".v1.bak.nuevo")));
+}
