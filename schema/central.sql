@@ -290,6 +290,9 @@ CREATE TABLE Terminal (
     UNIQUE (Nombre_Terminal)
 );
 
+-- One server at most: the customer-ticket reprint looks for the server's printer by it.
+CREATE UNIQUE INDEX IX_Terminal_Servidor ON Terminal (Vereduda) WHERE Vereduda=1;
+
 -- Redirigido is NULL only between the insert and the update that points a printer at itself.
 CREATE TABLE Impresora (
     ID_Impresora          INTEGER PRIMARY KEY AUTOINCREMENT,

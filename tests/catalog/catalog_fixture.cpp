@@ -19,12 +19,21 @@ void CatalogDb::SetUp()
 {
     MainWindowDb::SetUp();
     addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
-    join(1, addGroup(QStringLiteral("CATALOGOS"), true,
-                     {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")}));
-    registraVentanasCatalogo();
+    join(1, addGroup(QStringLiteral("CATALOGOS"), true, permisos()));
+    registraVentanas();
     registraFiltroCatalogos();
     openMain(1);
     ASSERT_TRUE(muestraActiva(main));
+}
+
+QStringList CatalogDb::permisos() const
+{
+    return {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")};
+}
+
+void CatalogDb::registraVentanas()
+{
+    registraVentanasCatalogo();
 }
 
 void CatalogDb::TearDown()
@@ -71,7 +80,12 @@ QStringList CatalogDb::ordenTab(int n)
 {
     QStringList orden;
     for (int i = 0; i < n; ++i) {
-        orden << QApplication::focusWidget()->objectName();
+        // The control that holds the focus: an editable combo or a grid gives it to a part of its own.
+        QWidget* foco = QApplication::focusWidget();
+        const QWidgetList controles = forms::controls(forms::windowOf(foco));
+        while (foco->parentWidget() && !controles.contains(foco))
+            foco = foco->parentWidget();
+        orden << foco->objectName();
         pulsa(Qt::Key_Tab);
     }
     return orden;

@@ -20,8 +20,11 @@ class CatalogDb : public MainWindowDb {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The user's permissions, and the windows the program registers, as the suite needs them.
+    virtual QStringList permisos() const;
+    virtual void registraVentanas();
 
-    // Chooses the "&Operación" item; the window it opened, or null.
+    // Chooses the menu item; the window it opened, or null.
     DataEntryWindow* abre(const QString& item, const QString& ventana);
     // A toolbar button, as the user can click it: only while shown and enabled.
     bool click(int boton);
