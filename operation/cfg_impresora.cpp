@@ -149,6 +149,7 @@ CfgImpresora::CfgImpresora(QWidget* parent) : CatalogWindow(parent)
             txtPuerto->setText(cmbPuerto->itemText(i));
     });
     connect(txtPuerto, &QLineEdit::textChanged, cmbPuerto, &QComboBox::setEditText);
+    connect(&Enlace(), &FieldBinder::rowShown, this, [this] { cmbPuerto->setEditText(txtPuerto->text()); });
 
     agregaColumnaFiltro(QStringLiteral("Id Impresora"), QStringLiteral("ID_Impresora"), QStringLiteral("ID_Impresora"));
     agregaColumnaFiltro(QStringLiteral("Nombre"), QStringLiteral("Nombre_Impresora"), QStringLiteral("Nombre_Impresora"));
