@@ -141,8 +141,10 @@ CfgImpresora::CfgImpresora(QWidget* parent) : CatalogWindow(parent)
     agregaParCodigo(cmbModo, txtModo, modos());
     agregaParBusqueda(cmbTerminal, txtTerminal,
                       QStringLiteral("SELECT Nombre_Terminal,ID_Terminal FROM Terminal ORDER BY Nombre_Terminal"));
-    agregaParBusqueda(cmbRedirigido, txtRedirigido, kImpresoras);
-    agregaParBusqueda(cmbRespaldo, txtRespaldo, kImpresoras);
+    // "NINGUNA" takes a redirect or a backup away again: the printer then prints its own jobs, or has
+    // no backup.
+    agregaParBusqueda(cmbRedirigido, txtRedirigido, kImpresoras, QStringLiteral("NINGUNA"));
+    agregaParBusqueda(cmbRespaldo, txtRespaldo, kImpresoras, QStringLiteral("NINGUNA"));
     // The port is picked from the list; a text typed over it is not a port and is not kept.
     connect(cmbPuerto, &QComboBox::activated, this, [this](int i) {
         if (!cmbPuerto->itemText(i).isEmpty())

@@ -17,7 +17,7 @@ public:
     static const QList<Codigo>& modos();
 
 protected:
-    bool afterSave(bool isNew) /*override*/;
+    bool afterSave(bool isNew) override;
 
 private:
     QComboBox* cmbModo;

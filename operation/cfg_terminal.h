@@ -23,7 +23,7 @@ public:
 protected:
     void Valores_Nuevos() override;
     bool Campos_Completos() override;
-    bool beforeSave(bool isNew) /*override*/;
+    bool beforeSave(bool isNew) override;
 
 private:
     QLineEdit* TxtNombre;

@@ -39,8 +39,10 @@ TEST_F(ImpresorasTest, RequiredFieldsGoModeTerminalNameAndASavedPrinterPrintsIts
     ASSERT_TRUE(abreVentana());
     ventanaAbierta->BotonUltimoRegistro();
     pulsa(Qt::Key_Insert);
-    for (const char* lista : {"cmbEstado", "cmbTerminal", "cmbModo", "cmbRedirigido", "cmbRespaldo"})
+    for (const char* lista : {"cmbEstado", "cmbTerminal", "cmbModo"})
         EXPECT_EQ(combo(lista)->currentIndex(), -1) << lista;
+    EXPECT_EQ(combo("cmbRedirigido")->currentText(), QStringLiteral("NINGUNA"));
+    EXPECT_EQ(combo("cmbRespaldo")->currentText(), QStringLiteral("NINGUNA"));
     pulsa(Qt::Key_F5);
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Falta el campo de Modo")});
     EXPECT_TRUE(combo("cmbModo")->hasFocus());
@@ -90,6 +92,13 @@ TEST_F(ImpresorasTest, AChangeStoresWhatIsPickedAndNotAPortTypedOverTheList)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(impresoras().first(), QStringLiteral("1|COCINA|LPT2|E|1|3|P|1|2|l'entrada"));
     EXPECT_EQ(combo("cmbPuerto")->currentText(), QStringLiteral("LPT2"));
+
+    // "NINGUNA" takes the redirect and the backup away: the printer prints its own jobs again.
+    pulsa(Qt::Key_F6);
+    ASSERT_TRUE(elige(combo("cmbRedirigido"), QStringLiteral("NINGUNA")));
+    ASSERT_TRUE(elige(combo("cmbRespaldo"), QStringLiteral("NINGUNA")));
+    pulsa(Qt::Key_F5);
+    EXPECT_EQ(impresoras().first(), QStringLiteral("1|COCINA|LPT2|E|1|1|P|1|NULL|l'entrada"));
 }
 
 TEST_F(ImpresorasTest, StatesReadAsTheirWordsInTheWindowAndTheFilter)

@@ -182,7 +182,7 @@ TEST_F(TerminalesTest, TheDatabaseHoldsOneServerAtMostAndItsUpgradeKeepsTheFirst
     db.execute(QStringLiteral("DROP INDEX IX_Terminal_Servidor"));
     db.execute(QStringLiteral("INSERT INTO Terminal VALUES (3, 'CAJA3', '', 'A', 1, 1, 0)"));
     db.execute(QStringLiteral("UPDATE Terminal SET Vereduda=1"));
-    QFile paso(QStringLiteral(":/schema/upgrades/002.sql"));
+    QFile paso(QStringLiteral(":/schema/upgrades/003.sql"));
     ASSERT_TRUE(paso.open(QIODevice::ReadOnly));
     db.execute(QString::fromUtf8(paso.readAll()));
     EXPECT_EQ(servidores(), QStringList{QStringLiteral("CAJA1")});
