@@ -125,9 +125,13 @@ TEST_F(TerminalesTest, ANameThatWouldLeaveTheSharesIsRefusedBeforeAnythingElse)
     EXPECT_EQ(cuenta(QStringLiteral("Terminal")), 0);
     EXPECT_TRUE(ventanaAbierta->Formas().Edicion());
 
+    // With no server yet, marking one asks nothing.
     reemplaza(TxtNombre(), QStringLiteral("caja.1"));
+    chkServidor()->setChecked(true);
+    boxes.clear();
     pulsa(Qt::Key_F5);
-    EXPECT_EQ(terminales(), QStringList{QStringLiteral("CAJA.1|NULL|A|1|0|0")});
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(terminales(), QStringList{QStringLiteral("CAJA.1|NULL|A|1|1|0")});
 }
 
 TEST_F(TerminalesTest, MarkingAServerAsksAboutTheOldOneAndLeavesOneServer)
