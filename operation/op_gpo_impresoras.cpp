@@ -4,6 +4,9 @@
 #include "platform/grid/grid.h"
 
 #include <QFormLayout>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +39,13 @@ OpGpoImpresoras::OpGpoImpresoras(QWidget* parent) : CatalogWindow(parent)
     sprImpresoras->setColumnFormat(1, CellFormat::integer(0, 99999));
     sprImpresoras->setColumnFormat(2, CellFormat::staticText());
     sprImpresoras->setColumnFormat(3, CellFormat::button(QStringLiteral("...")));
+    // A key of five digits, a printer's name of 25 letters and the picker's button.
+    sprImpresoras->setColumnWidth(1, 7);
+    sprImpresoras->setColumnWidth(2, 25);
+    sprImpresoras->setColumnWidth(3, 3);
+    QTableWidget* tabla = sprImpresoras->table();
+    sprImpresoras->setMinimumWidth(tabla->horizontalHeader()->length() + tabla->verticalHeader()->width()
+                                   + tabla->verticalScrollBar()->sizeHint().width() + 4 * tabla->frameWidth());
 
     auto* Label2 = forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre);
     forms::setTag(Label2, QStringLiteral("txtNombre"));
