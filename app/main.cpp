@@ -5,6 +5,7 @@
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
 #include "mainwindow/utilities/utilerias.h"
+#include "operation/ventanas_operacion.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
 #include "zorva_version.h"
@@ -50,6 +51,7 @@ void registraVentanas()
     registraFiltroCatalogos();
     registraVentanasAdministracion();
     registraVentanasCatalogo();
+    registraVentanasOperacion();
     registraUtilerias();
 }
 

@@ -6,8 +6,10 @@
 CodePair::CodePair(QComboBox* combo, QLineEdit* caja, const QList<Codigo>& codigos, QObject* parent)
     : QObject(parent), m_combo(combo), m_caja(caja), m_codigos(codigos)
 {
+    // A word that stands for several codes is offered once; picking it stores its first code.
     for (const Codigo& c : codigos)
-        combo->addItem(c.palabra);
+        if (combo->findText(c.palabra) < 0)
+            combo->addItem(c.palabra);
     combo->setCurrentIndex(-1);
     connect(combo, &QComboBox::activated, this, &CodePair::combo_Click);
     connect(caja, &QLineEdit::textChanged, this, &CodePair::caja_Change);

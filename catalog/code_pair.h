@@ -18,7 +18,8 @@ struct Codigo {
 // A one-letter code column shown as a word: the combo lists the words, and the hidden box beside
 // it, bound to the column, holds the code. Picking a word writes its code into the box (an empty
 // text for anything outside the list); whenever the box changes (a move, a new empty row), the
-// combo shows the code's word, or nothing for a code outside the list.
+// combo shows the code's word, or nothing for a code outside the list. An old code may share its
+// word with a current one: the word shows for both and stores the one listed first.
 class CodePair : public QObject {
     Q_OBJECT
 public:

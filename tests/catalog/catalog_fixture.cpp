@@ -8,10 +8,15 @@
 #include "foundation/forms/window_registry.h"
 #include "mainwindow/mdi_principal.h"
 #include "platform/grid/grid.h"
+#include "foundation/forms/multiline_text_box.h"
+#include "tests/catalog/diseno.h"
 #include "tests/foundation/forms/typing.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -19,12 +24,21 @@ void CatalogDb::SetUp()
 {
     MainWindowDb::SetUp();
     addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
-    join(1, addGroup(QStringLiteral("CATALOGOS"), true,
-                     {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")}));
-    registraVentanasCatalogo();
+    join(1, addGroup(QStringLiteral("CATALOGOS"), true, permisos()));
+    registraVentanas();
     registraFiltroCatalogos();
     openMain(1);
     ASSERT_TRUE(muestraActiva(main));
+}
+
+QStringList CatalogDb::permisos() const
+{
+    return {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")};
+}
+
+void CatalogDb::registraVentanas()
+{
+    registraVentanasCatalogo();
 }
 
 void CatalogDb::TearDown()
@@ -43,6 +57,54 @@ DataEntryWindow* CatalogDb::abre(const QString& item, const QString& ventana)
     accion->trigger();
     ventanaAbierta = qobject_cast<DataEntryWindow*>(WindowRegistry::find(ventana));
     return ventanaAbierta;
+}
+
+void CatalogDb::revisaDiseno(const Diseno& d)
+{
+    ASSERT_NE(abre(QLatin1String(d.item), QLatin1String(d.ventana)), nullptr);
+    EXPECT_EQ(ventanaAbierta->windowTitle(), QString::fromUtf8(d.titulo));
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->windowTitle(), QString::fromUtf8(d.titulo));
+
+    QStringList etiquetas;
+    for (QLabel* l : ventanaAbierta->findChildren<QLabel*>())
+        etiquetas << l->text() + QLatin1Char('>') + forms::tag(l);
+    for (const auto& [caption, tag] : d.etiquetas)
+        EXPECT_TRUE(etiquetas.contains(QString::fromUtf8(caption) + QLatin1Char('>') + QLatin1String(tag)))
+            << caption << " in " << etiquetas.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(etiquetas.size(), d.etiquetas.size()) << etiquetas.join(QLatin1Char(',')).toStdString();
+    for (const auto& [nombre, ayuda] : d.ayudas) {
+        ASSERT_NE(control(QLatin1String(nombre)), nullptr) << nombre;
+        EXPECT_EQ(control(QLatin1String(nombre))->toolTip(), QString::fromUtf8(ayuda)) << nombre;
+    }
+    for (const auto& [nombre, largo] : d.largos) {
+        QWidget* c = control(QLatin1String(nombre));
+        ASSERT_NE(c, nullptr) << nombre;
+        const int maximo = qobject_cast<QLineEdit*>(c) ? qobject_cast<QLineEdit*>(c)->maxLength()
+                                                       : qobject_cast<MultiLineTextBox*>(c)->maxLength();
+        EXPECT_EQ(maximo, largo) << nombre;
+    }
+    for (const auto& [nombre, regla] : d.reglas)
+        EXPECT_EQ(forms::tag(control(QLatin1String(nombre))), QLatin1String(regla)) << nombre;
+    for (const QString& oculto : d.ocultos) {
+        ASSERT_NE(control(oculto), nullptr) << oculto.toStdString();
+        EXPECT_FALSE(control(oculto)->isVisible()) << oculto.toStdString();
+    }
+    EXPECT_TRUE(control<QLineEdit>(QStringLiteral("txtId"))->font().bold());
+
+    // Browse state: nothing can be typed, the count in panel 1.
+    EXPECT_TRUE(forms::isLocked(control(d.tabulador.first())));
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 0"));
+
+    pulsa(Qt::Key_Insert);
+    ASSERT_TRUE(ventanaAbierta->Formas().Edicion());
+    EXPECT_TRUE(control<QLineEdit>(QStringLiteral("txtId"))->isReadOnly());
+    EXPECT_EQ(ordenTab(d.tabulador.size()), d.tabulador);
+
+    QStringList filtro;
+    for (const ColumnaFiltro& c : ventanaAbierta->columnasFiltro())
+        filtro << c.titulo + QLatin1Char('|') + c.columnaLista + QLatin1Char('|') + c.columnaCondicion;
+    EXPECT_EQ(filtro, d.filtro);
+    EXPECT_EQ(ventanaAbierta->tablaFiltro(), ventanaAbierta->tabla() + QStringLiteral(" WHERE"));
 }
 
 bool CatalogDb::click(int boton)
@@ -71,7 +133,12 @@ QStringList CatalogDb::ordenTab(int n)
 {
     QStringList orden;
     for (int i = 0; i < n; ++i) {
-        orden << QApplication::focusWidget()->objectName();
+        // The control that holds the focus: an editable combo or a grid gives it to a part of its own.
+        QWidget* foco = QApplication::focusWidget();
+        const QWidgetList controles = forms::controls(forms::windowOf(foco));
+        while (foco->parentWidget() && !controles.contains(foco))
+            foco = foco->parentWidget();
+        orden << foco->objectName();
         pulsa(Qt::Key_Tab);
     }
     return orden;

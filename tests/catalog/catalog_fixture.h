@@ -9,6 +9,7 @@
 
 class QAction;
 class QWidget;
+struct Diseno;
 
 namespace grid {
 class Grid;
@@ -20,9 +21,16 @@ class CatalogDb : public MainWindowDb {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The user's permissions, and the windows the program registers, as the suite needs them.
+    virtual QStringList permisos() const;
+    virtual void registraVentanas();
 
-    // Chooses the "&Operación" item; the window it opened, or null.
+    // Chooses the menu item; the window it opened, or null.
     DataEntryWindow* abre(const QString& item, const QString& ventana);
+    // Opens the window from its menu item and checks it against its row of a design table: caption,
+    // labels and their tags, tool tips, lengths, input rules, hidden code boxes, browse state, tab
+    // order in edit mode, filter columns.
+    void revisaDiseno(const Diseno& d);
     // A toolbar button, as the user can click it: only while shown and enabled.
     bool click(int boton);
     QString panel(int i) const;

@@ -8,6 +8,7 @@
 #include "foundation/forms/multiline_text_box.h"
 #include "mainwindow/mdi_principal.h"
 #include "tests/catalog/catalog_fixture.h"
+#include "tests/catalog/diseno.h"
 #include "tests/foundation/forms/typing.h"
 
 #include <QCheckBox>
@@ -23,24 +24,6 @@
 namespace {
 
 const QString kEnUso = QStringLiteral("No se puede borrar este registro por estar en uso en la tabla ");
-
-// What the design of each window must show.
-struct Diseno {
-    const char* item;
-    const char* ventana;
-    const char* titulo;
-    QList<std::pair<const char*, const char*>> etiquetas;  // caption, tag ("" none)
-    QList<std::pair<const char*, const char*>> ayudas;     // control, tool tip
-    QList<std::pair<const char*, int>> largos;             // control, maximum length
-    QList<std::pair<const char*, const char*>> reglas;     // control, input rules
-    QStringList tabulador;                                 // focus order in edit mode
-    QStringList filtro;                                    // caption|list expression|condition column
-};
-
-void PrintTo(const Diseno& d, std::ostream* out)
-{
-    *out << d.ventana;
-}
 
 const Diseno kCategorias{
     "mnuOpCategorias", "OpCategoria", "Categorías",
@@ -78,44 +61,7 @@ class DisenoTest : public CatalogDb, public ::testing::WithParamInterface<Diseno
 
 TEST_P(DisenoTest, CaptionsNamesRulesTabOrderAndFilterColumns)
 {
-    const Diseno& d = GetParam();
-    ASSERT_NE(abre(QLatin1String(d.item), QLatin1String(d.ventana)), nullptr);
-    EXPECT_EQ(ventanaAbierta->windowTitle(), QString::fromUtf8(d.titulo));
-    EXPECT_EQ(main->mdiArea()->activeSubWindow()->windowTitle(), QString::fromUtf8(d.titulo));
-
-    QStringList etiquetas;
-    for (QLabel* l : ventanaAbierta->findChildren<QLabel*>())
-        etiquetas << l->text() + QLatin1Char('>') + forms::tag(l);
-    for (const auto& [caption, tag] : d.etiquetas)
-        EXPECT_TRUE(etiquetas.contains(QString::fromUtf8(caption) + QLatin1Char('>') + QLatin1String(tag)))
-            << caption << " in " << etiquetas.join(QLatin1Char(',')).toStdString();
-    for (const auto& [nombre, ayuda] : d.ayudas)
-        EXPECT_EQ(control(QLatin1String(nombre))->toolTip(), QString::fromUtf8(ayuda)) << nombre;
-    for (const auto& [nombre, largo] : d.largos) {
-        QWidget* c = control(QLatin1String(nombre));
-        ASSERT_NE(c, nullptr) << nombre;
-        const int maximo = qobject_cast<QLineEdit*>(c) ? qobject_cast<QLineEdit*>(c)->maxLength()
-                                                       : qobject_cast<MultiLineTextBox*>(c)->maxLength();
-        EXPECT_EQ(maximo, largo) << nombre;
-    }
-    for (const auto& [nombre, regla] : d.reglas)
-        EXPECT_EQ(forms::tag(control(QLatin1String(nombre))), QLatin1String(regla)) << nombre;
-    EXPECT_TRUE(control<QLineEdit>(QStringLiteral("txtId"))->font().bold());
-
-    // Browse state: nothing can be typed, the count in panel 1.
-    EXPECT_TRUE(control<QLineEdit>(QStringLiteral("TxtNombre"))->isReadOnly());
-    EXPECT_EQ(panel(1), QStringLiteral("Registros: 0"));
-
-    pulsa(Qt::Key_Insert);
-    ASSERT_TRUE(ventanaAbierta->Formas().Edicion());
-    EXPECT_TRUE(control<QLineEdit>(QStringLiteral("txtId"))->isReadOnly());
-    EXPECT_EQ(ordenTab(d.tabulador.size()), d.tabulador);
-
-    QStringList filtro;
-    for (const ColumnaFiltro& c : ventanaAbierta->columnasFiltro())
-        filtro << c.titulo + QLatin1Char('|') + c.columnaLista + QLatin1Char('|') + c.columnaCondicion;
-    EXPECT_EQ(filtro, d.filtro);
-    EXPECT_EQ(ventanaAbierta->tablaFiltro(), ventanaAbierta->tabla() + QStringLiteral(" WHERE"));
+    revisaDiseno(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, DisenoTest, ::testing::Values(kCategorias, kModos, kMenus),

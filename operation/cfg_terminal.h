@@ -1,0 +1,38 @@
+#pragma once
+
+#include "catalog/catalog_window.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// "Terminales": the point-of-sale stations, each named as its computer on the network, with its
+// address, the menu it sells from and its state; at most one of them is the server.
+class CfgTerminal : public CatalogWindow {
+    Q_OBJECT
+public:
+    explicit CfgTerminal(QWidget* parent = nullptr);
+
+    static const QList<Codigo>& estados();
+    // Whether a name can stand for a computer in a share path: no separator, no way up, not ".".
+    static bool nombreDeEquipoValido(const QString& nombre);
+    // Whether an address is four groups of digits separated by points, each at most 255; an
+    // empty address is none and passes.
+    static bool direccionValida(const QString& direccion);
+
+protected:
+    void Valores_Nuevos() override;
+    bool Campos_Completos() override;
+    bool beforeSave(bool isNew) override;
+
+private:
+    QLineEdit* TxtNombre;
+    QLineEdit* MskIP;
+    QComboBox* CmbMenu;
+    QComboBox* cmbEstado;
+    QCheckBox* chkServidor;
+    QCheckBox* chkServidorBack;
+    QLineEdit* txtId;
+    QLineEdit* TxtMenu;
+    QLineEdit* txtEstado;
+};

@@ -1,0 +1,18 @@
+#include "operation/ventanas_operacion.h"
+#include "foundation/forms/window_registry.h"
+#include "operation/cfg_impresora.h"
+#include "operation/cfg_terminal.h"
+#include "operation/op_gpo_impresoras.h"
+#include "operation/op_tipo_pago.h"
+#include "operation/op_tipos_anulacion.h"
+#include "operation/utl_mensajes.h"
+
+void registraVentanasOperacion()
+{
+    WindowRegistry::add(QStringLiteral("OpTipoPago"), [] { return new OpTipoPago; });
+    WindowRegistry::add(QStringLiteral("OpTiposAnulacion"), [] { return new OpTiposAnulacion; });
+    WindowRegistry::add(QStringLiteral("UtlMensajes"), [] { return new UtlMensajes; });
+    WindowRegistry::add(QStringLiteral("CfgTerminal"), [] { return new CfgTerminal; });
+    WindowRegistry::add(QStringLiteral("CfgImpresora"), [] { return new CfgImpresora; });
+    WindowRegistry::add(QStringLiteral("OpGpoImpresoras"), [] { return new OpGpoImpresoras; });
+}
