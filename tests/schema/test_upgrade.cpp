@@ -269,7 +269,8 @@ TEST_F(Upgrade, TheSchemaComparisonSeesWhatAStepGotWrong)
          false},
         {"CREATE TABLE Bitacora_Dia (ID INTEGER PRIMARY KEY, Paso INTEGER NOT NULL, Nota VARCHAR(50) DEFAULT 'x');", false},
     };
-    testsupport::createCentralDb(root.path(), QStringLiteral("nueva"));
+    // The reference is the first version with the change: the shipped steps play no part here.
+    testsupport::createLandedCentralDb(root.path(), QStringLiteral("nueva"));
     Connection fresh = open(QStringLiteral("nueva"));
     fresh.execute(central);
 
