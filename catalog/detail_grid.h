@@ -91,6 +91,10 @@ public:
     void setInsertColumn(int column) { m_insertColumn = column; }
     // A changed record's rows are written in the order of this column (0: as they stand).
     void setSaveOrder(int column) { m_saveOrder = column; }
+    // A changed record's "B" and "M" rows are deleted by their loaded key before its "M" and "N" rows
+    // are inserted, so that rows trading keys (two start days swapped) never meet a row not yet
+    // written: what is stored is what the grid shows.
+    void setRewriteChanged(bool on) { m_rewriteChanged = on; }
     // A right click in edit mode pops up the main window's grid menu.
     void setPopupMenu(bool on) { m_popupMenu = on; }
     bool hasPopupMenu() const { return m_popupMenu; }
@@ -131,6 +135,7 @@ private:
 
     bool saveList(const QString& recordKey);
     bool saveStates(const QString& recordKey, bool newRecord);
+    bool rewriteChanged(const QString& recordKey);
     bool insertStored(const QString& recordKey, int row);
     bool updateStored(const QString& recordKey, int row);
     bool deleteRowStored(const QString& recordKey, int row);
@@ -165,6 +170,7 @@ private:
     bool m_insertOnlyAfterData = false;
     int m_insertColumn = 0;
     int m_saveOrder = 0;
+    bool m_rewriteChanged = false;
     bool m_popupMenu = false;
     QString m_refusalMessage;
 };

@@ -47,6 +47,8 @@ bool DetailGrid::saveList(const QString& recordKey)
 
 bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
 {
+    if (!newRecord && m_rewriteChanged)
+        return rewriteChanged(recordKey);
     if (!newRecord && m_saveOrder > 0)
         m_grid->sortRows(m_saveOrder);
     bool ok = true;
@@ -60,6 +62,22 @@ bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
             ok = updateStored(recordKey, row) && ok;
         else if (state == QLatin1String("B"))
             ok = deleteRowStored(recordKey, row) && ok;
+    }
+    return ok;
+}
+
+bool DetailGrid::rewriteChanged(const QString& recordKey)
+{
+    bool ok = true;
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        const QString state = rowState(row);
+        if (writable(row) && (state == QLatin1String("B") || state == QLatin1String("M")))
+            ok = deleteRowStored(recordKey, row) && ok;
+    }
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        const QString state = rowState(row);
+        if (writable(row) && (state == QLatin1String("M") || state == QLatin1String("N")))
+            ok = insertStored(recordKey, row) && ok;
     }
     return ok;
 }
