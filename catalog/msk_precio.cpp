@@ -76,7 +76,8 @@ void MskPrecio::rechazaLargo()
 void MskPrecio::muestra()
 {
     const QString limpio = Quitar_Formato(m_valor);
-    if (hasFocus() || !esNumeral(limpio))
+    // Typed into, it shows what is typed; browsing or elsewhere, the amount.
+    if ((hasFocus() && !isReadOnly()) || !esNumeral(limpio))
         setText(m_valor);
     else
         setText(QLatin1Char('$') + grid::formatNumber(limpio.toDouble(), 2, true));
@@ -102,8 +103,15 @@ void MskPrecio::keyPressEvent(QKeyEvent* event)
 
 void MskPrecio::focusInEvent(QFocusEvent* event)
 {
-    setText(m_valor);
+    muestra();
     QLineEdit::focusInEvent(event);
+}
+
+void MskPrecio::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange)
+        muestra();
 }
 
 void MskPrecio::focusOutEvent(QFocusEvent* event)

@@ -82,9 +82,10 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
 
     porcentajes = agregaDetalle(sprPorcentajes);
     porcentajes->setStateColumn(Modificacion);
+    // The loaded start day as stored, character for character: the key that finds the row again.
     porcentajes->setFillQuery(QStringLiteral(
         "SELECT ID_Tipo_Impuesto,Fecha_Inicio_Impuesto,Fecha_Fin_Impuesto,ROUND(Porcentaje*100,2),' ' AS Modificar,"
-        "Fecha_Inicio_Impuesto FROM PorcentajeXTipo_Impuesto WHERE ID_Tipo_Impuesto="));
+        "CAST(Fecha_Inicio_Impuesto AS TEXT) FROM PorcentajeXTipo_Impuesto WHERE ID_Tipo_Impuesto="));
     porcentajes->setTable(QStringLiteral("PorcentajeXTipo_Impuesto"), QStringLiteral("ID_Tipo_Impuesto"));
     porcentajes->addField(
         {.name = QStringLiteral("Fecha_Inicio_Impuesto"), .column = Inicio, .key = true, .loadedColumn = Iniciocve});

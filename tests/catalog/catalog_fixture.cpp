@@ -20,7 +20,8 @@ void CatalogDb::SetUp()
     MainWindowDb::SetUp();
     addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
     join(1, addGroup(QStringLiteral("CATALOGOS"), true,
-                     {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")}));
+                     {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU"),
+                      QStringLiteral("MODIFICADORES"), QStringLiteral("GRUPOSMODIFICADORES")}));
     registraVentanasCatalogo();
     registraFiltroCatalogos();
     openMain(1);
