@@ -101,6 +101,10 @@ public:
     // Said once after a save in which the database refused a row (nothing said when empty).
     void setRefusalMessage(const QString& message) { m_refusalMessage = message; }
 
+    // The grid asks for the width of its visible columns and the height of `rows` rows, so that
+    // its window opens showing them whole.
+    void sizeToColumns(int rows);
+
     // --- Use --------------------------------------------------------------------------------------
     Mode mode() const { return m_mode; }
     void setMode(Mode mode);

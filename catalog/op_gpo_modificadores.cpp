@@ -29,7 +29,6 @@ OpGpoModificadores::OpGpoModificadores(QWidget* parent) : CatalogWindow(parent)
     TxtNombre->setToolTip(QStringLiteral("Nombre del grupo de modificadores"));
     chkFluir = forms::checkBox(Frame1, QStringLiteral("chkFluir"), QStringLiteral("Fluir en Automático:"),
                                QStringLiteral("Fluir_automatico"));
-    chkFluir->setLayoutDirection(Qt::RightToLeft);  // the caption before the box, as its colon says
     chkFluir->setToolTip(
         QStringLiteral("Indica si se debe pasar a la pantalla de selección de modificadores en automático"));
     chkActivo = forms::checkBox(Frame1, QStringLiteral("chkActivo"), QStringLiteral("Activo"),
@@ -45,7 +44,9 @@ OpGpoModificadores::OpGpoModificadores(QWidget* parent) : CatalogWindow(parent)
     sprModificadores->setColumnFormat(1, CellFormat::integer(0, 99999999));
     sprModificadores->setColumnFormat(2, CellFormat::staticText());
     sprModificadores->setColumnFormat(3, CellFormat::button(QStringLiteral("...")));
+    sprModificadores->setColumnWidth(1, 8);
     sprModificadores->setColumnWidth(2, 25);
+    sprModificadores->setColumnWidth(3, 3);
 
     auto* Label2 = forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre);
     forms::setTag(Label2, QStringLiteral("txtNombre"));
@@ -78,6 +79,7 @@ OpGpoModificadores::OpGpoModificadores(QWidget* parent) : CatalogWindow(parent)
     miembros->setLookup({QStringLiteral("Tipo_Modificador"), QStringLiteral("Nombre_Tipo_Modificador"),
                          QStringLiteral("ID_Tipo_Modificador"), QStringLiteral("La clave del modificador no existe")});
     miembros->setPicker(3, DetailPicker::ModifierTypes);
+    miembros->sizeToColumns(8);
     agregaTablaDetalle(QStringLiteral("TiposXGrupo_Modificadores"));
 
     agregaColumnaFiltro(QStringLiteral("Id Grupo"), QStringLiteral("ID_Grupo_Modificadores"),

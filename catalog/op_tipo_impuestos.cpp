@@ -46,7 +46,6 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
                                QStringLiteral("NoVacioMayusculas"), 25);
     chkActivo = forms::checkBox(Frame1, QStringLiteral("chkActivo"), QStringLiteral("Activo:"),
                                 QStringLiteral("Tipo_Imp_Activo"));
-    chkActivo->setLayoutDirection(Qt::RightToLeft);  // the caption before the box, as its colon says
 
     sprPorcentajes = new grid::Grid(this);
     sprPorcentajes->setObjectName(QStringLiteral("sprPorcentajes"));
@@ -63,7 +62,7 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
     for (int c : {Id, Modificacion, Iniciocve})
         sprPorcentajes->setColumnHidden(c, true);
     for (int c : {Inicio, Final, Porcentaje})
-        sprPorcentajes->setColumnWidth(c, 12);
+        sprPorcentajes->setColumnWidth(c, 11);
 
     auto* filas = new QFormLayout(Frame1);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Id Tipo:"), txtId), txtId);
@@ -95,6 +94,7 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
     porcentajes->setInsertColumn(Inicio);
     porcentajes->setPopupMenu(true);
     porcentajes->setRewriteChanged(true);
+    porcentajes->sizeToColumns(6);
     agregaTablaDetalle(QStringLiteral("PorcentajeXTipo_Impuesto"));
     // Links of a deleted type would pass to a later type given the same key.
     agregaTablaDetalle(QStringLiteral("ImpuestosXProducto"));
