@@ -37,9 +37,10 @@ CodePair* CatalogWindow::agregaParCodigo(QComboBox* combo, QLineEdit* caja, cons
     return new CodePair(combo, caja, codigos, this);
 }
 
-LookupPair* CatalogWindow::agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta)
+LookupPair* CatalogWindow::agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta,
+                                             const QString& ninguno)
 {
-    return new LookupPair(combo, caja, consulta, this);
+    return new LookupPair(combo, caja, consulta, ninguno, this);
 }
 
 DetailGrid* CatalogWindow::agregaDetalle(grid::Grid* grid)
@@ -161,11 +162,13 @@ void CatalogWindow::Llave_Nueva()
     forms::setText(cajaLlave(), nextKey(m_formaLlave, tabla(), columnaLlave()));
 }
 
-void CatalogWindow::Guarda_Detalle()
+bool CatalogWindow::Guarda_Detalle()
 {
     const QString clave = llave();
     for (DetailGrid* detalle : m_detalles)
-        detalle->save(clave, bNuevo());
+        if (!detalle->save(clave, bNuevo()))
+            return false;
+    return true;
 }
 
 bool CatalogWindow::Borra_Detalle()
@@ -173,8 +176,13 @@ bool CatalogWindow::Borra_Detalle()
     const QString clave = llave();
     if (!DetailGrid::isKey(clave))
         return true;
+    // The declared tables, then the tables of the detail grids.
+    QList<TablaDetalle> tablas = m_tablasDetalle;
+    for (const DetailGrid* detalle : m_detalles)
+        if (!detalle->table().isEmpty())
+            tablas.append({detalle->table(), detalle->recordKeyField()});
     adodb::Recordset ninguno;
-    for (const TablaDetalle& t : m_tablasDetalle) {
+    for (const TablaDetalle& t : tablas) {
         const QString columna = t.columna.isEmpty() ? columnaLlave() : t.columna;
         if (!g_ClsAdo().Borrar(ninguno, t.tabla, QVariant(), columna + QLatin1Char('=') + clave, false))
             return false;

@@ -30,8 +30,9 @@ class Grid;
 //  - the detail grids always show the rows of the current record, follow the edit mode, are
 //    written with the record in its transaction (never after a refused record) and filled again
 //    when the edit ends;
-//  - a delete removes the detail tables' rows and then the record in one transaction, rolled back
-//    when the database refuses the record.
+//  - a refused detail row refuses the whole save, the record included;
+//  - a delete removes the detail tables' and grids' rows and then the record in one transaction,
+//    rolled back when the database refuses the record.
 class CatalogWindow : public DataEntryWindow {
     Q_OBJECT
 public:
@@ -58,12 +59,15 @@ protected:
     // blanks), "Falta el campo de " and the word, and the focus goes there. Text boxes and combos.
     void agregaRequerido(QWidget* control, const QString& palabra);
     CodePair* agregaParCodigo(QComboBox* combo, QLineEdit* caja, const QList<Codigo>& codigos);
-    // consulta: the text shown and the key, in the order listed.
-    LookupPair* agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta);
+    // consulta: the text shown and the key, in the order listed. ninguno, when given ("NINGUNO"),
+    // heads the list and stands for no row (NULL).
+    LookupPair* agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta,
+                                  const QString& ninguno = QString());
     // A grid of the record's rows; the window configures the DetailGrid returned.
     DetailGrid* agregaDetalle(grid::Grid* grid);
     // A table whose rows of the record are deleted before the record, in the order added, by the
-    // column holding the record's key (the window's key column when empty).
+    // column holding the record's key (the window's key column when empty). The detail grids'
+    // tables need no such line.
     void agregaTablaDetalle(const QString& tabla, const QString& columna = QString());
     // Opens the table and binds the controls (the data-entry window's load), with the detail grids
     // showing the first record.
@@ -71,7 +75,7 @@ protected:
 
     bool Campos_Completos() override;
     void Llave_Nueva() override;
-    void Guarda_Detalle() override;
+    bool Guarda_Detalle() override;
     bool Borra_Detalle() override;
 
 private:

@@ -67,8 +67,11 @@ public:
     // The query that gives the record's rows in the grid's column order; the record's key is
     // appended to it ("... WHERE ID_Grupo=").
     void setFillQuery(const QString& query) { m_fillQuery = query; }
-    // The detail table and its column holding the record's key.
+    // The detail table and its column holding the record's key. The record's rows of that table
+    // are deleted with the record.
     void setTable(const QString& table, const QString& recordKeyField);
+    QString table() const { return m_table; }
+    QString recordKeyField() const { return m_recordKeyField; }
     void addField(const DetailField& field) { m_fields.append(field); }
     // The column holding the related row's key; with skipEmpty a row whose key is empty is not
     // written.
@@ -98,7 +101,8 @@ public:
     // A right click in edit mode pops up the main window's grid menu.
     void setPopupMenu(bool on) { m_popupMenu = on; }
     bool hasPopupMenu() const { return m_popupMenu; }
-    // Said once after a save in which the database refused a row (nothing said when empty).
+    // Said when the database refuses a row (which refuses the whole save); when empty, what the
+    // database said is shown.
     void setRefusalMessage(const QString& message) { m_refusalMessage = message; }
 
     // The grid asks for the width of its visible columns and the height of `rows` rows, so that
@@ -117,7 +121,8 @@ public:
     // Ends the typing in a cell and looks up the key of the row being edited, so that a save
     // reads what the user sees.
     void finishEditing();
-    // Writes the rows for the record; false when the database refused any row.
+    // Writes the rows for the record, stopping at the first row the database refuses: false then,
+    // after saying why.
     bool save(const QString& recordKey, bool newRecord);
     // Deletes every stored row of the record; false (the gateway has said why) when refused.
     bool deleteStored(const QString& recordKey);

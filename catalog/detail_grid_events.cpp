@@ -46,15 +46,7 @@ void DetailGrid::lookUp(int row)
 
 void DetailGrid::finishEditing()
 {
-    QTableWidget* tabla = m_grid->table();
-    QWidget* editor = QApplication::focusWidget();
-    while (editor && editor->parentWidget() != tabla->viewport())
-        editor = editor->parentWidget();
-    if (editor) {
-        QAbstractItemDelegate* delegado = tabla->itemDelegateForIndex(tabla->currentIndex());
-        emit delegado->commitData(editor);
-        emit delegado->closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
+    m_grid->commitEdit();
     if (m_mode != Mode::Browse)
         lookUp(m_grid->activeRow());
 }

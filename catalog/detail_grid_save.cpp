@@ -6,6 +6,8 @@
 #include "platform/grid/grid.h"
 #include "platform/ui/msgbox.h"
 
+#include <QSet>
+
 namespace {
 
 QString quoted(const QString& text)
@@ -20,9 +22,17 @@ bool DetailGrid::save(const QString& recordKey, bool newRecord)
     if (!isKey(recordKey) || m_table.isEmpty())
         return true;
     const bool ok = m_stateColumn > 0 ? saveStates(recordKey.trimmed(), newRecord) : saveList(recordKey.trimmed());
-    if (!ok && !m_refusalMessage.isEmpty())
+    if (ok)
+        return true;
+    QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
+    if (!m_refusalMessage.isEmpty()) {
+        errores.clear();
         ui::msgBox(m_refusalMessage, ui::Exclamation);
-    return ok;
+    } else {
+        // What the database said; a refused delete has been reported by the gateway already.
+        g_ClsAdo().Reporta_Error();
+    }
+    return false;
 }
 
 bool DetailGrid::deleteStored(const QString& recordKey)
@@ -38,11 +48,22 @@ bool DetailGrid::saveList(const QString& recordKey)
 {
     if (!deleteStored(recordKey))
         return false;
-    bool ok = true;
-    for (int row = 1; row <= m_grid->rowCount(); ++row)
-        if (writable(row))
-            ok = insertStored(recordKey, row) && ok;
-    return ok;
+    // A related row typed twice is stored once.
+    QSet<QStringList> escritos;
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        if (!writable(row))
+            continue;
+        QStringList llave;
+        for (const DetailField& field : m_fields)
+            if (field.key)
+                llave << valueSql(field, row, field.column);
+        if (!llave.isEmpty() && escritos.contains(llave))
+            continue;
+        escritos.insert(llave);
+        if (!insertStored(recordKey, row))
+            return false;
+    }
+    return true;
 }
 
 bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
@@ -51,35 +72,39 @@ bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
         return rewriteChanged(recordKey);
     if (!newRecord && m_saveOrder > 0)
         m_grid->sortRows(m_saveOrder);
-    bool ok = true;
+    // The first refused row refuses the save: the whole of it is rolled back.
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         if (!writable(row))
             continue;
         const QString state = rowState(row);
+        bool ok = true;
         if (newRecord || state == QLatin1String("N"))
-            ok = (state == QLatin1String("B") || insertStored(recordKey, row)) && ok;
+            ok = state == QLatin1String("B") || insertStored(recordKey, row);
         else if (state == QLatin1String("M"))
-            ok = updateStored(recordKey, row) && ok;
+            ok = updateStored(recordKey, row);
         else if (state == QLatin1String("B"))
-            ok = deleteRowStored(recordKey, row) && ok;
+            ok = deleteRowStored(recordKey, row);
+        if (!ok)
+            return false;
     }
-    return ok;
+    return true;
 }
 
 bool DetailGrid::rewriteChanged(const QString& recordKey)
 {
-    bool ok = true;
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         const QString state = rowState(row);
-        if (writable(row) && (state == QLatin1String("B") || state == QLatin1String("M")))
-            ok = deleteRowStored(recordKey, row) && ok;
+        if (writable(row) && (state == QLatin1String("B") || state == QLatin1String("M"))
+            && !deleteRowStored(recordKey, row))
+            return false;
     }
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         const QString state = rowState(row);
-        if (writable(row) && (state == QLatin1String("M") || state == QLatin1String("N")))
-            ok = insertStored(recordKey, row) && ok;
+        if (writable(row) && (state == QLatin1String("M") || state == QLatin1String("N"))
+            && !insertStored(recordKey, row))
+            return false;
     }
-    return ok;
+    return true;
 }
 
 bool DetailGrid::writable(int row) const

@@ -6,13 +6,21 @@
 #include <QLineEdit>
 
 LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consulta, QObject* parent)
-    : QObject(parent), m_combo(combo), m_caja(caja)
+    : LookupPair(combo, caja, consulta, QString(), parent)
+{
+}
+
+LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consulta, const QString& ninguno,
+                       QObject* parent)
+    : QObject(parent), m_combo(combo), m_caja(caja), m_conNinguno(!ninguno.isEmpty())
 {
     try {
         LlenaCombo(combo, consulta);
     } catch (const adodb::ComError&) {
         // An unreadable list leaves the combo empty; the window still opens.
     }
+    if (m_conNinguno)
+        combo->insertItem(0, ninguno);  // no data: no key
     combo->setCurrentIndex(-1);
     connect(combo, &QComboBox::activated, this, &LookupPair::combo_Click);
     connect(caja, &QLineEdit::textChanged, this, &LookupPair::caja_Change);
@@ -30,11 +38,16 @@ void LookupPair::caja_Change()
 {
     if (!m_combo || !m_caja)
         return;
+    const QString texto = m_caja->text().trimmed();
+    if (texto.isEmpty()) {
+        m_combo->setCurrentIndex(m_conNinguno ? 0 : -1);
+        return;
+    }
     bool esNumero = false;
-    const qlonglong llave = m_caja->text().trimmed().toLongLong(&esNumero);
+    const qlonglong llave = texto.toLongLong(&esNumero);
     int indice = -1;
     for (int i = 0; esNumero && i < m_combo->count() && indice < 0; ++i)
-        if (m_combo->itemData(i).toLongLong() == llave)
+        if (m_combo->itemData(i).isValid() && m_combo->itemData(i).toLongLong() == llave)
             indice = i;
     m_combo->setCurrentIndex(indice);
 }

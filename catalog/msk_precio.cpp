@@ -28,7 +28,7 @@ bool esCaracterDePrecio(QChar c)
 
 } // namespace
 
-MskPrecio::MskPrecio(QWidget* parent) : QLineEdit(parent)
+MskPrecio::MskPrecio(QWidget* parent) : FormattedBox(parent)
 {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& texto) { m_valor = texto; });
 }
@@ -98,25 +98,25 @@ void MskPrecio::keyPressEvent(QKeyEvent* event)
         return;
     if (!texto.isEmpty() && texto.front().isPrint() && !std::all_of(texto.cbegin(), texto.cend(), esCaracterDePrecio))
         return;
-    QLineEdit::keyPressEvent(event);
+    FormattedBox::keyPressEvent(event);
 }
 
 void MskPrecio::focusInEvent(QFocusEvent* event)
 {
     muestra();
-    QLineEdit::focusInEvent(event);
+    FormattedBox::focusInEvent(event);
 }
 
 void MskPrecio::changeEvent(QEvent* event)
 {
-    QLineEdit::changeEvent(event);
+    FormattedBox::changeEvent(event);
     if (event->type() == QEvent::ReadOnlyChange)
         muestra();
 }
 
 void MskPrecio::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
+    FormattedBox::focusOutEvent(event);
     muestra();
     // Only a move to another control of the window checks the length; a message box or another
     // window taking the focus does not.

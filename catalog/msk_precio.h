@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QLineEdit>
+#include "foundation/forms/formatted_box.h"
+
 #include <QString>
 
 // The price box: shows the amount as currency ("$1,234.50") while the focus is elsewhere, and the
 // plain number while it is typed into. Only digits and "." can be typed (backspace is refused too;
 // Delete and a selection still edit). Leaving it with more than 15 digits and points says "El precio
 // es demasiado grande", empties it and keeps the focus there. Its bound value is the plain number.
-class MskPrecio : public QLineEdit {
+class MskPrecio : public FormattedBox {
     Q_OBJECT
 public:
     explicit MskPrecio(QWidget* parent = nullptr);
@@ -19,8 +20,8 @@ public:
 
     // The amount as shown, rounded to two decimals ("12.50"); what is typed as it stands when it is
     // no number ("1.2.3"), so that a check refuses it; empty for an empty box.
-    QString plainValue() const;
-    void setPlainValue(const QString& value);
+    QString plainValue() const override;
+    void setPlainValue(const QString& value) override;
     // Whether the box holds a number (or nothing).
     bool esNumero() const;
     // Whether what is typed is within the 15 digits and points.

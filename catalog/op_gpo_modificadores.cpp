@@ -80,7 +80,6 @@ OpGpoModificadores::OpGpoModificadores(QWidget* parent) : CatalogWindow(parent)
                          QStringLiteral("ID_Tipo_Modificador"), QStringLiteral("La clave del modificador no existe")});
     miembros->setPicker(3, DetailPicker::ModifierTypes);
     miembros->sizeToColumns(8);
-    agregaTablaDetalle(QStringLiteral("TiposXGrupo_Modificadores"));
 
     agregaColumnaFiltro(QStringLiteral("Id Grupo"), QStringLiteral("ID_Grupo_Modificadores"),
                         QStringLiteral("ID_Grupo_Modificadores"));

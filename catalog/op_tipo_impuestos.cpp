@@ -95,7 +95,6 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
     porcentajes->setPopupMenu(true);
     porcentajes->setRewriteChanged(true);
     porcentajes->sizeToColumns(6);
-    agregaTablaDetalle(QStringLiteral("PorcentajeXTipo_Impuesto"));
     // Links of a deleted type would pass to a later type given the same key.
     agregaTablaDetalle(QStringLiteral("ImpuestosXProducto"));
 

@@ -6,8 +6,9 @@
 -- Names compare without regard to case. Columns keep the order in which the windows read them
 -- (several grids are filled with SELECT *).
 --
--- Keys that the windows compute (largest key plus one) are plain INTEGER PRIMARY KEY; keys that
--- the database hands out are AUTOINCREMENT, so that a deleted key is never handed out again.
+-- Keys that the windows compute are plain INTEGER PRIMARY KEY, one past the highest key the table
+-- ever had (kept in Ultima_Clave); keys that the database hands out are AUTOINCREMENT: either way a
+-- deleted key is never handed out again.
 -- Foreign keys join catalog rows only where deleting the referred row must be refused as "in use";
 -- member rows that would otherwise pass to a group or section that reuses a deleted key go with
 -- their owner. Nothing refers from the sales tables to the catalogs: the terminals' sales are
@@ -535,4 +536,12 @@ CREATE TABLE HorasXEmpleado (
     Hora_Final         DATETIME TEXT,
     Minutos            REAL,
     Costo              MONEY REAL
+);
+
+-- The highest key given so far in each table whose keys the windows compute: a deleted row's key
+-- is never given to a new row.
+CREATE TABLE Ultima_Clave (
+    Tabla              VARCHAR(50) COLLATE NOCASE NOT NULL,
+    Clave              INTEGER NOT NULL,
+    PRIMARY KEY (Tabla)
 );

@@ -94,23 +94,61 @@ bool ClsAdo::Alta(const QString& PsTabla, const QString& PsCampos, const QString
 }
 
 bool ClsAdo::Modificar(adodb::Recordset& PrdrConsulta, const QString& PsTabla, const QString& PsActualizacion,
-                       const QString& PsCondicion, bool PbReposicionar)
+                       const QString& PsCondicion, bool PbReposicionar, long* PlFilas)
 {
     try {
+        long filas = 0;
         m_conexion.execute(QStringLiteral("UPDATE ") + PsTabla + QStringLiteral(" SET ") + PsActualizacion
-                           + QStringLiteral(" WHERE ") + PsCondicion);
+                               + QStringLiteral(" WHERE ") + PsCondicion,
+                           &filas);
+        if (PlFilas)
+            *PlFilas = filas;
         if (PbReposicionar) {
             if (PrdrConsulta.isNull())
                 return false;
-            const QVariant marca = PrdrConsulta.bookmark();
-            PrdrConsulta.requery();
-            PrdrConsulta.setBookmark(marca);
+            Reposiciona(PrdrConsulta);
         }
     } catch (const ComError&) {
         return false;
     }
     log({QStringLiteral("Modificacion en "), PsTabla, QStringLiteral(" Valor: "), PsActualizacion});
     return true;
+}
+
+void ClsAdo::Reposiciona(adodb::Recordset& PrdrConsulta)
+{
+    // Bookmarks are positions: after the requery the row is found again by its key.
+    const QStringList llaves = PrdrConsulta.isOpen() ? PrdrConsulta.keyFields() : QStringList();
+    const bool enFila = PrdrConsulta.isOpen() && !PrdrConsulta.bof() && !PrdrConsulta.eof();
+    QVariantList valores;
+    for (const QString& llave : llaves)
+        valores << (enFila ? PrdrConsulta.value(llave) : QVariant());
+    const QVariant marca = enFila ? PrdrConsulta.bookmark() : QVariant();
+    PrdrConsulta.requery();
+    if (!enFila)
+        return;
+    if (llaves.isEmpty()) {
+        PrdrConsulta.setBookmark(marca);
+        return;
+    }
+    QList<int> columnas;
+    const QStringList nombres = PrdrConsulta.fieldNames();
+    for (const QString& llave : llaves)
+        columnas << nombres.indexOf(llave);
+    for (int fila = 0; fila < PrdrConsulta.recordCount(); ++fila) {
+        bool igual = true;
+        for (int i = 0; i < columnas.size() && igual; ++i)
+            igual = PrdrConsulta.cell(fila, columnas[i]) == valores[i];
+        if (igual) {
+            PrdrConsulta.setAbsolutePosition(fila + 1);
+            return;
+        }
+    }
+    // The row is gone: off the rows, never on another one.
+    if (PrdrConsulta.recordCount() > 0) {
+        PrdrConsulta.moveLast();
+        PrdrConsulta.moveNext();
+    }
 }
 
 bool ClsAdo::Borrar(adodb::Recordset& PrdrConsulta, const QString& PsTabla, const QVariant& PsMensaje,

@@ -43,8 +43,13 @@ public:
                   const QString& PsPasswd);
     void Cerrar();
     bool Alta(const QString& PsTabla, const QString& PsCampos, const QString& PsValores);
+    // With PbReposicionar the recordset is read again and comes back on the same row, found by its
+    // key. PlFilas receives how many rows the UPDATE changed.
     bool Modificar(adodb::Recordset& PrdrConsulta, const QString& PsTabla, const QString& PsActualizacion,
-                   const QString& PsCondicion, bool PbReposicionar = true);
+                   const QString& PsCondicion, bool PbReposicionar = true, long* PlFilas = nullptr);
+    // Reads the recordset again and puts it back on the row it was on, found by the key of its
+    // table (by position when it shows no key); off the rows when that row is gone.
+    void Reposiciona(adodb::Recordset& PrdrConsulta);
     // The type, lock and option arguments are kept for the callers; every recordset is a static,
     // updatable snapshot.
     bool Establece_consulta(adodb::Recordset& PrdrVariable, const QString& PsConsulta, int PvTipo = 3,
@@ -57,6 +62,9 @@ public:
     void Termina_Transaccion();
     void Cancela_Transaccion();
     bool ActualizaADO(adodb::Recordset& PAdo, bool PbNuevo, bool PbBorrar = false);
+    // Reports the first error the connection holds, as the gateway reports a failed call, and
+    // forgets them.
+    void Reporta_Error();
 
     // How many times Conectar tries the second login while the server answers with its generic error.
     static constexpr int kIntentosSegundoLogin = 3;

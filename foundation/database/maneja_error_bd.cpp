@@ -82,6 +82,14 @@ void ClsAdo::ManejaErrorBD(const ComError& error)
     log({QStringLiteral("Error no controlado en BD "), qlonglong(numero), QStringLiteral("    "), error.description()});
 }
 
+void ClsAdo::Reporta_Error()
+{
+    if (m_conexion.errors().isEmpty())
+        return;
+    ManejaErrorProveedor(m_conexion.errors().first());
+    m_conexion.errors().clear();
+}
+
 void ClsAdo::ManejaErrorProveedor(const adodb::Error& primero)
 {
     const QString fatal = QStringLiteral("Fatal");
@@ -100,7 +108,11 @@ void ClsAdo::ManejaErrorProveedor(const adodb::Error& primero)
         fatalConTexto(QStringLiteral("No se pudo encontrar al servidor"), true);
         return;
     case adodb::native::LostConnection:
-        fatalConTexto(QStringLiteral("Se perdio la conexión con el servidor"), true);
+        // A full disk, a read-only or damaged file and an I/O error say what happened.
+        if (primero.SQLState.isEmpty() || primero.SQLState == adodb::sqlstate::LostConnection)
+            fatalConTexto(QStringLiteral("Se perdio la conexión con el servidor"), true);
+        else
+            fatalConTexto(descripcion, true);
         return;
     case adodb::native::ReferenceConflict: {
         const QString tabla = tablaDelConflicto(descripcion);

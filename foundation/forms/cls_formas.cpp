@@ -5,6 +5,7 @@
 #include "foundation/forms/frm_busqueda.h"
 #include "foundation/forms/main_window_services.h"
 #include "foundation/forms/program_end.h"
+#include "foundation/log/bitacora.h"
 #include "platform/ui/msgbox.h"
 
 #include <QAction>
@@ -193,8 +194,9 @@ bool ClsFormas::Revisar_Campos_Obligatorios()
             continue;
         if (!forms::tag(control).contains(QLatin1String("NoVacio")))
             continue;
+        // A field of blanks is as empty as an empty one.
         const QString texto = combo ? combo->currentText() : forms::text(control);
-        if (!texto.isEmpty())
+        if (!texto.trimmed().isEmpty())
             continue;
         for (QWidget* otro : controles) {
             auto* etiqueta = qobject_cast<QLabel*>(otro);
@@ -281,11 +283,20 @@ void ClsFormas::ejecuta(const std::function<void(ChildCommands&)>& comando)
     ChildCommands* ventana = comandos();
     if (!ventana)
         return;
-    // An error that the window's command does not handle ends that command, never the program.
+    // An error that the window's command does not handle ends that command, never the program:
+    // it is shown and written to the daily log (a transaction it left open is rolled back by its
+    // guard).
+    QString texto;
     try {
         comando(*ventana);
-    } catch (const std::exception&) {
+        return;
+    } catch (const adodb::ComError& e) {
+        texto = e.description();
+    } catch (const std::exception& e) {
+        texto = QString::fromLocal8Bit(e.what());
     }
+    EscribeBitacora(QStringLiteral("Error en la ventana ") + (m_forma ? m_forma->windowTitle() : QString()) + QStringLiteral(": ") + texto);
+    ui::msgBox(texto, ui::Critical);
 }
 
 void ClsFormas::FrmForma_KeyDown(int key)

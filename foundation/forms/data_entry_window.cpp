@@ -1,5 +1,6 @@
 #include "foundation/forms/data_entry_window.h"
 #include "foundation/database/cls_ado.h"
+#include "foundation/database/transaction_guard.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/main_window_services.h"
 #include "platform/ui/msgbox.h"
@@ -44,7 +45,8 @@ void DataEntryWindow::agregaColumnaFiltro(const QString& titulo, const QString& 
 
 void DataEntryWindow::Form_Load()
 {
-    if (!g_ClsAdo().Establece_consulta(m_consulta, QStringLiteral("SELECT * FROM ") + m_tabla, 3, 3, 1))
+    const QString sql = m_sqlConsulta.isEmpty() ? QStringLiteral("SELECT * FROM ") + m_tabla : m_sqlConsulta;
+    if (!g_ClsAdo().Establece_consulta(m_consulta, sql, 3, 3, 1))
         ui::msgBox(QStringLiteral("No fue posible leer la tabla ") + m_tabla, ui::Critical, windowTitle());
     m_enlace.setRecordset(m_consulta);
     for (QWidget* control : forms::controls(this))
@@ -119,17 +121,41 @@ void DataEntryWindow::BotonAceptar()
         return;
     g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
     g_ClsAdo().CpsTitulo = windowTitle();
-    g_ClsAdo().Inicia_Transaccion();
-    if (!(m_bNuevo ? guardaNuevo() : guardaCambio())) {
-        g_ClsAdo().Cancela_Transaccion();
-        if (!m_bNuevo)
-            avisaCambioRechazado();
+    // The edited row's key, taken before anything moves the recordset.
+    const QString condicion = m_bNuevo ? QString() : condicionLlave();
+    const QString llaveAntes = forms::text(cajaLlave());
+    bool guardado = false;
+    try {
+        TransactionGuard transaccion;
+        if (guardaRegistro(condicion)) {
+            guardado = transaccion.commit();
+            if (!guardado)
+                avisaConfirmacionFallida();
+        }
+    } catch (...) {
+        deshaceGuardado(llaveAntes);
+        throw;
+    }
+    if (!guardado) {
+        deshaceGuardado(llaveAntes);
         return;
     }
-    Guarda_Detalle();
-    g_ClsAdo().Termina_Transaccion();
+    if (!m_bNuevo) {
+        m_consulta.requery();
+        m_consulta.find(condicion);
+        Ligar_Campos(true);
+    }
     m_formas.ModoEdicion(false);
     muestraCuenta();
+}
+
+bool DataEntryWindow::guardaRegistro(const QString& condicion)
+{
+    if (!beforeSave(m_bNuevo))
+        return false;
+    if (!(m_bNuevo ? guardaNuevo() : guardaCambio(condicion)))
+        return false;
+    return Guarda_Detalle() && afterSave(m_bNuevo);
 }
 
 bool DataEntryWindow::guardaNuevo()
@@ -143,28 +169,59 @@ bool DataEntryWindow::guardaNuevo()
     return true;
 }
 
-bool DataEntryWindow::guardaCambio()
+bool DataEntryWindow::guardaCambio(const QString& condicion)
 {
-    const QString condicion = condicionLlave();
-    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false))
+    long filas = 0;
+    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false, &filas)) {
+        avisaCambioRechazado();
         return false;
-    m_consulta.requery();
-    m_consulta.find(condicion);
-    if (m_consulta.eof() && m_consulta.recordCount() > 0)
-        m_consulta.moveFirst();  // another station deleted the row meanwhile
-    Ligar_Campos(true);
+    }
+    if (filas == 0) {
+        // Another station deleted the row meanwhile: nothing may be written under its key.
+        ui::msgBox(QStringLiteral("El registro fue borrado o modificado por otro usuario"), ui::Exclamation,
+                   windowTitle());
+        return false;
+    }
     return true;
+}
+
+// After a refused save: the database is as before, the window stays in edit with what was typed.
+void DataEntryWindow::deshaceGuardado(const QString& llaveAntes)
+{
+    if (m_bNuevo && m_consulta.isOpen() && m_consulta.editMode() != adodb::EditMode::Add) {
+        // The new row reached the recordset before the refusal: it is gone from the database.
+        m_consulta.requery();
+        if (m_marcaAntesDeNuevo.isValid() && m_consulta.recordCount() > 0)
+            m_consulta.setBookmark(m_marcaAntesDeNuevo);
+        m_consulta.addNew();
+    }
+    forms::setText(cajaLlave(), llaveAntes);
 }
 
 void DataEntryWindow::avisaCambioRechazado()
 {
     QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
     const bool duplicado = std::any_of(errores.cbegin(), errores.cend(), esDuplicado);
-    errores.clear();
-    if (duplicado)
+    if (duplicado) {
+        errores.clear();
         ui::msgBox(m_mensajeLlaveRepetida, ui::Exclamation, windowTitle());
-    else
+    } else if (!errores.isEmpty() && errores.first().NativeError == adodb::native::LostConnection) {
+        g_ClsAdo().Reporta_Error();
+    } else {
+        errores.clear();
         ui::msgBox(QStringLiteral("No se pudieron guardar los cambios del registro"), ui::Critical, windowTitle());
+    }
+}
+
+void DataEntryWindow::avisaConfirmacionFallida()
+{
+    QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
+    if (!errores.isEmpty() && errores.first().NativeError == adodb::native::LostConnection) {
+        g_ClsAdo().Reporta_Error();
+        return;
+    }
+    errores.clear();
+    ui::msgBox(QStringLiteral("No se pudo guardar el registro"), ui::Critical, windowTitle());
 }
 
 QString DataEntryWindow::condicionLlave() const
@@ -181,12 +238,12 @@ bool DataEntryWindow::Numeros_Validos()
             continue;
         const adodb::DataType tipo = m_consulta.field(columna).type();
         const FieldBinder::Numero numero = FieldBinder::numberKind(tipo);
-        if (numero == FieldBinder::Numero::Ninguno || FieldBinder::isNumber(forms::text(control), numero))
+        if (numero == FieldBinder::Numero::Ninguno || FieldBinder::isNumber(FieldBinder::valueText(control), numero))
             continue;
         const QString campo = forms::captionOf(control);
         const QString que = numero == FieldBinder::Numero::Entero ? QStringLiteral(" debe ser un número entero")
                                                                    : QStringLiteral(" debe ser un número");
-        ui::msgBox(campo.isEmpty() ? QStringLiteral("El valor ") + forms::text(control).trimmed() + que
+        ui::msgBox(campo.isEmpty() ? QStringLiteral("El valor ") + FieldBinder::valueText(control).trimmed() + que
                                    : QStringLiteral("El campo de ") + campo + que,
                    ui::Exclamation, windowTitle());
         control->setFocus(Qt::OtherFocusReason);
@@ -220,12 +277,16 @@ void DataEntryWindow::BotonBorrar()
     ui::WaitCursor espera;
     if (hayRegistro()
         && ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes) {
-        g_ClsAdo().Inicia_Transaccion();
-        if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true)) {
-            g_ClsAdo().Cancela_Transaccion();
+        const QString condicion = condicionLlave();
+        TransactionGuard transaccion;
+        if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true))
             return;
+        if (!transaccion.commit()) {
+            avisaConfirmacionFallida();
+            // The row left the recordset but not the database.
+            m_consulta.requery();
+            m_consulta.find(condicion);
         }
-        g_ClsAdo().Termina_Transaccion();
         m_enlace.fill();
     }
     muestraCuenta();

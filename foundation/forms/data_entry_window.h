@@ -18,12 +18,15 @@
 //  - new (Insert), modify (F6), accept (F5), cancel (Esc), delete (Delete), navigation, find (F3) and
 //    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
 //  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
-//    under the window's caption, and the window stays in edit mode with what the user typed.
+//    under the window's caption, and the window stays in edit mode with what the user typed;
+//  - a change is written to the row whose key was shown when the edit began: when another station
+//    has deleted it meanwhile, nothing is written and the window says so;
 //  - a number typed into a box bound to a numeric column is checked before anything is written: a
 //    text that is not a number is refused with a message, an empty box stores NULL;
-//  - the record and what the window saves with it (Guarda_Detalle) are written in one transaction,
-//    and so are deleted the rows that go before the record (Borra_Detalle) and the record itself:
-//    a refusal rolls back the whole command.
+//  - the window's steps before the record (beforeSave), the record, what the window saves with it
+//    (Guarda_Detalle) and its steps after (afterSave) are written in one transaction, and so are
+//    deleted the rows that go before the record (Borra_Detalle) and the record itself: a refusal
+//    anywhere, or a refused commit, rolls back the whole command and keeps the edit as typed.
 // A window changes a step by overriding its hook (defaults of a new row, required-field check, the
 // new row's key, the SET text of a change, the rows saved and deleted with the record).
 class DataEntryWindow : public QWidget, public ChildCommands {
@@ -65,7 +68,11 @@ protected:
     // The control that receives the focus when an edit starts.
     void setPrimerCampo(QWidget* campo) { m_primerCampo = campo; }
     void agregaColumnaFiltro(const QString& titulo, const QString& columnaLista, const QString& columnaCondicion);
-    // Opens "SELECT * FROM" the table, binds the controls and attaches the window's ClsFormas.
+    // The rows the window browses, when not the whole table ("SELECT * FROM Producto WHERE
+    // Paquete=1"); navigation, find, the count and every requery follow it. Before Form_Load.
+    void setConsulta(const QString& sql) { m_sqlConsulta = sql; }
+    // Opens the window's query (by default "SELECT * FROM" the table), binds the controls and
+    // attaches the window's ClsFormas.
     void Form_Load();
 
     // Puts the defaults of a new row into its controls.
@@ -77,9 +84,16 @@ protected:
     virtual void Llave_Nueva() {}
     // The SET text of a change: every bound column but the key, from its control.
     virtual QString Texto_Actualizacion();
+    // Inside the save's transaction, before the record is written: may ask the user and write
+    // other rows. False (after saying why) refuses the save: everything is rolled back.
+    virtual bool beforeSave(bool isNew) { Q_UNUSED(isNew); return true; }
     // Writes what belongs to the record (its detail rows) once the record itself is stored, in the
-    // same transaction; never called when the record was refused.
-    virtual void Guarda_Detalle() {}
+    // same transaction; never called when the record was refused. False (after saying why) rolls
+    // back the whole save, the record included.
+    virtual bool Guarda_Detalle() { return true; }
+    // Inside the save's transaction, after the record and its detail rows. False (after saying
+    // why) rolls back the whole save.
+    virtual bool afterSave(bool isNew) { Q_UNUSED(isNew); return true; }
     // Deletes what must go before the record; false (after saying why) keeps the record and rolls
     // back whatever was deleted.
     virtual bool Borra_Detalle() { return true; }
@@ -95,9 +109,12 @@ protected:
     void muestraCuenta();
 
 private:
+    bool guardaRegistro(const QString& condicion);
     bool guardaNuevo();
-    bool guardaCambio();
+    bool guardaCambio(const QString& condicion);
+    void deshaceGuardado(const QString& llaveAntes);
     void avisaCambioRechazado();
+    void avisaConfirmacionFallida();
     void desplaza(const QString& direccion);
     QString condicionLlave() const;
 
@@ -107,6 +124,7 @@ private:
     QString m_tabla;
     QString m_columnaLlave;
     QString m_mensajeLlaveRepetida;
+    QString m_sqlConsulta;
     QWidget* m_primerCampo = nullptr;
     QList<ColumnaFiltro> m_columnasFiltro;
     bool m_bNuevo = false;

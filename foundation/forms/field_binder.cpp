@@ -3,10 +3,17 @@
 
 #include "foundation/routines/zorva_funciones.h"
 
+#include "foundation/forms/formatted_box.h"
+
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QRegularExpression>
 
 namespace {
+
+const QString kFormatoFecha = QStringLiteral("yyyy-MM-dd");
 
 QList<FieldBinder*>& liveBinders()
 {
@@ -19,10 +26,69 @@ bool isNumeric(adodb::DataType type)
     return FieldBinder::numberKind(type) != FieldBinder::Numero::Ninguno;
 }
 
+bool isOptional(const QDateEdit* picker)
+{
+    return picker->property("Opcional").toBool();
+}
+
+// The date part of a column's value: a date-time, or ISO text.
+QDate dateOf(const QVariant& value)
+{
+    if (value.isNull())
+        return QDate();
+    if (value.metaType().id() == QMetaType::QDateTime)
+        return value.toDateTime().date();
+    if (value.metaType().id() == QMetaType::QDate)
+        return value.toDate();
+    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+}
+
+// What a picker holds: no date for an empty optional one.
+QDate pickedDate(const QDateEdit* picker)
+{
+    if (isOptional(picker) && picker->date() == picker->minimumDate())
+        return QDate();
+    return picker->date();
+}
+
+QVariant dateValue(const QDate& date)
+{
+    if (!date.isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return date.toString(kFormatoFecha) + QStringLiteral(" 00:00:00");
+}
+
+void showDate(QDateEdit* picker, const QVariant& value)
+{
+    if (isOptional(picker) && picker->specialValueText().isEmpty())
+        picker->setSpecialValueText(QStringLiteral(" "));
+    const QDate date = dateOf(value);
+    if (date.isValid())
+        picker->setDate(date);
+    else
+        picker->setDate(isOptional(picker) ? picker->minimumDate() : QDate::currentDate());
+}
+
+void showCombo(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text, Qt::MatchFixedString);
+    combo->setCurrentIndex(index);
+    if (index < 0 && combo->isEditable())
+        combo->setEditText(text);
+}
+
 void show(QWidget* control, const QVariant& value)
 {
     if (auto* check = qobject_cast<QCheckBox*>(control))
         check->setChecked(!value.isNull() && value.toLongLong() != 0);
+    else if (auto* formatted = qobject_cast<FormattedBox*>(control))
+        formatted->setPlainValue(value.toString());
+    else if (auto* picker = qobject_cast<QDateEdit*>(control))
+        showDate(picker, value);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        showCombo(combo, value.toString());
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(value.toString());
     else
         forms::setText(control, value.toString());
 }
@@ -39,8 +105,28 @@ FieldBinder::~FieldBinder()
     liveBinders().removeOne(this);
 }
 
+QString FieldBinder::valueText(const QWidget* control)
+{
+    if (auto* formatted = qobject_cast<const FormattedBox*>(control))
+        return formatted->plainValue();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    return forms::text(control);
+}
+
+bool FieldBinder::canBind(const QWidget* control)
+{
+    return qobject_cast<const QCheckBox*>(control) || qobject_cast<const QDateEdit*>(control)
+           || qobject_cast<const QComboBox*>(control) || qobject_cast<const QLabel*>(control)
+           || forms::isTextBox(control);
+}
+
 void FieldBinder::add(QWidget* control)
 {
+    // A control the binder cannot show would have its column written as ''.
+    if (!canBind(control))
+        qFatal("FieldBinder: %s (%s) cannot be bound to a column", qPrintable(control->objectName()),
+               control->metaObject()->className());
     m_bindings.append({control, forms::dataField(control)});
 }
 
@@ -103,7 +189,15 @@ void FieldBinder::writeBack()
             field.setValue(check->isChecked() ? 1 : 0);
             continue;
         }
-        const QString text = forms::text(b.control);
+        if (qobject_cast<QLabel*>(b.control.data()))
+            continue;  // shows the column only
+        if (auto* picker = qobject_cast<QDateEdit*>(b.control.data())) {
+            const QDate date = pickedDate(picker);
+            if (date != dateOf(field.value()))
+                field.setValue(dateValue(date));
+            continue;
+        }
+        const QString text = valueText(b.control);
         if (text == field.text())
             continue;  // untouched: a new row keeps the column's default
         if (!isNumeric(field.type()))
@@ -121,11 +215,21 @@ QString FieldBinder::assignments(const QString& except) const
     for (const Binding& b : m_bindings) {
         if (!b.control || b.column.compare(except, Qt::CaseInsensitive) == 0 || !m_recordset.hasField(b.column))
             continue;
+        if (qobject_cast<QLabel*>(b.control.data()))
+            continue;
         QString value;
-        if (auto* check = qobject_cast<QCheckBox*>(b.control.data()))
+        if (auto* check = qobject_cast<QCheckBox*>(b.control.data())) {
             value = check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        else
-            value = sqlValue(forms::text(b.control), m_recordset.field(b.column).type());
+        } else if (auto* picker = qobject_cast<QDateEdit*>(b.control.data())) {
+            // An unchanged date keeps the column as stored, its time of day included.
+            const QDate date = pickedDate(picker);
+            if (onRow() && date == dateOf(m_recordset.value(b.column)))
+                continue;
+            value = date.isValid() ? QLatin1Char('\'') + dateValue(date).toString() + QLatin1Char('\'')
+                                   : QStringLiteral("NULL");
+        } else {
+            value = sqlValue(valueText(b.control), m_recordset.field(b.column).type());
+        }
         out << b.column + QLatin1Char('=') + value;
     }
     return out.join(QLatin1Char(','));

@@ -13,7 +13,11 @@
 // row changes; before a save their values are written into the row. Detached, the controls keep
 // their text and nothing they show reaches the recordset.
 //
-// Text boxes show the column's text; check boxes hold 0 or 1.
+// Text boxes and combos show the column's text; check boxes hold 0 or 1; a formatted box
+// (FormattedBox) shows its formatted value and holds the plain one; a date picker (QDateEdit) shows
+// the date of the column's ISO text "yyyy-MM-dd hh:mm:ss" and writes "yyyy-MM-dd 00:00:00" when the
+// date changes. A picker whose dynamic property "Opcional" is true shows nothing (its minimum date,
+// shown as a blank) for NULL and writes NULL then. A label only shows its column.
 class FieldBinder : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +27,12 @@ public:
     void setRecordset(const adodb::Recordset& recordset) { m_recordset = recordset; }
     adodb::Recordset recordset() const { return m_recordset; }
 
-    // Binds the control to the column its data field names.
+    // Binds the control to the column its data field names. Any other kind of control than the
+    // above is a programming error that stops the program.
     void add(QWidget* control);
+    static bool canBind(const QWidget* control);
+    // The text a text box, formatted box (its plain value) or combo holds for its column.
+    static QString valueText(const QWidget* control);
     QList<QWidget*> controls() const;
     QWidget* controlFor(const QString& column) const;
 

@@ -198,10 +198,7 @@ void FrmUsuarios::cmdRetDep_Click()
 // stays open, since the key that saves may still be on its way to it.
 void FrmUsuarios::ConfirmaCeldas()
 {
-    QTableWidget* tabla = sprDepartamentosXUsuario->table();
-    QWidget* editor = QApplication::focusWidget();
-    if (editor && tabla->viewport()->isAncestorOf(editor))
-        QMetaObject::invokeMethod(tabla, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+    sprDepartamentosXUsuario->commitEdit(false);
 }
 
 bool FrmUsuarios::CostosValidos()

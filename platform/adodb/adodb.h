@@ -56,6 +56,15 @@ inline constexpr long SyntaxError = 102;
 inline constexpr long RaisedByProcedure = 50000; // an error raised by a stored procedure
 }
 
+// The states that tell apart the failures reported with native LostConnection.
+namespace sqlstate {
+inline const QString LostConnection = QStringLiteral("08S01");  // the file cannot be reached
+inline const QString DiskFull = QStringLiteral("53100");
+inline const QString ReadOnly = QStringLiteral("25006");
+inline const QString IoError = QStringLiteral("58030");
+inline const QString Damaged = QStringLiteral("XX001");
+}
+
 // Descriptions of errors raised by a procedure begin with this 47-character source prefix, which
 // the error handler cuts off before showing the message.
 QString procedurePrefix();
@@ -222,6 +231,9 @@ public:
     QVariant value(const QString& name) const { return field(name).value(); }
     bool hasField(const QString& name) const;
     QStringList fieldNames() const;
+    // The recordset's columns that hold its table's primary key, in key order; empty when the
+    // recordset does not show all of it.
+    QStringList keyFields() const;
 
     // Rows added, edited and deleted are written to the row's table: AddNew then Update inserts,
     // a field assignment then Update updates, Delete deletes at once. Moving off a row with a

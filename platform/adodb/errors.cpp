@@ -221,10 +221,27 @@ void raiseSqlite(ConnectionData& c, int rc, const QString& sql, sqlite3_stmt* st
         raiseProvider(c, err::ProviderTimeout, generic, QStringLiteral("HYT00"),
                       QStringLiteral("Tiempo de espera agotado: %1").arg(message));
     }
-    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_NOTADB
-        || primary == SQLITE_CORRUPT || primary == SQLITE_FULL || primary == SQLITE_READONLY) {
+    // The database file could not be used: the gateway's table knows one number for all of these,
+    // the state and the description say which.
+    if (primary == SQLITE_CANTOPEN) {
         raiseProvider(c, err::ProviderSyntax, native::LostConnection, QStringLiteral("08S01"),
                       QStringLiteral("Error de acceso a la base de datos: %1").arg(message));
+    }
+    if (primary == SQLITE_FULL) {
+        raiseProvider(c, err::ProviderSyntax, native::LostConnection, sqlstate::DiskFull,
+                      QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos"));
+    }
+    if (primary == SQLITE_READONLY) {
+        raiseProvider(c, err::ProviderSyntax, native::LostConnection, sqlstate::ReadOnly,
+                      QStringLiteral("La base de datos no se puede escribir: es de solo lectura"));
+    }
+    if (primary == SQLITE_IOERR) {
+        raiseProvider(c, err::ProviderSyntax, native::LostConnection, sqlstate::IoError,
+                      QStringLiteral("Error de lectura o escritura en el archivo de la base de datos"));
+    }
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+        raiseProvider(c, err::ProviderSyntax, native::LostConnection, sqlstate::Damaged,
+                      QStringLiteral("El archivo de la base de datos está dañado"));
     }
     if (message.startsWith(QLatin1String("no such table"))) {
         raiseProvider(c, err::ProviderSyntax, native::InvalidObject, QStringLiteral("42S02"),

@@ -442,6 +442,25 @@ QStringList Recordset::fieldNames() const
     return names;
 }
 
+QStringList Recordset::keyFields() const
+{
+    d->requireOpen();
+    if (d->baseTable.isEmpty() || !d->connection)
+        return {};
+    const auto shown = baseColumns(*d);
+    QStringList out;
+    for (const QString& key : d->connection->tableInfo(d->baseTable).primaryKey) {
+        QString column;
+        for (const auto& s : shown)
+            if (s.second.compare(key, Qt::CaseInsensitive) == 0)
+                column = d->columns[s.first].name;
+        if (column.isEmpty())
+            return {};
+        out << column;
+    }
+    return out;
+}
+
 void Recordset::addNew()
 {
     d->requireOpen();

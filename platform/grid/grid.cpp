@@ -4,6 +4,8 @@
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
 
+#include <QAbstractItemDelegate>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QVBoxLayout>
@@ -58,6 +60,19 @@ Grid::~Grid() = default;
 QTableWidget* Grid::table() const
 {
     return m_table;
+}
+
+void Grid::commitEdit(bool closeEditor)
+{
+    QWidget* editor = QApplication::focusWidget();
+    while (editor && editor->parentWidget() != m_table->viewport())
+        editor = editor->parentWidget();
+    if (!editor)
+        return;
+    QAbstractItemDelegate* delegado = m_table->itemDelegateForIndex(m_table->currentIndex());
+    emit delegado->commitData(editor);
+    if (closeEditor)
+        emit delegado->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 bool Grid::inRange(int row, int column) const

@@ -164,6 +164,10 @@ public:
     // Prints every row to the default printer, with the abort box while the pages go out.
     PrintResult print();
 
+    // Writes what is being typed in a cell into the cell, so that a save reads what the user sees;
+    // closeEditor also ends the typing. Nothing happens when no cell is being edited.
+    void commitEdit(bool closeEditor = true);
+
     // The table inside, for layouts, tests and the print-out.
     QTableWidget* table() const;
 

@@ -193,14 +193,14 @@ TEST_F(ModificadoresTest, AChangeStoresThePlainAmountAndARepeatedNameKeepsTheEdi
 
 TEST_F(ModificadoresTest, ADeletedModifierLeavesEveryGroupAndItsKeyIsNotGivenAgain)
 {
-    db.execute(QStringLiteral("INSERT INTO Tipo_Modificador VALUES (1, 'PAPAS', 'A', 10), (2, 'QUESO', 'A', 5)"));
-    db.execute(QStringLiteral("INSERT INTO Grupo_Modificadores (ID_Grupo_Modificadores, Nombre_Grupo_Modificadores) "
-                              "VALUES (1, 'EXTRAS'), (2, 'LACTEOS')"));
-    db.execute(QStringLiteral("INSERT INTO TiposXGrupo_Modificadores VALUES (1, 1), (1, 2), (2, 2)"));
     db.execute(QStringLiteral("CREATE TRIGGER bloquea BEFORE DELETE ON Tipo_Modificador WHEN OLD.Precio_Tipo_Modificador "
                               "> 100 BEGIN SELECT RAISE(ABORT, 'no'); END"));
     ASSERT_TRUE(abreVentana());
-    pulsa(Qt::Key_End);
+    nuevo(QStringLiteral("papas"), QStringLiteral("Activo"), QStringLiteral("10"));
+    nuevo(QStringLiteral("queso"), QStringLiteral("Activo"), QStringLiteral("5"));
+    db.execute(QStringLiteral("INSERT INTO Grupo_Modificadores (ID_Grupo_Modificadores, Nombre_Grupo_Modificadores) "
+                              "VALUES (1, 'EXTRAS'), (2, 'LACTEOS')"));
+    db.execute(QStringLiteral("INSERT INTO TiposXGrupo_Modificadores VALUES (1, 1), (1, 2), (2, 2)"));
     ASSERT_EQ(txtId()->text(), QStringLiteral("2"));
     pulsa(Qt::Key_Delete);
     EXPECT_EQ(modificadores(), QStringList{QStringLiteral("1|PAPAS|A|10")});

@@ -269,7 +269,11 @@ TEST_F(ClsFormasTest, RequiredFieldsAreReportedByTheirCaptionInControlOrder)
     EXPECT_EQ(boxes.boxes().first().icon(), ui::Exclamation);
     EXPECT_TRUE(ventana->txtNombre->hasFocus());
 
-    ventana->txtNombre->setText(QStringLiteral("  "));  // blanks count as filled
+    ventana->txtNombre->setText(QStringLiteral("  "));  // blanks are as empty as nothing
+    boxes.clear();
+    EXPECT_FALSE(ventana->formas.Revisar_Campos_Obligatorios());
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Falta el campo de Nombre")});
+    ventana->txtNombre->setText(QStringLiteral("JUAN"));
     boxes.clear();
     EXPECT_FALSE(ventana->formas.Revisar_Campos_Obligatorios());
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Falta el campo de Tipo")});
