@@ -84,17 +84,14 @@ bool OpTipoModificador::Campos_Completos()
 {
     if (!CatalogWindow::Campos_Completos())
         return false;
-    QString problema;
     if (mskPrecio->plainValue().isEmpty())
-        problema = QStringLiteral("Falta el campo de Precio");
+        ui::msgBox(QStringLiteral("Falta el campo de Precio"), ui::Exclamation);
     else if (!mskPrecio->largoValido())
         mskPrecio->rechazaLargo();
     else if (!mskPrecio->esNumero())
-        problema = QStringLiteral("El campo de Precio debe ser un número");
+        ui::msgBox(QStringLiteral("El campo de Precio debe ser un número"), ui::Exclamation, windowTitle());
     else
         return true;
-    if (!problema.isEmpty())
-        ui::msgBox(problema, ui::Exclamation, problema.startsWith(QLatin1String("Falta")) ? QString() : windowTitle());
     mskPrecio->setFocus(Qt::OtherFocusReason);
     return false;
 }
