@@ -53,6 +53,11 @@ QString MskPrecio::plainValue() const
 void MskPrecio::setPlainValue(const QString& value)
 {
     m_valor = value.trimmed();
+    // A stored amount may come written with an exponent ("1e-05"), which has no place in a price.
+    bool numero = false;
+    const double importe = m_valor.toDouble(&numero);
+    if (numero && m_valor.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        m_valor = grid::formatNumber(importe, 2, false);
     muestra();
 }
 

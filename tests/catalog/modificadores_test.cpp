@@ -24,6 +24,22 @@ TEST(QuitarFormato, KeepsTheDigitsAndPointsInTheirOrder)
     EXPECT_EQ(MskPrecio::Quitar_Formato(QStringLiteral("$,")), QString());
 }
 
+TEST(MskPrecioValores, AStoredAmountShowsAsCurrencyAndBindsAsItsPlainNumber)
+{
+    const struct {
+        const char* guardado;
+        const char* mostrado;
+        const char* valor;
+    } casos[] = {{"1234.5", "$1,234.50", "1234.50"}, {"0", "$0.00", "0.00"}, {"1e-05", "$0.00", "0.00"},
+                 {"", "", ""}, {"1.2.3", "1.2.3", "1.2.3"}};
+    MskPrecio caja;
+    for (const auto& c : casos) {
+        caja.setPlainValue(QLatin1String(c.guardado));
+        EXPECT_EQ(caja.text(), QLatin1String(c.mostrado)) << c.guardado;
+        EXPECT_EQ(caja.plainValue(), QLatin1String(c.valor)) << c.guardado;
+    }
+}
+
 class ModificadoresTest : public CatalogDb {
 protected:
     bool abreVentana() { return abre(QStringLiteral("mnuOpModificadores"), QStringLiteral("OpTipoModificador")); }
