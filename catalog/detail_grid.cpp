@@ -3,6 +3,8 @@
 #include "platform/grid/grid.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QRegularExpression>
 #include <QTableWidget>
 
@@ -176,4 +178,14 @@ void DetailGrid::deleteRow()
     }
     setRowState(row, QStringLiteral("B"));
     m_grid->setRowHidden(row, true);
+}
+
+void DetailGrid::sizeToColumns(int rows)
+{
+    QTableWidget* t = m_grid->table();
+    const int ancho = t->verticalHeader()->sizeHint().width() + t->horizontalHeader()->length()
+                      + t->verticalScrollBar()->sizeHint().width() + 2 * t->frameWidth();
+    const int alto = t->horizontalHeader()->sizeHint().height() + rows * t->verticalHeader()->defaultSectionSize()
+                     + 2 * t->frameWidth();
+    m_grid->setMinimumSize(ancho, alto);
 }

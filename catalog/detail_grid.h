@@ -94,12 +94,20 @@ public:
     void setInsertColumn(int column) { m_insertColumn = column; }
     // A changed record's rows are written in the order of this column (0: as they stand).
     void setSaveOrder(int column) { m_saveOrder = column; }
+    // A changed record's "B" and "M" rows are deleted by their loaded key before its "M" and "N" rows
+    // are inserted, so that rows trading keys (two start days swapped) never meet a row not yet
+    // written: what is stored is what the grid shows.
+    void setRewriteChanged(bool on) { m_rewriteChanged = on; }
     // A right click in edit mode pops up the main window's grid menu.
     void setPopupMenu(bool on) { m_popupMenu = on; }
     bool hasPopupMenu() const { return m_popupMenu; }
     // Said when the database refuses a row (which refuses the whole save); when empty, what the
     // database said is shown.
     void setRefusalMessage(const QString& message) { m_refusalMessage = message; }
+
+    // The grid asks for the width of its visible columns and the height of `rows` rows, so that
+    // its window opens showing them whole.
+    void sizeToColumns(int rows);
 
     // --- Use --------------------------------------------------------------------------------------
     Mode mode() const { return m_mode; }
@@ -136,6 +144,7 @@ private:
 
     bool saveList(const QString& recordKey);
     bool saveStates(const QString& recordKey, bool newRecord);
+    bool rewriteChanged(const QString& recordKey);
     bool insertStored(const QString& recordKey, int row);
     bool updateStored(const QString& recordKey, int row);
     bool deleteRowStored(const QString& recordKey, int row);
@@ -170,6 +179,7 @@ private:
     bool m_insertOnlyAfterData = false;
     int m_insertColumn = 0;
     int m_saveOrder = 0;
+    bool m_rewriteChanged = false;
     bool m_popupMenu = false;
     QString m_refusalMessage;
 };

@@ -68,6 +68,8 @@ bool DetailGrid::saveList(const QString& recordKey)
 
 bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
 {
+    if (!newRecord && m_rewriteChanged)
+        return rewriteChanged(recordKey);
     if (!newRecord && m_saveOrder > 0)
         m_grid->sortRows(m_saveOrder);
     // The first refused row refuses the save: the whole of it is rolled back.
@@ -83,6 +85,23 @@ bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
         else if (state == QLatin1String("B"))
             ok = deleteRowStored(recordKey, row);
         if (!ok)
+            return false;
+    }
+    return true;
+}
+
+bool DetailGrid::rewriteChanged(const QString& recordKey)
+{
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        const QString state = rowState(row);
+        if (writable(row) && (state == QLatin1String("B") || state == QLatin1String("M"))
+            && !deleteRowStored(recordKey, row))
+            return false;
+    }
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        const QString state = rowState(row);
+        if (writable(row) && (state == QLatin1String("M") || state == QLatin1String("N"))
+            && !insertStored(recordKey, row))
             return false;
     }
     return true;

@@ -1,7 +1,10 @@
 #include "catalog/ventanas_catalogo.h"
 #include "catalog/op_categoria.h"
+#include "catalog/op_gpo_modificadores.h"
 #include "catalog/op_menu.h"
 #include "catalog/op_modo_preparacion.h"
+#include "catalog/op_tipo_impuestos.h"
+#include "catalog/op_tipo_modificador.h"
 #include "foundation/forms/window_registry.h"
 
 void registraVentanasCatalogo()
@@ -9,4 +12,7 @@ void registraVentanasCatalogo()
     WindowRegistry::add(QStringLiteral("OpCategoria"), [] { return new OpCategoria; });
     WindowRegistry::add(QStringLiteral("OpModoPreparacion"), [] { return new OpModoPreparacion; });
     WindowRegistry::add(QStringLiteral("OpMenu"), [] { return new OpMenu; });
+    WindowRegistry::add(QStringLiteral("OpTipoModificador"), [] { return new OpTipoModificador; });
+    WindowRegistry::add(QStringLiteral("OpGpoModificadores"), [] { return new OpGpoModificadores; });
+    WindowRegistry::add(QStringLiteral("OpTipoImpuestos"), [] { return new OpTipoImpuestos; });
 }

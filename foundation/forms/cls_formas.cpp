@@ -59,12 +59,62 @@ void panel(int index, const QString& text)
 
 } // namespace
 
+// The one filter on the application for every data-entry window: it hands a window's own events
+// to its ClsFormas, and a key (key preview) to the ClsFormas of the window that has the focus.
+class VigilanteDeVentanas : public QObject {
+public:
+    static void instala()
+    {
+        static VigilanteDeVentanas* vigilante = nullptr;
+        if (!vigilante && qApp) {
+            vigilante = new VigilanteDeVentanas(qApp);
+            qApp->installEventFilter(vigilante);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::ParentChange:
+        case QEvent::Close:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (watched->isWidgetType())
+                if (ClsFormas* formas = ClsFormas::of(static_cast<QWidget*>(watched)))
+                    formas->eventoDeVentana(event);
+            return false;
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
+        }
+        // Only the key's first delivery, to the focused control; a key that the control passes on
+        // to its parents is the same key and is not seen again.
+        QWidget* foco = QApplication::focusWidget();
+        if (watched != foco)
+            return false;
+        for (QWidget* w = foco; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+            if (ClsFormas* formas = ClsFormas::of(w)) {
+                formas->FrmForma_KeyDown(static_cast<QKeyEvent*>(event)->key());
+                break;
+            }
+        }
+        return false;  // never consumed: the focused control still receives the key
+    }
+
+private:
+    using QObject::QObject;
+};
+
+namespace {
+
+} // namespace
+
 ClsFormas::ClsFormas(QObject* parent) : QObject(parent) {}
 
 ClsFormas::~ClsFormas()
 {
-    if (m_vigilaTeclas && qApp)
-        qApp->removeEventFilter(this);
     if (m_forma && m_forma->property(kPropiedad).value<QObject*>() == this)
         m_forma->setProperty(kPropiedad, QVariant());
 }
@@ -83,10 +133,7 @@ void ClsFormas::Asigna(QWidget* PfrmForma, const QString& PsFuncion)
     // Key preview: the window sees every key before the focused control does. The one filter on the
     // application also brings the window's own events; a second filter on the window would show a
     // key typed into the window itself twice.
-    if (!m_vigilaTeclas) {
-        qApp->installEventFilter(this);
-        m_vigilaTeclas = true;
-    }
+    VigilanteDeVentanas::instala();
     AsignacionTextBox(m_forma, m_colValidaTexto);
     ActivarAceptarCancelar(false);
 }
@@ -210,40 +257,28 @@ bool ClsFormas::Revisar_Campos_Obligatorios()
     return true;
 }
 
-bool ClsFormas::eventFilter(QObject* watched, QEvent* event)
+void ClsFormas::eventoDeVentana(QEvent* event)
 {
     if (!m_forma)
-        return false;
-    if (watched == m_forma) {
-        switch (event->type()) {
-        case QEvent::ParentChange:
-            siguePadre();
-            break;
-        case QEvent::Close:
-            FrmForma_Unload();
-            break;
-        case QEvent::WindowActivate:
-            if (m_forma->isWindow())
-                FrmForma_Activate();
-            break;
-        case QEvent::WindowDeactivate:
-            if (m_forma->isWindow())
-                FrmForma_Deactivate();
-            break;
-        default:
-            break;
-        }
-        // A key typed while the window itself has the focus is previewed below.
+        return;
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        siguePadre();
+        break;
+    case QEvent::Close:
+        FrmForma_Unload();
+        break;
+    case QEvent::WindowActivate:
+        if (m_forma->isWindow())
+            FrmForma_Activate();
+        break;
+    case QEvent::WindowDeactivate:
+        if (m_forma->isWindow())
+            FrmForma_Deactivate();
+        break;
+    default:
+        break;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    // Only the key's first delivery, to the focused control; a key that the control passes on to
-    // its parents is the same key and is not seen again.
-    QWidget* foco = QApplication::focusWidget();
-    if (watched != foco || !(foco == m_forma || m_forma->isAncestorOf(foco)))
-        return false;
-    FrmForma_KeyDown(static_cast<QKeyEvent*>(event)->key());
-    return false;  // never consumed: the focused control still receives the key
 }
 
 void ClsFormas::siguePadre()

@@ -59,10 +59,9 @@ signals:
     // The window became the active child; windows write their record count on it.
     void activada();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    friend class VigilanteDeVentanas;
+    void eventoDeVentana(QEvent* event);
     void FrmForma_KeyDown(int key);
     void FrmForma_Activate();
     void FrmForma_Deactivate();
@@ -77,5 +76,4 @@ private:
     QList<Clstxt_valida*> m_colValidaTexto;
     bool m_edicion = false;
     bool m_noKeyDown = false;
-    bool m_vigilaTeclas = false;
 };

@@ -3,7 +3,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "mainwindow/admin/catalogo_fijo.h"
-#include "mainwindow/admin/guardado.h"
+#include "foundation/database/guardado.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/wait_cursor.h"
 
@@ -124,7 +124,7 @@ void FrmFunciones::BotonAceptar()
 // refused update undoes the others.
 bool FrmFunciones::guarda()
 {
-    guardado::Inicia();
+    Guardado guardado;
     const int ultima = sprFunciones->lastDataRow();
     for (int i = 1; i <= ultima; ++i) {
         bool esNumero = false;
@@ -139,11 +139,11 @@ bool FrmFunciones::guarda()
                                       + DuplicaComillas(sprFunciones->text(i, kColDescripcion)) + QLatin1Char('\'');
         if (!g_ClsAdo().Modificar(Consulta(), QStringLiteral("Funciones"), actualizacion,
                                   QStringLiteral("Id_Funcion=") + QString::number(id), true)) {
-            guardado::Cancela(false);
+            guardado.cancela(false);
             return false;
         }
     }
-    return guardado::Termina();
+    return guardado.termina();
 }
 
 // The grid shows the stored switches again; it stays usable in browse mode, and nothing changed

@@ -5,7 +5,7 @@
 #include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
 #include "mainwindow/admin/catalogo_fijo.h"
-#include "mainwindow/admin/guardado.h"
+#include "foundation/database/guardado.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/recordset_fill.h"
 #include "platform/ui/input_box.h"
@@ -316,11 +316,11 @@ void FrmFunXGrupo::BotonAceptar()
 // inserted, all in one transaction. The first refused statement undoes the rest.
 bool FrmFunXGrupo::guarda(const QString& grupo)
 {
-    guardado::Inicia();
+    Guardado guardado;
     adodb::Recordset sinConsulta;
     if (!g_ClsAdo().Borrar(sinConsulta, QStringLiteral("PermisosXGrupo_Trabajo"), QVariant(),
                            QStringLiteral("ID_Grupo_Trabajo=") + grupo, false)) {
-        guardado::Cancela(true);
+        guardado.cancela(true);
         return false;
     }
     const int ultima = sprFuncionesXGrupo->lastDataRow();
@@ -331,11 +331,11 @@ bool FrmFunXGrupo::guarda(const QString& grupo)
             continue;
         if (!g_ClsAdo().Alta(QStringLiteral("PermisosXGrupo_Trabajo"), QStringLiteral("ID_Grupo_Trabajo,ID_Permiso"),
                              grupo + QLatin1Char(',') + QString::number(permiso))) {
-            guardado::Cancela(false);
+            guardado.cancela(false);
             return false;
         }
     }
-    return guardado::Termina();
+    return guardado.termina();
 }
 
 void FrmFunXGrupo::BotonCancelar()

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class ListaBloqueable;
+class TransactionGuard;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -75,9 +76,9 @@ private:
     bool Alta(const QString& tabla, const QString& campos, const QString& valores, bool filaEmpleado = false);
     bool Modifica(const QString& asignaciones, const QString& condicion);
     bool Rechazado(bool filaEmpleado);
-    bool Confirma();
+    bool Confirma(TransactionGuard& transaccion);
     // Rolls the save back and says why; always false.
-    bool Deshace();
+    bool Deshace(TransactionGuard& transaccion);
     bool EnSesion(const QString& usuario, bool* comprobado);
     bool BorraEmpleado(const QString& id);
     void BorraAccesos(const QString& usuario);

@@ -3,6 +3,8 @@
 #include "mainwindow/admin/frm_usuarios.h"
 #include "foundation/cipher/contrasena.h"
 #include "foundation/database/cls_ado.h"
+#include "foundation/database/next_key.h"
+#include "foundation/database/transaction_guard.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "mainwindow/admin/frm_contrasena.h"
 #include "mainwindow/login_state.h"
@@ -45,7 +47,7 @@ bool FrmUsuarios::Campos_Completos()
                                                              {txtPaterno, "de Apellido paterno"},
                                                              {txtMaterno, "de Apellido materno"}};
     for (const auto& [caja, campo] : requeridos) {
-        if (caja->text().isEmpty()) {
+        if (caja->text().trimmed().isEmpty()) {
             ui::msgBox(QStringLiteral("Falta el campo ") + QLatin1String(campo), ui::Exclamation);
             caja->setFocus(Qt::OtherFocusReason);
             return false;
@@ -120,23 +122,16 @@ bool FrmUsuarios::GuardaNuevo(const QString& contrasena, qlonglong* id)
         ui::msgBox(e.message(), ui::Critical, windowTitle());
         return false;
     }
-    ClsAdo& ado = g_ClsAdo();
-    ado.conexion().errors().clear();
     m_avisar = m_duplicado = false;
-    ado.Inicia_Transaccion();
-    // Read inside the transaction that uses it; the first employee gets 1.
-    QString siguiente;
-    try {
-        siguiente = BuscaValor(QStringLiteral("Empleado"), QStringLiteral("MAX(Id_Empleado)+1 as idempleado"), QString());
-    } catch (const adodb::ComError&) {
-        Rechazado(false);
-        return Deshace();
-    }
-    *id = siguiente.isEmpty() ? 1 : siguiente.toLongLong();
+    TransactionGuard transaccion;
+    // Given inside the transaction that uses it; the first employee gets 1, and no employee gets
+    // the key of one deleted before (his sales and hours are still recorded under it).
+    const QString siguiente = nextKey(KeyForm::B, QStringLiteral("Empleado"), QStringLiteral("ID_Empleado"));
+    *id = siguiente.toLongLong();
     // The terminals and the login know an employee by a 16-bit number.
     if (*id > std::numeric_limits<qint16>::max() || *id < 1) {
         Rechazado(false);
-        return Deshace();
+        return Deshace(transaccion);
     }
     const QString llave = QString::number(*id);
     if (!Alta(QStringLiteral("Empleado"),
@@ -144,8 +139,8 @@ bool FrmUsuarios::GuardaNuevo(const QString& contrasena, qlonglong* id)
                              "Apellido_Materno,Calle_Numero,Colonia,Estado,C_P,RFC,S_S,Estado_Empleado,Intentos,"
                              "Admin_Usuarios,Ciudad"),
               ValoresNuevos(llave, cifrada), true)
-        || !EscribeGrupos(llave) || !EscribeCostos(llave) || !Confirma())
-        return Deshace();
+        || !EscribeGrupos(llave) || !EscribeCostos(llave) || !Confirma(transaccion))
+        return Deshace(transaccion);
     return true;
 }
 
@@ -179,10 +174,8 @@ bool FrmUsuarios::GuardaCambio(qlonglong* id)
     if (!numero)
         return false;
     const QString condicion = QStringLiteral("ID_Empleado=") + llave;
-    ClsAdo& ado = g_ClsAdo();
-    ado.conexion().errors().clear();
     m_avisar = m_duplicado = false;
-    ado.Inicia_Transaccion();
+    TransactionGuard transaccion;
     // Deleted meanwhile at another station: there is nothing left to change.
     QString existe;
     try {
@@ -192,11 +185,11 @@ bool FrmUsuarios::GuardaCambio(qlonglong* id)
     }
     if (existe.isEmpty()) {
         Rechazado(false);
-        return Deshace();
+        return Deshace(transaccion);
     }
     if (!Modifica(Asignaciones(), condicion) || !Modifica(QStringLiteral("Intentos=0"), condicion)
-        || !EscribeGrupos(llave) || !EscribeCostos(llave) || !Confirma())
-        return Deshace();
+        || !EscribeGrupos(llave) || !EscribeCostos(llave) || !Confirma(transaccion))
+        return Deshace(transaccion);
     return true;
 }
 
@@ -239,15 +232,14 @@ bool FrmUsuarios::Rechazado(bool filaEmpleado)
     return false;
 }
 
-bool FrmUsuarios::Confirma()
+bool FrmUsuarios::Confirma(TransactionGuard& transaccion)
 {
-    g_ClsAdo().Termina_Transaccion();
-    return !g_ClsAdo().conexion().inTransaction() || Rechazado(false);
+    return transaccion.commit() || Rechazado(false);
 }
 
-bool FrmUsuarios::Deshace()
+bool FrmUsuarios::Deshace(TransactionGuard& transaccion)
 {
-    g_ClsAdo().Cancela_Transaccion();
+    transaccion.rollback();
     g_ClsAdo().conexion().errors().clear();
     if (m_avisar) {
         if (m_duplicado)
@@ -313,17 +305,16 @@ bool FrmUsuarios::BorraEmpleado(const QString& id)
     ado.CpsTitulo = windowTitle();
     const QString condicion = QStringLiteral("ID_Empleado=") + id;
     adodb::Recordset ninguno;
-    ado.Inicia_Transaccion();
+    TransactionGuard transaccion;
     const bool borrado = ado.Borrar(ninguno, QStringLiteral("EmpleadosXGrupo"), QVariant(), condicion, false)
         && ado.Borrar(ninguno, QStringLiteral("CostosXEmpleado"), QVariant(), condicion, false)
         && ado.Borrar(ninguno, QStringLiteral("Empleado"), QVariant(), condicion, false);
     if (borrado) {
-        ado.Termina_Transaccion();
-        if (!ado.conexion().inTransaction())
+        if (transaccion.commit())
             return true;
         ui::msgBox(QStringLiteral("No fue posible borrar al usuario"), ui::Critical, windowTitle());
     }
-    ado.Cancela_Transaccion();
+    transaccion.rollback();
     ado.conexion().errors().clear();
     return false;
 }

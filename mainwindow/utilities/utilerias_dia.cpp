@@ -1,7 +1,7 @@
 #include "mainwindow/utilities/utilerias_dia.h"
 
 #include "foundation/database/cls_ado.h"
-#include "mainwindow/admin/guardado.h"
+#include "foundation/database/guardado.h"
 #include "platform/ui/msgbox.h"
 
 void mnuBorrarDatos_Click()
@@ -10,12 +10,12 @@ void mnuBorrarDatos_Click()
         return;
     if (ui::msgBox(QStringLiteral("Esta operacion eliminara todas las ventas!"), ui::OkCancel) != ui::Ok)
         return;
-    guardado::Inicia();
+    Guardado guardado;
     if (g_ClsAdo().dbExecStored(QStringLiteral("EXEC Borrar_Comanda '010106',1"), false, nullptr, false).toInt() != 1) {
-        guardado::Cancela(true);
+        guardado.cancela(true);
         return;
     }
-    guardado::Termina();
+    guardado.termina();
 }
 
 void mnuBorrarCola_Click()
@@ -24,28 +24,28 @@ void mnuBorrarCola_Click()
         return;
     if (ui::msgBox(QStringLiteral("Esta operacion eliminara todas las impresiones de cocina!"), ui::OkCancel) != ui::Ok)
         return;
-    guardado::Inicia();
+    Guardado guardado;
     adodb::Recordset sinConsulta;
     // The lines before their jobs.
     for (const QString& tabla : {QStringLiteral("Detallecolaimpresion"), QStringLiteral("ColaImpresion")}) {
         if (!g_ClsAdo().Borrar(sinConsulta, tabla, QVariant(), QString(), false)) {
-            guardado::Cancela(true);
+            guardado.cancela(true);
             return;
         }
     }
-    guardado::Termina();
+    guardado.termina();
 }
 
 void mnuDesfirmar_Click()
 {
     if (ui::msgBox(QStringLiteral("En verdad desea desfirmar a todos los empleados del sistema?"), ui::YesNo) != ui::Yes)
         return;
-    guardado::Inicia();
+    Guardado guardado;
     adodb::Recordset sinConsulta;
     if (!g_ClsAdo().Modificar(sinConsulta, QStringLiteral("Empleado"), QStringLiteral("Id_Terminal=0"),
                               QStringLiteral("Id_Terminal<>0"), false)) {
-        guardado::Cancela(false);
+        guardado.cancela(false);
         return;
     }
-    guardado::Termina();
+    guardado.termina();
 }

@@ -33,7 +33,8 @@ void CatalogDb::SetUp()
 
 QStringList CatalogDb::permisos() const
 {
-    return {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")};
+    return {QStringLiteral("OPERACION"), QStringLiteral("CATEGORIAS"), QStringLiteral("MENU"),
+            QStringLiteral("MODIFICADORES"), QStringLiteral("GRUPOSMODIFICADORES")};
 }
 
 void CatalogDb::registraVentanas()

@@ -57,6 +57,32 @@ const Diseno kMenus{
     {"Id Menu|ID_Menu|ID_Menu", "Nombre|Nombre_Menu|Nombre_Menu", "Descripción|Descripcion|Descripcion",
      "Activo|Menu_Activo|Menu_Activo"}};
 
+const Diseno kModificadores{
+    "mnuOpModificadores", "OpTipoModificador", "Modificadores",
+    {{"Id Tipo:", "txtId"}, {"Nombre:", "TxtNombre"}, {"Estado:", "CmbEstado"}, {"Precio:", ""}},
+    {{"txtId", "Identificador del modificador"}},
+    {{"TxtNombre", 25}},
+    {{"TxtNombre", "NoVacioMayusculas"}, {"CmbEstado", "NoVacio"}},
+    {"TxtNombre", "CmbEstado", "MskPrecio", "txtId"},
+    {"Id Modificador|ID_Tipo_Modificador|ID_Tipo_Modificador",
+     "Nombre|Nombre_Tipo_Modificador|Nombre_Tipo_Modificador",
+     "Estado|CASE Estado_Modificador WHEN 'A' THEN 'Activo' WHEN 'S' THEN 'Suspendido' WHEN 'D' THEN 'Descontinuado' "
+     "END AS Estado_Modificador|Estado_Modificador",
+     "Precio|Precio_Tipo_Modificador|Precio_Tipo_Modificador"}};
+
+const Diseno kGrupos{
+    "mnuOpGpoModificadores", "OpGpoModificadores", "Grupos de Modificadores",
+    {{"Id Grupo:", "txtId"}, {"Nombre:", "txtNombre"}},
+    {{"txtId", "Identificador del grupo de modificadores"}, {"TxtNombre", "Nombre del grupo de modificadores"},
+     {"chkFluir", "Indica si se debe pasar a la pantalla de selección de modificadores en automático"},
+     {"chkActivo", "Indica si el modificador esta activo"}},
+    {{"TxtNombre", 25}},
+    {{"TxtNombre", "NoVacioMayusculas"}},
+    {"TxtNombre", "chkFluir", "chkActivo"},
+    {"Id Grupo|ID_Grupo_Modificadores|ID_Grupo_Modificadores",
+     "Nombre|Nombre_Grupo_Modificadores|Nombre_Grupo_Modificadores", "Fluir Aut.|Fluir_automatico|Fluir_automatico",
+     "Activo|Grupo_Mod_Activo|Grupo_Mod_Activo"}};
+
 class DisenoTest : public CatalogDb, public ::testing::WithParamInterface<Diseno> {};
 
 TEST_P(DisenoTest, CaptionsNamesRulesTabOrderAndFilterColumns)
@@ -64,7 +90,7 @@ TEST_P(DisenoTest, CaptionsNamesRulesTabOrderAndFilterColumns)
     revisaDiseno(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, DisenoTest, ::testing::Values(kCategorias, kModos, kMenus),
+INSTANTIATE_TEST_SUITE_P(Ventanas, DisenoTest, ::testing::Values(kCategorias, kModos, kMenus, kModificadores, kGrupos),
                          [](const ::testing::TestParamInfo<Diseno>& info) { return std::string(info.param.ventana); });
 
 // --- Categories ---------------------------------------------------------------------------------

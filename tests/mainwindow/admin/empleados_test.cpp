@@ -246,7 +246,8 @@ TEST_F(Empleados, MissingFieldsAndAMissingGroupAreReportedInOrderAndWriteNothing
         {"ANA", "", "", "X", true, "Falta el campo de Nombre", "TxtNombre"},
         {"ANA", "Ana", "", "", true, "Falta el campo de Apellido paterno", "txtPaterno"},
         {"ANA", "Ana", "Ruiz", "", true, "Falta el campo de Apellido materno", "txtMaterno"},
-        {"ANA", "   ", "Ruiz", "Paz", false, "El usuario debe de tener al menos un grupo asociado.", nullptr},
+        {"ANA", "   ", "Ruiz", "Paz", true, "Falta el campo de Nombre", "TxtNombre"},
+        {"ANA", "Ana", "Ruiz", "Paz", false, "El usuario debe de tener al menos un grupo asociado.", nullptr},
     };
     ASSERT_NE(abre(), nullptr);
     for (const Caso& caso : casos) {
