@@ -21,7 +21,7 @@ LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consult
     }
     if (m_conNinguno)
         combo->insertItem(0, ninguno);  // no data: no key
-    combo->setCurrentIndex(-1);
+    caja_Change();
     connect(combo, &QComboBox::activated, this, &LookupPair::combo_Click);
     connect(caja, &QLineEdit::textChanged, this, &LookupPair::caja_Change);
 }
