@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 CatalogWindow::CatalogWindow(QWidget* parent) : DataEntryWindow(parent)
 {
     // The grids follow every move of the current record: navigation, the find dialog, a new empty
@@ -178,9 +180,13 @@ bool CatalogWindow::Borra_Detalle()
         return true;
     // The declared tables, then the tables of the detail grids.
     QList<TablaDetalle> tablas = m_tablasDetalle;
-    for (const DetailGrid* detalle : m_detalles)
-        if (!detalle->table().isEmpty())
+    for (const DetailGrid* detalle : m_detalles) {
+        const bool declarada = std::any_of(tablas.cbegin(), tablas.cend(), [detalle](const TablaDetalle& t) {
+            return t.tabla.compare(detalle->table(), Qt::CaseInsensitive) == 0;
+        });
+        if (!detalle->table().isEmpty() && !declarada)
             tablas.append({detalle->table(), detalle->recordKeyField()});
+    }
     adodb::Recordset ninguno;
     for (const TablaDetalle& t : tablas) {
         const QString columna = t.columna.isEmpty() ? columnaLlave() : t.columna;

@@ -1,9 +1,13 @@
 #include "tests/catalog/ventanas_prueba.h"
+#include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
 #include "foundation/forms/window_registry.h"
 #include "platform/grid/grid.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFormLayout>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -47,7 +51,7 @@ PruebaGrupos::PruebaGrupos(QWidget* parent) : CatalogWindow(parent)
     miembros->setLookup({QStringLiteral("Tipo_Modificador"), QStringLiteral("Nombre_Tipo_Modificador"),
                          QStringLiteral("ID_Tipo_Modificador"), QStringLiteral("La clave del modificador no existe")});
     miembros->setPicker(3, DetailPicker::ModifierTypes);
-    agregaTablaDetalle(QStringLiteral("TiposXGrupo_Modificadores"));
+    // The grid's table alone says that the members go with the group.
 
     Form_Load();
 }
@@ -99,8 +103,75 @@ PruebaPrecios::PruebaPrecios(QWidget* parent) : CatalogWindow(parent)
     Form_Load();
 }
 
+namespace {
+
+// A price shown as "$1,234.50", held as "1234.5".
+class CajaMoneda : public FormattedBox {
+public:
+    using FormattedBox::FormattedBox;
+    QString plainValue() const override
+    {
+        QString texto = text().trimmed();
+        texto.remove(QLatin1Char('$')).remove(QLatin1Char(','));
+        return texto;
+    }
+    void setPlainValue(const QString& value) override
+    {
+        bool numero = false;
+        const double cantidad = value.toDouble(&numero);
+        setText(numero ? QLocale(QLocale::English).toCurrencyString(cantidad, QStringLiteral("$"), 2) : value);
+    }
+};
+
+} // namespace
+
+const QString PruebaEventos::kTabla = QStringLiteral(
+    "CREATE TABLE Evento (ID_Evento INTEGER PRIMARY KEY, Nombre VARCHAR(25) COLLATE NOCASE, Fecha DATETIME TEXT, "
+    "Vence DATETIME TEXT, Precio MONEY REAL, ID_Menu INTEGER, Oculto BIT INTEGER DEFAULT 0)");
+
+PruebaEventos::PruebaEventos(QWidget* parent) : CatalogWindow(parent)
+{
+    setObjectName(QStringLiteral("PruebaEventos"));
+    setWindowTitle(QStringLiteral("Eventos"));
+    setCatalogo(QStringLiteral("Evento"), QStringLiteral("ID_Evento"), KeyForm::A, QStringLiteral("Ya existe el evento"));
+    setConsulta(QStringLiteral("SELECT * FROM Evento WHERE Oculto=0"));
+    txtId = forms::textBox(this, QStringLiteral("txtId"), QStringLiteral("ID_Evento"));
+    TxtNombre = forms::textBox(this, QStringLiteral("TxtNombre"), QStringLiteral("Nombre"),
+                               QStringLiteral("NoVacioMayusculas"), 25);
+    dtpFecha = new QDateEdit(this);
+    dtpFecha->setObjectName(QStringLiteral("dtpFecha"));
+    forms::setDataField(dtpFecha, QStringLiteral("Fecha"));
+    dtpVence = new QDateEdit(this);
+    dtpVence->setObjectName(QStringLiteral("dtpVence"));
+    dtpVence->setProperty("Opcional", true);
+    forms::setDataField(dtpVence, QStringLiteral("Vence"));
+    MskPrecio = new CajaMoneda(this);
+    MskPrecio->setObjectName(QStringLiteral("MskPrecio"));
+    forms::setDataField(MskPrecio, QStringLiteral("Precio"));
+    cmbMenu = new QComboBox(this);
+    cmbMenu->setObjectName(QStringLiteral("cmbMenu"));
+    txtMenu = forms::textBox(this, QStringLiteral("txtMenu"), QStringLiteral("ID_Menu"));
+    txtMenu->hide();
+
+    auto* filas = new QFormLayout(this);
+    filas->addRow(forms::label(this, QStringLiteral("Label1"), QStringLiteral("Id Evento:"), txtId), txtId);
+    filas->addRow(forms::label(this, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre), TxtNombre);
+    filas->addRow(forms::label(this, QStringLiteral("Label3"), QStringLiteral("Fecha:"), dtpFecha), dtpFecha);
+    filas->addRow(forms::label(this, QStringLiteral("Label4"), QStringLiteral("Vence:"), dtpVence), dtpVence);
+    filas->addRow(forms::label(this, QStringLiteral("Label5"), QStringLiteral("Precio:"), MskPrecio), MskPrecio);
+    filas->addRow(forms::label(this, QStringLiteral("Label6"), QStringLiteral("Menú:"), cmbMenu), cmbMenu);
+    filas->addRow(txtMenu);
+    setPrimerCampo(TxtNombre);
+    agregaRequerido(TxtNombre, QStringLiteral("Nombre"));
+    agregaParBusqueda(cmbMenu, txtMenu, QStringLiteral("SELECT Nombre_Menu, ID_Menu FROM Menu ORDER BY Nombre_Menu"),
+                      QStringLiteral("NINGUNO"));
+
+    Form_Load();
+}
+
 void registraVentanasPrueba()
 {
+    WindowRegistry::add(QStringLiteral("PruebaEventos"), [] { return new PruebaEventos; });
     WindowRegistry::add(QStringLiteral("PruebaGrupos"), [] { return new PruebaGrupos; });
     WindowRegistry::add(QStringLiteral("PruebaPrecios"), [] { return new PruebaPrecios; });
 }

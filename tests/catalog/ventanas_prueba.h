@@ -1,6 +1,12 @@
 #pragma once
 
 #include "catalog/catalog_window.h"
+#include "foundation/forms/formatted_box.h"
+
+#include <functional>
+
+class QComboBox;
+class QDateEdit;
 
 class QLineEdit;
 
@@ -34,5 +40,31 @@ public:
     grid::Grid* sprMenus;
 };
 
-// Registers both under their class names.
+// The record protocol's capabilities on table Evento (created by the tests): a key of form A, a
+// date picker and an optional one, a currency box, a menu chosen by name with a "none" entry, the
+// window's own query (hidden rows are not browsed) and save hooks that the tests set.
+class PruebaEventos : public CatalogWindow {
+    Q_OBJECT
+public:
+    explicit PruebaEventos(QWidget* parent = nullptr);
+
+    static const QString kTabla;
+
+    QLineEdit* txtId;
+    QLineEdit* TxtNombre;
+    QDateEdit* dtpFecha;
+    QDateEdit* dtpVence;
+    FormattedBox* MskPrecio;
+    QComboBox* cmbMenu;
+    QLineEdit* txtMenu;
+
+    std::function<bool(bool)> antes;
+    std::function<bool(bool)> despues;
+
+protected:
+    bool beforeSave(bool isNew) override { return antes ? antes(isNew) : true; }
+    bool afterSave(bool isNew) override { return despues ? despues(isNew) : true; }
+};
+
+// Registers the three under their class names.
 void registraVentanasPrueba();

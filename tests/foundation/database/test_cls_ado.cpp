@@ -1,4 +1,5 @@
 #include "foundation/database/cls_ado.h"
+#include "foundation/database/transaction_guard.h"
 #include "foundation/log/cls_bitacora.h"
 #include "platform/ui/msgbox.h"
 #include "../../platform/adodb/sample_db.h"
@@ -231,4 +232,90 @@ TEST_F(Gateway, TransactionsIgnoreTheirOwnFailures)
     ado().Cancela_Transaccion();
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 0);
     EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(Gateway, ModificarComesBackOnTheSameRowWhenItsPlaceChanges)
+{
+    db.execute(QStringLiteral("INSERT INTO Producto (ID_Producto, Nombre) VALUES (12, 'Agua')"));
+    Recordset rs = open(QStringLiteral("SELECT * FROM Producto ORDER BY Nombre"));
+    ASSERT_EQ(rs.value(QStringLiteral("ID_Producto")).toInt(), 12);
+    ASSERT_TRUE(ado().Modificar(rs, QStringLiteral("Producto"), QStringLiteral("Nombre = 'Zarzamora'"),
+                                QStringLiteral("ID_Producto = 12")));
+    EXPECT_EQ(rs.value(QStringLiteral("ID_Producto")).toInt(), 12);
+    EXPECT_EQ(rs.value(QStringLiteral("Nombre")).toString(), QStringLiteral("Zarzamora"));
+
+    // Deleted meanwhile: off the rows, never on another one.
+    rs.moveFirst();
+    db.execute(QStringLiteral("DELETE FROM Producto WHERE ID_Producto = 10"));
+    ASSERT_EQ(rs.value(QStringLiteral("ID_Producto")).toInt(), 10);
+    long filas = -1;
+    ASSERT_TRUE(ado().Modificar(rs, QStringLiteral("Producto"), QStringLiteral("Nombre = 'X'"),
+                                QStringLiteral("ID_Producto = 10"), true, &filas));
+    EXPECT_EQ(filas, 0);
+    EXPECT_TRUE(rs.eof());
+}
+
+TEST_F(Gateway, AFileThatCannotBeWrittenSaysWhyNotThatTheConnectionWasLost)
+{
+    const long paginas = scalar(QStringLiteral("PRAGMA page_count"));
+    struct Caso {
+        QString pragma;
+        QString texto;
+    };
+    const Caso casos[] = {
+        {QStringLiteral("PRAGMA query_only=1"), QStringLiteral("La base de datos no se puede escribir: es de solo lectura")},
+        {QStringLiteral("PRAGMA max_page_count=%1").arg(paginas),
+         QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos")},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.pragma.toStdString());
+        ado().conexion().execute(caso.pragma);
+        boxes.clear();
+        EXPECT_FALSE(ado().Alta(QStringLiteral("Producto"), QStringLiteral("ID_Producto,Nombre"),
+                                QStringLiteral("20, hex(randomblob(200000))")));
+        ado().Reporta_Error();
+        EXPECT_EQ(boxes.texts(), QStringList{caso.texto});
+        ASSERT_FALSE(boxes.boxes().isEmpty());
+        EXPECT_EQ(boxes.boxes().first().icon(), ui::Critical);
+        EXPECT_EQ(boxes.boxes().first().caption, QStringLiteral("Departamentos"));
+        ado().conexion().execute(QStringLiteral("PRAGMA query_only=0"));
+    }
+}
+
+TEST_F(Gateway, TheTransactionGuardRollsBackUnlessItsCommitSucceeded)
+{
+    const auto terminales = [this] { return scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")); };
+    {
+        TransactionGuard transaccion;
+        EXPECT_TRUE(ado().Alta(QStringLiteral("Terminal"), QStringLiteral("ID_Terminal,Nombre"), QStringLiteral("1,'A'")));
+    }
+    EXPECT_EQ(terminales(), 0);
+    EXPECT_FALSE(ado().conexion().inTransaction());
+
+    try {
+        TransactionGuard transaccion;
+        ado().Alta(QStringLiteral("Terminal"), QStringLiteral("ID_Terminal,Nombre"), QStringLiteral("1,'A'"));
+        throw ComError(5, QStringLiteral("falla"));
+    } catch (const ComError&) {
+    }
+    EXPECT_EQ(terminales(), 0);
+    EXPECT_FALSE(ado().conexion().inTransaction());
+
+    // A reference checked only at the commit: the commit is refused and everything undone.
+    db.execute(QStringLiteral("CREATE TABLE Hijo (ID_Terminal INTEGER REFERENCES Terminal(ID_Terminal) "
+                              "DEFERRABLE INITIALLY DEFERRED)"));
+    {
+        TransactionGuard transaccion;
+        ado().Alta(QStringLiteral("Terminal"), QStringLiteral("ID_Terminal,Nombre"), QStringLiteral("1,'A'"));
+        ado().Alta(QStringLiteral("Hijo"), QStringLiteral("ID_Terminal"), QStringLiteral("99"));
+        EXPECT_FALSE(transaccion.commit());
+        EXPECT_FALSE(transaccion.error().isEmpty());
+    }
+    EXPECT_FALSE(ado().conexion().inTransaction());
+    EXPECT_EQ(terminales(), 0);
+
+    TransactionGuard transaccion;
+    ado().Alta(QStringLiteral("Terminal"), QStringLiteral("ID_Terminal,Nombre"), QStringLiteral("1,'A'"));
+    EXPECT_TRUE(transaccion.commit());
+    EXPECT_EQ(terminales(), 1);
 }

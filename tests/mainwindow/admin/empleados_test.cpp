@@ -230,6 +230,29 @@ TEST_F(Empleados, TheFirstEmployeeOfAnEmptyTableGetsKeyOne)
     EXPECT_EQ(lblId()->text(), QStringLiteral("1"));
 }
 
+TEST_F(Empleados, TheNewestEmployeeDeletedHisKeyIsNeverGivenAgain)
+{
+    const adodb::Procedure nada = [](adodb::Connection&, const QVariantList&) { return adodb::Recordset(); };
+    for (const char* p : {"sp_who", "sp_dropuser", "sp_droplogin"})
+        adodb::Procedures::add(QLatin1String(p), nada);
+    ASSERT_NE(abre(), nullptr);
+    const auto nuevo = [this](const QString& usuario) {
+        pulsa(Qt::Key_Insert);
+        llenaRequeridos(usuario);
+        mueve(QStringLiteral("sprGrupos"), QStringLiteral("MESEROS"), QStringLiteral("cmdAgregar"));
+        contestaContrasena(QStringLiteral("UNO"), QStringLiteral("UNO"));
+        pulsa(Qt::Key_F5);
+        reactiva();
+        return lblId()->text();
+    };
+    ASSERT_EQ(nuevo(QStringLiteral("PRIMERO")), QStringLiteral("3"));
+    boxes.answer(ui::Yes);
+    pulsa(Qt::Key_Delete);
+    ASSERT_EQ(cuenta(QStringLiteral("Empleado"), QStringLiteral("ID_Empleado=3")), 0);
+    EXPECT_EQ(nuevo(QStringLiteral("SEGUNDO")), QStringLiteral("4"));
+    EXPECT_EQ(columnaDe(4, QStringLiteral("Usuario")).toString(), QStringLiteral("SEGUNDO"));
+}
+
 TEST_F(Empleados, MissingFieldsAndAMissingGroupAreReportedInOrderAndWriteNothing)
 {
     struct Caso {
