@@ -23,19 +23,18 @@ void escribe(std::FILE* salida, const QString& texto)
     std::fflush(salida);
 }
 
-// A box becomes a line: information on stdout, everything else on stderr, and in the daily log.
-ui::Answer imprimeCaja(const ui::Box& caja)
+// A box becomes a line: information on salida, everything else on errores, and in the daily log.
+ui::Answerer imprimeCajas(std::FILE* salida, std::FILE* errores)
 {
-    QString texto = caja.text;
-    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const bool informa = caja.icon() == ui::Information;
-    escribe(informa ? stdout : stderr, texto);
-    EscribeBitacora(QStringLiteral("Fin de día: ") + texto);
-    if (caja.buttons() == ui::AbortRetryIgnore)
-        return ui::Ignore;
-    if (caja.buttons() == ui::YesNo || caja.buttons() == ui::YesNoCancel)
-        return ui::Yes;
-    return ui::defaultAnswer(caja.style);
+    return [salida, errores](const ui::Box& caja) {
+        QString texto = caja.text;
+        texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        escribe(caja.icon() == ui::Information ? salida : errores, texto);
+        EscribeBitacora(QStringLiteral("Fin de día: ") + texto);
+        if (caja.buttons() == ui::AbortRetryIgnore)
+            return ui::Ignore;
+        return ui::defaultAnswer(caja.style);
+    };
 }
 
 } // namespace
@@ -56,7 +55,12 @@ int FinDiaSinPantalla(const QStringList& argumentos)
         escribe(stderr, QStringLiteral("El fin de día aún no puede recoger las ventas de las terminales."));
         return 1;
     }
-    ui::setAnswerer(imprimeCaja);
+    return CorreFinDiaSinPantalla(argumentos.at(2), argumentos.at(3), stdout, stderr);
+}
+
+int CorreFinDiaSinPantalla(const QString& servidor, const QString& base, std::FILE* salida, std::FILE* errores)
+{
+    ui::setAnswerer(imprimeCajas(salida, errores));
     g_ClsBitacora().inciar_log({.PArchivoLog = QStringLiteral("C:\\ZORVA.log"),
                                 .PSistema = QStringLiteral("ZORVA"),
                                 .PPrograma = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
@@ -68,9 +72,8 @@ int FinDiaSinPantalla(const QStringList& argumentos)
                                 .PDebug = false});
     g_ClsAdo().CClsBitacora = &g_ClsBitacora();
     // The login's own database user.
-    if (!g_ClsAdo().Conectar(argumentos.at(2), argumentos.at(3), QStringLiteral("vypjv_ok"),
-                             QStringLiteral("quorma3048"))) {
-        escribe(stderr, QStringLiteral("No es posible validar la seguridad, favor de contactar al administrador"));
+    if (!g_ClsAdo().Conectar(servidor, base, QStringLiteral("vypjv_ok"), QStringLiteral("quorma3048"))) {
+        escribe(errores, QStringLiteral("No es posible validar la seguridad, favor de contactar al administrador"));
         ui::clearAnswerer();
         return 1;
     }
