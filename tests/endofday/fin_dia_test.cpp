@@ -393,3 +393,33 @@ TEST_F(FinDia, AResumedRunDoesNotFetchACollectedTerminalAgain)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("pushed"));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
 }
+
+TEST_F(FinDia, AFailedStopTouchesNoFileAndAFailedStartStillEndsTheRun)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA1"));
+    const QByteArray share = bytes(shareFile(QStringLiteral("CAJA1")));
+    db.execute(QStringLiteral("CREATE TRIGGER Rechaza BEFORE INSERT ON Transacciones WHEN NEW.Transaccion='!OFF ' "
+                              "BEGIN SELECT RAISE(ABORT, 'comando rechazado'); END"));
+    EXPECT_EQ(run(false, true).desenlace, DesenlaceFinDia::Fallido);
+    ASSERT_EQ(answers.boxes().size(), 1);
+    EXPECT_TRUE(answers.boxes().at(0).text.contains(QStringLiteral("comando rechazado")));
+    EXPECT_FALSE(QFile::exists(localCopy(QStringLiteral("CAJA1"))));
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), share);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("15032024"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    db.execute(QStringLiteral("DROP TRIGGER Rechaza"));
+    db.execute(QStringLiteral("CREATE TRIGGER Rechaza BEFORE INSERT ON Transacciones WHEN NEW.Transaccion='!ON' "
+                              "BEGIN SELECT RAISE(ABORT, 'comando rechazado'); END"));
+    answers.clear();
+    const findia::ResultadoFinDia result = run();
+    EXPECT_EQ(result.desenlace, DesenlaceFinDia::Terminado);
+    EXPECT_FALSE(result.limpio);
+    ASSERT_EQ(answers.boxes().size(), 2);
+    EXPECT_TRUE(answers.boxes().at(0).text.contains(QStringLiteral("comando rechazado")));
+    EXPECT_EQ(answers.boxes().at(1).text, QStringLiteral("Proceso terminado"));
+    EXPECT_EQ(commands(), QStringList({"!OFF :1"}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT State FROM EndOfDayRun")).toString(), QStringLiteral("finished"));
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
+}
