@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// A sales row of a terminal copy that the central database did not take.
+struct FilaRechazada {
+    QString tabla;
+    QString clave;   // the key's values joined by "/"
+    QString motivo;
+};
+
+struct CuentaTablaRecogida {
+    QString tabla;
+    int insertadas = 0;
+    int actualizadas = 0;
+    int rechazadas = 0;
+};
+
+struct RecogidaTerminal {
+    QString terminal;
+    QList<CuentaTablaRecogida> tablas;   // the seven sales tables, in the order collected
+    QList<FilaRechazada> rechazadas;
+    QString copiaGuardada;               // the fetched copy kept aside when rows were refused
+
+    // "CAJA1 filas rechazadas: ProductosXCuenta 3125, ImpuestosXCuenta 3125/1"; empty when none.
+    QString textoRechazos() const;
+};
+
+// Brings every row of the seven sales tables of a terminal's fetched copy into the central
+// database, in one transaction on the gateway's connection: a new key is inserted, a key that the
+// same sale holds centrally is updated, and a key that another sale holds is refused together with
+// the rows that hang on it (an order is the same sale when its working date and opening time
+// match; an item or payment when it belongs to that order; an account, courtesy, tax or modifier
+// when its order or item was taken). Refused rows are logged one by one and the copy is kept beside
+// the fetched one under a dated name (closing working date "ddmmyyyy"). dentroDeTransaccion runs
+// just before the commit, so that the caller's own record commits with the rows. Any failure rolls
+// everything back and raises (adodb::ComError, or what a hook threw).
+RecogidaTerminal RecogeVentasTerminal(const QString& nombreTerminal, const QString& fechaCierre,
+                                      const std::function<void(const RecogidaTerminal&)>& dentroDeTransaccion = {});
