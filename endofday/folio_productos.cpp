@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+namespace findia {
+
 namespace {
 
 // SQL for the largest folio of the keys in column `clave` of `tabla` that begin with the digits.
@@ -26,7 +28,7 @@ std::optional<qint64> valor(const adodb::Recordset& rs)
 
 } // namespace
 
-std::optional<qint64> MayorFolioEnCopia(int idTerminal, const QString& rutaCopia)
+std::optional<qint64> MayorFolioEnCopia(qint64 idTerminal, const QString& rutaCopia)
 {
     if (rutaCopia.isEmpty() || !QFileInfo(rutaCopia).isFile())
         return std::nullopt;
@@ -37,12 +39,10 @@ std::optional<qint64> MayorFolioEnCopia(int idTerminal, const QString& rutaCopia
     return r;
 }
 
-qint64 FolioProductosX(int idTerminal, const QString& rutaCopia, const RegistroFolio& registro)
+qint64 FolioProductosX(qint64 idTerminal, const QString& rutaCopia, std::optional<qint64> folioEnviado)
 {
     std::optional<qint64> mayor = MayorFolioEnCopia(idTerminal, rutaCopia);
-    if (registro.mayorFolioRecogido && (!mayor || *registro.mayorFolioRecogido > *mayor))
-        mayor = registro.mayorFolioRecogido;
-    if (!mayor && !registro.folioEnviado) {
+    if (!mayor && !folioEnviado) {
         const QString digitos = QString::number(idTerminal);
         const QString n = QString::number(digitos.size());
         mayor = valor(g_ClsAdo().conexion().execute(mayorFolio(
@@ -53,7 +53,9 @@ qint64 FolioProductosX(int idTerminal, const QString& rutaCopia, const RegistroF
                                  "=CAST(x.ID_Terminal AS TEXT))"))));
     }
     qint64 folio = mayor ? *mayor + 1 : 1;
-    if (registro.folioEnviado && *registro.folioEnviado > folio)
-        folio = *registro.folioEnviado;
+    if (folioEnviado && *folioEnviado > folio)
+        folio = *folioEnviado;
     return folio;
 }
+
+} // namespace findia

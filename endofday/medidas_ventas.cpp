@@ -1,6 +1,11 @@
 #include "endofday/medidas_ventas.h"
 
+#include "foundation/routines/zorva_funciones.h"
+#include "platform/adodb/adodb.h"
+
 #include <QStringList>
+
+namespace findia {
 
 namespace {
 // The amount measured with each count, -1 where the measure has none.
@@ -35,9 +40,6 @@ QString textoBanderas(const BanderasVentas& banderas)
             puestas << nombreBandera(r);
     return puestas.isEmpty() ? QStringLiteral("ninguna") : puestas.join(QLatin1Char(' '));
 }
-
-#include "foundation/routines/zorva_funciones.h"
-#include "platform/adodb/adodb.h"
 
 namespace {
 
@@ -91,3 +93,17 @@ MedidasVentas MideVentas(adodb::Connection& conexion, const QString& fechaTrabaj
     }
     return medidas;
 }
+
+BanderasVentas ComparaMedidas(const MedidasVentas& terminal, const MedidasVentas& dia)
+{
+    using MV = MedidasVentas;
+    BanderasVentas b{};
+    for (int r = 0; r < MV::NumRegistros; ++r)
+        b[r] = terminal.registros[r] != dia.registros[r];
+    for (int r = 0; r < MV::NumRegistros; ++r)
+        if (kMontoDe[r] >= 0 && terminal.montos[kMontoDe[r]] != dia.montos[kMontoDe[r]])
+            b[r] = true;
+    return b;
+}
+
+} // namespace findia

@@ -6,6 +6,12 @@
 
 #include <array>
 
+namespace adodb {
+class Connection;
+}
+
+namespace findia {
+
 // The eight measures of a terminal's sales (or of the closing day's central sales): row counts and
 // amounts, compared measure by measure to tell which sales tables differ.
 struct MedidasVentas {
@@ -29,12 +35,13 @@ QString textoMedidas(const MedidasVentas& medidas);
 // "Cmd PXC A" (the names of the set flags), "ninguna" when none is set.
 QString textoBanderas(const BanderasVentas& banderas);
 
-namespace adodb {
-class Connection;
-}
-
 // Takes the eight measures on a connection: every sales row of a terminal database when
 // fechaTrabajo is empty, otherwise the rows of the central orders of that working date ("ddmmyyyy").
 // Amounts are summed in ten-thousandths, so no rounding of doubles decides a difference. A query
 // that fails raises adodb::ComError.
 MedidasVentas MideVentas(adodb::Connection& conexion, const QString& fechaTrabajo = QString());
+
+// The flags of a terminal against the day: a count or an amount that differs in any way.
+BanderasVentas ComparaMedidas(const MedidasVentas& terminal, const MedidasVentas& dia);
+
+} // namespace findia

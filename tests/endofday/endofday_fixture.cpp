@@ -1,11 +1,11 @@
 #include "endofday_fixture.h"
 
 #include "endofday/punto_falla.h"
-#include "endofday/rutas_terminal.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "platform/clock/clock.h"
 #include "platform/keys/clsclaves.h"
+#include "platform/paths/paths.h"
 #include "schema/schema.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@ void EndOfDayFixture::SetUp()
     g_ClsBitacora().inciar_log({.PCrearArchivo = false, .Parchivo = false, .PMsgBox = false});
     ASSERT_TRUE(g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("central"), QString(), QString()));
     ASSERT_TRUE(ClsClaves::CreaArchivo());
-    schema::createTerminalTemplate(rutas::plantilla());
+    schema::createTerminalTemplate(QDir(paths::appFolder()).filePath(QStringLiteral("Plantilla.mdb")));
 }
 
 void EndOfDayFixture::TearDown()
@@ -29,6 +29,44 @@ void EndOfDayFixture::TearDown()
     puntofalla::quita();
     g_ClsAdo_Reinicia();
     appclock::reset();
+}
+
+findia::CorridaFinDia EndOfDayFixture::corrida()
+{
+    findia::CorridaFinDia c;
+    c.idCorrida = 2;
+    c.fechaAnterior = QStringLiteral("10122026");
+    c.fechaNueva = QStringLiteral("11122026");
+    c.dirTermBD = QStringLiteral("Datos");
+    return c;
+}
+
+findia::TerminalFinDia EndOfDayFixture::terminal(qint64 id, const QString& nombre, const QVariant& menu) const
+{
+    findia::TerminalFinDia t;
+    t.ID_Terminal = id;
+    t.Nombre_Terminal = nombre;
+    t.ID_Menu = menu;
+    t.carpetaLocal = QDir(paths::dataRoot()).filePath(nombre);
+    t.rutaCompartida = paths::toLocal(QStringLiteral("\\\\") + nombre + QStringLiteral("\\Datos\\Zorva_Terminal.mdb"));
+    return t;
+}
+
+void EndOfDayFixture::creaTablasConciliacion()
+{
+    g_ClsAdo().conexion().execute(QStringLiteral(
+        "CREATE TEMP TABLE \"#Tmp_Conciliacion\" (ID_Terminal INTEGER, Nombre_Term VARCHAR(25), RegistrosPXC INTEGER,"
+        " RegistrosCta INTEGER, RegistrosCmd INTEGER, RegistrosP INTEGER, RegistrosCt INTEGER, RegistrosM INTEGER,"
+        " RegistrosIXC INTEGER, RegistrosA INTEGER);"
+        "CREATE TEMP TABLE \"#Tmp_Conciliacion_Montos\" (ID_Terminal INTEGER, Nombre_Term VARCHAR(25), TotalPXC MONEY REAL,"
+        " TotalCta MONEY REAL, TotalPago MONEY REAL, TotalCtesia MONEY REAL, TotalMod MONEY REAL, TotalIXC MONEY REAL)"));
+}
+
+void EndOfDayFixture::copiaPlantilla()
+{
+    const QDir programa(paths::appFolder());
+    QFile::remove(programa.filePath(QStringLiteral("Zorva_Terminal.mdb")));
+    ASSERT_TRUE(QFile::copy(programa.filePath(QStringLiteral("Plantilla.mdb")), programa.filePath(QStringLiteral("Zorva_Terminal.mdb"))));
 }
 
 void EndOfDayFixture::nuevaBaseTerminal(const QString& ruta)
@@ -39,7 +77,7 @@ void EndOfDayFixture::nuevaBaseTerminal(const QString& ruta)
 
 QString EndOfDayFixture::copia(const QString& terminal)
 {
-    const QString ruta = rutas::copiaTerminal(terminal);
+    const QString ruta = QDir(paths::dataRoot()).filePath(terminal + QStringLiteral("/Zorva_Terminal.mdb"));
     if (!QFileInfo::exists(ruta))
         nuevaBaseTerminal(ruta);
     return ruta;

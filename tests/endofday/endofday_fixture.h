@@ -2,6 +2,8 @@
 
 #include "../support/central_db.h"
 
+#include "endofday/pasos_fin_dia.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,14 @@ class EndOfDayFixture : public CentralDbFixture {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // The run closing 10/12/2026, and a terminal of it with its folders as the run gives them.
+    static findia::CorridaFinDia corrida();
+    findia::TerminalFinDia terminal(qint64 id, const QString& nombre, const QVariant& menu = QVariant()) const;
+    // The reconciliation's temporary tables on the gateway's connection, as the run makes them.
+    static void creaTablasConciliacion();
+    // The template copy made from the template, as the run makes it before the build.
+    static void copiaPlantilla();
 
     // A new terminal database from the template at path (its folder made).
     static void nuevaBaseTerminal(const QString& ruta);

@@ -1,17 +1,13 @@
 #include "endofday_fixture.h"
 
-#include "endofday/arma_base_terminal.h"
-#include "endofday/envia_base_terminal.h"
 #include "endofday/folio_productos.h"
-#include "endofday/punto_falla.h"
-#include "endofday/rutas_terminal.h"
 #include "platform/paths/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-using adodb::ComError;
+using namespace findia;
 
 class BaseTerminal : public EndOfDayFixture {
 protected:
@@ -34,17 +30,31 @@ protected:
             " (4, '2026-12-11 00:00:00', '2027-01-01 00:00:00', 0.2);"
             "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno) VALUES"
             " (5, 'ana', 'ANA', 'DE LA O', 'RUIZ'), (6, 'luis', 'LUIS', NULL, 'PEREZ');"));
-        for (const char* t : {"CAJA1", "CAJA2", "CAJA3", "CAJA4", "CAJA5"})
-            QDir().mkpath(QFileInfo(share(QLatin1String(t))).path());
     }
 
-    static DatosEnvio datos()
+    // The build and the push loop as the run drives them: each active terminal in menu order gets
+    // the template copy as it stands after its preparation, in its share file. Returns the order.
+    QStringList construyeYEnvia()
     {
-        DatosEnvio d;
-        d.dirTermBD = QStringLiteral("Datos");
-        return d;
+        copiaPlantilla();
+        const QString programa = paths::appFolder();
+        ArmaBaseTerminal(corrida(), programa);
+        const adodb::Recordset activas = db.execute(QStringLiteral(
+            "SELECT ID_Terminal,Nombre_Terminal,ID_Menu FROM Terminal WHERE Estado_Terminal='A' ORDER BY ID_Menu"));
+        QStringList orden;
+        QVariant menuAnterior;
+        for (int f = 0; f < activas.recordCount(); ++f) {
+            const TerminalFinDia t = terminal(activas.cell(f, 0).toInt(), activas.cell(f, 1).toString(), activas.cell(f, 2));
+            PreparaBaseTerminal(corrida(), t, menuAnterior, programa);
+            menuAnterior = t.ID_Menu;
+            QDir().mkpath(QFileInfo(t.rutaCompartida).path());
+            QFile::remove(t.rutaCompartida);
+            EXPECT_TRUE(QFile::copy(QDir(programa).filePath(QStringLiteral("Zorva_Terminal.mdb")), t.rutaCompartida));
+            orden << t.Nombre_Terminal;
+        }
+        return orden;
     }
-    static QString share(const QString& terminal) { return rutas::baseEnShare(terminal, QStringLiteral("Datos")); }
+    QString share(const QString& nombre) const { return terminal(0, nombre).rutaCompartida; }
     static QString precios(const QString& ruta)
     {
         return deTerminal(ruta, QStringLiteral("SELECT group_concat(ID_Producto||'='||Precio_Producto, ' ') FROM "
@@ -59,12 +69,7 @@ protected:
 
 TEST_F(BaseTerminal, EveryTerminalGetsItsMenuNumberAndFolioAndTheCatalogsInForce)
 {
-    EXPECT_EQ(ArmaBaseTerminal(), 0);
-    const ResultadoEnvio r = EnviaBaseTerminal(datos());
-    EXPECT_TRUE(r.errores.isEmpty()) << r.errores.toStdString();
-    EXPECT_TRUE(r.noEnviadas.isEmpty());
-    ASSERT_EQ(r.enviadas.size(), 4);
-    EXPECT_EQ(r.enviadas.first(), QStringLiteral("CAJA3"));   // no menu first
+    EXPECT_EQ(construyeYEnvia().first(), QStringLiteral("CAJA3"));   // no menu first
     EXPECT_FALSE(QFileInfo::exists(share(QStringLiteral("CAJA5"))));
 
     struct Caso { const char* terminal; const char* precios; const char* submenus; const char* numero; };
@@ -81,7 +86,6 @@ TEST_F(BaseTerminal, EveryTerminalGetsItsMenuNumberAndFolioAndTheCatalogsInForce
                   QLatin1String(c.submenus)) << c.terminal;
         EXPECT_EQ(parametro(ruta, "TERMINAL"), QLatin1String(c.numero)) << c.terminal;
         EXPECT_EQ(parametro(ruta, "FOLIOPRODUCTOSX"), QStringLiteral("1")) << c.terminal;
-        EXPECT_FALSE(QFileInfo::exists(ruta + QStringLiteral(".tmp")));
     }
     const QString caja1 = share(QStringLiteral("CAJA1"));
     EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT group_concat(ID_Tipo_Impuesto) FROM Tipos_Impuesto")).toString(),
@@ -101,71 +105,28 @@ TEST_F(BaseTerminal, ItemFolioGoesOnFromTheTerminalsOwnKeys)
         "INSERT INTO ProductosXCuenta (ID_ProductosXCuenta) VALUES (71234), (1999), (12500);"));
     const QString copia7 = copia(QStringLiteral("CAJA7"));
     enTerminal(copia7, QStringLiteral("INSERT INTO ProductosXCuenta (ID_ProductosXCuenta) VALUES (71234), (7999)"));
-    struct Caso { int terminal; bool conCopia; RegistroFolio registro; qint64 folio; };
+    struct Caso { int terminal; bool conCopia; std::optional<qint64> enviado; qint64 folio; };
     const Caso casos[] = {
-        {7, true, {}, 1235},                        // 71234 beats 7999: the folio is what follows the digits
-        {7, false, {}, 1235},                       // no copy, no record: the central keys
-        {4, false, {}, 1},                          // nothing anywhere
-        {1, false, {}, 1000},                       // 1999, not terminal 12's 12500
-        {12, false, {}, 501},
-        {7, true, {2000, std::nullopt}, 2000},      // never below the folio last sent
-        {7, true, {std::nullopt, 5000}, 5001},
-        {1, false, {10, std::nullopt}, 10},         // a record: the central keys do not count
+        {7, true, std::nullopt, 1235},    // 71234 beats 7999: the folio is what follows the digits
+        {7, false, std::nullopt, 1235},   // no copy, no record: the central keys
+        {4, false, std::nullopt, 1},      // nothing anywhere
+        {1, false, std::nullopt, 1000},   // 1999, not terminal 12's 12500
+        {12, false, std::nullopt, 501},
+        {7, true, 2000, 2000},            // never below the folio last sent
+        {1, false, 10, 10},               // a record: the central keys do not count
     };
     for (const Caso& c : casos)
-        EXPECT_EQ(FolioProductosX(c.terminal, c.conCopia ? copia7 : QString(), c.registro), c.folio) << c.terminal;
-}
+        EXPECT_EQ(FolioProductosX(c.terminal, c.conCopia ? copia7 : QString(), c.enviado), c.folio) << c.terminal;
 
-TEST_F(BaseTerminal, OnlyTerminalsCollectedWithTheirFileUnchangedOrWithoutOneAreSent)
-{
-    // CAJA1 collected but its file changed since; CAJA2 holds a file not collected; CAJA4 collected
-    // and unchanged; CAJA3 has none; CAJA2's share is gone... no: CAJA3's share folder is gone.
-    for (const char* t : {"CAJA1", "CAJA2", "CAJA4"})
-        nuevaBaseTerminal(share(QLatin1String(t)));
-    DatosEnvio datos = BaseTerminal::datos();
-    datos.recogidas.insert(1, DigestoArchivo(share(QStringLiteral("CAJA1"))));
-    datos.recogidas.insert(4, DigestoArchivo(share(QStringLiteral("CAJA4"))));
-    venta(share(QStringLiteral("CAJA1")), 418, 1001, 77);
-    QDir(QFileInfo(share(QStringLiteral("CAJA3"))).path()).removeRecursively();
-    QStringList enDiario;
-    datos.alEnviar = [&](int id, const QString& nombre, qint64) { enDiario << nombre + QString::number(id); };
-
-    ASSERT_EQ(ArmaBaseTerminal(), 0);
-    const ResultadoEnvio r = EnviaBaseTerminal(datos);
-    EXPECT_EQ(r.enviadas, QStringList{QStringLiteral("CAJA4")});
-    EXPECT_EQ(enDiario, QStringList{QStringLiteral("CAJA44")});
-    EXPECT_EQ(r.noEnviadas, (QStringList{QStringLiteral("CAJA1: no se envió la base, su base cambió después de traerla"),
-                                         QStringLiteral("CAJA2: no se envió la base, sus ventas no se recogieron")}));
-    EXPECT_TRUE(r.errores.startsWith(QStringLiteral("\r\nCAJA3 "))) << r.errores.toStdString();
-    EXPECT_EQ(deTerminal(share(QStringLiteral("CAJA1")), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 1);
-    EXPECT_EQ(parametro(share(QStringLiteral("CAJA4")), "TERMINAL"), QStringLiteral("4"));
-}
-
-TEST_F(BaseTerminal, AStopBetweenThePushsTemporaryFileAndItsRenameLeavesTheOldFile)
-{
-    nuevaBaseTerminal(share(QStringLiteral("CAJA1")));
-    venta(share(QStringLiteral("CAJA1")), 418, 1001, 77);
-    DatosEnvio datos = BaseTerminal::datos();
-    datos.recogidas.insert(1, DigestoArchivo(share(QStringLiteral("CAJA1"))));
-    puntofalla::fija([](const QString& punto) {
-        if (punto == QLatin1String("envio:temporal:CAJA1"))
-            throw ComError(5, QStringLiteral("falla de prueba"));
-    });
-    ASSERT_EQ(ArmaBaseTerminal(), 0);
-    EXPECT_THROW(EnviaBaseTerminal(datos), ComError);
-    EXPECT_EQ(deTerminal(share(QStringLiteral("CAJA1")), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 1);
-}
-
-TEST_F(BaseTerminal, AMissingTemplateFailsWithItsNameAndLeavesTheOldCopyUnused)
-{
-    ASSERT_EQ(ArmaBaseTerminal(), 0);
-    QFile::remove(rutas::plantilla());
-    try {
-        ArmaBaseTerminal();
-        FAIL() << "sin plantilla";
-    } catch (const ComError& e) {
-        EXPECT_EQ(e.number(), 53);
-        EXPECT_TRUE(e.description().contains(QStringLiteral("Plantilla.mdb"))) << e.description().toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(rutas::copiaPlantilla() + QStringLiteral(".tmp")));
+    // Through the run's journal: the copy counts only when collected in this run; the last folio sent stays a floor.
+    db.execute(QStringLiteral(
+        "INSERT INTO EndOfDayRun (RunId, OldDate, NewDate, State) VALUES (1, '09122026', '10122026', 'finished'),"
+        " (2, '10122026', '11122026', 'started');"
+        "INSERT INTO EndOfDayTerminal (RunId, TerminalId, State, ItemFolioSent) VALUES (1, 7, 'pushed', 1000), (2, 7, 'collected', NULL),"
+        " (1, 12, 'pushed', 800), (2, 12, 'absent', NULL);"));
+    copiaPlantilla();
+    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(7, QStringLiteral("CAJA7")), QVariant(), paths::appFolder()), 1235);
+    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(12, QStringLiteral("CAJA12")), QVariant(), paths::appFolder()), 800);
+    EXPECT_EQ(parametro(QDir(paths::appFolder()).filePath(QStringLiteral("Zorva_Terminal.mdb")), "FOLIOPRODUCTOSX"),
+              QStringLiteral("800"));
 }

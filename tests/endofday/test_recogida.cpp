@@ -1,15 +1,18 @@
 #include "endofday_fixture.h"
 
 #include "endofday/punto_falla.h"
-#include "endofday/recoge_ventas_terminal.h"
-#include "endofday/rutas_terminal.h"
+#include "endofday/recoge_ventas_copia.h"
 #include "foundation/database/cls_ado.h"
 
 #include <QFileInfo>
 
 using adodb::ComError;
+using namespace findia;
 
-class Recogida : public EndOfDayFixture {};
+class Recogida : public EndOfDayFixture {
+protected:
+    RecogidaTerminal recoge(const QString& nombre) { return RecogeVentasCopia(nombre, copia(nombre), QStringLiteral("10122026")); }
+};
 
 TEST_F(Recogida, InsertsThenUpdatesTheSameSaleWithItsValuesAsTheTerminalHasThem)
 {
@@ -20,7 +23,7 @@ TEST_F(Recogida, InsertsThenUpdatesTheSameSaleWithItsValuesAsTheTerminalHasThem)
         "INSERT INTO ProductosXCuenta VALUES (3125, 418, 1, 57, 'sin hielo''s', 1, 45.5, 45.5, NULL, 2, NULL, NULL, NULL, NULL);"
         "INSERT INTO ProductosXCuenta VALUES (3126, 418, 1, 58, NULL, 0, 10, 12, NULL, NULL, 4, 9, NULL, NULL);"));
 
-    RecogidaTerminal r = RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026"));
+    RecogidaTerminal r = recoge(QStringLiteral("CAJA1"));
     EXPECT_TRUE(r.rechazadas.isEmpty());
     ASSERT_EQ(r.tablas.size(), 7);
     EXPECT_EQ(r.tablas[2].tabla, QStringLiteral("ProductosXCuenta"));
@@ -41,7 +44,7 @@ TEST_F(Recogida, InsertsThenUpdatesTheSameSaleWithItsValuesAsTheTerminalHasThem)
         "WHERE ID_ProductosXCuenta=3125;"
         "UPDATE Comanda SET Abierta=0, Fecha_Cierre='2026-12-10 23:15:30', Num_Mesa=8;"
         "UPDATE Cuenta SET Num_Impresiones=3, Pagada=1;"));
-    r = RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026"));
+    r = recoge(QStringLiteral("CAJA1"));
     EXPECT_EQ(r.tablas[0].actualizadas, 1);
     EXPECT_EQ(r.tablas[0].insertadas, 0);
     EXPECT_EQ(r.tablas[2].actualizadas, 2);
@@ -70,7 +73,7 @@ TEST_F(Recogida, AKeyThatAnotherSaleHoldsIsRefusedWithWhatHangsOnIt)
     venta(caja, 419, 3125, 77);   // another order, the same item and payment keys
     venta(caja, 418, 3127, 78);   // the same order number as a central sale of another time
 
-    const RecogidaTerminal r = RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026"));
+    const RecogidaTerminal r = recoge(QStringLiteral("CAJA1"));
 
     // Order 419 and its account are taken; the item, its children and the payment are not.
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda=419")).toInt(), 1);
@@ -107,36 +110,35 @@ TEST_F(Recogida, AKeyThatAnotherSaleHoldsIsRefusedWithWhatHangsOnIt)
 TEST_F(Recogida, AFailureHalfwayLeavesNoneOfTheTerminalsRowsAndTheNextTryTakesThemAll)
 {
     venta(copia(QStringLiteral("CAJA1")), 418, 3125, 77);
-    bool dentro = false;
     puntofalla::fija([](const QString& punto) {
         if (punto == QLatin1String("recogida:ProductosXCuenta"))
             throw ComError(5, QStringLiteral("falla de prueba"));
     });
-    EXPECT_THROW(RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026"),
-                                      [&](const RecogidaTerminal&) { dentro = true; }),
-                 ComError);
-    EXPECT_FALSE(dentro);
+    // Inside the caller's transaction, whose own writes stay.
+    adodb::Connection& central = g_ClsAdo().conexion();
+    central.beginTrans();
+    central.execute(QStringLiteral("UPDATE Parametros SET Valor_Cad='antes' WHERE ID_Parametro='DIRTERMBD'"));
+    EXPECT_THROW(recoge(QStringLiteral("CAJA1")), ComError);
+    ASSERT_TRUE(central.inTransaction());
+    central.commitTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='DIRTERMBD'")).toString(), QStringLiteral("antes"));
     for (const char* tabla : {"Comanda", "Cuenta", "ProductosXCuenta"})
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)).toInt(), 0) << tabla;
-    EXPECT_FALSE(g_ClsAdo().conexion().inTransaction());
 
-    // The caller's record commits with the rows.
     puntofalla::quita();
-    RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026"), [&](const RecogidaTerminal&) {
-        g_ClsAdo().conexion().execute(QStringLiteral("UPDATE Parametros SET Valor_Cad='hecho' WHERE ID_Parametro='DIRTERMBD'"));
-    });
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='DIRTERMBD'")).toString(), QStringLiteral("hecho"));
+    recoge(QStringLiteral("CAJA1"));
+    EXPECT_FALSE(central.inTransaction());
     for (const char* tabla : {"Comanda", "Cuenta", "ProductosXCuenta", "Cortesia", "ImpuestosXCuenta", "Modificador", "Pago"})
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)).toInt(), 1) << tabla;
 }
 
 TEST_F(Recogida, AMissingOrUnreadableCopyFailsWithNothingWritten)
 {
-    EXPECT_THROW(RecogeVentasTerminal(QStringLiteral("CAJA9"), QStringLiteral("10122026")), ComError);
+    EXPECT_THROW(RecogeVentasCopia(QStringLiteral("CAJA9"), QStringLiteral("/no/existe/Zorva_Terminal.mdb"), QStringLiteral("10122026")), ComError);
     const QString caja = copia(QStringLiteral("CAJA1"));
     venta(caja, 418, 3125, 77);
     enTerminal(caja, QStringLiteral("DROP TABLE Pago"));
-    EXPECT_THROW(RecogeVentasTerminal(QStringLiteral("CAJA1"), QStringLiteral("10122026")), ComError);
+    EXPECT_THROW(recoge(QStringLiteral("CAJA1")), ComError);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 0);
     EXPECT_FALSE(g_ClsAdo().conexion().inTransaction());
 }

@@ -25,7 +25,8 @@ const QStringList kCentralTables = {
     QStringLiteral("TransaccionesXTerminal"), QStringLiteral("Comanda"), QStringLiteral("Cuenta"),
     QStringLiteral("ProductosXCuenta"), QStringLiteral("Pago"), QStringLiteral("Cortesia"),
     QStringLiteral("ImpuestosXCuenta"), QStringLiteral("Modificador"), QStringLiteral("Seccion_dia"),
-    QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"),
+    QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"), QStringLiteral("EndOfDayRun"),
+    QStringLiteral("EndOfDayTerminal"),
 };
 
 // A small catalog that the refusal cases below lean on.

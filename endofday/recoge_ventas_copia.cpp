@@ -1,7 +1,6 @@
-#include "endofday/recoge_ventas_terminal.h"
+#include "endofday/recoge_ventas_copia.h"
 
 #include "endofday/punto_falla.h"
-#include "endofday/rutas_terminal.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/bitacora.h"
 #include "platform/adodb/adodb.h"
@@ -10,7 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
+
+#include <sqlite3.h>
+
+namespace findia {
 
 namespace {
 
@@ -86,6 +88,11 @@ QString valor(const Columna& col)
     return c;
 }
 
+QString filasCopia(const Miembro& m)
+{
+    return QStringLiteral("\"#Terminal_") + QLatin1String(m.tabla) + QLatin1Char('"');
+}
+
 QString decisiones(const Miembro& m)
 {
     return QStringLiteral("\"#Recoge_") + QLatin1String(m.tabla) + QLatin1Char('"');
@@ -124,7 +131,7 @@ void decide(adodb::Connection& c, const Miembro& m)
         columnas << QStringLiteral("t.") + QLatin1String(k);
     c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
     c.execute(QStringLiteral("CREATE TEMP TABLE ") + decisiones(m) + QStringLiteral(" AS SELECT ") + columnas.join(QLatin1Char(','))
-              + QLatin1Char(',') + caso + QStringLiteral(" AS Decision FROM terminal.") + tabla + QStringLiteral(" t LEFT JOIN main.")
+              + QLatin1Char(',') + caso + QStringLiteral(" AS Decision FROM ") + filasCopia(m) + QStringLiteral(" t LEFT JOIN main.")
               + tabla + QStringLiteral(" c ON ") + uneClave(m, QStringLiteral("c"), QStringLiteral("t")));
     QStringList indice;
     for (const char* k : m.clave)
@@ -138,7 +145,7 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
     const QString tabla = QLatin1String(m.tabla);
     CuentaTablaRecogida cuenta;
     cuenta.tabla = tabla;
-    const QString deLaCopia = QStringLiteral(" FROM terminal.") + tabla + QStringLiteral(" t JOIN ") + decisiones(m)
+    const QString deLaCopia = QStringLiteral(" FROM ") + filasCopia(m) + QStringLiteral(" t JOIN ") + decisiones(m)
                               + QStringLiteral(" d ON ") + uneClave(m, QStringLiteral("d"), QStringLiteral("t"));
 
     QStringList asignaciones;
@@ -181,11 +188,81 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
     return cuenta;
 }
 
-void borraDecisiones(adodb::Connection& c)
+void borraTemporales(adodb::Connection& c)
 {
-    for (const Miembro& m : miembros())
+    for (const Miembro& m : miembros()) {
         c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
+        c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
+    }
 }
+
+[[noreturn]] void fallaSqlite(sqlite3* db, const QString& que)
+{
+    throw adodb::ComError(adodb::err::ProviderSyntax, que + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+// The copy's rows of one table, value by value as the copy holds them, into a temporary table on
+// the central connection. (A transaction cannot attach another file, so the rows come across.)
+void traeFilas(sqlite3* copia, adodb::Connection& c, const Miembro& m)
+{
+    QStringList columnas, marcas;
+    for (const Columna& col : m.inserta) {
+        columnas << QLatin1String(col.nombre);
+        marcas << QStringLiteral("?");
+    }
+    c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
+    c.execute(QStringLiteral("CREATE TEMP TABLE ") + filasCopia(m) + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
+              + QLatin1Char(')'));
+    const QByteArray lee = (QStringLiteral("SELECT ") + columnas.join(QLatin1Char(',')) + QStringLiteral(" FROM ")
+                            + QLatin1String(m.tabla)).toUtf8();
+    const QByteArray escribe = (QStringLiteral("INSERT INTO ") + filasCopia(m) + QStringLiteral(" VALUES (")
+                                + marcas.join(QLatin1Char(',')) + QLatin1Char(')')).toUtf8();
+    sqlite3_stmt* sel = nullptr;
+    sqlite3_stmt* ins = nullptr;
+    struct Libera {
+        sqlite3_stmt*& a;
+        sqlite3_stmt*& b;
+        ~Libera()
+        {
+            sqlite3_finalize(a);
+            sqlite3_finalize(b);
+        }
+    } libera{sel, ins};
+    if (sqlite3_prepare_v2(copia, lee.constData(), -1, &sel, nullptr) != SQLITE_OK)
+        fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + QLatin1String(m.tabla) + QStringLiteral(" de la terminal"));
+    if (sqlite3_prepare_v2(c.handle(), escribe.constData(), -1, &ins, nullptr) != SQLITE_OK)
+        fallaSqlite(c.handle(), QString::fromUtf8(escribe));
+    const int n = int(m.inserta.size());
+    int rc;
+    while ((rc = sqlite3_step(sel)) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i)
+            sqlite3_bind_value(ins, i + 1, sqlite3_column_value(sel, i));
+        if (sqlite3_step(ins) != SQLITE_DONE)
+            fallaSqlite(c.handle(), QString::fromUtf8(escribe));
+        sqlite3_reset(ins);
+    }
+    if (rc != SQLITE_DONE)
+        fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + QLatin1String(m.tabla) + QStringLiteral(" de la terminal"));
+}
+
+// The terminal's copy, opened read-only.
+struct CopiaSoloLectura {
+    sqlite3* db = nullptr;
+    explicit CopiaSoloLectura(const QString& ruta)
+    {
+        if (!QFileInfo(ruta).isFile())
+            throw adodb::ComError(adodb::err::ProviderGeneric, QStringLiteral("No existe la base de datos '%1'.").arg(ruta));
+        if (sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            const QString error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+            sqlite3_close_v2(db);
+            throw adodb::ComError(adodb::err::ProviderGeneric,
+                                  QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(ruta, error));
+        }
+    }
+    ~CopiaSoloLectura() { sqlite3_close_v2(db); }
+    CopiaSoloLectura(const CopiaSoloLectura&) = delete;
+    CopiaSoloLectura& operator=(const CopiaSoloLectura&) = delete;
+};
 
 // Keeps the fetched copy beside itself under the closing date's name, written whole or not at all.
 QString guardaCopia(const QString& copia, const QString& fechaCierre)
@@ -212,42 +289,32 @@ QString RecogidaTerminal::textoRechazos() const
     return terminal + QStringLiteral(" filas rechazadas: ") + filas.join(QStringLiteral(", "));
 }
 
-RecogidaTerminal RecogeVentasTerminal(const QString& nombreTerminal, const QString& fechaCierre,
-                                      const std::function<void(const RecogidaTerminal&)>& dentroDeTransaccion)
+RecogidaTerminal RecogeVentasCopia(const QString& nombreTerminal, const QString& rutaCopia, const QString& fechaCierre)
 {
-    const QString copia = rutas::copiaTerminal(nombreTerminal);
-    if (!QFileInfo(copia).isFile())
-        throw adodb::ComError(adodb::err::ProviderGeneric, QStringLiteral("No existe la base de datos '%1'.").arg(copia));
+    CopiaSoloLectura copia(rutaCopia);
     adodb::Connection& c = g_ClsAdo().conexion();
-    c.executeBound(QStringLiteral("ATTACH DATABASE ? AS terminal"),
-                   {QUrl::fromLocalFile(QFileInfo(copia).absoluteFilePath()).toString(QUrl::FullyEncoded)
-                    + QStringLiteral("?mode=ro")});
     RecogidaTerminal r;
     r.terminal = nombreTerminal;
+    c.execute(QStringLiteral("SAVEPOINT recogida_terminal"));
     try {
-        c.beginTrans();
         for (const Miembro& m : miembros()) {
+            traeFilas(copia.db, c, m);
             decide(c, m);
             r.tablas << escribe(c, m, r.rechazadas);
             puntofalla::pasa(QStringLiteral("recogida:") + QLatin1String(m.tabla));
         }
-        borraDecisiones(c);
+        borraTemporales(c);
         if (!r.rechazadas.isEmpty())
-            r.copiaGuardada = guardaCopia(copia, fechaCierre);
-        if (dentroDeTransaccion)
-            dentroDeTransaccion(r);
-        c.commitTrans();
+            r.copiaGuardada = guardaCopia(rutaCopia, fechaCierre);
+        c.execute(QStringLiteral("RELEASE recogida_terminal"));
     } catch (...) {
-        if (c.inTransaction())
-            c.rollbackTrans();
         try {
-            borraDecisiones(c);
-            c.execute(QStringLiteral("DETACH DATABASE terminal"));
+            c.execute(QStringLiteral("ROLLBACK TO recogida_terminal"));
+            c.execute(QStringLiteral("RELEASE recogida_terminal"));
         } catch (const adodb::ComError&) {
         }
         throw;
     }
-    c.execute(QStringLiteral("DETACH DATABASE terminal"));
 
     for (const CuentaTablaRecogida& t : r.tablas)
         EscribeBitacora(QStringLiteral("Recogida de ") + nombreTerminal + QStringLiteral(", tabla ") + t.tabla
@@ -260,3 +327,5 @@ RecogidaTerminal RecogeVentasTerminal(const QString& nombreTerminal, const QStri
         EscribeBitacora(QStringLiteral("Copia de ") + nombreTerminal + QStringLiteral(" guardada en ") + r.copiaGuardada);
     return r;
 }
+
+} // namespace findia

@@ -1,36 +1,11 @@
-#include "endofday/arma_base_terminal.h"
+#include "endofday/catalogos_terminal.h"
 
-#include "endofday/rutas_terminal.h"
 #include "foundation/log/bitacora.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/adodb/adodb.h"
 #include "platform/clock/clock.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-void copiaPlantilla()
-{
-    const QString origen = rutas::plantilla();
-    const QString destino = rutas::copiaPlantilla();
-    const QString temporal = destino + QStringLiteral(".tmp");
-    QFile::remove(temporal);
-    if (!QFileInfo(origen).isFile())
-        throw adodb::ComError(53, QStringLiteral("No se encontró el archivo ") + origen);
-    QFile fuente(origen);
-    if (!fuente.copy(temporal))
-        throw adodb::ComError(53, QStringLiteral("No se pudo copiar el archivo ") + origen + QStringLiteral(": ")
-                                      + fuente.errorString());
-    QFile::remove(destino);
-    if (!QFile::rename(temporal, destino)) {
-        QFile::remove(temporal);
-        throw adodb::ComError(75, QStringLiteral("No se pudo reemplazar el archivo ") + destino);
-    }
-}
-
-} // namespace
+namespace findia {
 
 QString CondicionVigente(const QString& inicio, const QString& fin)
 {
@@ -39,10 +14,8 @@ QString CondicionVigente(const QString& inicio, const QString& fin)
            + QStringLiteral(") AND date(") + fin + QStringLiteral("))");
 }
 
-int ArmaBaseTerminal()
+int CopiaCatalogosTerminal()
 {
-    copiaPlantilla();
-
     const QString impuestoVigente = CondicionVigente(QStringLiteral("Fecha_Inicio_Impuesto"), QStringLiteral("Fecha_Fin_Impuesto"));
     const QString cortesiaVigente = CondicionVigente(QStringLiteral("Fecha_Inicio_Cortesia"), QStringLiteral("Fecha_Fin_Cortesia"));
     struct Copia {
@@ -114,3 +87,5 @@ int ArmaBaseTerminal()
                         + QStringLiteral(" filas de los catálogos rechazadas"));
     return rechazadas;
 }
+
+} // namespace findia
