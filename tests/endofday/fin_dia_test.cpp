@@ -425,3 +425,22 @@ TEST_F(FinDia, AFailedStopTouchesNoFileAndAFailedStartStillEndsTheRun)
     EXPECT_EQ(scalar(QStringLiteral("SELECT State FROM EndOfDayRun")).toString(), QStringLiteral("finished"));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
 }
+
+TEST_F(FinDia, IgnoreGetsPastADamagedDatabase)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    QDir().mkpath(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
+    QFile damaged(shareFile(QStringLiteral("CAJA1")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, '\x5a'));
+    damaged.close();
+    giveShare(QStringLiteral("CAJA2"));
+    answers.answer(ui::Ignore);
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
+    EXPECT_EQ(texts().first(), QStringLiteral("Falla de comunicación con CAJA1"));
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), QByteArray(4096, '\x5a'));
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("pushed"));
+    EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA2")));
+}
