@@ -1,5 +1,7 @@
 #include "catalog/ventanas_catalogo.h"
+#include "endofday/fin_dia_entrada.h"
 #include "foundation/dialogs/filtro_catalogos.h"
+#include "foundation/log/bitacora.h"
 #include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
@@ -53,6 +55,7 @@ void registraVentanas()
     registraVentanasCatalogo();
     registraVentanasOperacion();
     registraUtilerias();
+    registraFinDia();
 }
 
 } // namespace
@@ -62,6 +65,19 @@ int main(int argc, char** argv)
     if (argc > 1 && std::strcmp(argv[1], "--crear-base") == 0) {
         QCoreApplication app(argc, argv);
         return creaBase(QCoreApplication::arguments());
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--fin-dia") == 0) {
+        // "zorva_servidor --fin-dia SERVIDOR BASE", from a scheduler: no display is needed.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // stderr carries the run's own errors only; Qt's notes go to the daily log.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& texto) {
+            EscribeBitacora(QStringLiteral("Qt: ") + texto);
+        });
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
+        registraProcedimientos();
+        return FinDiaSinPantalla(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));

@@ -1,5 +1,6 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
+#include "foundation/routines/moneda.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/clock/clock.h"
 #include "platform/keys/clsclaves.h"
@@ -135,4 +136,25 @@ TEST_F(CopyToTerminal, RefusedRowsAreLoggedCountedAndTheRestCopied)
     QFile::remove(QDir(root.path()).filePath(QStringLiteral("Zorva_Terminal.mdb")));
     EXPECT_EQ(CopiaTablaTerminal(QStringLiteral("Submenu"), QStringLiteral("Submenu"), QStringLiteral("ID_Submenu"), QString()), -1);
     EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath(QStringLiteral("Zorva_Terminal.mdb"))));
+}
+
+TEST(MonedaRoutine, FourDecimalsTiesToEvenAndPlainText)
+{
+    struct Case { QVariant valor; qint64 diezmilesimos; const char* texto; };
+    const Case cases[] = {
+        {QVariant(0.1 + 0.2), 3000, "0.3"},
+        {QVariant(1250.5), 12505000, "1250.5"},
+        {QVariant(0.00005), 0, "0"},             // a tie: to the even neighbour
+        {QVariant(0.00015), 2, "0.0002"},
+        {QVariant(-87.25), -872500, "-87.25"},
+        {QVariant(QStringLiteral("116.2501")), 1162501, "116.2501"},
+        {QVariant(7), 70000, "7"},
+        {QVariant(), 0, "0"},
+    };
+    for (const Case& c : cases) {
+        const Moneda m = Moneda::deVariant(c.valor);
+        EXPECT_EQ(m.diezmilesimos(), c.diezmilesimos) << c.texto;
+        EXPECT_EQ(m.texto(), QLatin1String(c.texto));
+    }
+    EXPECT_NE(Moneda::deDouble(116.25), Moneda::deDouble(116.2501));
 }

@@ -1,0 +1,61 @@
+#include "endofday/folio_productos.h"
+
+#include "foundation/database/cls_ado.h"
+#include "platform/adodb/adodb.h"
+
+#include <QFileInfo>
+
+namespace findia {
+
+namespace {
+
+// SQL for the largest folio of the keys in column `clave` of `tabla` that begin with the digits.
+QString mayorFolio(const QString& digitos, const QString& tabla, const QString& extra = QString())
+{
+    const QString n = QString::number(digitos.size());
+    return QStringLiteral("SELECT MAX(CAST(substr(CAST(p.ID_ProductosXCuenta AS TEXT),") + n
+           + QStringLiteral("+1) AS INTEGER)) FROM ") + tabla
+           + QStringLiteral(" p WHERE substr(CAST(p.ID_ProductosXCuenta AS TEXT),1,") + n + QStringLiteral(")='") + digitos
+           + QStringLiteral("' AND length(CAST(p.ID_ProductosXCuenta AS TEXT))>") + n + extra;
+}
+
+std::optional<qint64> valor(const adodb::Recordset& rs)
+{
+    if (rs.isNull() || rs.recordCount() == 0 || rs.cell(0, 0).isNull())
+        return std::nullopt;
+    return rs.cell(0, 0).toLongLong();
+}
+
+} // namespace
+
+std::optional<qint64> MayorFolioEnCopia(qint64 idTerminal, const QString& rutaCopia)
+{
+    if (rutaCopia.isEmpty() || !QFileInfo(rutaCopia).isFile())
+        return std::nullopt;
+    adodb::Connection copia;
+    copia.openFile(rutaCopia, false, false);
+    const auto r = valor(copia.execute(mayorFolio(QString::number(idTerminal), QStringLiteral("ProductosXCuenta"))));
+    copia.close();
+    return r;
+}
+
+qint64 FolioProductosX(qint64 idTerminal, const QString& rutaCopia, std::optional<qint64> folioEnviado)
+{
+    std::optional<qint64> mayor = MayorFolioEnCopia(idTerminal, rutaCopia);
+    if (!mayor && !folioEnviado) {
+        const QString digitos = QString::number(idTerminal);
+        const QString n = QString::number(digitos.size());
+        mayor = valor(g_ClsAdo().conexion().execute(mayorFolio(
+            digitos, QStringLiteral("ProductosXCuenta"),
+            QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM Terminal x WHERE length(CAST(x.ID_Terminal AS TEXT))>") + n
+                + QStringLiteral(" AND substr(CAST(x.ID_Terminal AS TEXT),1,") + n + QStringLiteral(")='") + digitos
+                + QStringLiteral("' AND substr(CAST(p.ID_ProductosXCuenta AS TEXT),1,length(CAST(x.ID_Terminal AS TEXT)))"
+                                 "=CAST(x.ID_Terminal AS TEXT))"))));
+    }
+    qint64 folio = mayor ? *mayor + 1 : 1;
+    if (folioEnviado && *folioEnviado > folio)
+        folio = *folioEnviado;
+    return folio;
+}
+
+} // namespace findia
