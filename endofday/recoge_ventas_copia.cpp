@@ -93,51 +93,36 @@ QString filasCopia(const Miembro& m)
     return QStringLiteral("\"#Terminal_") + QLatin1String(m.tabla) + QLatin1Char('"');
 }
 
-QString decisiones(const Miembro& m)
-{
-    return QStringLiteral("\"#Recoge_") + QLatin1String(m.tabla) + QLatin1Char('"');
-}
-
-// key columns of t joined to those of alias
-QString uneClave(const Miembro& m, const QString& alias, const QString& otro)
+// The key columns of table a matched to those of table b.
+QString uneClave(const Miembro& m, const QString& a, const QString& b)
 {
     QStringList partes;
     for (const char* k : m.clave)
-        partes << alias + QLatin1Char('.') + QLatin1String(k) + QLatin1Char('=') + otro + QLatin1Char('.') + QLatin1String(k);
+        partes << a + QLatin1Char('.') + QLatin1String(k) + QLatin1Char('=') + b + QLatin1Char('.') + QLatin1String(k);
     return partes.join(QStringLiteral(" AND "));
 }
 
 // Decides every row of the copy's table: 'I' insert, 'U' update, 'R:<why>' refused.
 void decide(adodb::Connection& c, const Miembro& m)
 {
-    const QString tabla = QLatin1String(m.tabla);
+    const QString central = QStringLiteral("main.") + QLatin1String(m.tabla);
     QStringList claveNula;
     for (const char* k : m.clave)
         claveNula << QStringLiteral("t.") + QLatin1String(k) + QStringLiteral(" IS NULL");
     QString caso = QStringLiteral("CASE WHEN ") + claveNula.join(QStringLiteral(" OR ")) + QStringLiteral(" THEN 'R:sin clave' ");
     if (*m.depende) {
         const QStringList d = QString::fromLatin1(m.depende).split(QLatin1Char('|'));
-        caso += QStringLiteral("WHEN NOT EXISTS (SELECT 1 FROM \"#Recoge_") + d[0] + QStringLiteral("\" p WHERE p.") + d[1]
-                + QStringLiteral("=t.") + d[2]
-                + QStringLiteral(" AND p.Decision IN ('I','U')) THEN 'R:su fila de ") + d[0]
+        caso += QStringLiteral("WHEN NOT EXISTS (SELECT 1 FROM \"#Terminal_") + d[0] + QStringLiteral("\" p WHERE p.") + d[1]
+                + QStringLiteral("=t.") + d[2] + QStringLiteral(" AND p.Decision IN ('I','U')) THEN 'R:su fila de ") + d[0]
                 + QStringLiteral(" no se recogió' ");
     }
-    caso += QStringLiteral("WHEN c.") + QLatin1String(m.clave.first()) + QStringLiteral(" IS NULL THEN 'I' ");
-    caso += m.mismaVenta ? QStringLiteral("WHEN ") + QLatin1String(m.mismaVenta)
-                               + QStringLiteral(" THEN 'U' ELSE 'R:la clave es de otra venta' END")
+    const QString existe = QStringLiteral("EXISTS (SELECT 1 FROM ") + central + QStringLiteral(" c WHERE ")
+                           + uneClave(m, QStringLiteral("c"), QStringLiteral("t"));
+    caso += QStringLiteral("WHEN NOT ") + existe + QStringLiteral(") THEN 'I' ");
+    caso += m.mismaVenta ? QStringLiteral("WHEN ") + existe + QStringLiteral(" AND ") + QLatin1String(m.mismaVenta)
+                               + QStringLiteral(") THEN 'U' ELSE 'R:la clave es de otra venta' END")
                          : QStringLiteral("ELSE 'U' END");
-    QStringList columnas;
-    for (const char* k : m.clave)
-        columnas << QStringLiteral("t.") + QLatin1String(k);
-    c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
-    c.execute(QStringLiteral("CREATE TEMP TABLE ") + decisiones(m) + QStringLiteral(" AS SELECT ") + columnas.join(QLatin1Char(','))
-              + QLatin1Char(',') + caso + QStringLiteral(" AS Decision FROM ") + filasCopia(m) + QStringLiteral(" t LEFT JOIN main.")
-              + tabla + QStringLiteral(" c ON ") + uneClave(m, QStringLiteral("c"), QStringLiteral("t")));
-    QStringList indice;
-    for (const char* k : m.clave)
-        indice << QLatin1String(k);
-    c.execute(QStringLiteral("CREATE INDEX \"#Recoge_") + tabla + QStringLiteral("_clave\" ON ") + decisiones(m) + QLatin1Char('(')
-              + indice.join(QLatin1Char(',')) + QLatin1Char(')'));
+    c.execute(QStringLiteral("UPDATE ") + filasCopia(m) + QStringLiteral(" AS t SET Decision=") + caso);
 }
 
 CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRechazada>& rechazadas)
@@ -145,24 +130,20 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
     const QString tabla = QLatin1String(m.tabla);
     CuentaTablaRecogida cuenta;
     cuenta.tabla = tabla;
-    const QString deLaCopia = QStringLiteral(" FROM ") + filasCopia(m) + QStringLiteral(" t JOIN ") + decisiones(m)
-                              + QStringLiteral(" d ON ") + uneClave(m, QStringLiteral("d"), QStringLiteral("t"));
 
-    QStringList asignaciones;
-    for (const Columna& col : m.actualiza)
-        asignaciones << QLatin1String(col.nombre) + QStringLiteral("=u.") + QLatin1String(col.nombre);
-    QStringList valoresU;
-    for (const char* k : m.clave)
+    QStringList asignaciones, valoresU, uneU;
+    for (const char* k : m.clave) {
         valoresU << QStringLiteral("t.") + QLatin1String(k);
-    for (const Columna& col : m.actualiza)
-        valoresU << valor(col) + QStringLiteral(" AS ") + QLatin1String(col.nombre);
-    QStringList uneU;
-    for (const char* k : m.clave)
         uneU << tabla + QLatin1Char('.') + QLatin1String(k) + QStringLiteral("=u.") + QLatin1String(k);
+    }
+    for (const Columna& col : m.actualiza) {
+        asignaciones << QLatin1String(col.nombre) + QStringLiteral("=u.") + QLatin1String(col.nombre);
+        valoresU << valor(col) + QStringLiteral(" AS ") + QLatin1String(col.nombre);
+    }
     long cambios = 0;
     c.execute(QStringLiteral("UPDATE main.") + tabla + QStringLiteral(" SET ") + asignaciones.join(QLatin1Char(','))
-                  + QStringLiteral(" FROM (SELECT ") + valoresU.join(QLatin1Char(',')) + deLaCopia
-                  + QStringLiteral(" WHERE d.Decision='U') AS u WHERE ") + uneU.join(QStringLiteral(" AND ")),
+                  + QStringLiteral(" FROM (SELECT ") + valoresU.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + filasCopia(m)
+                  + QStringLiteral(" t WHERE t.Decision='U') AS u WHERE ") + uneU.join(QStringLiteral(" AND ")),
               &cambios);
     cuenta.actualizadas = int(cambios);
 
@@ -172,7 +153,8 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
         valoresI << valor(col);
     }
     c.execute(QStringLiteral("INSERT INTO main.") + tabla + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
-                  + QStringLiteral(") SELECT ") + valoresI.join(QLatin1Char(',')) + deLaCopia + QStringLiteral(" WHERE d.Decision='I'"),
+                  + QStringLiteral(") SELECT ") + valoresI.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + filasCopia(m)
+                  + QStringLiteral(" t WHERE t.Decision='I'"),
               &cambios);
     cuenta.insertadas = int(cambios);
 
@@ -180,8 +162,8 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
     for (const char* k : m.clave)
         clave << QStringLiteral("IFNULL(") + QLatin1String(k) + QStringLiteral(",'NULL')");
     const adodb::Recordset r = c.execute(QStringLiteral("SELECT ") + clave.join(QStringLiteral("||'/'||"))
-                                         + QStringLiteral(",substr(Decision,3) FROM ") + decisiones(m)
-                                         + QStringLiteral(" WHERE Decision LIKE 'R:%' ORDER BY rowid"));
+                                         + QStringLiteral(",substr(Decision,3) FROM ") + filasCopia(m)
+                                         + QStringLiteral(" WHERE substr(Decision,1,2)='R:' ORDER BY rowid"));
     for (int f = 0; f < r.recordCount(); ++f)
         rechazadas << FilaRechazada{tabla, r.cell(f, 0).toString(), r.cell(f, 1).toString()};
     cuenta.rechazadas = r.recordCount();
@@ -190,10 +172,8 @@ CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRe
 
 void borraTemporales(adodb::Connection& c)
 {
-    for (const Miembro& m : miembros()) {
-        c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
+    for (const Miembro& m : miembros())
         c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
-    }
 }
 
 [[noreturn]] void fallaSqlite(sqlite3* db, const QString& que)
@@ -212,10 +192,11 @@ void traeFilas(sqlite3* copia, adodb::Connection& c, const Miembro& m)
     }
     c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
     c.execute(QStringLiteral("CREATE TEMP TABLE ") + filasCopia(m) + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
-              + QLatin1Char(')'));
+              + QStringLiteral(",Decision)"));
     const QByteArray lee = (QStringLiteral("SELECT ") + columnas.join(QLatin1Char(',')) + QStringLiteral(" FROM ")
                             + QLatin1String(m.tabla)).toUtf8();
-    const QByteArray escribe = (QStringLiteral("INSERT INTO ") + filasCopia(m) + QStringLiteral(" VALUES (")
+    const QByteArray escribe = (QStringLiteral("INSERT INTO ") + filasCopia(m) + QStringLiteral(" (")
+                                + columnas.join(QLatin1Char(',')) + QStringLiteral(") VALUES (")
                                 + marcas.join(QLatin1Char(',')) + QLatin1Char(')')).toUtf8();
     sqlite3_stmt* sel = nullptr;
     sqlite3_stmt* ins = nullptr;
@@ -243,6 +224,10 @@ void traeFilas(sqlite3* copia, adodb::Connection& c, const Miembro& m)
     }
     if (rc != SQLITE_DONE)
         fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + QLatin1String(m.tabla) + QStringLiteral(" de la terminal"));
+    // The rows of other tables hang on an order's or an item's key.
+    if (m.clave.size() == 1)
+        c.execute(QStringLiteral("CREATE INDEX \"#Terminal_") + QLatin1String(m.tabla) + QStringLiteral("_clave\" ON ")
+                  + filasCopia(m) + QLatin1Char('(') + QLatin1String(m.clave.first()) + QLatin1Char(')'));
 }
 
 // The terminal's copy, opened read-only.
