@@ -1,4 +1,5 @@
 #include "catalog/ventanas_catalogo.h"
+#include "endofday/fin_dia_entrada.h"
 #include "foundation/dialogs/filtro_catalogos.h"
 #include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
@@ -51,6 +52,7 @@ void registraVentanas()
     registraVentanasAdministracion();
     registraVentanasCatalogo();
     registraUtilerias();
+    registraFinDia();
 }
 
 } // namespace
@@ -60,6 +62,15 @@ int main(int argc, char** argv)
     if (argc > 1 && std::strcmp(argv[1], "--crear-base") == 0) {
         QCoreApplication app(argc, argv);
         return creaBase(QCoreApplication::arguments());
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--fin-dia") == 0) {
+        // "zorva_servidor --fin-dia SERVIDOR BASE", from a scheduler: no display is needed.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
+        registraProcedimientos();
+        return FinDiaSinPantalla(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));

@@ -1,6 +1,7 @@
 // The menus that the user's rights show or hide.
 #include "mainwindow/mdi_principal.h"
 
+#include "foundation/forms/menu_commands.h"
 #include "mainwindow/permisos.h"
 
 #include <QAction>
@@ -80,4 +81,6 @@ void MDIPrincipal::Menus()
     }
     for (const ItemConLlave& item : kSiempre)
         muestra(item.item, permiso(item.llave));
+    // The end of day is for administrators, and only where the program can run it.
+    muestra("mnuUtlProcFin", permiso("ADMIN") && MenuCommands::contains(QStringLiteral("mnuUtlProcFin")));
 }

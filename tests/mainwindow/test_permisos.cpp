@@ -2,6 +2,7 @@
 
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
+#include "foundation/forms/menu_commands.h"
 #include "mainwindow/permisos.h"
 
 #include <QAction>
@@ -140,6 +141,7 @@ TEST_F(Menus, EveryRightShowsEverythingButTheItemsNothingShows)
     for (adodb::Recordset rs = db.execute(QStringLiteral("SELECT Nombre_Permiso FROM Permisos")); !rs.eof(); rs.moveNext())
         all << rs.value(QStringLiteral("Nombre_Permiso")).toString();
     ASSERT_EQ(all.size(), 28);
+    MenuCommands::add(QStringLiteral("mnuUtlProcFin"), [] {});
     openWith(all);
     EXPECT_EQ(visibleItems(QStringLiteral("mnuOperacion")).size(), 15);
     EXPECT_EQ(visibleItems(QStringLiteral("mnuProRep")),
@@ -153,8 +155,34 @@ TEST_F(Menus, EveryRightShowsEverythingButTheItemsNothingShows)
               QStringList({"mnuUtlAdFunxgrp", "mnuUtlAdGrupos", "mnuUtlAdUsr", "mnuEmpresas", "mnuDepartamentos"}));
     EXPECT_EQ(visibleItems(QStringLiteral("mnuUtlConfiguracion")),
               QStringList({"mnuFunciones", "mnuUtlConfGposImpresoras", "mnuUtlConfImpresoras", "mnuTerminal"}));
-    EXPECT_EQ(visibleItems(QStringLiteral("mnuUtlProcesos")), QStringList({"mnuBorrarCola", "mnuDesfirmar", "mnuBorrarDatos"}));
-    for (const char* never : {"mnuRepProp", "mnuUtlContraseña", "mnuUtlProcFin", "mnuBorrarDia", "mnuSprMod",
+    EXPECT_EQ(visibleItems(QStringLiteral("mnuUtlProcesos")),
+              QStringList({"mnuUtlProcFin", "mnuBorrarCola", "mnuDesfirmar", "mnuBorrarDatos"}));
+    for (const char* never : {"mnuRepProp", "mnuUtlContraseña", "mnuBorrarDia", "mnuSprMod",
                               "mnuEditar", "mnuArImprimir", "mnuArcPreview", "mnuArCerrar"})
         EXPECT_FALSE(shown(never)) << never;
+}
+
+// "&Fin día" is for holders of ADMIN, and only once the program can run it.
+TEST_F(Menus, TheEndOfDayShowsForAdministratorsWhereItCanRun)
+{
+    struct Case {
+        QStringList rights;
+        bool registered;
+        bool shownExpected;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("ADMIN")}, true, true},
+        {{QStringLiteral("OPERACION"), QStringLiteral("CONFIGURACION")}, true, false},
+        {{QStringLiteral("ADMIN")}, false, false},
+    };
+    for (const Case& c : cases) {
+        MenuCommands::clear();
+        if (c.registered)
+            MenuCommands::add(QStringLiteral("mnuUtlProcFin"), [] {});
+        db.execute(QStringLiteral("DELETE FROM EmpleadosXGrupo; DELETE FROM PermisosXGrupo_Trabajo; "
+                                  "DELETE FROM Grupo_Trabajo; DELETE FROM Empleado"));
+        delete main.data();
+        openWith(c.rights);
+        EXPECT_EQ(shown("mnuUtlProcFin"), c.shownExpected) << c.rights.join(QLatin1Char(',')).toStdString();
+    }
 }

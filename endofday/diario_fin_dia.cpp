@@ -1,0 +1,137 @@
+#include "endofday/diario_fin_dia.h"
+
+#include "endofday/archivo_terminal.h"
+#include "foundation/database/cls_ado.h"
+#include "platform/clock/clock.h"
+
+namespace findia::diario {
+
+namespace {
+
+adodb::Connection& conexion()
+{
+    return g_ClsAdo().conexion();
+}
+
+QString ahora()
+{
+    return appclock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+void actualizaTerminal(qint64 corrida, qint64 terminal, const QString& asignacion, const QVariant& valor)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET ") + asignacion
+                                + QStringLiteral(" WHERE RunId=? AND TerminalId=?"),
+                            {valor, corrida, terminal});
+}
+
+} // namespace
+
+std::optional<CorridaDiario> corridaPendiente(const QString& dirTermBD)
+{
+    adodb::Recordset rs = conexion().execute(QStringLiteral(
+        "SELECT RunId, OldDate, NewDate, State FROM EndOfDayRun WHERE State<>'finished' ORDER BY RunId DESC LIMIT 1"));
+    if (rs.isNull() || rs.eof())
+        return std::nullopt;
+    CorridaDiario pendiente;
+    pendiente.corrida.idCorrida = rs.value(QStringLiteral("RunId")).toLongLong();
+    pendiente.corrida.fechaAnterior = rs.value(QStringLiteral("OldDate")).toString();
+    pendiente.corrida.fechaNueva = rs.value(QStringLiteral("NewDate")).toString();
+    pendiente.corrida.dirTermBD = dirTermBD;
+    pendiente.estado = rs.value(QStringLiteral("State")).toString();
+    return pendiente;
+}
+
+qint64 creaCorrida(const QString& fechaAnterior, const QString& fechaNueva, const QString& usuario)
+{
+    adodb::Connection& db = conexion();
+    db.beginTrans();
+    try {
+        db.executeBound(QStringLiteral("INSERT INTO EndOfDayRun (OldDate, NewDate, State, StartedAt, UserName) "
+                                       "VALUES (?, ?, 'started', ?, ?)"),
+                        {fechaAnterior, fechaNueva, ahora(), usuario});
+        const qint64 id = db.execute(QStringLiteral("SELECT MAX(RunId) FROM EndOfDayRun")).field(0).value().toLongLong();
+        db.executeBound(QStringLiteral("INSERT INTO EndOfDayTerminal (RunId, TerminalId, TerminalName, MenuId, State) "
+                                       "SELECT ?, ID_Terminal, Nombre_Terminal, ID_Menu, 'pending' FROM Terminal "
+                                       "WHERE Estado_Terminal='A'"),
+                        {id});
+        db.commitTrans();
+        return id;
+    } catch (...) {
+        if (db.inTransaction())
+            db.rollbackTrans();
+        throw;
+    }
+}
+
+QList<TerminalDiario> terminales(const CorridaFinDia& corrida, bool porMenu)
+{
+    adodb::Recordset rs = conexion().execute(
+        QStringLiteral("SELECT TerminalId, TerminalName, MenuId, State, Digest, RowsRefused FROM EndOfDayTerminal "
+                       "WHERE RunId=%1 ORDER BY %2")
+            .arg(corrida.idCorrida)
+            .arg(porMenu ? QStringLiteral("MenuId, TerminalId") : QStringLiteral("TerminalId")));
+    QList<TerminalDiario> lista;
+    for (; !rs.eof(); rs.moveNext()) {
+        TerminalDiario t;
+        t.terminal.ID_Terminal = rs.value(QStringLiteral("TerminalId")).toLongLong();
+        t.terminal.Nombre_Terminal = rs.value(QStringLiteral("TerminalName")).toString();
+        t.terminal.ID_Menu = rs.value(QStringLiteral("MenuId"));
+        if (MotivoNombreTerminal(t.terminal.Nombre_Terminal).isEmpty()) {
+            t.terminal.carpetaLocal = CarpetaLocalTerminal(t.terminal.Nombre_Terminal);
+            t.terminal.rutaCompartida = RutaCompartida(t.terminal.Nombre_Terminal, corrida.dirTermBD);
+        }
+        t.estado = rs.value(QStringLiteral("State")).toString();
+        t.huella = rs.value(QStringLiteral("Digest")).toString();
+        t.rechazadas = rs.value(QStringLiteral("RowsRefused")).toInt();
+        lista << t;
+    }
+    return lista;
+}
+
+void marcaTerminal(qint64 corrida, qint64 terminal, const QString& estado)
+{
+    actualizaTerminal(corrida, terminal, QStringLiteral("State=?"), estado);
+}
+
+void anotaHuella(qint64 corrida, qint64 terminal, const QString& huella)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET Digest=?, State='fetched', ErrorText=NULL "
+                                           "WHERE RunId=? AND TerminalId=?"),
+                            {huella, corrida, terminal});
+}
+
+void anotaMedidas(qint64 corrida, qint64 terminal, const QString& medidas)
+{
+    actualizaTerminal(corrida, terminal, QStringLiteral("Measures=?"), medidas);
+}
+
+void anotaRecoleccion(qint64 corrida, qint64 terminal, const ResultadoRecoleccion& r)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET State='collected', RowsInserted=?, "
+                                           "RowsUpdated=?, RowsRefused=?, ErrorText=? WHERE RunId=? AND TerminalId=?"),
+                            {r.insertadas, r.actualizadas, r.rechazadas,
+                             r.rechazos.isEmpty() ? QVariant() : QVariant(r.rechazos.join(QLatin1Char('\n'))), corrida,
+                             terminal});
+}
+
+void anotaEnvio(qint64 corrida, qint64 terminal, qint64 folio)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET State='pushed', ItemFolioSent=? "
+                                           "WHERE RunId=? AND TerminalId=?"),
+                            {folio, corrida, terminal});
+}
+
+void anotaError(qint64 corrida, qint64 terminal, const QString& texto)
+{
+    actualizaTerminal(corrida, terminal, QStringLiteral("ErrorText=?"), texto);
+}
+
+void marcaCorrida(qint64 corrida, const QString& estado)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayRun SET State=?, FinishedAt=CASE WHEN ?='finished' "
+                                           "THEN ? ELSE FinishedAt END WHERE RunId=?"),
+                            {estado, estado, ahora(), corrida});
+}
+
+} // namespace findia::diario

@@ -1,0 +1,161 @@
+#include "endofday/archivo_terminal.h"
+#include "endofday/corrida_fin_dia.h"
+#include "foundation/database/cls_ado.h"
+
+#include <QDir>
+
+namespace findia {
+
+namespace {
+
+// The reconciliation's tables, empty for the fetch loop and gone on every way out: a run that
+// ended early leaves none behind for the next.
+class TablasConciliacion {
+public:
+    TablasConciliacion()
+    {
+        borra();
+        g_ClsAdo().conexion().execute(QStringLiteral(
+            "CREATE TEMP TABLE \"#Tmp_Conciliacion\" (ID_Terminal INTEGER, Nombre_Term VARCHAR(25), "
+            "RegistrosPXC INTEGER, RegistrosCta INTEGER, RegistrosCmd INTEGER, RegistrosP INTEGER, "
+            "RegistrosCt INTEGER, RegistrosM INTEGER, RegistrosIXC INTEGER, RegistrosA INTEGER)"));
+        g_ClsAdo().conexion().execute(QStringLiteral(
+            "CREATE TEMP TABLE \"#Tmp_Conciliacion_Montos\" (ID_Terminal INTEGER, Nombre_Term VARCHAR(25), "
+            "TotalPXC MONEY REAL, TotalCta MONEY REAL, TotalPago MONEY REAL, TotalCtesia MONEY REAL, "
+            "TotalMod MONEY REAL, TotalIXC MONEY REAL)"));
+    }
+    ~TablasConciliacion() { borra(); }
+    TablasConciliacion(const TablasConciliacion&) = delete;
+    TablasConciliacion& operator=(const TablasConciliacion&) = delete;
+
+    static void quitaTerminal(qint64 terminal)
+    {
+        for (const char* tabla : {"\"#Tmp_Conciliacion\"", "\"#Tmp_Conciliacion_Montos\""})
+            g_ClsAdo().conexion().executeBound(
+                QStringLiteral("DELETE FROM %1 WHERE ID_Terminal=?").arg(QLatin1String(tabla)), {terminal});
+    }
+
+private:
+    static void borra()
+    {
+        try {
+            g_ClsAdo().conexion().execute(QStringLiteral("DROP TABLE IF EXISTS \"#Tmp_Conciliacion\""));
+            g_ClsAdo().conexion().execute(QStringLiteral("DROP TABLE IF EXISTS \"#Tmp_Conciliacion_Montos\""));
+        } catch (const adodb::ComError&) {
+        }
+    }
+};
+
+// The gateway keeps its boxes back while rows are collected, and is itself again afterwards.
+class SilencioGateway {
+public:
+    SilencioGateway() : m_antes(g_ClsAdo().CbNoMensaje) { g_ClsAdo().CbNoMensaje = true; }
+    ~SilencioGateway() { g_ClsAdo().CbNoMensaje = m_antes; }
+    SilencioGateway(const SilencioGateway&) = delete;
+    SilencioGateway& operator=(const SilencioGateway&) = delete;
+
+private:
+    bool m_antes;
+};
+
+// Only the copy taken in this run is read: an earlier copy left by a failed fetch never is.
+void compruebaCopia(const TerminalDiario& t)
+{
+    const QString copia = QDir(t.terminal.carpetaLocal).filePath(QLatin1String(kArchivoTerminal));
+    if (t.huella.isEmpty() || HuellaArchivo(copia) != t.huella)
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La copia local no es la traída en este fin de día"));
+}
+
+void recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas,
+            ManejadorFinDia& manejador)
+{
+    SilencioGateway silencio;
+    adodb::Connection& db = g_ClsAdo().conexion();
+    db.beginTrans();
+    try {
+        const ResultadoRecoleccion resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
+        diario::anotaRecoleccion(corrida.idCorrida, t.terminal.ID_Terminal, resultado);
+        db.commitTrans();
+        for (const QString& rechazo : resultado.rechazos)
+            manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
+    } catch (...) {
+        if (db.inTransaction())
+            db.rollbackTrans();
+        throw;
+    }
+}
+
+} // namespace
+
+bool FaseRecoleccion(EstadoCorrida& e)
+{
+    const qint64 id = e.corrida.idCorrida;
+    ManejadorFinDia& manejador = e.manejador;
+    manejador.modo = ModoManejador::Preguntando;
+    TablasConciliacion tablas;
+
+    auto omite = [&](const TerminalDiario& t, const QString& motivo) {
+        manejador.recoge(t.terminal.Nombre_Terminal, motivo);
+        diario::marcaTerminal(id, t.terminal.ID_Terminal, QLatin1String(kOmitida));
+        diario::anotaError(id, t.terminal.ID_Terminal, motivo);
+    };
+
+    QList<TerminalDiario> traidas;
+    for (TerminalDiario t : diario::terminales(e.corrida)) {
+        if (t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
+            continue;
+        const QString nombre = t.terminal.Nombre_Terminal;
+        if (const QString motivo = MotivoNombreTerminal(nombre); !motivo.isEmpty()) {
+            omite(t, motivo);
+            continue;
+        }
+        QString huella;
+        ResultadoPaso r = manejador.ejecuta(nombre, [&] {
+            huella = TraeBaseTerminal(t.terminal.rutaCompartida, t.terminal.carpetaLocal);
+        });
+        if (r == ResultadoPaso::Abortado)
+            return false;
+        if (r == ResultadoPaso::Omitido) {
+            omite(t, manejador.ultimoMotivo());
+            continue;
+        }
+        if (huella.isEmpty()) {
+            diario::marcaTerminal(id, t.terminal.ID_Terminal, QLatin1String(kAusente));
+            continue;
+        }
+        diario::anotaHuella(id, t.terminal.ID_Terminal, huella);
+        t.huella = huella;
+
+        QString medidas;
+        r = manejador.ejecuta(nombre, [&] {
+            compruebaCopia(t);
+            medidas = MideVentasTerminal(e.corrida, t.terminal);
+        }, true);
+        if (r == ResultadoPaso::Abortado)
+            return false;
+        if (r == ResultadoPaso::Omitido) {
+            TablasConciliacion::quitaTerminal(t.terminal.ID_Terminal);
+            omite(t, manejador.ultimoMotivo());
+            continue;
+        }
+        diario::anotaMedidas(id, t.terminal.ID_Terminal, medidas);
+        traidas << t;
+    }
+
+    const ConciliacionFinDia conciliacion(e.corrida);
+    for (const TerminalDiario& t : traidas) {
+        const BanderasDiferencia banderas = conciliacion.Compara(t.terminal);
+        const ResultadoPaso r = manejador.ejecuta(t.terminal.Nombre_Terminal, [&] { compruebaCopia(t); }, true);
+        if (r == ResultadoPaso::Abortado)
+            return false;
+        if (r == ResultadoPaso::Omitido) {
+            omite(t, manejador.ultimoMotivo());
+            continue;
+        }
+        recoge(e.corrida, t, banderas, manejador);
+    }
+    manejador.modo = ModoManejador::Recogiendo;
+    return true;
+}
+
+} // namespace findia

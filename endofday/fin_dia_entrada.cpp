@@ -1,0 +1,87 @@
+#include "endofday/fin_dia_entrada.h"
+
+#include "endofday/fin_dia.h"
+#include "endofday/pasos_fin_dia.h"
+#include "foundation/database/cls_ado.h"
+#include "foundation/forms/menu_commands.h"
+#include "foundation/log/bitacora.h"
+#include "foundation/log/cls_bitacora.h"
+#include "platform/paths/paths.h"
+#include "platform/ui/msgbox.h"
+#include "zorva_version.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+void escribe(std::FILE* salida, const QString& texto)
+{
+    std::fputs((texto + QLatin1Char('\n')).toUtf8().constData(), salida);
+    std::fflush(salida);
+}
+
+// A box becomes a line: information on salida, everything else on errores, and in the daily log.
+ui::Answerer imprimeCajas(std::FILE* salida, std::FILE* errores)
+{
+    return [salida, errores](const ui::Box& caja) {
+        QString texto = caja.text;
+        texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        escribe(caja.icon() == ui::Information ? salida : errores, texto);
+        EscribeBitacora(QStringLiteral("Fin de día: ") + texto);
+        if (caja.buttons() == ui::AbortRetryIgnore)
+            return ui::Ignore;
+        return ui::defaultAnswer(caja.style);
+    };
+}
+
+} // namespace
+
+void registraFinDia()
+{
+    if (findia::PasosFinDiaListos())
+        MenuCommands::add(QStringLiteral("mnuUtlProcFin"), mnuUtlProcFin_Click);
+}
+
+int FinDiaSinPantalla(const QStringList& argumentos)
+{
+    if (argumentos.size() != 4) {
+        escribe(stderr, QStringLiteral("Uso: zorva_servidor --fin-dia SERVIDOR BASE"));
+        return 2;
+    }
+    if (!findia::PasosFinDiaListos()) {
+        escribe(stderr, QStringLiteral("El fin de día aún no puede recoger las ventas de las terminales."));
+        return 1;
+    }
+    return CorreFinDiaSinPantalla(argumentos.at(2), argumentos.at(3), stdout, stderr);
+}
+
+int CorreFinDiaSinPantalla(const QString& servidor, const QString& base, std::FILE* salida, std::FILE* errores)
+{
+    ui::setAnswerer(imprimeCajas(salida, errores));
+    g_ClsBitacora().inciar_log({.PArchivoLog = QStringLiteral("C:\\ZORVA.log"),
+                                .PSistema = QStringLiteral("ZORVA"),
+                                .PPrograma = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(),
+                                .PVersion = QStringLiteral(ZORVA_VERSION_TEXT),
+                                .PUsuario = paths::loginName(),
+                                .PCrearArchivo = false,
+                                .Parchivo = false,
+                                .PMsgBox = false,
+                                .PDebug = false});
+    g_ClsAdo().CClsBitacora = &g_ClsBitacora();
+    // The login's own database user.
+    if (!g_ClsAdo().Conectar(servidor, base, QStringLiteral("vypjv_ok"), QStringLiteral("quorma3048"))) {
+        escribe(errores, QStringLiteral("No es posible validar la seguridad, favor de contactar al administrador"));
+        ui::clearAnswerer();
+        return 1;
+    }
+    findia::OpcionesFinDia opciones;
+    opciones.confirma = false;
+    opciones.punteroEspera = false;
+    opciones.usuario = paths::loginName();
+    const findia::ResultadoFinDia resultado = findia::EjecutaFinDia(opciones);
+    ui::clearAnswerer();
+    return resultado.desenlace == findia::DesenlaceFinDia::Terminado && resultado.limpio ? 0 : 1;
+}

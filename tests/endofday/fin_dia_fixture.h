@@ -1,0 +1,41 @@
+#pragma once
+
+#include "../support/central_db.h"
+#include "endofday/fin_dia.h"
+#include "foundation/database/cls_ado.h"
+#include "platform/ui/msgbox.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVariant>
+
+// A central database on the gateway, the key file, the terminal template in the program's folder
+// and DIRTERMBD "Datos"; file waits shortened. Terminal databases on the shares are real files made
+// from the template.
+class FinDiaTest : public CentralDbFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    qint64 addTerminal(const QString& name, const QString& estado = QStringLiteral("A"), const QVariant& menu = QVariant());
+    // The terminal's database on its share, under DIRTERMBD.
+    QString shareFile(const QString& name, const QString& dir = QStringLiteral("Datos")) const;
+    QString localCopy(const QString& name) const;
+    // Puts a terminal database on the share, with one order so that it differs from the template.
+    void giveShare(const QString& name, int order = 1, const QString& dir = QStringLiteral("Datos"));
+    static QByteArray bytes(const QString& path);
+    QString templateFile() const;
+
+    void setParam(const QString& key, const QVariant& text, const QString& column = QStringLiteral("Valor_Cad"));
+    QString param(const QString& key, const QString& column = QStringLiteral("Valor_Cad"));
+
+    // The run without its confirmation (headless options unless told otherwise).
+    findia::ResultadoFinDia run(bool confirm = false, bool pointer = false);
+    // Each command posted with its addressees: "!OFF :2,3".
+    QStringList commands();
+    QString terminalState(const QString& name);
+    // Temporary tables left on the gateway's connection.
+    int tempTables();
+
+    ui::ScriptedAnswerer answers;
+};
