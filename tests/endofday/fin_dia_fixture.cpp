@@ -65,6 +65,18 @@ QByteArray FinDiaTest::bytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool FinDiaTest::builtFor(const QString& path, const QString& name)
+{
+    adodb::Connection terminal;
+    terminal.openFile(path, false, false);
+    const adodb::Recordset rs = terminal.execute(QStringLiteral(
+        "SELECT (SELECT COUNT(*) FROM Comanda), (SELECT Valor_Num FROM Parametros WHERE ID_Parametro='TERMINAL'),"
+        " (SELECT COUNT(*) FROM Terminal)"));
+    const qint64 id = scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='") + name
+                             + QLatin1Char('\'')).toLongLong();
+    return rs.cell(0, 0).toInt() == 0 && rs.cell(0, 1).toLongLong() == id && rs.cell(0, 2).toInt() > 0;
+}
+
 QString FinDiaTest::templateFile() const
 {
     return QDir(paths::appFolder()).filePath(QStringLiteral("Plantilla.mdb"));
