@@ -1,6 +1,7 @@
 #include "catalog/ventanas_catalogo.h"
 #include "endofday/fin_dia_entrada.h"
 #include "foundation/dialogs/filtro_catalogos.h"
+#include "foundation/log/bitacora.h"
 #include "mainwindow/admin/ventanas_administracion.h"
 #include "mainwindow/frm_inicio.h"
 #include "mainwindow/frm_login.h"
@@ -67,6 +68,10 @@ int main(int argc, char** argv)
         // "zorva_servidor --fin-dia SERVIDOR BASE", from a scheduler: no display is needed.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // stderr carries the run's own errors only; Qt's notes go to the daily log.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& texto) {
+            EscribeBitacora(QStringLiteral("Qt: ") + texto);
+        });
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
         registraProcedimientos();

@@ -13,6 +13,15 @@ qint64 siguienteFolio(adodb::Connection& db, const QString& consulta)
     return mayor.isNull() ? 1 : mayor.toLongLong() + 1;
 }
 
+// The next order and payment folios, from the largest keys now central.
+void ActualizaFolios(adodb::Connection& db)
+{
+    db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Num=? WHERE ID_Parametro='FOLIOPAGO'"),
+                    {siguienteFolio(db, QStringLiteral("SELECT MAX(ID_Pago) AS ID FROM Pago"))});
+    db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Num=? WHERE ID_Parametro='FOLIOCOMANDA'"),
+                    {siguienteFolio(db, QStringLiteral("SELECT MAX(ID_Comanda) AS ID FROM Comanda"))});
+}
+
 } // namespace
 
 void CierraDia(const CorridaFinDia& corrida)
@@ -22,11 +31,7 @@ void CierraDia(const CorridaFinDia& corrida)
     try {
         db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Cad=? WHERE ID_Parametro='FECHA_TRABAJO'"),
                         {corrida.fechaNueva});
-        // ActualizaFolios
-        db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Num=? WHERE ID_Parametro='FOLIOPAGO'"),
-                        {siguienteFolio(db, QStringLiteral("SELECT MAX(ID_Pago) AS ID FROM Pago"))});
-        db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Num=? WHERE ID_Parametro='FOLIOCOMANDA'"),
-                        {siguienteFolio(db, QStringLiteral("SELECT MAX(ID_Comanda) AS ID FROM Comanda"))});
+        ActualizaFolios(db);
         diario::marcaCorrida(corrida.idCorrida, QLatin1String(kRecogida));
         db.commitTrans();
     } catch (...) {

@@ -65,16 +65,20 @@ QByteArray FinDiaTest::bytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool FinDiaTest::builtFor(const QString& path, const QString& name)
+bool FinDiaTest::holdsNewDatabase(const QString& name, const QString& dir)
 {
+    const qint64 id = scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='%1'").arg(name)).toLongLong();
     adodb::Connection terminal;
-    terminal.openFile(path, false, false);
-    const adodb::Recordset rs = terminal.execute(QStringLiteral(
-        "SELECT (SELECT COUNT(*) FROM Comanda), (SELECT Valor_Num FROM Parametros WHERE ID_Parametro='TERMINAL'),"
-        " (SELECT COUNT(*) FROM Terminal)"));
-    const qint64 id = scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='") + name
-                             + QLatin1Char('\'')).toLongLong();
-    return rs.cell(0, 0).toInt() == 0 && rs.cell(0, 1).toLongLong() == id && rs.cell(0, 2).toInt() > 0;
+    try {
+        terminal.openFile(shareFile(name, dir), false, false);
+        adodb::Recordset rs = terminal.execute(QStringLiteral(
+            "SELECT (SELECT Valor_Num FROM Parametros WHERE ID_Parametro='TERMINAL'), (SELECT COUNT(*) FROM Comanda)"));
+        const bool built = rs.field(0).value().toLongLong() == id && rs.field(1).value().toInt() == 0;
+        terminal.close();
+        return built;
+    } catch (const adodb::ComError&) {
+        return false;
+    }
 }
 
 QString FinDiaTest::templateFile() const

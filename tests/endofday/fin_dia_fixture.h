@@ -24,8 +24,8 @@ protected:
     // Puts a terminal database on the share, with one order so that it differs from the template.
     void giveShare(const QString& name, int order = 1, const QString& dir = QStringLiteral("Datos"));
     static QByteArray bytes(const QString& path);
-    // The terminal database at path is one the run built: no sales, its own number, the catalogs.
-    bool builtFor(const QString& path, const QString& name);
+    // The share holds a database built by the run for this terminal: its own number, no sales.
+    bool holdsNewDatabase(const QString& name, const QString& dir = QStringLiteral("Datos"));
     QString templateFile() const;
 
     void setParam(const QString& key, const QVariant& text, const QString& column = QStringLiteral("Valor_Cad"));

@@ -123,9 +123,11 @@ TEST_F(FinDia, ACleanRunFetchesEveryTerminalAndSendsItTheNewDatabase)
         EXPECT_EQ(texts(), QStringList({"Proceso terminado"}));
         EXPECT_EQ(bytes(localCopy(QStringLiteral("CAJA1"))), caja1);
         for (const char* name : {"CAJA1", "SERVIDOR", "CAJA2"}) {
-            EXPECT_TRUE(builtFor(shareFile(QString::fromLatin1(name), dir), QString::fromLatin1(name))) << name;
+            EXPECT_TRUE(holdsNewDatabase(QString::fromLatin1(name), dir)) << name;
             EXPECT_EQ(terminalState(QString::fromLatin1(name)), QStringLiteral("pushed")) << name;
         }
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda IN (1, 2)")).toInt(), 2)
+            << "the sales of CAJA1 and SERVIDOR are central";
         EXPECT_FALSE(QFile::exists(localCopy(QStringLiteral("BARRA"))));
         EXPECT_EQ(commands(), QStringList({"!OFF :1,3", "!ON:1,3"}));
         EXPECT_EQ(tempTables(), 0);
@@ -214,7 +216,7 @@ TEST_F(FinDia, AnIgnoredTerminalKeepsItsDatabaseAndIsListed)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("skipped"));
     for (const char* name : {"CAJA1", "CAJA3"}) {
         EXPECT_EQ(terminalState(QString::fromLatin1(name)), QStringLiteral("pushed")) << name;
-        EXPECT_TRUE(builtFor(shareFile(QString::fromLatin1(name)), QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(holdsNewDatabase(QString::fromLatin1(name))) << name;
     }
 }
 
@@ -263,7 +265,7 @@ TEST_F(FinDia, ADatabaseStillInUseIsNeitherReadNorReplaced)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("skipped"));
     EXPECT_TRUE(scalar(QStringLiteral("SELECT Measures IS NULL AND Digest IS NULL FROM EndOfDayTerminal "
                                       "WHERE TerminalName='CAJA2'")).toBool());
-    EXPECT_NE(bytes(shareFile(QStringLiteral("CAJA2"))), bytes(templateFile()));
+    EXPECT_FALSE(holdsNewDatabase(QStringLiteral("CAJA2")));
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("pushed"));
 }
 
@@ -310,7 +312,7 @@ TEST_F(FinDia, AResumeNeitherAdvancesTheDateAgainNorRepeatsATerminal)
     EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
     EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), caja1);
-    EXPECT_TRUE(builtFor(shareFile(QStringLiteral("CAJA2")), QStringLiteral("CAJA2")));
+    EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA2")));
     EXPECT_FALSE(QFile::exists(localCopy(QStringLiteral("CAJA2")))) << "a collected terminal is not fetched again";
     EXPECT_EQ(runs(), 1);
     EXPECT_EQ(commands(), QStringList({"!OFF :1,2", "!ON:1,2"}));
@@ -422,4 +424,23 @@ TEST_F(FinDia, AFailedStopTouchesNoFileAndAFailedStartStillEndsTheRun)
     EXPECT_EQ(commands(), QStringList({"!OFF :1"}));
     EXPECT_EQ(scalar(QStringLiteral("SELECT State FROM EndOfDayRun")).toString(), QStringLiteral("finished"));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
+}
+
+TEST_F(FinDia, IgnoreGetsPastADamagedDatabase)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    QDir().mkpath(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
+    QFile damaged(shareFile(QStringLiteral("CAJA1")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, '\x5a'));
+    damaged.close();
+    giveShare(QStringLiteral("CAJA2"));
+    answers.answer(ui::Ignore);
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
+    EXPECT_EQ(texts().first(), QStringLiteral("Falla de comunicación con CAJA1"));
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), QByteArray(4096, '\x5a'));
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("pushed"));
+    EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA2")));
 }

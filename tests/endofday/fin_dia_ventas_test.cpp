@@ -62,7 +62,7 @@ protected:
             EXPECT_EQ(filas(tabla), 2) << tabla;
         EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
         for (const char* name : {"CAJA1", "CAJA2"})
-            EXPECT_TRUE(builtFor(shareFile(QLatin1String(name)), QLatin1String(name))) << name;
+            EXPECT_TRUE(holdsNewDatabase(QLatin1String(name))) << name;
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) || '/' || SUM(State='finished') FROM EndOfDayRun")).toString(),
                   QStringLiteral("1/1"));
     }
