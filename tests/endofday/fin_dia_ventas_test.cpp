@@ -177,3 +177,18 @@ TEST_P(FinDiaMatado, AKilledRunIsFinishedByTheNextStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaMatado, ::testing::Values("recogida:ProductosXCuenta", "envio:temporal"));
+
+TEST_F(FinDiaVentas, ACatalogThatCannotBeCopiedSendsNothingAndTheNextStartFinishes)
+{
+    db.execute(QStringLiteral("ALTER TABLE Mensajes RENAME TO Mensajes_aparte"));
+    const QByteArray caja1 = bytes(shareFile(QStringLiteral("CAJA1")));
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::Fallido);
+    EXPECT_EQ(answers.texts(), QStringList({"53 No se pudo llenar la copia de Plantilla.mdb con la tabla Mensajes"}));
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), caja1);
+    EXPECT_EQ(commands(), QStringList({"!OFF :1,2"}));
+
+    db.execute(QStringLiteral("ALTER TABLE Mensajes_aparte RENAME TO Mensajes"));
+    answers.clear();
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
+    compruebaFinal();
+}
