@@ -1,4 +1,5 @@
 #include "endofday/archivo_terminal.h"
+#include "endofday/punto_falla.h"
 
 #include "endofday/falla_paso.h"
 #include "platform/paths/paths.h"
@@ -212,7 +213,7 @@ QString CopiaPlantilla()
     const QString carpeta = paths::appFolder();
     const QString plantilla = QDir(carpeta).filePath(QLatin1String(kPlantilla));
     if (!QFileInfo(plantilla).isFile())
-        falla(FallaPaso::ArchivoNoEncontrado);
+        throw FallaPaso(FallaPaso::ArchivoNoEncontrado, QStringLiteral("No se encontró el archivo ") + QLatin1String(kPlantilla));
     copiaSegura(plantilla, QDir(carpeta).filePath(QLatin1String(kArchivoTerminal)), [] {});
     return carpeta;
 }
@@ -229,6 +230,7 @@ void EnviaArchivoTerminal(const QString& copiaPlantilla, const QString& rutaComp
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal cambió después de recogerla"));
     std::unique_ptr<BloqueoBase> bloqueo;
     copiaSegura(copiaPlantilla, rutaCompartida, [&] {
+        puntofalla::pasa(QStringLiteral("envio:temporal"));
         if (!existe)
             return;
         bloqueo = std::make_unique<BloqueoBase>(rutaCompartida);

@@ -1,5 +1,6 @@
 #include "endofday/catalogos_terminal.h"
 
+#include "endofday/falla_paso.h"
 #include "foundation/log/bitacora.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/adodb/adodb.h"
@@ -77,9 +78,8 @@ int CopiaCatalogosTerminal()
         const int r = CopiaTablaTerminal(QString::fromUtf8(c.origen), QString::fromUtf8(c.destino),
                                          QString::fromUtf8(c.columnas), c.condicion);
         if (r < 0)
-            throw adodb::ComError(adodb::err::ProviderGeneric, QStringLiteral("No se pudo copiar la tabla ")
-                                                                   + QString::fromUtf8(c.destino)
-                                                                   + QStringLiteral(" a la base de las terminales"));
+            throw FallaPaso(FallaPaso::ArchivoNoEncontrado, QStringLiteral("No se pudo llenar la copia de Plantilla.mdb con la tabla ")
+                                                                 + QString::fromUtf8(c.destino));
         rechazadas += r;
     }
     if (rechazadas > 0)

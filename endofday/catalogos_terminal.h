@@ -6,7 +6,8 @@ namespace findia {
 
 // Copies the central catalogs into the template copy (Zorva_Terminal.mdb in the program's folder),
 // which the run has just made from Plantilla.mdb. A catalog that cannot be copied at all raises
-// adodb::ComError: the terminals must not receive a half-built copy. Rows that the copy refuses are
+// FallaPaso 53, which ends the run as a missing template does: the terminals must not receive a
+// half-built copy. Rows that the copy refuses are
 // logged by CopiaTablaTerminal; returns their number.
 int CopiaCatalogosTerminal();
 

@@ -1,4 +1,5 @@
 #include "endofday/fin_dia.h"
+#include "endofday/punto_falla.h"
 
 #include "endofday/archivo_terminal.h"
 #include "endofday/candado_fin_dia.h"
@@ -103,21 +104,26 @@ void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& re
     // Files are touched only once the terminals were told to stop.
     if (!ApagaTerminales())
         return;
+    puntofalla::pasa(QStringLiteral("paso:apagado"));
 
     if (!recogida) {
         if (!FaseRecoleccion(e)) {
             resultado.desenlace = DesenlaceFinDia::Abortado;
             return;
         }
+        puntofalla::pasa(QStringLiteral("paso:recoleccion"));
         CierraDia(e.corrida);
+        puntofalla::pasa(QStringLiteral("paso:fecha"));
     }
     FaseEnvio(e);
+    puntofalla::pasa(QStringLiteral("paso:envio"));
 
     if (!manejador.errores().isEmpty())
         ui::msgBox(QStringLiteral("Error de comunicación con terminales:") + manejador.errores(), ui::Critical,
                    QStringLiteral("Error fin día"));
     puntero.reset();
     const bool encendidas = EnciendeTerminales();
+    puntofalla::pasa(QStringLiteral("paso:encendido"));
     diario::marcaCorrida(e.corrida.idCorrida, QLatin1String(kTerminada));
     resultado.limpio = encendidas && manejador.errores().isEmpty() && todasEnviadas(e.corrida);
     resultado.desenlace = DesenlaceFinDia::Terminado;

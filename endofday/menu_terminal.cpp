@@ -1,6 +1,7 @@
 #include "endofday/menu_terminal.h"
 
 #include "endofday/conexion_terminal.h"
+#include "endofday/falla_paso.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/routines/moneda.h"
 #include "foundation/routines/zorva_funciones.h"
@@ -25,7 +26,8 @@ void CambiaMenuPlantilla(const QString& carpeta, int menu)
                            QStringLiteral("Submenu.ID_Submenu=SubmenuXMenu.ID_Submenu AND ID_Menu=") + n) < 0
         || CopiaTablaTerminal(QStringLiteral("ProductosXSubmenu"), QStringLiteral("ProductosXSubmenu"),
                               QStringLiteral("ID_Submenu,ID_Producto"), QString()) < 0)
-        throw adodb::ComError(adodb::err::ProviderGeneric, QStringLiteral("No se pudieron copiar los submenús del menú ") + n);
+        throw FallaPaso(FallaPaso::ArchivoNoEncontrado,
+                        QStringLiteral("No se pudo llenar la copia de Plantilla.mdb con los submenús del menú ") + n);
     const adodb::Recordset precios = adodb::Recordset::open(
         g_ClsAdo().conexion(), QStringLiteral("SELECT ID_Producto,Precio FROM PreciosXMenu WHERE ID_Menu=") + n);
     adodb::Connection copia;

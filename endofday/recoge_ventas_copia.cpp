@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <sqlite3.h>
@@ -25,14 +27,17 @@ struct Columna {
     Clase clase;
 };
 
-// One sales table: its key, the decision table of the row it hangs on, what makes a central row
-// with the same key the same sale, and the columns of the insert and of the update.
+// One sales table: its key, the table whose row it hangs on, what makes a central row with the
+// same key the same sale, and the columns of the insert and of the update.
 struct Miembro {
     const char* tabla;
     QList<const char*> clave;
-    // "<decision table>|<its key column>|<this table's column>", or empty for an order.
-    const char* depende;
-    // Condition on c (central row) and t (terminal row) for an update; nullptr: any row of the key.
+    // The table whose accepted rows this one hangs on and the column that names that row; none
+    // for an order.
+    const char* padre;
+    const char* columnaPadre;
+    // Condition on c (the central row) and the terminal's values (:column) under which the central
+    // row is the same sale; nullptr: any row of the key.
     const char* mismaVenta;
     QList<Columna> inserta;
     QList<Columna> actualiza;
@@ -42,15 +47,15 @@ const QList<Miembro>& miembros()
 {
     using C = Clase;
     static const QList<Miembro> lista = {
-        {"Comanda", {"ID_Comanda"}, "",
-         "c.Fecha_Trabajo IS t.Fecha_Trabajo AND datetime(c.Fecha_Apertura) IS datetime(t.Fecha_Apertura)",
+        {"Comanda", {"ID_Comanda"}, nullptr, nullptr,
+         "c.Fecha_Trabajo IS :Fecha_Trabajo AND datetime(c.Fecha_Apertura) IS datetime(:Fecha_Apertura)",
          {{"ID_Comanda", C::N}, {"ID_Empleado", C::N}, {"Num_Mesa", C::N}, {"Abierta", C::B}, {"Fecha_Apertura", C::D},
           {"Fecha_Cierre", C::D}, {"Tipo", C::T}, {"Fecha_Trabajo", C::T}},
          {{"ID_Empleado", C::N}, {"Num_Mesa", C::N}, {"Abierta", C::B}, {"Fecha_Cierre", C::D}, {"Tipo", C::T}}},
-        {"Cuenta", {"ID_Comanda", "Num_Cuenta"}, "Comanda|ID_Comanda|ID_Comanda", nullptr,
+        {"Cuenta", {"ID_Comanda", "Num_Cuenta"}, "Comanda", "ID_Comanda", nullptr,
          {{"ID_Comanda", C::N}, {"Num_Cuenta", C::N}, {"Pagada", C::B}, {"Num_Impresiones", C::N}, {"Total", C::N}},
          {{"Pagada", C::B}, {"Num_Impresiones", C::N}, {"Total", C::N}}},
-        {"ProductosXCuenta", {"ID_ProductosXCuenta"}, "Comanda|ID_Comanda|ID_Comanda", "c.ID_Comanda IS t.ID_Comanda",
+        {"ProductosXCuenta", {"ID_ProductosXCuenta"}, "Comanda", "ID_Comanda", "c.ID_Comanda IS :ID_Comanda",
          {{"ID_ProductosXCuenta", C::N}, {"ID_Comanda", C::N}, {"Num_Cuenta", C::N}, {"ID_Producto", C::N},
           {"Comentario", C::T}, {"Preparado", C::B}, {"Precio_Venta", C::N}, {"Precio_Original", C::N},
           {"ID_Tipo_Anulacion", C::N}, {"ID_Modo_Preparacion", C::N}, {"ID_Promocion", C::N}, {"ID_Paquete", C::N},
@@ -58,17 +63,17 @@ const QList<Miembro>& miembros()
          {{"Comentario", C::T}, {"Preparado", C::B}, {"Precio_Venta", C::N}, {"Precio_Original", C::N},
           {"ID_Tipo_Anulacion", C::N}, {"ID_Modo_Preparacion", C::N}, {"ID_Promocion", C::N},
           {"Empleado_Anulacion", C::N}, {"Hora_Anulacion", C::D}}},
-        {"Cortesia", {"ID_ProductosXCuenta", "ID_Tipo_Cortesia"}, "ProductosXCuenta|ID_ProductosXCuenta|ID_ProductosXCuenta",
+        {"Cortesia", {"ID_ProductosXCuenta", "ID_Tipo_Cortesia"}, "ProductosXCuenta", "ID_ProductosXCuenta",
          nullptr, {{"ID_ProductosXCuenta", C::N}, {"ID_Tipo_Cortesia", C::N}, {"Monto", C::N}}, {{"Monto", C::N}}},
         {"ImpuestosXCuenta", {"ID_ProductosXCuenta", "ID_Tipo_Impuesto"},
-         "ProductosXCuenta|ID_ProductosXCuenta|ID_ProductosXCuenta", nullptr,
+         "ProductosXCuenta", "ID_ProductosXCuenta", nullptr,
          {{"ID_ProductosXCuenta", C::N}, {"ID_Tipo_Impuesto", C::N}, {"Monto_ImpuestosXCuenta", C::N}},
          {{"Monto_ImpuestosXCuenta", C::N}}},
         {"Modificador", {"ID_ProductosXCuenta", "ID_Tipo_Modificador"},
-         "ProductosXCuenta|ID_ProductosXCuenta|ID_ProductosXCuenta", nullptr,
+         "ProductosXCuenta", "ID_ProductosXCuenta", nullptr,
          {{"ID_ProductosXCuenta", C::N}, {"ID_Tipo_Modificador", C::N}, {"Precio_Modificador", C::N}},
          {{"Precio_Modificador", C::N}}},
-        {"Pago", {"ID_Pago"}, "Comanda|ID_Comanda|ID_Comanda", "c.ID_Comanda IS t.ID_Comanda",
+        {"Pago", {"ID_Pago"}, "Comanda", "ID_Comanda", "c.ID_Comanda IS :ID_Comanda",
          {{"ID_Pago", C::N}, {"ID_Comanda", C::N}, {"Num_Cuenta", C::N}, {"ID_Tipo_Pago", C::N}, {"Monto_Pago", C::N},
           {"Propina", C::N}},
          {{"ID_Tipo_Pago", C::N}, {"Monto_Pago", C::N}, {"Propina", C::N}}},
@@ -76,9 +81,10 @@ const QList<Miembro>& miembros()
     return lista;
 }
 
+// The terminal's value of a column, written as its kind asks.
 QString valor(const Columna& col)
 {
-    const QString c = QStringLiteral("t.") + QLatin1String(col.nombre);
+    const QString c = QLatin1Char(':') + QLatin1String(col.nombre);
     switch (col.clase) {
     case Clase::B: return QStringLiteral("CASE WHEN ") + c + QStringLiteral(" THEN 1 ELSE 0 END");
     case Clase::D: return QStringLiteral("datetime(") + c + QLatin1Char(')');
@@ -88,161 +94,136 @@ QString valor(const Columna& col)
     return c;
 }
 
-QString filasCopia(const Miembro& m)
-{
-    return QStringLiteral("\"#Terminal_") + QLatin1String(m.tabla) + QLatin1Char('"');
-}
-
-QString decisiones(const Miembro& m)
-{
-    return QStringLiteral("\"#Recoge_") + QLatin1String(m.tabla) + QLatin1Char('"');
-}
-
-// key columns of t joined to those of alias
-QString uneClave(const Miembro& m, const QString& alias, const QString& otro)
-{
-    QStringList partes;
-    for (const char* k : m.clave)
-        partes << alias + QLatin1Char('.') + QLatin1String(k) + QLatin1Char('=') + otro + QLatin1Char('.') + QLatin1String(k);
-    return partes.join(QStringLiteral(" AND "));
-}
-
-// Decides every row of the copy's table: 'I' insert, 'U' update, 'R:<why>' refused.
-void decide(adodb::Connection& c, const Miembro& m)
-{
-    const QString tabla = QLatin1String(m.tabla);
-    QStringList claveNula;
-    for (const char* k : m.clave)
-        claveNula << QStringLiteral("t.") + QLatin1String(k) + QStringLiteral(" IS NULL");
-    QString caso = QStringLiteral("CASE WHEN ") + claveNula.join(QStringLiteral(" OR ")) + QStringLiteral(" THEN 'R:sin clave' ");
-    if (*m.depende) {
-        const QStringList d = QString::fromLatin1(m.depende).split(QLatin1Char('|'));
-        caso += QStringLiteral("WHEN NOT EXISTS (SELECT 1 FROM \"#Recoge_") + d[0] + QStringLiteral("\" p WHERE p.") + d[1]
-                + QStringLiteral("=t.") + d[2]
-                + QStringLiteral(" AND p.Decision IN ('I','U')) THEN 'R:su fila de ") + d[0]
-                + QStringLiteral(" no se recogió' ");
-    }
-    caso += QStringLiteral("WHEN c.") + QLatin1String(m.clave.first()) + QStringLiteral(" IS NULL THEN 'I' ");
-    caso += m.mismaVenta ? QStringLiteral("WHEN ") + QLatin1String(m.mismaVenta)
-                               + QStringLiteral(" THEN 'U' ELSE 'R:la clave es de otra venta' END")
-                         : QStringLiteral("ELSE 'U' END");
-    QStringList columnas;
-    for (const char* k : m.clave)
-        columnas << QStringLiteral("t.") + QLatin1String(k);
-    c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
-    c.execute(QStringLiteral("CREATE TEMP TABLE ") + decisiones(m) + QStringLiteral(" AS SELECT ") + columnas.join(QLatin1Char(','))
-              + QLatin1Char(',') + caso + QStringLiteral(" AS Decision FROM ") + filasCopia(m) + QStringLiteral(" t LEFT JOIN main.")
-              + tabla + QStringLiteral(" c ON ") + uneClave(m, QStringLiteral("c"), QStringLiteral("t")));
-    QStringList indice;
-    for (const char* k : m.clave)
-        indice << QLatin1String(k);
-    c.execute(QStringLiteral("CREATE INDEX \"#Recoge_") + tabla + QStringLiteral("_clave\" ON ") + decisiones(m) + QLatin1Char('(')
-              + indice.join(QLatin1Char(',')) + QLatin1Char(')'));
-}
-
-CuentaTablaRecogida escribe(adodb::Connection& c, const Miembro& m, QList<FilaRechazada>& rechazadas)
-{
-    const QString tabla = QLatin1String(m.tabla);
-    CuentaTablaRecogida cuenta;
-    cuenta.tabla = tabla;
-    const QString deLaCopia = QStringLiteral(" FROM ") + filasCopia(m) + QStringLiteral(" t JOIN ") + decisiones(m)
-                              + QStringLiteral(" d ON ") + uneClave(m, QStringLiteral("d"), QStringLiteral("t"));
-
-    QStringList asignaciones;
-    for (const Columna& col : m.actualiza)
-        asignaciones << QLatin1String(col.nombre) + QStringLiteral("=u.") + QLatin1String(col.nombre);
-    QStringList valoresU;
-    for (const char* k : m.clave)
-        valoresU << QStringLiteral("t.") + QLatin1String(k);
-    for (const Columna& col : m.actualiza)
-        valoresU << valor(col) + QStringLiteral(" AS ") + QLatin1String(col.nombre);
-    QStringList uneU;
-    for (const char* k : m.clave)
-        uneU << tabla + QLatin1Char('.') + QLatin1String(k) + QStringLiteral("=u.") + QLatin1String(k);
-    long cambios = 0;
-    c.execute(QStringLiteral("UPDATE main.") + tabla + QStringLiteral(" SET ") + asignaciones.join(QLatin1Char(','))
-                  + QStringLiteral(" FROM (SELECT ") + valoresU.join(QLatin1Char(',')) + deLaCopia
-                  + QStringLiteral(" WHERE d.Decision='U') AS u WHERE ") + uneU.join(QStringLiteral(" AND ")),
-              &cambios);
-    cuenta.actualizadas = int(cambios);
-
-    QStringList columnas, valoresI;
-    for (const Columna& col : m.inserta) {
-        columnas << QLatin1String(col.nombre);
-        valoresI << valor(col);
-    }
-    c.execute(QStringLiteral("INSERT INTO main.") + tabla + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
-                  + QStringLiteral(") SELECT ") + valoresI.join(QLatin1Char(',')) + deLaCopia + QStringLiteral(" WHERE d.Decision='I'"),
-              &cambios);
-    cuenta.insertadas = int(cambios);
-
-    QStringList clave;
-    for (const char* k : m.clave)
-        clave << QStringLiteral("IFNULL(") + QLatin1String(k) + QStringLiteral(",'NULL')");
-    const adodb::Recordset r = c.execute(QStringLiteral("SELECT ") + clave.join(QStringLiteral("||'/'||"))
-                                         + QStringLiteral(",substr(Decision,3) FROM ") + decisiones(m)
-                                         + QStringLiteral(" WHERE Decision LIKE 'R:%' ORDER BY rowid"));
-    for (int f = 0; f < r.recordCount(); ++f)
-        rechazadas << FilaRechazada{tabla, r.cell(f, 0).toString(), r.cell(f, 1).toString()};
-    cuenta.rechazadas = r.recordCount();
-    return cuenta;
-}
-
-void borraTemporales(adodb::Connection& c)
-{
-    for (const Miembro& m : miembros()) {
-        c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + decisiones(m));
-        c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
-    }
-}
-
 [[noreturn]] void fallaSqlite(sqlite3* db, const QString& que)
 {
     throw adodb::ComError(adodb::err::ProviderSyntax, que + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
-// The copy's rows of one table, value by value as the copy holds them, into a temporary table on
-// the central connection. (A transaction cannot attach another file, so the rows come across.)
-void traeFilas(sqlite3* copia, adodb::Connection& c, const Miembro& m)
+// A prepared statement, finalized on every way out.
+class Sentencia {
+public:
+    Sentencia(sqlite3* db, const QString& sql)
+        : m_db(db)
+    {
+        const QByteArray texto = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, texto.constData(), int(texto.size()), &m_s, nullptr) != SQLITE_OK)
+            fallaSqlite(db, sql);
+    }
+    ~Sentencia() { sqlite3_finalize(m_s); }
+    Sentencia(const Sentencia&) = delete;
+    Sentencia& operator=(const Sentencia&) = delete;
+    sqlite3_stmt* get() const { return m_s; }
+    // Binds each value of the terminal row to the parameter of its column's name, where there is one.
+    void enlaza(sqlite3_stmt* fila, const QList<QByteArray>& nombres)
+    {
+        if (m_parametros.isEmpty())
+            for (const QByteArray& n : nombres)
+                m_parametros << sqlite3_bind_parameter_index(m_s, n.constData());
+        sqlite3_reset(m_s);
+        for (int i = 0; i < m_parametros.size(); ++i)
+            if (m_parametros[i] > 0)
+                sqlite3_bind_value(m_s, m_parametros[i], sqlite3_column_value(fila, i));
+    }
+    // Runs a statement that returns no row; the rows it changed.
+    int ejecuta()
+    {
+        if (sqlite3_step(m_s) != SQLITE_DONE)
+            fallaSqlite(m_db, QString::fromUtf8(sqlite3_sql(m_s)));
+        return sqlite3_changes(m_db);
+    }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_s = nullptr;
+    QList<int> m_parametros;   // the parameter of each column read, 0 where the statement has none
+};
+
+// Collects one table of the copy row by row: every row is looked up centrally by its key and
+// inserted, updated or refused. aceptadas holds, per table, the keys taken so far (rows hang on
+// an order or an item that was taken).
+CuentaTablaRecogida recogeTabla(sqlite3* copia, sqlite3* central, const Miembro& m,
+                                QHash<QString, QSet<qint64>>& aceptadas, QList<FilaRechazada>& rechazadas)
 {
-    QStringList columnas, marcas;
+    const QString tabla = QLatin1String(m.tabla);
+    CuentaTablaRecogida cuenta;
+    cuenta.tabla = tabla;
+
+    QStringList columnas, valores;
+    QList<QByteArray> parametros;
     for (const Columna& col : m.inserta) {
         columnas << QLatin1String(col.nombre);
-        marcas << QStringLiteral("?");
+        valores << valor(col);
+        parametros << QByteArray(":") + col.nombre;
     }
-    c.execute(QStringLiteral("DROP TABLE IF EXISTS ") + filasCopia(m));
-    c.execute(QStringLiteral("CREATE TEMP TABLE ") + filasCopia(m) + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
-              + QLatin1Char(')'));
-    const QByteArray lee = (QStringLiteral("SELECT ") + columnas.join(QLatin1Char(',')) + QStringLiteral(" FROM ")
-                            + QLatin1String(m.tabla)).toUtf8();
-    const QByteArray escribe = (QStringLiteral("INSERT INTO ") + filasCopia(m) + QStringLiteral(" VALUES (")
-                                + marcas.join(QLatin1Char(',')) + QLatin1Char(')')).toUtf8();
-    sqlite3_stmt* sel = nullptr;
-    sqlite3_stmt* ins = nullptr;
-    struct Libera {
-        sqlite3_stmt*& a;
-        sqlite3_stmt*& b;
-        ~Libera()
-        {
-            sqlite3_finalize(a);
-            sqlite3_finalize(b);
-        }
-    } libera{sel, ins};
-    if (sqlite3_prepare_v2(copia, lee.constData(), -1, &sel, nullptr) != SQLITE_OK)
-        fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + QLatin1String(m.tabla) + QStringLiteral(" de la terminal"));
-    if (sqlite3_prepare_v2(c.handle(), escribe.constData(), -1, &ins, nullptr) != SQLITE_OK)
-        fallaSqlite(c.handle(), QString::fromUtf8(escribe));
-    const int n = int(m.inserta.size());
+    QStringList clave, claveC;
+    for (const char* k : m.clave) {
+        clave << QLatin1String(k) + QStringLiteral("=:") + QLatin1String(k);
+        claveC << QStringLiteral("c.") + QLatin1String(k) + QStringLiteral("=:") + QLatin1String(k);
+    }
+    QStringList asignaciones;
+    for (const Columna& col : m.actualiza)
+        asignaciones << QLatin1String(col.nombre) + QLatin1Char('=') + valor(col);
+
+    Sentencia lee(copia, QStringLiteral("SELECT ") + columnas.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + tabla);
+    Sentencia busca(central, QStringLiteral("SELECT ") + QLatin1String(m.mismaVenta ? m.mismaVenta : "1")
+                                 + QStringLiteral(" FROM main.") + tabla + QStringLiteral(" c WHERE ")
+                                 + claveC.join(QStringLiteral(" AND ")));
+    Sentencia inserta(central, QStringLiteral("INSERT INTO main.") + tabla + QStringLiteral(" (") + columnas.join(QLatin1Char(','))
+                                   + QStringLiteral(") VALUES (") + valores.join(QLatin1Char(',')) + QLatin1Char(')'));
+    Sentencia actualiza(central, QStringLiteral("UPDATE main.") + tabla + QStringLiteral(" SET ") + asignaciones.join(QLatin1Char(','))
+                                     + QStringLiteral(" WHERE ") + clave.join(QStringLiteral(" AND ")));
+
+    // Where the key columns and the column naming the parent row sit in the row read.
+    QList<int> posClave;
+    for (const char* k : m.clave)
+        posClave << int(columnas.indexOf(QLatin1String(k)));
+    const int posPadre = m.padre ? int(columnas.indexOf(QLatin1String(m.columnaPadre))) : -1;
+    const QSet<qint64> padres = m.padre ? aceptadas.value(QLatin1String(m.padre)) : QSet<qint64>();
+    QSet<qint64>& tomadas = aceptadas[tabla];
+
     int rc;
-    while ((rc = sqlite3_step(sel)) == SQLITE_ROW) {
-        for (int i = 0; i < n; ++i)
-            sqlite3_bind_value(ins, i + 1, sqlite3_column_value(sel, i));
-        if (sqlite3_step(ins) != SQLITE_DONE)
-            fallaSqlite(c.handle(), QString::fromUtf8(escribe));
-        sqlite3_reset(ins);
+    while ((rc = sqlite3_step(lee.get())) == SQLITE_ROW) {
+        sqlite3_stmt* fila = lee.get();
+        QString motivo;
+        bool claveNula = false;
+        for (int p : posClave)
+            claveNula = claveNula || sqlite3_column_type(fila, p) == SQLITE_NULL;
+        if (claveNula) {
+            motivo = QStringLiteral("sin clave");
+        } else if (posPadre >= 0 && (sqlite3_column_type(fila, posPadre) == SQLITE_NULL
+                                     || !padres.contains(sqlite3_column_int64(fila, posPadre)))) {
+            motivo = QStringLiteral("su fila de ") + QLatin1String(m.padre) + QStringLiteral(" no se recogió");
+        } else {
+            busca.enlaza(fila, parametros);
+            const int hallada = sqlite3_step(busca.get());
+            if (hallada == SQLITE_DONE) {
+                inserta.enlaza(fila, parametros);
+                cuenta.insertadas += inserta.ejecuta();
+            } else if (hallada == SQLITE_ROW && sqlite3_column_int(busca.get(), 0) != 0) {
+                actualiza.enlaza(fila, parametros);
+                cuenta.actualizadas += actualiza.ejecuta();
+            } else if (hallada == SQLITE_ROW) {
+                motivo = QStringLiteral("la clave es de otra venta");
+            } else {
+                fallaSqlite(central, QString::fromUtf8(sqlite3_sql(busca.get())));
+            }
+            sqlite3_reset(busca.get());
+        }
+        if (motivo.isEmpty()) {
+            tomadas.insert(sqlite3_column_int64(fila, posClave.first()));
+            continue;
+        }
+        QStringList valoresClave;
+        for (int p : posClave)
+            valoresClave << (sqlite3_column_type(fila, p) == SQLITE_NULL
+                                 ? QStringLiteral("NULL")
+                                 : QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(fila, p))));
+        rechazadas << FilaRechazada{tabla, valoresClave.join(QLatin1Char('/')), motivo};
+        ++cuenta.rechazadas;
     }
     if (rc != SQLITE_DONE)
-        fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + QLatin1String(m.tabla) + QStringLiteral(" de la terminal"));
+        fallaSqlite(copia, QStringLiteral("No se puede leer la tabla ") + tabla + QStringLiteral(" de la terminal"));
+    return cuenta;
 }
 
 // The terminal's copy, opened read-only.
@@ -297,13 +278,11 @@ RecogidaTerminal RecogeVentasCopia(const QString& nombreTerminal, const QString&
     r.terminal = nombreTerminal;
     c.execute(QStringLiteral("SAVEPOINT recogida_terminal"));
     try {
+        QHash<QString, QSet<qint64>> aceptadas;
         for (const Miembro& m : miembros()) {
-            traeFilas(copia.db, c, m);
-            decide(c, m);
-            r.tablas << escribe(c, m, r.rechazadas);
+            r.tablas << recogeTabla(copia.db, c.handle(), m, aceptadas, r.rechazadas);
             puntofalla::pasa(QStringLiteral("recogida:") + QLatin1String(m.tabla));
         }
-        borraTemporales(c);
         if (!r.rechazadas.isEmpty())
             r.copiaGuardada = guardaCopia(rutaCopia, fechaCierre);
         c.execute(QStringLiteral("RELEASE recogida_terminal"));

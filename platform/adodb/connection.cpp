@@ -298,8 +298,7 @@ void Connection::openFile(const QString& filePath, bool createIfMissing, bool wa
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("No existe la base de datos '%1'.").arg(filePath));
     }
-    // URI names let the end of day attach a terminal copy read-only ("file:...?mode=ro").
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_URI;
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
     if (createIfMissing)
         flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;

@@ -3,6 +3,7 @@
 #include "../support/central_db.h"
 
 #include "endofday/pasos_fin_dia.h"
+#include "ventas_prueba.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,10 @@
 // clock at 10/12/2026 23:30, and terminal databases built from the template.
 class EndOfDayFixture : public CentralDbFixture {
 protected:
+    static void venta(const QString& ruta, int comanda, qint64 producto, int pago)
+    {
+        ventaDePrueba(ruta, comanda, producto, pago, QStringLiteral("10122026"));
+    }
     void SetUp() override;
     void TearDown() override;
 
@@ -30,10 +35,6 @@ protected:
     static void enTerminal(const QString& ruta, const QString& sql);
     // The single value of a query on a terminal database file.
     static QVariant deTerminal(const QString& ruta, const QString& sql);
-    // Writes one complete sale of order `comanda` (account 1, one item with a tax, a courtesy and a
-    // modifier, one payment) on working date fecha into a terminal database.
-    static void venta(const QString& ruta, int comanda, qint64 producto, int pago,
-                      const QString& fecha = QStringLiteral("10122026"));
     // Today's log, all of it.
     QString bitacora() const;
 };

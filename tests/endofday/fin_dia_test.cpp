@@ -298,7 +298,7 @@ TEST_F(FinDia, AResumeNeitherAdvancesTheDateAgainNorRepeatsATerminal)
     giveShare(QStringLiteral("CAJA2"));
     QFile::rename(templateFile(), templateFile() + QStringLiteral(".aparte"));
     EXPECT_EQ(run().desenlace, DesenlaceFinDia::Fallido);
-    EXPECT_EQ(texts(), QStringList({"53 No se encontró el archivo"}));
+    EXPECT_EQ(texts(), QStringList({"53 No se encontró el archivo Plantilla.mdb"}));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
     EXPECT_EQ(commands(), QStringList({"!OFF :1,2"}));
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("collected"));
