@@ -5,6 +5,7 @@
 #include "mainwindow/frm_login.h"
 #include "mainwindow/imagenes.h"
 #include "mainwindow/utilities/utilerias.h"
+#include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
 #include "zorva_version.h"
@@ -51,6 +52,7 @@ void registraVentanas()
     registraVentanasAdministracion();
     registraVentanasCatalogo();
     registraUtilerias();
+    registraVentanasReportes();
 }
 
 } // namespace

@@ -25,7 +25,7 @@ const QStringList kCentralTables = {
     QStringLiteral("TransaccionesXTerminal"), QStringLiteral("Comanda"), QStringLiteral("Cuenta"),
     QStringLiteral("ProductosXCuenta"), QStringLiteral("Pago"), QStringLiteral("Cortesia"),
     QStringLiteral("ImpuestosXCuenta"), QStringLiteral("Modificador"), QStringLiteral("Seccion_dia"),
-    QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"),
+    QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"), QStringLiteral("ClientesXCuenta"),
 };
 
 // A small catalog that the refusal cases below lean on.
