@@ -76,22 +76,19 @@ adodb::Recordset Rep_Ventas_Imp_Mod(adodb::Connection& conexion, const QVariantL
 {
     const QDate desde = fechaArgumento(conexion, argumentos, 0, QStringLiteral("Rep_Ventas_Imp_Mod"));
     const QDate hasta = fechaArgumento(conexion, argumentos, 1, QStringLiteral("Rep_Ventas_Imp_Mod"));
-    const QString vendidos = QStringLiteral("SELECT P.ID_ProductosXCuenta AS Item") + itemsDelPeriodo(desde, hasta)
-        + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL");
     return adodb::Recordset::open(
         conexion,
-        QStringLiteral("WITH Vendidos AS (") + vendidos
-            + QStringLiteral(
-                "), Cargos AS ("
-                " SELECT I.ID_Tipo_Impuesto AS Tipo, I.Monto_ImpuestosXCuenta AS Monto FROM Vendidos V"
-                " JOIN ImpuestosXCuenta I ON I.ID_ProductosXCuenta=V.Item"
-                " UNION ALL"
-                " SELECT IFNULL((SELECT MIN(I.ID_Tipo_Impuesto) FROM ImpuestosXCuenta I WHERE I.ID_ProductosXCuenta=V.Item),"
-                " (SELECT MIN(ID_Tipo_Impuesto) FROM Tipos_Impuesto)), M.impuesto_modificador FROM Vendidos V"
-                " JOIN Modificador M ON M.ID_ProductosXCuenta=V.Item WHERE M.impuesto_modificador<>0)"
-                " SELECT T.Nombre_Tipo_Impuesto AS Nombre_Tipo_Impuesto, SUM(G.Monto) AS Monto FROM Cargos G"
-                " LEFT JOIN Tipos_Impuesto T ON T.ID_Tipo_Impuesto=G.Tipo"
-                " GROUP BY G.Tipo, T.Nombre_Tipo_Impuesto ORDER BY T.Nombre_Tipo_Impuesto"));
+        QStringLiteral("SELECT T.Nombre_Tipo_Impuesto AS Nombre_Tipo_Impuesto, SUM(G.Monto) AS Monto FROM ("
+                       " SELECT I.ID_Tipo_Impuesto AS Tipo, I.Monto_ImpuestosXCuenta AS Monto")
+            + itemsDelPeriodo(desde, hasta, QStringLiteral(" JOIN ImpuestosXCuenta I ON I.ID_ProductosXCuenta=P.ID_ProductosXCuenta"))
+            + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL UNION ALL"
+                             " SELECT IFNULL((SELECT MIN(I.ID_Tipo_Impuesto) FROM ImpuestosXCuenta I"
+                             " WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta),"
+                             " (SELECT MIN(ID_Tipo_Impuesto) FROM Tipos_Impuesto)), M.impuesto_modificador")
+            + itemsDelPeriodo(desde, hasta, QStringLiteral(" JOIN Modificador M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta"))
+            + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL AND M.impuesto_modificador<>0) G"
+                             " LEFT JOIN Tipos_Impuesto T ON T.ID_Tipo_Impuesto=G.Tipo"
+                             " GROUP BY G.Tipo, T.Nombre_Tipo_Impuesto ORDER BY T.Nombre_Tipo_Impuesto"));
 }
 
 } // namespace
