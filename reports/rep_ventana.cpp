@@ -323,6 +323,12 @@ void RepVentana::showEvent(QShowEvent* event)
     if (m_mostrada)
         return;
     m_mostrada = true;
-    if (m_ajustes.maximizada && m_marco)
+    if (!m_marco)
+        return;
+    if (m_ajustes.maximizada) {
         m_marco->showMaximized();
+    } else if (m_ajustes.disenoTwips.isValid()) {
+        // The frame around the window keeps its own title bar and borders.
+        m_marco->resize(m_marco->size() + m_ajustes.disenoTwips / kTwipsPorPixel - size());
+    }
 }
