@@ -240,6 +240,7 @@ TEST_F(MarcoReportes, OneWindowPerItemAndTheToolbarFollowsTheActiveReport)
 
     auto* lista = abre<RepListadePrecios>(QStringLiteral("mnuProRepLista"), QStringLiteral("RepListadePrecios"));
     ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->size(), QSize(9156, 5280) / 15);  // normal, at its design size
     for (int b : {10, 20, 21})
         EXPECT_TRUE(botonVisible(b)) << b;
     // The price list does not use the Archivo items.

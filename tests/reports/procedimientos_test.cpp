@@ -1,41 +1,13 @@
 // The database procedures and views of the reports, on the shared sales data set.
-#include "schema/procedimientos.h"
 #include "tests/foundation/forms/typing.h"
-#include "tests/reports/datos_ventas.h"
-#include "tests/support/central_db.h"
+#include "tests/reports/reportes_fixture.h"
 
 #include <QStringList>
 
 namespace {
 
-class Procedimientos : public CentralDbFixture {
+class Procedimientos : public DatosVentasDb {
 protected:
-    void SetUp() override
-    {
-        CentralDbFixture::SetUp();
-        datosventas::carga(db);
-        registraProcedimientos();
-    }
-
-    // The rows of a statement, fields joined by " | ", numbers with two decimals.
-    QStringList filas(const QString& sql)
-    {
-        QStringList out;
-        adodb::Recordset rs = db.execute(sql);
-        for (; !rs.isNull() && !rs.eof(); rs.moveNext()) {
-            QStringList celdas;
-            for (int i = 0; i < rs.fieldCount(); ++i) {
-                const QVariant v = rs.field(i).value();
-                celdas << (v.isNull() ? QStringLiteral("NULL")
-                           : v.typeId() == QMetaType::Double   ? QString::number(v.toDouble(), 'f', 2)
-                           : v.typeId() == QMetaType::QDateTime ? v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                                                                : v.toString());
-            }
-            out << celdas.join(QStringLiteral(" | "));
-        }
-        return out;
-    }
-
     // A check of its own working date, opened at the time given, with its guests and one item.
     void comanda(int id, const QString& fecha, const QString& apertura, int huespedes, int producto = 40)
     {

@@ -13,6 +13,35 @@
 #include <QPrinter>
 #include <QProcess>
 
+QStringList filasDe(adodb::Connection& conexion, const QString& sql)
+{
+    QStringList out;
+    adodb::Recordset rs = conexion.execute(sql);
+    for (; !rs.isNull() && !rs.eof(); rs.moveNext()) {
+        QStringList celdas;
+        for (int i = 0; i < rs.fieldCount(); ++i) {
+            const QVariant v = rs.field(i).value();
+            if (v.isNull())
+                celdas << QStringLiteral("NULL");
+            else if (v.typeId() == QMetaType::Double)
+                celdas << QString::number(v.toDouble(), 'f', 2);
+            else if (v.typeId() == QMetaType::QDateTime)
+                celdas << v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            else
+                celdas << v.toString();
+        }
+        out << celdas.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+void DatosVentasDb::SetUp()
+{
+    CentralDbFixture::SetUp();
+    datosventas::carga(db);
+    registraProcedimientos();
+}
+
 void ReportesDb::SetUp()
 {
     appclock::setNow(QDateTime(QDate(2024, 3, 15), QTime(12, 0, 0)));
@@ -103,13 +132,5 @@ QStringList ReportesDb::tablasTemporales()
 
 QStringList ReportesDb::filas(const QString& sql)
 {
-    QStringList out;
-    adodb::Recordset rs = db.execute(sql);
-    for (; !rs.isNull() && !rs.eof(); rs.moveNext()) {
-        QStringList celdas;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            celdas << rs.field(i).text();
-        out << celdas.join(QStringLiteral(" | "));
-    }
-    return out;
+    return filasDe(db, sql);
 }

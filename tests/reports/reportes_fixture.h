@@ -3,6 +3,7 @@
 #include "reports/rep_ventana.h"
 #include "tests/mainwindow/mainwindow_fixture.h"
 #include "tests/reports/datos_ventas.h"
+#include "tests/support/central_db.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,6 +11,18 @@
 namespace grid {
 class Grid;
 }
+
+// The rows of a statement on a connection, fields joined by " | ": NULL for a null, numbers of
+// REAL columns with two decimals, date-times as "yyyy-MM-dd hh:mm:ss".
+QStringList filasDe(adodb::Connection& conexion, const QString& sql);
+
+// The shared sales data set in a central database, without windows: for the procedures and views,
+// run on `db` (the connection whose temporary tables they fill), with the procedures registered.
+class DatosVentasDb : public CentralDbFixture {
+protected:
+    void SetUp() override;
+    QStringList filas(const QString& sql) { return filasDe(db, sql); }
+};
 
 // The real main window on the shared sales data set (datos_ventas.h), opened by employee 1 (ANA),
 // who holds REPORTES and every report permission; the clock at 15/03/2024 12:00:00; the report
