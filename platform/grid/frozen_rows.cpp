@@ -38,6 +38,8 @@ FrozenRows::FrozenRows(GridTable* table, int rows) : QTableView(table), m_table(
                               &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved})
         connect(table->model(), signal, this, [this] { follow(); });
     connect(table->model(), &QAbstractItemModel::modelReset, this, [this] { follow(); });
+    // The row numbers widen their column as the rows grow.
+    connect(table->verticalHeader(), &QHeaderView::geometriesChanged, this, [this] { follow(); });
     table->installEventFilter(this);
     table->viewport()->installEventFilter(this);
     setRows(rows);

@@ -106,6 +106,8 @@ void Grid::setColumnHidden(int column, bool hidden)
         setRowHeaderVisible(!hidden);
     else if (column >= 1 && column <= columnCount())
         m_table->setColumnHidden(column - 1, hidden);
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 void Grid::setColumnHeaderVisible(bool visible)
