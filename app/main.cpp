@@ -8,6 +8,7 @@
 #include "mainwindow/imagenes.h"
 #include "mainwindow/utilities/utilerias.h"
 #include "operation/ventanas_operacion.h"
+#include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
 #include "zorva_version.h"
@@ -56,6 +57,7 @@ void registraVentanas()
     registraVentanasOperacion();
     registraUtilerias();
     registraFinDia();
+    registraVentanasReportes();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "schema/procedimientos.h"
 
 #include "platform/adodb/adodb.h"
+#include "schema/procedimientos_comun.h"
 
 #include <QStringList>
 
@@ -34,4 +35,6 @@ adodb::Recordset Borrar_Comanda(adodb::Connection& conexion, const QVariantList&
 void registraProcedimientos()
 {
     adodb::Procedures::add(QStringLiteral("Borrar_Comanda"), Borrar_Comanda);
+    procedimientos::registraProcedimientosVentas();
+    procedimientos::registraProcedimientosReportes();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/grid/cell_format.h"
+#include "platform/grid/formula.h"
 #include "platform/grid/print_settings.h"
 
 #include <QColor>
@@ -13,11 +14,13 @@
 #include <memory>
 
 class QItemSelection;
+class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 
 namespace grid {
 
+class FrozenRows;
 class GridDelegate;
 class GridItem;
 class GridTable;
@@ -135,6 +138,30 @@ public:
     // Joins a block into one cell shown by its top-left cell.
     void setSpan(int row, int column, int rows, int columns);
     int columnSpan(int row, int column) const;
+    int rowSpan(int row, int column) const;
+    // Fills the cell's background; an invalid colour returns it to the grid's own.
+    void setCellBackground(int row, int column, const QColor& color);
+    QColor cellBackground(int row, int column) const;  // invalid when the cell has none of its own
+
+    // --- Blocks -------------------------------------------------------------------------------
+    // The same look for every cell of a block (parts outside the grid are left out).
+    void setRangeBold(const CellRange& range, bool bold);
+    void setRangeBackground(const CellRange& range, const QColor& color);
+    // Lines on the block's outer edges only: Qt::TopEdge draws above its first row, Qt::LeftEdge
+    // left of its first column, and so on; the lines between its cells stay as they are.
+    void setRangeBorder(const CellRange& range, Qt::Edges edges, const QColor& color = Qt::black,
+                        Qt::PenStyle style = Qt::SolidLine);
+
+    // --- Row heights and frozen rows ----------------------------------------------------------
+    // Height of a row in points, as shown and printed; setting 0 or less returns it to the default.
+    double rowHeight(int row) const;
+    void setRowHeight(int row, double points);
+    // The top rows that stay in view while the rest scroll under them (and that head every
+    // printed page after the first); 0 for none.
+    int frozenRows() const { return m_frozenRows; }
+    void setFrozenRows(int rows);
+    // The view that holds the frozen rows in place; null while none are frozen.
+    QTableView* frozenView() const;
 
     // --- Sorting ------------------------------------------------------------------------------
     // Puts the rows in the order of the column: numbers and check boxes by value, dates and times
@@ -210,6 +237,8 @@ private:
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
     PrintSettings m_printSettings;
+    int m_frozenRows = 0;
+    FrozenRows* m_frozen = nullptr;
 };
 
 } // namespace grid

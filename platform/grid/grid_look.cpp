@@ -1,6 +1,7 @@
 // Locks, protection, hidden rows and columns, widths and the look of cells.
 #include "platform/grid/grid.h"
 
+#include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
 
@@ -88,6 +89,8 @@ void Grid::setRowHidden(int row, bool hidden)
 {
     if (row >= 1 && row <= rowCount())
         m_table->setRowHidden(row - 1, hidden);
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 bool Grid::isColumnHidden(int column) const
@@ -103,11 +106,15 @@ void Grid::setColumnHidden(int column, bool hidden)
         setRowHeaderVisible(!hidden);
     else if (column >= 1 && column <= columnCount())
         m_table->setColumnHidden(column - 1, hidden);
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 void Grid::setColumnHeaderVisible(bool visible)
 {
     m_table->horizontalHeader()->setVisible(visible);
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 bool Grid::isColumnHeaderVisible() const
@@ -118,6 +125,8 @@ bool Grid::isColumnHeaderVisible() const
 void Grid::setRowHeaderVisible(bool visible)
 {
     m_table->verticalHeader()->setVisible(visible);
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 bool Grid::isRowHeaderVisible() const
@@ -215,6 +224,8 @@ void Grid::setSpan(int row, int column, int rows, int columns)
     if (inRange(row, column) && rows >= 1 && columns >= 1)
         m_table->setSpan(row - 1, column - 1, qMin(rows, rowCount() - row + 1),
                          qMin(columns, columnCount() - column + 1));
+    if (m_frozen)
+        m_frozen->follow();
 }
 
 int Grid::columnSpan(int row, int column) const

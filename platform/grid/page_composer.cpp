@@ -104,9 +104,19 @@ void PageComposer::layout(const QPaintDevice& device, const QSizeF& pageSize)
                 known = fontHeights.insert(font.key(), QFontMetricsF(font, m_device).height());
             height = qMax(height, *known);
         }
+        height += 2 * m_padding;
+        // A height set on the row wins, as on the screen.
+        const int shown = table->rowHeight(r - 1);
+        if (shown != table->verticalHeader()->defaultSectionSize())
+            height = shown * toDevice;
         m_rows.append(r);
-        m_heights.append(height + 2 * m_padding);
+        m_heights.append(height);
     }
+    // The frozen rows head every page after the first.
+    m_frozenCount = 0;
+    m_frozenHeight = 0;
+    while (m_frozenCount < m_rows.size() && m_rows.at(m_frozenCount) <= m_grid.frozenRows())
+        m_frozenHeight += m_heights.at(m_frozenCount++);
 
     double tableWidth = m_rowHeaderWidth;
     for (double w : m_widths)
@@ -119,7 +129,7 @@ void PageComposer::layout(const QPaintDevice& device, const QSizeF& pageSize)
     int i = 0;
     while (i < m_rows.size()) {
         const int first = i;
-        double used = 0;
+        double used = first > 0 && m_frozenCount < first ? m_frozenHeight : 0;
         while (i < m_rows.size() && (i == first || used + m_heights.at(i) <= available)) {
             used += m_heights.at(i);
             ++i;
@@ -181,6 +191,9 @@ void PageComposer::paintTable(QPainter& painter, const Page& page) const
         paintColumnHeaders(painter, y);
         y += m_columnHeaderHeight;
     }
+    if (page.first > 0 && page.first >= m_frozenCount)
+        for (int i = 0; i < m_frozenCount; ++i)
+            y += paintRow(painter, i, y);
     for (int i = page.first; i < page.end; ++i)
         y += paintRow(painter, i, y);
     if (m_settings.printBorder) {
@@ -256,8 +269,9 @@ double PageComposer::paintRow(QPainter& painter, int index, double top) const
 void PageComposer::paintCell(QPainter& painter, int row, int column, const QRectF& rect) const
 {
     painter.save();
+    const QColor background = m_grid.cellBackground(row, column);
     painter.setPen(QPen(kGridLine, 0));
-    painter.setBrush(Qt::NoBrush);
+    painter.setBrush(background.isValid() ? QBrush(background) : QBrush(Qt::NoBrush));
     painter.drawRect(rect);
 
     const CellBorder border = m_grid.cellBorder(row, column);

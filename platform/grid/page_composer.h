@@ -59,6 +59,8 @@ private:
     QList<int> m_rows;           // shown rows
     QList<double> m_heights;     // their heights, table units
     QList<Page> m_pages;
+    int m_frozenCount = 0;       // the first entries of m_rows that are frozen
+    double m_frozenHeight = 0;
 };
 
 } // namespace grid

@@ -26,7 +26,7 @@ const QStringList kCentralTables = {
     QStringLiteral("ProductosXCuenta"), QStringLiteral("Pago"), QStringLiteral("Cortesia"),
     QStringLiteral("ImpuestosXCuenta"), QStringLiteral("Modificador"), QStringLiteral("Seccion_dia"),
     QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"), QStringLiteral("Ultima_Clave"),
-    QStringLiteral("EndOfDayRun"), QStringLiteral("EndOfDayTerminal"),
+    QStringLiteral("EndOfDayRun"), QStringLiteral("EndOfDayTerminal"), QStringLiteral("ClientesXCuenta"),
 };
 
 // A small catalog that the refusal cases below lean on.

@@ -1,0 +1,82 @@
+#include "reports/rep_lista_precios.h"
+
+#include "platform/clock/clock.h"
+#include "platform/grid/grid.h"
+#include "platform/grid/recordset_fill.h"
+#include "reports/combos_reporte.h"
+
+#include <QComboBox>
+
+namespace {
+
+const QString kTodas = QStringLiteral("TODAS");
+
+RepVentana::Ajustes ajustesLista()
+{
+    RepVentana::Ajustes a;
+    a.titulo = QStringLiteral("Lista de precios");
+    a.disenoTwips = QSize(9156, 5280);
+    a.tituloImpresion = QStringLiteral("LISTA DE PRECIOS");
+    a.margenSuperior = 100;
+    a.margenInferior = 100;
+    a.margenIzquierdo = 350;
+    return a;
+}
+
+} // namespace
+
+RepListadePrecios::RepListadePrecios(QWidget* parent) : RepVentana(QStringLiteral("RepListadePrecios"), ajustesLista(), parent)
+{
+    CmbMenu = agregaCombo(QStringLiteral("CmbMenu"), QStringLiteral("Menu:"));
+    cmbCategoria = agregaCombo(QStringLiteral("cmbCategoria"), QStringLiteral("Categoria:"));
+    agregaBuscar(QStringLiteral("cmbBuscar"), QStringLiteral("Buscar registros"));
+    grid::Grid* sprDatos = creaRejilla(QStringLiteral("sprDatos"), QStringLiteral("PrvVista"));
+    sprDatos->setColumnCount(5);
+    const QStringList titulos{QStringLiteral("Artículo"), QStringLiteral("Nombre Artículo"), QStringLiteral("Precio"),
+                              QStringLiteral("Impuesto"), QStringLiteral("Precio venta")};
+    for (int c = 1; c <= titulos.size(); ++c)
+        sprDatos->setText(0, c, titulos.at(c - 1));
+    setTablasTemporales({QStringLiteral("#Tmp_Precios")});
+
+    LlenaComboPrimero(CmbMenu, QStringLiteral("SELECT Nombre_Menu,ID_Menu FROM Menu"));
+    LlenaComboTodos(cmbCategoria, QStringLiteral("SELECT Nombre_Categoria,ID_Categoria FROM Categoria ORDER BY Nombre_Categoria"),
+                    kTodas);
+}
+
+void RepListadePrecios::buscar()
+{
+    grid::Grid* sprDatos = rejilla();
+    sprDatos->setRowCount(0);
+    const std::optional<qint64> menu = idElegido(CmbMenu);
+    // Without a menu there is nothing priced to list: the grid stays empty.
+    if (!menu)
+        return;
+    const QString filtro = QStringLiteral(" AND ID_Menu=") + QString::number(*menu)
+        + condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Categoria="));
+    // A rate is in force on the days from its start to its end, the end day whole; a rate without
+    // an end is in force from its start on.
+    const QString hoy = QLatin1Char('\'') + appclock::now().date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
+    const QString vigente = QStringLiteral(" AND date(Fecha_Inicio_Impuesto)<=") + hoy
+        + QStringLiteral(" AND (Fecha_Fin_Impuesto IS NULL OR Fecha_Fin_Impuesto='' OR date(Fecha_Fin_Impuesto)>=") + hoy
+        + QLatin1Char(')');
+
+    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#Tmp_Precios\" AS SELECT Producto.ID_Producto AS ID_Producto,"
+                           "Nombre_Completo,Precio,Porcentaje FROM Producto,PreciosXMenu,ImpuestosXProducto,Tipos_Impuesto,"
+                           "PorcentajeXTipo_Impuesto WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND "
+                           "ImpuestosXProducto.ID_Tipo_Impuesto=Tipos_Impuesto.ID_Tipo_Impuesto AND "
+                           "Producto.ID_Producto=ImpuestosXProducto.ID_Producto AND "
+                           "Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND Estado='A' AND "
+                           "Tipo_Imp_Activo=1")
+            + vigente + filtro);
+    ejecuta(QStringLiteral("INSERT INTO \"#Tmp_Precios\" SELECT Producto.ID_Producto,Nombre_Completo,Precio,0 FROM "
+                           "Producto,PreciosXMenu WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND Estado='A' AND "
+                           "Producto.ID_Producto NOT IN (SELECT ID_Producto FROM \"#Tmp_Precios\")")
+            + filtro);
+    adodb::Recordset rs = consulta(QStringLiteral(
+        "SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio,Precio*Porcentaje AS Impuesto,"
+        "Redondear(Precio*(1+Porcentaje)) AS \"Precio Venta\" FROM \"#Tmp_Precios\" ORDER BY Nombre_Completo"));
+    grid::FillOptions opciones;
+    opciones.fitColumnWidths = true;
+    grid::fillFromRecordset(*sprDatos, rs, opciones);
+    ejecuta(QStringLiteral("DROP TABLE \"#Tmp_Precios\""));
+}

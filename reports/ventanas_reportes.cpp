@@ -1,0 +1,9 @@
+#include "reports/ventanas_reportes.h"
+
+#include "foundation/forms/window_registry.h"
+#include "reports/rep_lista_precios.h"
+
+void registraVentanasReportes()
+{
+    WindowRegistry::add(QStringLiteral("RepListadePrecios"), [] { return new RepListadePrecios; });
+}
