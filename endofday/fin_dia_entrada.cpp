@@ -8,6 +8,7 @@
 #include "foundation/log/cls_bitacora.h"
 #include "platform/paths/paths.h"
 #include "platform/ui/msgbox.h"
+#include "schema/upgrade.h"
 #include "zorva_version.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,18 @@ int CorreFinDiaSinPantalla(const QString& servidor, const QString& base, std::FI
     // The login's own database user.
     if (!g_ClsAdo().Conectar(servidor, base, QStringLiteral("vypjv_ok"), QStringLiteral("quorma3048"))) {
         escribe(errores, QStringLiteral("No es posible validar la seguridad, favor de contactar al administrador"));
+        ui::clearAnswerer();
+        return 1;
+    }
+    // As the login does: an older database is brought up to date first, a newer one refused.
+    QString nota;
+    const QString motivo = schema::bringUpToDate(g_ClsAdo().conexion(), &nota);
+    if (!nota.isEmpty())
+        g_ClsBitacora().Mandar_Log(nota);
+    if (!motivo.isEmpty()) {
+        g_ClsBitacora().Mandar_Log(motivo);
+        escribe(errores, motivo);
+        g_ClsAdo().Cerrar();
         ui::clearAnswerer();
         return 1;
     }

@@ -55,20 +55,10 @@ QLabel* luz(QWidget* parent, const char* nombre, imagenes::Luz color)
 // anybody logs in. On false the user has been told why; the database is as it was.
 bool actualizaEsquema()
 {
-    const schema::UpgradeOutcome resultado = schema::upgradeCentral(g_ClsAdo().conexion());
-    QString motivo;
-    if (resultado.result == schema::UpgradeResult::Newer || resultado.result == schema::UpgradeResult::Failed) {
-        motivo = resultado.message;
-    } else {
-        if (resultado.result == schema::UpgradeResult::Upgraded)
-            g_ClsBitacora().Mandar_Log(QStringLiteral("Base de datos actualizada a la versión %1 del esquema; copia previa: %2")
-                                           .arg(resultado.to).arg(resultado.backup));
-        try {
-            schema::refreshTerminalTemplate(schema::terminalTemplatePath());
-        } catch (const adodb::ComError& e) {
-            motivo = QStringLiteral("No se pudo reconstruir la plantilla de las terminales: ") + e.description();
-        }
-    }
+    QString nota;
+    const QString motivo = schema::bringUpToDate(g_ClsAdo().conexion(), &nota);
+    if (!nota.isEmpty())
+        g_ClsBitacora().Mandar_Log(nota);
     if (motivo.isEmpty())
         return true;
     g_ClsBitacora().Mandar_Log(motivo);

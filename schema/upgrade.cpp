@@ -1,5 +1,7 @@
 #include "schema/upgrade.h"
 
+#include "schema/schema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -167,6 +169,23 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
     if (outcome.result == UpgradeResult::UpToDate)
         return upgradeCentral(connection, folder);
     return outcome;
+}
+
+QString bringUpToDate(adodb::Connection& connection, QString* nota)
+{
+    const UpgradeOutcome resultado = upgradeCentral(connection);
+    if (resultado.result == UpgradeResult::Newer || resultado.result == UpgradeResult::Failed)
+        return resultado.message;
+    if (resultado.result == UpgradeResult::Upgraded && nota)
+        *nota = QStringLiteral("Base de datos actualizada a la versión %1 del esquema; copia previa: %2")
+                    .arg(resultado.to)
+                    .arg(resultado.backup);
+    try {
+        refreshTerminalTemplate(terminalTemplatePath());
+    } catch (const adodb::ComError& e) {
+        return QStringLiteral("No se pudo reconstruir la plantilla de las terminales: ") + e.description();
+    }
+    return QString();
 }
 
 } // namespace schema

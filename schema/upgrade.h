@@ -49,4 +49,9 @@ inline const QString kNewerDatabase = QStringLiteral("La base de datos es de una
 // before the commit. Any failure rolls everything back.
 UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& folder = upgradeFolder());
 
+// What every way into the program does right after connecting: the central database and the
+// terminal template brought up to this program's schema. Returns why not (Spanish; nothing was
+// changed), or empty. `nota` receives the log line of an upgrade made, when there was one.
+QString bringUpToDate(adodb::Connection& connection, QString* nota);
+
 } // namespace schema

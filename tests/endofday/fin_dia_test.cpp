@@ -1,3 +1,4 @@
+#include "schema/upgrade.h"
 #include "fin_dia_fixture.h"
 
 #include "endofday/candado_fin_dia.h"
@@ -373,6 +374,22 @@ TEST_F(FinDia, TheCommandLineRunPrintsEveryBoxAndSaysWhetherAllWentWell)
     std::fclose(out);
     std::fclose(err);
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("17032024"));
+}
+
+TEST_F(FinDia, TheCommandLineRunRefusesADatabaseOfANewerProgram)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA1"));
+    db.execute(QStringLiteral("PRAGMA user_version=999"));
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), out, err), 1);
+    EXPECT_EQ(readAll(out), QString());
+    EXPECT_EQ(readAll(err), schema::kNewerDatabase + QLatin1Char('\n'));
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("15032024"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM EndOfDayRun")).toInt(), 0);
 }
 
 TEST_F(FinDia, AResumedRunDoesNotFetchACollectedTerminalAgain)
