@@ -345,4 +345,23 @@ TEST_F(Ventas, PrintsPortraitWithTheCompanyLineOnceAndTheFooter)
     EXPECT_FALSE(w->pila()->isPreviewShown());
 }
 
+// Every statement of one day reads the items through the checks of that day, never the whole table.
+class PlanesVentas : public DatosVentasDb {};
+
+TEST_F(PlanesVentas, NoStatementOfADayReadsTheWholeItemTable)
+{
+    for (QString sql : sqlventas::todas(k15, k15)) {
+        if (sql.startsWith(QStringLiteral("INSERT INTO")))
+            sql = sql.mid(sql.indexOf(QStringLiteral("SELECT")));
+        for (const QString& paso : filas(QStringLiteral("EXPLAIN QUERY PLAN ") + sql)) {
+            const QString detalle = paso.section(QStringLiteral(" | "), 3);
+            const QString tabla = detalle.section(QLatin1Char(' '), 1, 1);
+            EXPECT_FALSE(detalle.startsWith(QStringLiteral("SCAN "))
+                         && QStringList({QStringLiteral("ProductosXCuenta"), QStringLiteral("P"), QStringLiteral("PXC")})
+                                .contains(tabla))
+                << sql.toStdString() << "\n" << detalle.toStdString();
+        }
+    }
+}
+
 } // namespace
