@@ -97,7 +97,9 @@ void RepVentas::buscar()
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     const QString inicio = textoFecha(desde), fin = textoFecha(hasta);
 
+    // Back to the design: a wide cross-tab of the last search may have added columns.
     sprDatos->setRowCount(kRenglonesEncabezado);
+    sprDatos->setColumnCount(kColumnas);
     sprDatos->setCellBold(2, 4, true);
     sprDatos->setText(2, 4, inicio + QStringLiteral(" - ") + fin);
     sprDatos->setSpan(2, 4, 1, 2);

@@ -290,6 +290,10 @@ TEST_F(Ventas, MoreDayPartsThanColumnsWidenTheGrid)
     EXPECT_EQ(encabezado.at(22), QStringLiteral("H21"));
     EXPECT_EQ(r.at(cruce + 2).split(QStringLiteral(" | ")).at(22), QStringLiteral("$22.00"));
     EXPECT_EQ(r.at(cruce + 3).split(QStringLiteral(" | ")).at(22), QStringLiteral("$22.00"));
+    // The next search starts from the design's 20 columns again.
+    busca(w, QDate(2024, 3, 21), QDate(2024, 3, 21));
+    EXPECT_EQ(w->rejilla()->columnCount(), 20);
+    EXPECT_EQ(w->rejilla()->cellBackground(3, 20), QColor(192, 192, 192));
 }
 
 TEST_F(Ventas, AFailureHalfWayLeavesNoTableToBreakTheNextSearch)
