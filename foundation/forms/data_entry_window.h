@@ -63,7 +63,11 @@ protected:
     // text shown when the database refuses a repeated value.
     void setTabla(const QString& tabla, const QString& columnaLlave, const QString& mensajeLlaveRepetida);
     // The control that receives the focus when an edit starts.
-    void setPrimerCampo(QWidget* campo) { m_primerCampo = campo; }
+    void setPrimerCampo(QWidget* campo)
+    {
+        m_primerCampo = campo;
+        m_formas.setPrimerCampo(campo);
+    }
     void agregaColumnaFiltro(const QString& titulo, const QString& columnaLista, const QString& columnaCondicion);
     // Opens "SELECT * FROM" the table, binds the controls and attaches the window's ClsFormas.
     void Form_Load();
