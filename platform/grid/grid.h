@@ -13,6 +13,7 @@
 #include <memory>
 
 class QItemSelection;
+class QPrinter;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -161,8 +162,10 @@ public:
     // --- Print-out ----------------------------------------------------------------------------
     const PrintSettings& printSettings() const;
     void setPrintSettings(const PrintSettings& settings);
-    // Prints every row to the default printer, with the abort box while the pages go out.
-    PrintResult print();
+    // Prints every row, with the abort box while the pages go out: on the printer that Qt's print
+    // dialog chooses (a PDF file among them), or straight on `printer` when one is given ready. A
+    // failure is reported (see print_job.h); a cancelled dialog prints nothing.
+    PrintResult print(QPrinter* printer = nullptr);
 
     // The table inside, for layouts, tests and the print-out.
     QTableWidget* table() const;
