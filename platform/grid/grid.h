@@ -197,6 +197,8 @@ private:
     GridItem* newItem(int column) const;
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
     QTableWidgetItem* headerItem(int row, int column, bool create);
+    // Widens the column when its caption would not show whole in the header's bold font.
+    void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
 
