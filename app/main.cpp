@@ -11,6 +11,9 @@
 #include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
+#include "foundation/log/bitacora.h"
+#include "platform/grid/print_job.h"
+#include "platform/ui/translations.h"
 #include "zorva_version.h"
 
 #include <QApplication>
@@ -81,10 +84,14 @@ int main(int argc, char** argv)
         registraProcedimientos();
         return FinDiaSinPantalla(QCoreApplication::arguments());
     }
+    ui::useSpanishSystemDates();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVA_VERSION_TEXT));
     QApplication::setWindowIcon(QIcon(imagenes::logo(64)));
+    ui::installSpanishTranslations();
+    // A print that fails is kept in the daily log as well as said on screen.
+    grid::setPrintFailureLog([](const QString& texto) { EscribeBitacora(texto); });
     // Between the splash and the login, and between the login and the main window, no window is
     // open: the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);

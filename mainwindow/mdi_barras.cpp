@@ -44,6 +44,11 @@ void MDIPrincipal::CreaBarraHerramientas()
         button->setVisible(false);
         m_botones.append(button);
     }
+    // The bar keeps the height of its buttons while none is shown, so that the work area below
+    // does not jump whenever no record window is active.
+    m_botones.first()->setVisible(true);
+    m_tlbHerramientas->setMinimumHeight(m_tlbHerramientas->sizeHint().height());
+    m_botones.first()->setVisible(false);
 }
 
 void MDIPrincipal::CreaBarraEstado()

@@ -1,6 +1,7 @@
 #include "mainwindow/mdi_principal.h"
 
 #include "foundation/database/cls_ado.h"
+#include "foundation/forms/cls_formas.h"
 #include "foundation/forms/program_end.h"
 #include "foundation/log/cls_bitacora.h"
 #include "mainwindow/area_tapiz.h"
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTimer>
 
 MDIPrincipal::MDIPrincipal(QWidget* parent)
     : QMainWindow(parent)
@@ -149,6 +151,15 @@ void MDIPrincipal::closeEvent(QCloseEvent* event)
 
 bool MDIPrincipal::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::WindowDeactivate)
+        RecuerdaHijaActiva();
+    else if (watched == this && event->type() == QEvent::WindowActivate) {
+        // The focus comes back to the control that held it last; when that control was disabled
+        // meanwhile, Qt handed the focus on to another child, which became active.
+        m_restauraHija = true;
+        QTimer::singleShot(0, this, &MDIPrincipal::RestauraHijaActiva);
+    } else if (m_restauraHija && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
+        m_restauraHija = false;  // the user's own choice wins
     // Ctrl+X belongs to "&Cerrar" while it is shown, even over a text box that would cut.
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -184,4 +195,31 @@ void MDIPrincipal::mnuAyAcerca_Click()
 {
     FrmAcerca acerca(this);
     acerca.exec();
+}
+
+void MDIPrincipal::RecuerdaHijaActiva()
+{
+    m_restauraHija = false;
+    m_hijaActiva = m_area->activeSubWindow();
+    m_hijasAbiertas = m_area->subWindowList();
+}
+
+void MDIPrincipal::RestauraHijaActiva()
+{
+    if (!m_restauraHija || !isActiveWindow())
+        return;
+    m_restauraHija = false;
+    QMdiSubWindow* hija = m_hijaActiva;
+    QMdiSubWindow* ahora = m_area->activeSubWindow();
+    // A child opened meanwhile (by the dialog's command) keeps the activation it was given.
+    if (!hija || !ahora || ahora == hija || !m_hijasAbiertas.contains(ahora))
+        return;
+    m_area->setActiveSubWindow(hija);
+    QWidget* foco = QApplication::focusWidget();
+    if (foco && hija->isAncestorOf(foco))
+        return;
+    if (ClsFormas* formas = ClsFormas::of(hija->widget()))
+        formas->EnfocaPrimerCampo();
+    else if (hija->widget())
+        hija->widget()->setFocus(Qt::OtherFocusReason);
 }

@@ -5,12 +5,14 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 #include <functional>
 
 class AreaTapiz;
 class ChildCommands;
 class QLabel;
+class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
@@ -95,6 +97,8 @@ private:
     void RestauraTapiz();
     void MuestraFechaTrabajo();
     void ActualizaFechaSistema();
+    void RecuerdaHijaActiva();
+    void RestauraHijaActiva();
 
     AreaTapiz* m_area;
     QToolBar* m_tlbHerramientas = nullptr;
@@ -107,4 +111,9 @@ private:
     QMenu* m_mnuVentana = nullptr;
     QMenu* m_mnuSpread = nullptr;
     QList<QAction*> m_listaVentanas;
+    // The child that was active when the main window lost the activation (to a modal dialog, or
+    // to another program), and the children open then.
+    QPointer<QMdiSubWindow> m_hijaActiva;
+    QList<QMdiSubWindow*> m_hijasAbiertas;
+    bool m_restauraHija = false;
 };

@@ -3,7 +3,6 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/dialogs/filter_sql.h"
 #include "platform/grid/grid_preview.h"
-#include "platform/grid/grid_printer.h"
 #include "platform/grid/grid_stack.h"
 #include "platform/grid/recordset_fill.h"
 #include "platform/ui/msgbox.h"
@@ -327,9 +326,5 @@ void FrmCatFiltro::cmdPreview_Click()
 void FrmCatFiltro::CmdImprimir_Click()
 {
     applyPrintSettings();
-    if (m_printer) {
-        grid::GridPrinter(*sprResultados).print(*m_printer);
-        return;
-    }
-    sprResultados->print();
+    sprResultados->print(m_printer);
 }

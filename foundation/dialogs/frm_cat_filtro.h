@@ -45,7 +45,7 @@ public:
     // expression into LstCamposBD, and its filter expression through Asigna_Campos.
     void addColumn(const QString& caption, const QString& selectExpression, const QString& filterExpression);
 
-    // The printer "&Imprimir" prints on; the system's default printer when none is set.
+    // The printer "&Imprimir" prints on without asking; when none is set it asks with the print dialog.
     void setPrinter(QPrinter* printer) { m_printer = printer; }
 
     // The recordset of the last run (its source() is the statement run); null before the first run.

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace {
@@ -150,6 +151,12 @@ void ClsFormas::LimpiarControles()
 
 void ClsFormas::Enabled_Controls(bool Pbflag)
 {
+    // A control disabled while it holds the focus hands it to the next control of the main
+    // window, which may lie in another child window and activate that one: the window keeps it.
+    QWidget* foco = m_forma ? m_forma->window()->focusWidget() : nullptr;
+    const bool aparta = !Pbflag && foco && m_forma->isAncestorOf(foco);
+    if (aparta)
+        m_forma->setFocus(Qt::OtherFocusReason);
     for (QWidget* control : forms::controls(m_forma)) {
         if (forms::isTextBox(control))
             forms::setLocked(control, !Pbflag);
@@ -158,6 +165,9 @@ void ClsFormas::Enabled_Controls(bool Pbflag)
         else
             control->setEnabled(Pbflag);
     }
+    if (aparta && m_forma->window()->focusWidget() == m_forma)
+        if (QWidget* usable = primerControlUsable())
+            usable->setFocus(Qt::OtherFocusReason);
 }
 
 void ClsFormas::AsignacionTextBox(QWidget* Forma, QList<Clstxt_valida*>& colValidaTexto)
@@ -199,10 +209,61 @@ void ClsFormas::MostrarBotones(bool PbAccion)
 
 void ClsFormas::ModoEdicion(bool PbEditar)
 {
+    if (!PbEditar)
+        EnfocaPrimerCampo();
     m_edicion = PbEditar;
     ActivarAceptarCancelar(PbEditar);
     Enabled_Controls(PbEditar);
     panel(2, PbEditar ? kPistaEdicion : kPistaNavegacion);
+    if (!PbEditar)
+        EnfocaPrimerCampo();  // the first field may have been disabled for browsing
+}
+
+bool ClsFormas::tieneFoco() const
+{
+    if (!m_forma)
+        return false;
+    QWidget* foco = m_forma->window()->focusWidget();
+    if (foco && (foco == m_forma || m_forma->isAncestorOf(foco)))
+        return true;
+    if (!m_marco)
+        return !foco;
+    const QMdiArea* area = m_marco->mdiArea();
+    return area && area->activeSubWindow() == m_marco;
+}
+
+namespace {
+
+bool tomaFoco(const QWidget* control)
+{
+    return control && control->isEnabled() && control->isVisibleTo(control->window())
+        && (control->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
+
+QWidget* ClsFormas::primerControlUsable() const
+{
+    if (!m_forma)
+        return nullptr;
+    for (QWidget* w = m_forma->nextInFocusChain(); w && w != m_forma; w = w->nextInFocusChain()) {
+        if (!m_forma->isAncestorOf(w))
+            break;
+        if (tomaFoco(w))
+            return w;
+    }
+    return nullptr;
+}
+
+void ClsFormas::EnfocaPrimerCampo()
+{
+    if (!tieneFoco())
+        return;
+    QWidget* campo = tomaFoco(m_primerCampo) && m_forma->isAncestorOf(m_primerCampo) ? m_primerCampo.data()
+                                                                                      : primerControlUsable();
+    QWidget* destino = campo ? campo : m_forma.data();
+    if (QApplication::focusWidget() != destino && m_forma->window()->focusWidget() != destino)
+        destino->setFocus(Qt::OtherFocusReason);
 }
 
 void ClsFormas::Busqueda(const adodb::Recordset& PrdrConsulta, bool PbFuncion)

@@ -42,7 +42,15 @@ public:
     bool Edicion() const { return m_edicion; }
     // Sets the flag alone.
     void setEdicion(bool PbEdicion) { m_edicion = PbEdicion; }
+    // Leaving edit mode (a save or a cancel) puts the focus on the window's first field first, so
+    // that no control it disables holds the focus and the focus never wanders to another window.
     void ModoEdicion(bool PbEditar);
+    // The control that takes the focus after a save or a cancel; by default the first control of
+    // the window's tab order that can take it.
+    void setPrimerCampo(QWidget* campo) { m_primerCampo = campo; }
+    // Puts the focus on the first field (or, when it cannot take the focus now, on the first control
+    // that can), provided that this window holds the focus or is the active child.
+    void EnfocaPrimerCampo();
 
     // Opens the find dialog on the focused field. The arguments are accepted for the callers; the
     // recordset searched is the window's own (Recordset_de_Busqueda).
@@ -69,10 +77,13 @@ private:
     void siguePadre();
     bool botonUsable(int index) const;
     ChildCommands* comandos() const;
+    bool tieneFoco() const;
+    QWidget* primerControlUsable() const;
     void ejecuta(const std::function<void(ChildCommands&)>& comando);
 
     QPointer<QWidget> m_forma;
     QPointer<QMdiSubWindow> m_marco;
+    QPointer<QWidget> m_primerCampo;
     QList<Clstxt_valida*> m_colValidaTexto;
     bool m_edicion = false;
     bool m_noKeyDown = false;

@@ -122,7 +122,7 @@ bool Clstxt_valida::eventFilter(QObject* watched, QEvent* event)
         txtAny_GotFocus(event);
         return true;
     case QEvent::FocusOut:
-        txtAny_LostFocus();
+        txtAny_LostFocus(static_cast<QFocusEvent*>(event)->reason());
         return false;
     default:
         return false;
@@ -187,16 +187,21 @@ void Clstxt_valida::txtAny_GotFocus(QEvent* event)
         forms::selectAll(m_txtAny);
 }
 
-void Clstxt_valida::txtAny_LostFocus()
+void Clstxt_valida::txtAny_LostFocus(Qt::FocusReason reason)
 {
-    // Only a move to another control of the same window asks for validation; a message box, a
-    // menu or another window taking the focus does not.
+    // Only the user leaving the box for another control of the same window asks for validation; a
+    // message box, a menu or another window taking the focus does not, and neither does the
+    // program moving the focus itself (a new record, a cancel) nor a box the user cannot type in.
+    const bool usuario = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!usuario || forms::isLocked(m_txtAny))
+        return;
     QWidget* nuevo = QApplication::focusWidget();
     if (!nuevo || nuevo == m_txtAny || forms::windowOf(nuevo) != forms::windowOf(m_txtAny))
         return;
     QPointer<QWidget> caja = m_txtAny;
     QTimer::singleShot(0, this, [this, caja] {
-        if (caja && caja == m_txtAny && !txtAny_Validate())
+        if (caja && caja == m_txtAny && !forms::isLocked(caja) && !txtAny_Validate())
             caja->setFocus(Qt::OtherFocusReason);
     });
 }

@@ -44,7 +44,7 @@ private:
     bool txtAny_InputMethod(QInputMethodEvent* event);
     void reenvia(QEvent* changed);
     void txtAny_GotFocus(QEvent* event);
-    void txtAny_LostFocus();
+    void txtAny_LostFocus(Qt::FocusReason reason);
     // False keeps the focus in the box.
     bool txtAny_Validate();
 

@@ -66,7 +66,11 @@ protected:
     // text shown when the database refuses a repeated value.
     void setTabla(const QString& tabla, const QString& columnaLlave, const QString& mensajeLlaveRepetida);
     // The control that receives the focus when an edit starts.
-    void setPrimerCampo(QWidget* campo) { m_primerCampo = campo; }
+    void setPrimerCampo(QWidget* campo)
+    {
+        m_primerCampo = campo;
+        m_formas.setPrimerCampo(campo);
+    }
     void agregaColumnaFiltro(const QString& titulo, const QString& columnaLista, const QString& columnaCondicion);
     // The rows the window browses, when not the whole table ("SELECT * FROM Producto WHERE
     // Paquete=1"); navigation, find, the count and every requery follow it. Before Form_Load.

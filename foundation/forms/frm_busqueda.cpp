@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -150,6 +151,16 @@ void FrmBusqueda::keyPressEvent(QKeyEvent* event)
 
 void FrmBusqueda::closeEvent(QCloseEvent* event)
 {
+    // The document area would hand the activation to the next child in creation order: the window
+    // that was searched is the active one again once this one is gone.
+    const QPointer<QWidget> forma = m_forma;
+    if (forma) {
+        QTimer::singleShot(0, forma, [forma] {
+            auto* marco = qobject_cast<QMdiSubWindow*>(forma->parentWidget());
+            if (marco && marco->mdiArea())
+                marco->mdiArea()->setActiveSubWindow(marco);
+        });
+    }
     m_consulta = adodb::Recordset();
     m_forma.clear();
     QWidget::closeEvent(event);

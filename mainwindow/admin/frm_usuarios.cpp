@@ -190,6 +190,7 @@ void FrmUsuarios::Form_Load()
     connect(&m_enlace, &FieldBinder::rowShown, this, &FrmUsuarios::filaMostrada);
     Ligar_Campos(true);
     m_formas.Asigna(this, QString());
+    m_formas.setPrimerCampo(txtUsuario);
 
     // The design's browse state, until the first save or cancel: "Borrar Tarjeta" is enabled too.
     m_formas.Enabled_Controls(false);

@@ -198,8 +198,11 @@ QString Grid::text(int row, int column) const
 void Grid::setText(int row, int column, const QString& text)
 {
     if (row == 0 || column == 0) {
-        if (QTableWidgetItem* header = headerItem(row, column, true))
+        if (QTableWidgetItem* header = headerItem(row, column, true)) {
             header->setText(text);
+            if (row == 0)
+                fitHeader(column);
+        }
         return;
     }
     if (GridItem* cell = item(row, column))

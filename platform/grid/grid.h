@@ -15,6 +15,7 @@
 
 class QItemSelection;
 class QTableView;
+class QPrinter;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -188,8 +189,10 @@ public:
     // --- Print-out ----------------------------------------------------------------------------
     const PrintSettings& printSettings() const;
     void setPrintSettings(const PrintSettings& settings);
-    // Prints every row to the default printer, with the abort box while the pages go out.
-    PrintResult print();
+    // Prints every row, with the abort box while the pages go out: on the printer that Qt's print
+    // dialog chooses (a PDF file among them), or straight on `printer` when one is given ready. A
+    // failure is reported (see print_job.h); a cancelled dialog prints nothing.
+    PrintResult print(QPrinter* printer = nullptr);
 
     // Writes what is being typed in a cell into the cell, so that a save reads what the user sees;
     // closeEditor also ends the typing. Nothing happens when no cell is being edited.
@@ -225,6 +228,8 @@ private:
     GridItem* newItem(int column) const;
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
     QTableWidgetItem* headerItem(int row, int column, bool create);
+    // Widens the column when its caption would not show whole in the header's bold font.
+    void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
 

@@ -7,6 +7,8 @@
 
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionHeader>
 
 #include <cmath>
 
@@ -143,14 +145,38 @@ double Grid::columnWidth(int column) const
 
 void Grid::setColumnWidth(int column, double characters)
 {
-    if (column >= 1 && column <= columnCount())
+    if (column >= 1 && column <= columnCount()) {
         m_table->setColumnWidth(column - 1,
                                 int(std::lround(characters * characterWidth(m_table))) + kCellPadding);
+        fitHeader(column);
+    }
 }
 
 void Grid::fitColumnWidths()
 {
     m_table->resizeColumnsToContents();
+    for (int column = 1; column <= columnCount(); ++column)
+        fitHeader(column);
+}
+
+void Grid::fitHeader(int column)
+{
+    // The header shows the current column's caption in bold: the section is wide enough for that.
+    const QString caption = text(0, column);
+    if (caption.isEmpty() || column < 1 || column > columnCount())
+        return;
+    QHeaderView* header = m_table->horizontalHeader();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.section = column - 1;
+    option.text = caption;
+    option.textAlignment = header->defaultAlignment();
+    QFont bold = header->font();
+    bold.setBold(true);
+    option.fontMetrics = QFontMetrics(bold);
+    const int needed = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+    if (m_table->columnWidth(column - 1) < needed)
+        m_table->setColumnWidth(column - 1, needed);
 }
 
 // --- Look ------------------------------------------------------------------------------------

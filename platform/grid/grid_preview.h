@@ -13,7 +13,8 @@ namespace grid {
 class Grid;
 
 // The print preview of a grid: its pages as they would print with the settings the grid holds
-// when the preview is refreshed.
+// when the preview is refreshed, fitted to the width at first and zoomed with Ctrl and the wheel,
+// Ctrl++ and Ctrl+-.
 class GridPreview : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
     void refresh();
     int pageCount() const;
     QPrintPreviewWidget* view() const { return m_view; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void paintPages(QPrinter* printer);

@@ -73,15 +73,11 @@ PrintResult GridPrinter::print(QPrinter& printer)
     if (result != PrintResult::Printed)
         printer.abort();
     painter.end();
+    if (result == PrintResult::Printed && printer.printerState() == QPrinter::Error)
+        result = PrintResult::Failed;  // the spooler or the file refused the pages
     if (result != PrintResult::Printed && !printer.outputFileName().isEmpty())
         QFile::remove(printer.outputFileName());
     return result;
-}
-
-PrintResult Grid::print()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    return GridPrinter(*this).print(printer);
 }
 
 } // namespace grid

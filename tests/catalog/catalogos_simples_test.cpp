@@ -326,6 +326,34 @@ TEST_F(ModosTest, TheIndicatorKeepsItsSmallLettersAndTheKeyComesFromTheDatabase)
     EXPECT_EQ(modos(), QStringList{QStringLiteral("2|ROJO|o'k")});
 }
 
+// After a save the focus is on the first field; the next Insert empties the boxes without checking
+// them, so that what is typed at once goes into the name.
+TEST_F(ModosTest, TypingRightAfterInsertFollowingASaveGoesIntoTheName)
+{
+    ASSERT_TRUE(abreVentana());
+    pulsa(Qt::Key_Insert);
+    teclea(TxtNombre(), QStringLiteral("rojo"));
+    QTest::keyClick(TxtNombre(), Qt::Key_Tab);
+    teclea(txtIndicador(), QStringLiteral("r"));
+    ASSERT_TRUE(txtIndicador()->hasFocus());
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(TxtNombre()->hasFocus());
+
+    txtIndicador()->setFocus(Qt::MouseFocusReason);
+    pulsa(Qt::Key_Insert);
+    const auto escribe = [](const QString& texto) {
+        for (const QChar c : texto)
+            teclea(QApplication::focusWidget(), QString(c));
+    };
+    escribe(QStringLiteral("bien cocido"));
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    escribe(QStringLiteral("b/c"));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(modos(), (QStringList{QStringLiteral("1|ROJO|r"), QStringLiteral("2|BIEN COCIDO|b/c")}));
+}
+
 TEST_F(ModosTest, ARepeatedNameIsRefusedWithTheModesMessage)
 {
     db.execute(QStringLiteral("INSERT INTO Modo_Preparacion (Nombre_Modo_Preparacion, Indicador) VALUES ('ROJO', 'r')"));

@@ -122,6 +122,20 @@ TEST_F(MainWindow, ToolbarHasItsTwentyOneIndexedButtonsAllHiddenAtStart)
     EXPECT_EQ(mainWindow(), static_cast<MainWindowServices*>(main.data()));
 }
 
+TEST_F(MainWindow, TheToolbarKeepsItsHeightWithAndWithoutButtonsShown)
+{
+    openMain(7);
+    main->resize(900, 600);
+    main->show();
+    QCoreApplication::processEvents();
+    const int vacia = main->TlbHerramientas()->height();
+    for (int index : {1, 2, 3, 5, 6})
+        main->toolbarButton(index)->setVisible(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->TlbHerramientas()->height(), vacia);
+    EXPECT_GE(vacia, main->TlbHerramientas()->iconSize().height());
+}
+
 TEST_F(MainWindow, MenusCarryTheirShortcutsAndTheRecordItems)
 {
     openMain(7);

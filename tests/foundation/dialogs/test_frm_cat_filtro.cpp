@@ -2,11 +2,15 @@
 #include "foundation/dialogs/frm_cat_filtro.h"
 #include "platform/clock/clock.h"
 #include "platform/grid/grid_preview.h"
+#include "platform/grid/print_job.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -354,6 +359,82 @@ TEST_F(FilterPrint, HorizontalIsLandscapeAndVerticalPortrait)
     dlg.cmbOrientacion->setCurrentText(QStringLiteral("Horizontal"));
     print(QStringLiteral("horizontal.pdf"));
     EXPECT_EQ(pageSize(QStringLiteral("horizontal.pdf")), QStringLiteral("792 x 612"));
+}
+
+} // namespace
+
+namespace {
+
+// "&Imprimir" without a printer set, as on a machine with no printer: Qt's print dialog opens on
+// the print-out, and what is chosen there decides.
+class FilterPrintDialog : public FilterPrint {
+protected:
+    // Answers the print dialog that "&Imprimir" opens: a PDF file name typed in, then the dialog
+    // accepted; an empty name cancels it.
+    void imprimeCon(const QString& archivo)
+    {
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialogo)
+                return;
+            visto = true;
+            if (archivo.isEmpty()) {
+                dialogo->reject();
+                return;
+            }
+            // The PDF file is the last entry of the printers, after any the machine has.
+            if (auto* impresoras = dialogo->findChild<QComboBox*>(QStringLiteral("printers")))
+                impresoras->setCurrentIndex(impresoras->count() - 1);
+            auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (!nombre) {
+                ADD_FAILURE() << "the print dialog has no file name box";
+                dialogo->reject();
+                return;
+            }
+            nombre->setText(archivo);
+            dialogo->accept();
+        });
+        QTest::mouseClick(dlg.CmdImprimir, Qt::LeftButton);
+        EXPECT_TRUE(visto) << "no print dialog";
+    }
+};
+
+TEST_F(FilterPrintDialog, ThePrintDialogPrintsToTheChosenPdfAndACancelPrintsNothingSilently)
+{
+    QStringList bitacora;
+    grid::setPrintFailureLog([&](const QString& texto) { bitacora << texto; });
+
+    imprimeCon(dir.filePath(QStringLiteral("elegido.pdf")));
+    const QStringList text = pages(QStringLiteral("elegido.pdf"));
+    ASSERT_GT(text.size(), 1);
+    EXPECT_TRUE(text.first().contains(QStringLiteral("ZORVA VEREDUDA")));
+    EXPECT_EQ(text.join(QString()).count(QStringLiteral("CAT-200")), 1);
+
+    imprimeCon(QString());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("elegido.pdf")});
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_TRUE(bitacora.isEmpty());
+    grid::setPrintFailureLog({});
+}
+
+TEST_F(FilterPrint, AFailedPrintSaysSoOnScreenAndInTheLog)
+{
+    QStringList bitacora;
+    grid::setPrintFailureLog([&](const QString& texto) { bitacora << texto; });
+    const QString imposible = dir.filePath(QStringLiteral("no/hay/carpeta.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(imposible);
+    dlg.setPrinter(&printer);
+    QTest::mouseClick(dlg.CmdImprimir, Qt::LeftButton);
+    dlg.setPrinter(nullptr);
+    grid::setPrintFailureLog({});
+
+    const QString esperado = QStringLiteral("No se pudo imprimir en el archivo ") + imposible;
+    ASSERT_EQ(boxes.texts(), QStringList{esperado});
+    EXPECT_EQ(boxes.boxes().first().icon(), ui::Critical);
+    EXPECT_EQ(bitacora, QStringList{esperado});
 }
 
 } // namespace

@@ -299,7 +299,8 @@ TEST_F(ClsFormasTest, F3OpensTheFindDialogOnTheFocusedFieldsColumnAndCaption)
     pulsa(Qt::Key_F3);
     EXPECT_EQ(FrmBusqueda::instancia(), nullptr);
 
-    ventana->formas.ModoEdicion(false);
+    ventana->formas.ModoEdicion(false);  // the focus goes to the first field: back to the description
+    ventana->txtDescripcion->setFocus();
     pulsa(Qt::Key_F3);
     FrmBusqueda* dialogo = FrmBusqueda::instancia();
     ASSERT_NE(dialogo, nullptr);

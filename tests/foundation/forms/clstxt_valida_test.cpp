@@ -147,6 +147,38 @@ TEST(Clstxt_valida, LeavingAnEmptyRequiredBoxWarnsEveryTimeAndLetsTheFocusGo)
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
+TEST(Clstxt_valida, OnlyTheUserLeavingAnEditableBoxValidatesIt)
+{
+    ui::ScriptedAnswerer boxes;
+    Caja caja(QStringLiteral("NoVacioIP"));
+    ASSERT_TRUE(muestraActiva(&caja.window));
+    // The program moves the focus itself (a new record, a cancel): nothing is checked.
+    caja.box->setFocus();
+    caja.other->setFocus(Qt::OtherFocusReason);
+    caja.box->setFocus();
+    caja.box->setText(QStringLiteral("300.1.1.1"));
+    caja.other->setFocus(Qt::ActiveWindowFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(caja.other->hasFocus());
+    // A box locked for browsing is never checked, even when the user tabs out of it.
+    caja.box->clear();
+    forms::setLocked(caja.box, true);
+    caja.box->setFocus();
+    QTest::keyClick(caja.box, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(caja.other->hasFocus());
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    // Typing fast right after the program emptied the box goes into the box, never into a message.
+    forms::setLocked(caja.box, false);
+    caja.box->setFocus();
+    caja.box->clear();
+    caja.other->setFocus(Qt::OtherFocusReason);
+    teclea(caja.other, QStringLiteral("bien cocido"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caja.other->text(), QStringLiteral("bien cocido"));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
 TEST(Clstxt_valida, AnAddressBoxKeepsTheFocusUntilTheAddressIsValidOrEmpty)
 {
     ui::ScriptedAnswerer boxes;

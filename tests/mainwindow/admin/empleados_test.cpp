@@ -731,3 +731,41 @@ TEST_F(Empleados, EscWhileTypingACostCancelsTheEditAndKeepsTheWindowOpen)
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(columna(spr(QStringLiteral("sprDepartamentosXUsuario")), 3), QStringList{QStringLiteral("40.00")});
 }
+
+// The save that asks for the password leaves Empleados the active child, with the focus on its first
+// field, even with another child open and the focus on a control that the save disables; the next
+// key acts on the employee.
+TEST_F(Empleados, AfterTheSaveTheWindowStaysActiveWithTheFocusOnItsFirstField)
+{
+    ASSERT_NE(abre(), nullptr);
+    main->menuItem(QStringLiteral("mnuDepartamentos"))->trigger();
+    main->menuItem(QStringLiteral("mnuUtlAdUsr"))->trigger();  // Empleados forward again
+    QMdiArea* area = main->mdiArea();
+    ASSERT_EQ(area->subWindowList().size(), 2);
+    ASSERT_EQ(area->activeSubWindow()->widget(), ventana);
+
+    pulsa(Qt::Key_Insert);
+    llenaRequeridos(QStringLiteral("luis"));
+    spr(QStringLiteral("sprGrupos"))->setActiveCell(1, 2);
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdAgregar")), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), control<QPushButton>(QStringLiteral("cmdAgregar")));
+    contestaContrasena(QStringLiteral("uno"), QStringLiteral("uno"));
+    pulsa(Qt::Key_F5);
+    reactiva();
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(dialogosContrasena, 1);
+    ASSERT_EQ(lblId()->text(), QStringLiteral("3"));
+    EXPECT_EQ(area->activeSubWindow()->widget(), ventana);
+    EXPECT_EQ(QApplication::focusWidget(), txt("txtUsuario"));
+    pulsa(Qt::Key_F6);
+    EXPECT_TRUE(ventana->Formas().Edicion());
+
+    // A cancel with the focus on the state list, which browsing disables, does the same.
+    auto* estado = control<ListaBloqueable>(QStringLiteral("cmbEstado"));
+    estado->setFocus(Qt::TabFocusReason);
+    pulsa(Qt::Key_Escape);
+    EXPECT_FALSE(ventana->Formas().Edicion());
+    EXPECT_EQ(area->activeSubWindow()->widget(), ventana);
+    EXPECT_EQ(QApplication::focusWidget(), txt("txtUsuario"));
+}

@@ -5,7 +5,10 @@
 #include "platform/grid/grid_printer.h"
 #include "platform/grid/grid_stack.h"
 
+#include <QAbstractScrollArea>
 #include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QWheelEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -210,6 +213,47 @@ TEST_F(GridPrint, PreviewStandsInThePlaceOfTheGrid)
     EXPECT_GT(stack.preview()->pageCount(), 1);
     EXPECT_FALSE(stack.togglePreview());
     EXPECT_EQ(stack.currentWidget(), shown);
+}
+
+TEST_F(GridPrint, ThePreviewFitsTheWidthAndZoomsWithCtrlAndTheWheelOrPlusAndMinus)
+{
+    grid::GridStack stack;
+    stack.grid()->setColumnCount(1);
+    stack.grid()->setRowCount(3);
+    stack.grid()->setPrintSettings(grid::standardPrintSettings());
+    stack.resize(700, 500);
+    stack.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stack));
+    stack.togglePreview();
+    QPrintPreviewWidget* view = stack.preview()->view();
+    EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    QWidget* pages = nullptr;
+    for (QAbstractScrollArea* area : view->findChildren<QAbstractScrollArea*>())
+        pages = area->viewport();
+    ASSERT_NE(pages, nullptr);
+
+    const qreal fitted = view->zoomFactor();
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(50, 50);
+        QWheelEvent event(at, pages->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(pages, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    const qreal larger = view->zoomFactor();
+    EXPECT_GT(larger, fitted);
+    wheel(-120, Qt::NoModifier);  // a plain wheel scrolls
+    EXPECT_EQ(view->zoomFactor(), larger);
+    wheel(-120, Qt::ControlModifier);
+    EXPECT_LT(view->zoomFactor(), larger);
+
+    pages->setFocus();
+    const qreal before = view->zoomFactor();
+    QTest::keyClick(pages, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(view->zoomFactor(), before);
+    QTest::keyClick(pages, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(pages, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(view->zoomFactor(), before);
 }
 
 TEST(PrintSettings, StandardTextsAndHeaders)

@@ -1,5 +1,7 @@
 #include "platform/grid/grid.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -94,6 +96,25 @@ TEST(GridRows, LastDataRowLooksAtEveryColumn)
     g.clearCell(5, 2);
     g.clearCell(4, 3);
     EXPECT_EQ(g.lastDataRow(), 2);
+}
+
+// The header marks the current column in bold: every caption fits whole in bold, whatever width the
+// window gave its column or the contents asked for.
+TEST(GridRows, ColumnsAreWideEnoughForTheirCaptionInBold)
+{
+    Grid g;
+    g.setColumnCount(2);
+    g.setRowCount(2);
+    g.setColumnWidth(1, 2);
+    g.setText(0, 1, QStringLiteral("Grupo ID"));
+    g.setText(0, 2, QStringLiteral("Departamento"));
+    g.setColumnWidth(2, 1);
+    QFont bold = g.table()->horizontalHeader()->font();
+    bold.setBold(true);
+    for (int c = 1; c <= 2; ++c)
+        EXPECT_GT(g.table()->columnWidth(c - 1), QFontMetrics(bold).horizontalAdvance(g.text(0, c))) << c;
+    g.setColumnWidth(1, 30);  // wider than the caption: kept as given
+    EXPECT_GT(g.table()->columnWidth(0), 29 * QFontMetrics(g.table()->font()).horizontalAdvance(QLatin1Char('0')));
 }
 
 TEST(GridSort, NumbersSortByValueAndEmptyCellsGoLast)
