@@ -11,7 +11,6 @@
 #include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
-#include "foundation/log/bitacora.h"
 #include "platform/grid/print_job.h"
 #include "platform/ui/translations.h"
 #include "zorva_version.h"

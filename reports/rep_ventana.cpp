@@ -235,10 +235,7 @@ void RepVentana::BotonPreview()
 void RepVentana::BotonImprimir()
 {
     preparaImpresion(false);
-    if (m_printer)
-        grid::GridPrinter(*m_rejilla).print(*m_printer);
-    else
-        m_rejilla->print();
+    m_rejilla->print(m_printer);
 }
 
 // --- Activation ----------------------------------------------------------------------------------
