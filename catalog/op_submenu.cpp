@@ -155,7 +155,8 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
     productos->setLookup({QStringLiteral("Producto"), QStringLiteral("Nombre_Completo"), QStringLiteral("ID_Producto"),
                           QStringLiteral("La clave del producto no existe")});
     productos->setPicker(4, DetailPicker::Products);
-    productos->setModifyColumns({6}, {2, 6});
+    // In a change a stored row takes a new position, or gives way to picked products (its button).
+    productos->setModifyColumns({4, 6}, {2, 4, 6});
     // Deletes before changes before inserts, so that a product deleted and entered again is stored.
     productos->setSaveOrder(5);
 
