@@ -1,5 +1,6 @@
 #include "catalog/op_modif_paq.h"
 #include "catalog/detail_grid.h"
+#include "catalog/grid_width.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/database/next_key.h"
 #include "foundation/database/transaction_guard.h"
@@ -87,6 +88,7 @@ OpModifPaq::OpModifPaq(const QString& paquete, QWidget* parent) : QDialog(parent
     sprProductos->setColumnWidth(1, 10);
     sprProductos->setColumnWidth(2, 25);
     sprProductos->setColumnWidth(3, 3);
+    anchoParaColumnas(sprProductos);
 
     m_productos = new DetailGrid(sprProductos, this);
     m_productos->setFillQuery(QStringLiteral(

@@ -1,5 +1,6 @@
 #include "catalog/op_paquete.h"
 #include "catalog/detail_grid.h"
+#include "catalog/grid_width.h"
 #include "catalog/op_modif_paq.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/database/temp_table.h"
@@ -47,6 +48,7 @@ OpPaquete::OpPaquete(QWidget* parent) : DataEntryWindow(parent)
     sprProductos->setColumnFormat(1, CellFormat::integer());
     sprProductos->setColumnWidth(1, 10);
     sprProductos->setColumnWidth(2, 25);
+    anchoParaColumnas(sprProductos);
 
     auto* filas = new QFormLayout;
     filas->addRow(Label1, lblId);
@@ -72,8 +74,9 @@ OpPaquete::OpPaquete(QWidget* parent) : DataEntryWindow(parent)
     connect(&Formas(), &ClsFormas::activada, this, &OpPaquete::lstSecciones_Click);
 
     Form_Load();
-    // The window never edits: its list is always there to choose from.
+    // The window never edits: its list and grid are always there to look through.
     lstSecciones->setEnabled(true);
+    sprProductos->setEnabled(true);
     lblId_Change();
 }
 

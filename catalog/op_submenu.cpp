@@ -1,4 +1,5 @@
 #include "catalog/op_submenu.h"
+#include "catalog/grid_width.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
 #include "platform/grid/grid.h"
@@ -75,6 +76,7 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
     TxtNombre->setToolTip(QStringLiteral("Nombre del submenu"));
     chkFijo = forms::checkBox(Frame1, QStringLiteral("chkFijo"), QStringLiteral("Fijo:"),
                               QStringLiteral("SubMenu_Fijo"));
+    // The caption stands before the box, as in the other rows.
     chkFijo->setLayoutDirection(Qt::RightToLeft);
 
     auto* Label2 = forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre);
@@ -82,7 +84,10 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
     auto* filas = new QFormLayout;
     filas->addRow(forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Id SubMenu:"), txtId), txtId);
     filas->addRow(Label2, TxtNombre);
-    filas->addRow(QString(), chkFijo);
+    auto* fijo = new QHBoxLayout;
+    fijo->addWidget(chkFijo);
+    fijo->addStretch();
+    filas->addRow(QString(), fijo);
 
     sprMenus = rejilla(Frame1, QStringLiteral("sprMenus"),
                        {QStringLiteral("ID_Menu"), QStringLiteral("ID_SubMenu"), QStringLiteral("Menu"),
@@ -107,6 +112,8 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
     sprProductos->setColumnWidth(3, 25);
     sprProductos->setColumnWidth(4, 3);
     sprProductos->setColumnWidth(6, 6);
+    anchoParaColumnas(sprMenus);
+    anchoParaColumnas(sprProductos);
 
     auto* rejillas = new QHBoxLayout;
     rejillas->addWidget(sprMenus, 2);
