@@ -2,7 +2,10 @@
 #include "foundation/database/cls_ado.h"
 #include "tests/catalog/paquetes_fixture.h"
 
+#include "foundation/forms/controls.h"
+
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -39,6 +42,44 @@ protected:
     grid::Grid* productos = nullptr;
     QLineEdit* TxtNombre = nullptr;
 };
+
+TEST_F(SubmenuTest, CaptionsTagsRulesTabOrderAndFilterColumns)
+{
+    ASSERT_TRUE(abreVentana());
+    QStringList etiquetas;
+    for (QLabel* l : ventanaAbierta->findChildren<QLabel*>())
+        etiquetas << l->text() + QLatin1Char('>') + forms::tag(l);
+    EXPECT_TRUE(etiquetas.contains(QStringLiteral("Id SubMenu:>txtId")));
+    EXPECT_TRUE(etiquetas.contains(QStringLiteral("Nombre:>txtNombre")));
+    EXPECT_EQ(control(QStringLiteral("txtId"))->toolTip(), QStringLiteral("Identificador del submenu"));
+    EXPECT_EQ(TxtNombre->toolTip(), QStringLiteral("Nombre del submenu"));
+    EXPECT_EQ(TxtNombre->maxLength(), 25);
+    EXPECT_EQ(forms::tag(TxtNombre), QStringLiteral("NoVacioMayusculas"));
+    EXPECT_EQ(control<QCheckBox>(QStringLiteral("chkFijo"))->text(), QStringLiteral("Fijo:"));
+    QStringList visibles;
+    for (int c = 1; c <= productos->columnCount(); ++c)
+        if (!productos->isColumnHidden(c))
+            visibles << productos->text(0, c);
+    EXPECT_EQ(visibles, (QStringList{QStringLiteral("ID_Producto"), QStringLiteral("Nombre"), QStringLiteral(" "),
+                                     QStringLiteral("Orden")}));
+    EXPECT_FALSE(menus->isColumnHidden(3));
+    EXPECT_TRUE(menus->isColumnHidden(1) && menus->isColumnHidden(2) && menus->isColumnHidden(4));
+    QStringList filtro;
+    for (const ColumnaFiltro& c : ventanaAbierta->columnasFiltro())
+        filtro << c.titulo + QLatin1Char('|') + c.columnaLista;
+    EXPECT_EQ(filtro, (QStringList{QStringLiteral("Id SubMenu|ID_SubMenu"), QStringLiteral("Nombre|Nombre_SubMenu")}));
+    EXPECT_EQ(ventanaAbierta->tablaFiltro(), QStringLiteral("SubMenu WHERE"));
+    pulsa(Qt::Key_Insert);
+    // A grid holds the focus in its inner table.
+    QStringList orden;
+    for (int i = 0; i < 5; ++i) {
+        QWidget* foco = QApplication::focusWidget();
+        orden << (foco->objectName().isEmpty() ? foco->parentWidget()->objectName() : foco->objectName());
+        pulsa(Qt::Key_Tab);
+    }
+    EXPECT_EQ(orden, (QStringList{QStringLiteral("TxtNombre"), QStringLiteral("chkFijo"), QStringLiteral("sprMenus"),
+                                        QStringLiteral("sprProductos"), QStringLiteral("txtId")}));
+}
 
 TEST_F(SubmenuTest, ANewSubmenuStoresItsMenusAndProductsEachOnce)
 {
