@@ -2,6 +2,7 @@
 #include "catalog/op_modif_paq.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/dialogs/frm_cat_filtro.h"
+#include "foundation/forms/controls.h"
 #include "foundation/forms/frm_busqueda.h"
 #include "tests/catalog/paquetes_fixture.h"
 #include "tests/foundation/dialogs/filtro_abierto.h"
@@ -109,6 +110,14 @@ TEST_F(PaqueteTest, BrowsesThePackagesAndANewSectionIsStoredUnderTheKeyItWasGive
     EXPECT_EQ(lblId->text(), QStringLiteral("12"));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("lblproducto"))->text(), QStringLiteral("COMBO"));
     EXPECT_TRUE(lista().isEmpty());
+    const auto etiquetas = [](QWidget* w) {
+        QStringList out;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            out << l->text() + QLatin1Char('>') + forms::tag(l);
+        return out;
+    };
+    EXPECT_TRUE(etiquetas(ventanaAbierta).contains(QStringLiteral("ID Paquete:>lblid")));
+    EXPECT_TRUE(etiquetas(ventanaAbierta).contains(QStringLiteral("Nombre:>lblproducto")));
     // Neither Aceptar nor Cancelar is ever offered.
     EXPECT_FALSE(main->toolbarButton(5)->isEnabled());
     EXPECT_FALSE(main->toolbarButton(6)->isEnabled());
@@ -116,6 +125,11 @@ TEST_F(PaqueteTest, BrowsesThePackagesAndANewSectionIsStoredUnderTheKeyItWasGive
     enSeccion(Qt::Key_Insert, [&](OpModifPaq* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Alta Sección"));
         EXPECT_TRUE(d->lblId->text().isEmpty());
+        EXPECT_EQ(forms::tag(d->txtOrdenados), QStringLiteral("NumericoNoSignosNoVacio"));
+        EXPECT_EQ(d->TxtNombre->maxLength(), 25);
+        EXPECT_EQ(d->sprProductos->toolTip(), QStringLiteral("Ins=Insertar registro Del=Borrar registro"));
+        for (const char* texto : {"ID Sección:>", "Nombre:>", "Permitir:>", "arículos de esta sección>"})
+            EXPECT_TRUE(etiquetas(d).contains(QString::fromUtf8(texto))) << texto;
         teclea(d->TxtNombre, QStringLiteral("bebida's"));
         teclea(d->txtOrdenados, QStringLiteral("2"));
         agregaProducto(d, QStringLiteral("10"));
