@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// A temporary table ("#Name") on the shared gateway's connection, for the span of one piece of
-// work: a table left by an earlier failure is dropped first, and the table is dropped again on
+// A temporary table ("#Name") on the shared gateway's connection, for the span of one job: a
+// table left by an earlier failure is dropped first, and the table is dropped again on
 // every way out (a return, a refusal, an exception), so that the next run can create it.
 class TemporaryTable {
 public:
