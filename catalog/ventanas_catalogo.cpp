@@ -5,6 +5,8 @@
 #include "catalog/op_modo_preparacion.h"
 #include "catalog/op_tipo_impuestos.h"
 #include "catalog/op_tipo_modificador.h"
+#include "catalog/op_paquete.h"
+#include "catalog/op_submenu.h"
 #include "foundation/forms/window_registry.h"
 
 void registraVentanasCatalogo()
@@ -15,4 +17,6 @@ void registraVentanasCatalogo()
     WindowRegistry::add(QStringLiteral("OpTipoModificador"), [] { return new OpTipoModificador; });
     WindowRegistry::add(QStringLiteral("OpGpoModificadores"), [] { return new OpGpoModificadores; });
     WindowRegistry::add(QStringLiteral("OpTipoImpuestos"), [] { return new OpTipoImpuestos; });
+    WindowRegistry::add(QStringLiteral("OpSubmenu"), [] { return new OpSubmenu; });
+    WindowRegistry::add(QStringLiteral("OpPaquete"), [] { return new OpPaquete; });
 }
