@@ -3,6 +3,7 @@
 #include "catalog/op_gpo_modificadores.h"
 #include "catalog/op_menu.h"
 #include "catalog/op_modo_preparacion.h"
+#include "catalog/op_productos.h"
 #include "catalog/op_tipo_impuestos.h"
 #include "catalog/op_tipo_modificador.h"
 #include "foundation/forms/window_registry.h"
@@ -15,4 +16,5 @@ void registraVentanasCatalogo()
     WindowRegistry::add(QStringLiteral("OpTipoModificador"), [] { return new OpTipoModificador; });
     WindowRegistry::add(QStringLiteral("OpGpoModificadores"), [] { return new OpGpoModificadores; });
     WindowRegistry::add(QStringLiteral("OpTipoImpuestos"), [] { return new OpTipoImpuestos; });
+    WindowRegistry::add(QStringLiteral("OpProductos"), [] { return new OpProductos; });
 }
