@@ -3,6 +3,7 @@
 #include "catalog/op_gpo_modificadores.h"
 #include "catalog/op_menu.h"
 #include "catalog/op_modo_preparacion.h"
+#include "catalog/op_productos.h"
 #include "catalog/op_tipo_impuestos.h"
 #include "catalog/op_tipo_modificador.h"
 #include "catalog/op_paquete.h"
@@ -19,4 +20,5 @@ void registraVentanasCatalogo()
     WindowRegistry::add(QStringLiteral("OpTipoImpuestos"), [] { return new OpTipoImpuestos; });
     WindowRegistry::add(QStringLiteral("OpSubmenu"), [] { return new OpSubmenu; });
     WindowRegistry::add(QStringLiteral("OpPaquete"), [] { return new OpPaquete; });
+    WindowRegistry::add(QStringLiteral("OpProductos"), [] { return new OpProductos; });
 }

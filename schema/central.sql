@@ -233,8 +233,10 @@ CREATE TABLE SubMenuXMenu (
     PRIMARY KEY (ID_Menu, ID_SubMenu)
 );
 
+-- A product that a submenu, a package, a package section, a courtesy type or a promotional or gift
+-- group holds cannot be deleted: the terminals would receive those rows for a product that is gone.
 CREATE TABLE ProductosXSubmenu (
-    ID_Producto        INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL REFERENCES Producto (ID_Producto),
     ID_SubMenu         INTEGER NOT NULL,
     Orden              INTEGER DEFAULT 0,
     PRIMARY KEY (ID_SubMenu, ID_Producto)
@@ -244,7 +246,7 @@ CREATE TABLE ProductosXSubmenu (
 CREATE TABLE Secciones_Paquete (
     ID_Seccion_Paquete INTEGER PRIMARY KEY,
     Nombre_Seccion     VARCHAR(25) COLLATE NOCASE,
-    ID_Producto        INTEGER,
+    ID_Producto        INTEGER REFERENCES Producto (ID_Producto),
     Numero             INTEGER
 );
 
@@ -252,7 +254,7 @@ CREATE TABLE Secciones_Paquete (
 CREATE TABLE ProductosXSeccion (
     ID_Seccion_Paquete INTEGER NOT NULL
         REFERENCES Secciones_Paquete (ID_Seccion_Paquete) ON DELETE CASCADE,
-    ID_Producto        INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL REFERENCES Producto (ID_Producto),
     PRIMARY KEY (ID_Seccion_Paquete, ID_Producto)
 );
 
@@ -342,7 +344,7 @@ CREATE TABLE Tipo_Cortesia (
 
 CREATE TABLE ProductoXTipo_Cortesia (
     ID_Tipo_Cortesia   INTEGER NOT NULL,
-    ID_Producto        INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL REFERENCES Producto (ID_Producto),
     PRIMARY KEY (ID_Tipo_Cortesia, ID_Producto)
 );
 
@@ -354,7 +356,7 @@ CREATE TABLE Grupo_Promocional (
 
 CREATE TABLE Detalle_Gpo_Promocional (
     ID_Grupo_Promocional INTEGER NOT NULL,
-    ID_Producto          INTEGER NOT NULL,
+    ID_Producto          INTEGER NOT NULL REFERENCES Producto (ID_Producto),
     PRIMARY KEY (ID_Grupo_Promocional, ID_Producto)
 );
 
@@ -367,7 +369,7 @@ CREATE TABLE Grupo_Obsequios (
 
 CREATE TABLE Detalle_Gpo_Obsequios (
     ID_Grupo_Obsequio  INTEGER NOT NULL,
-    ID_Producto        INTEGER NOT NULL,
+    ID_Producto        INTEGER NOT NULL REFERENCES Producto (ID_Producto),
     PRIMARY KEY (ID_Grupo_Obsequio, ID_Producto)
 );
 

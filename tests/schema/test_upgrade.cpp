@@ -349,3 +349,49 @@ TEST_F(Upgrade, NoCopyNoUpgrade)
     EXPECT_EQ(bytesOf(path), before);
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".v1.bak.nuevo")));
 }
+
+// The step that makes submenus, packages, courtesy types and promotional and gift groups refer to
+// their products keeps every row of a product that exists, drops the rows of products deleted
+// before (and the sections of a deleted package), and from then on a held product cannot go.
+TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
+{
+    int paso = 0;
+    for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
+        if (step.script.contains(QLatin1String("ProductosXSubmenu_nueva")))
+            paso = step.version;
+    ASSERT_GT(paso, 1);
+    buildAt(paso - 1);
+    {
+        Connection c = open();
+        c.execute(QStringLiteral(
+            "PRAGMA foreign_keys = OFF;"
+            "INSERT INTO Producto (ID_Producto, Nombre_Completo, Paquete) VALUES (1, 'CAFE', 0), (2, 'DESAYUNO', 1);"
+            "INSERT INTO ProductosXSubmenu VALUES (1, 1, 3), (9, 1, 4);"
+            "INSERT INTO Secciones_Paquete VALUES (1, 'BEBIDA', 2, 1), (2, 'POSTRE', 9, 1), (3, 'LIBRE', NULL, 0);"
+            "INSERT INTO ProductosXSeccion VALUES (1, 1), (1, 9), (2, 1);"
+            "INSERT INTO ProductoXTipo_Cortesia VALUES (1, 1), (1, 9);"
+            "INSERT INTO Detalle_Gpo_Promocional VALUES (1, 1), (1, 9);"
+            "INSERT INTO Detalle_Gpo_Obsequios VALUES (1, 1), (2, 9);"));
+    }
+    Connection db = open();
+    const schema::UpgradeOutcome outcome = schema::upgradeCentral(db);
+    ASSERT_EQ(outcome.result, UpgradeResult::Upgraded) << qPrintable(outcome.message);
+    const auto filas = [&db](const char* sql) { return column(db, QLatin1String(sql)); };
+    EXPECT_EQ(filas("SELECT ID_Producto || ':' || ID_SubMenu || ':' || Orden FROM ProductosXSubmenu"),
+              QStringList{QStringLiteral("1:1:3")});
+    EXPECT_EQ(filas("SELECT ID_Seccion_Paquete || ':' || Nombre_Seccion || ':' || IFNULL(ID_Producto, '-') "
+                    "FROM Secciones_Paquete ORDER BY 1"),
+              (QStringList{QStringLiteral("1:BEBIDA:2"), QStringLiteral("3:LIBRE:-")}));
+    EXPECT_EQ(filas("SELECT ID_Seccion_Paquete || ':' || ID_Producto FROM ProductosXSeccion"),
+              QStringList{QStringLiteral("1:1")});
+    for (const char* tabla : {"ProductoXTipo_Cortesia", "Detalle_Gpo_Promocional", "Detalle_Gpo_Obsequios"})
+        EXPECT_EQ(column(db, QStringLiteral("SELECT ID_Producto FROM %1").arg(QLatin1String(tabla))),
+                  QStringList{QStringLiteral("1")})
+            << tabla;
+
+    for (const char* sql : {"DELETE FROM Producto WHERE ID_Producto=1", "DELETE FROM Producto WHERE ID_Producto=2"}) {
+        EXPECT_THROW(db.execute(QLatin1String(sql)), ComError) << sql;
+        ASSERT_FALSE(db.errors().isEmpty()) << sql;
+        EXPECT_EQ(db.errors().first().NativeError, native::ReferenceConflict) << sql;
+    }
+}
