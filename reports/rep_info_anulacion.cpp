@@ -67,11 +67,12 @@ RepInfoAnulacion::RepInfoAnulacion(QWidget* parent)
     for (int c = 1; c <= 6; ++c)
         fpsDatos->setColumnWidth(c, anchos[c - 1]);
     fpsDatos->setText(2, 3, QStringLiteral("                        INFORME DE ANULACIONES    "));
-    for (int c = 3; c <= 5; ++c) {
+    // The title runs over the empty cells to its right.
+    for (int c = 3; c <= 6; ++c) {
         fpsDatos->setCellBold(2, c, true);
-        fpsDatos->setCellFontSize(2, c, 14);
+        fpsDatos->setCellFontSize(2, c, 12);
     }
-    fpsDatos->setSpan(2, 3, 1, 3);
+    fpsDatos->setSpan(2, 3, 1, 4);
     fpsDatos->setRowHeight(2, 22);
     fpsDatos->setSpan(3, 4, 1, 2);
     fpsDatos->setRangeBackground({5, 1, 5, kColumnas}, QColor(128, 128, 128));

@@ -67,10 +67,8 @@ RepPagos::RepPagos(QWidget* parent) : RepVentana(QStringLiteral("RepPagos"), aju
     fpsDatos->setSpan(2, 3, 1, 2);
     fpsDatos->setRangeBackground({4, 1, 4, kColumnas}, QColor(128, 128, 128));
     fpsDatos->setRowHeight(5, 4);
-    fpsDatos->setText(6, 3, QStringLiteral("********PAGOS********"));
-    fpsDatos->setCellAlignment(6, 3, Qt::AlignHCenter);
-    fpsDatos->setText(7, 3, QStringLiteral("*******RESUMEN*******"));
-    fpsDatos->setCellAlignment(7, 3, Qt::AlignHCenter);
+    banda(6, QStringLiteral("********PAGOS********"));
+    banda(7, QStringLiteral("*******RESUMEN*******"));
     const QStringList titulos{QStringLiteral("Forma de Pago"), QStringLiteral("Cantidad"), QStringLiteral("Monto"),
                               QStringLiteral("Propina"),       QStringLiteral("Total"),    QStringLiteral("%Total")};
     for (int c = 1; c <= kColumnas; ++c) {
@@ -98,6 +96,16 @@ int RepPagos::agregaRenglon()
     fpsDatos->setRowCount(renglon);
     fpsDatos->setActiveCell(renglon, 1);
     return renglon;
+}
+
+// A banner centred on column 3, over its neighbours, which stay empty: it is wider than a column.
+void RepPagos::banda(int renglon, const QString& texto)
+{
+    grid::Grid* fpsDatos = rejilla();
+    fpsDatos->setSpan(renglon, 2, 1, 3);
+    fpsDatos->setCellFormat(renglon, 2, grid::CellFormat::staticText());
+    fpsDatos->setText(renglon, 2, texto);
+    fpsDatos->setCellAlignment(renglon, 2, Qt::AlignHCenter);
 }
 
 void RepPagos::lineaInferior(int renglon)
@@ -189,12 +197,8 @@ void RepPagos::cortesias(const QString& periodo)
     fpsDatos->setRowCount(fpsDatos->rowCount() + 4);
     int r = fpsDatos->rowCount();
     fpsDatos->setActiveCell(r, 3);
-    fpsDatos->setText(r, 3, QStringLiteral("*****CORTESIAS******"));
-    fpsDatos->setCellAlignment(r, 3, Qt::AlignHCenter);
-    r = agregaRenglon();
-    fpsDatos->setCellFormat(r, 3, grid::CellFormat::staticText());
-    fpsDatos->setText(r, 3, QStringLiteral("*****RESUMEN*******"));
-    fpsDatos->setCellAlignment(r, 3, Qt::AlignHCenter);
+    banda(r, QStringLiteral("*****CORTESIAS******"));
+    banda(agregaRenglon(), QStringLiteral("*****RESUMEN*******"));
     r = agregaRenglon();
     const QStringList titulos{QStringLiteral("Tipo de Cortesia"), QStringLiteral("Cantidad"), QStringLiteral("Monto"),
                               QStringLiteral("%Total")};

@@ -21,6 +21,7 @@ protected:
 
 private:
     int agregaRenglon();
+    void banda(int renglon, const QString& texto);
     void lineaInferior(int renglon);
     void pagos(const QString& periodo);
     void cortesias(const QString& periodo);
