@@ -83,12 +83,6 @@ RepPagos::RepPagos(QWidget* parent) : RepVentana(QStringLiteral("RepPagos"), aju
     fpsDatos->setPrintSettings(s);
 }
 
-void RepPagos::preparaImpresion(bool paraVista)
-{
-    if (!paraVista)
-        RepVentana::preparaImpresion(false);
-}
-
 int RepPagos::agregaRenglon()
 {
     grid::Grid* fpsDatos = rejilla();

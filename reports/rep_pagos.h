@@ -17,7 +17,6 @@ public:
 
 protected:
     void buscar() override;
-    void preparaImpresion(bool paraVista) override;
 
 private:
     int agregaRenglon();
