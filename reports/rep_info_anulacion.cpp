@@ -1,0 +1,185 @@
+#include "reports/rep_info_anulacion.h"
+
+#include "platform/grid/grid.h"
+#include "platform/grid/grid_stack.h"
+#include "reports/caja_empleados.h"
+#include "reports/combos_reporte.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+
+namespace {
+
+constexpr int kColumnas = 7;
+constexpr int kEncabezado = 10;
+const QString kTodas = QStringLiteral("TODAS");
+
+RepVentana::Ajustes ajustesAnulacion()
+{
+    RepVentana::Ajustes a;
+    a.titulo = QStringLiteral("Informe de Anulaciones Diarias");
+    a.maximizada = true;
+    a.escCierra = true;
+    a.vistaOcultaAlActivar = true;
+    a.encabezado = RepVentana::Encabezado::LineaEmpresa;
+    a.bordeImpresion = false;
+    a.margenSuperior = 100;
+    a.margenInferior = 100;
+    a.margenIzquierdo = 150;
+    a.margenDerecho = 100;
+    a.orientacion = grid::Orientation::Landscape;
+    return a;
+}
+
+// Paternal surname, maternal surname and first name; empty for an employee not in the catalog.
+QString nombreEmpleado(const QString& alias)
+{
+    return QStringLiteral("CASE WHEN %1.ID_Empleado IS NULL THEN '' ELSE IFNULL(%1.Apellido_Paterno,'') || ' ' || "
+                          "IFNULL(%1.Apellido_Materno,'') || ' ' || IFNULL(%1.Nombre_Empleado,'') END")
+        .arg(alias);
+}
+
+QString texto(const adodb::Recordset& rs, int campo)
+{
+    return rs.field(campo).value().toString();
+}
+
+} // namespace
+
+RepInfoAnulacion::RepInfoAnulacion(QWidget* parent)
+    : RepVentana(QStringLiteral("RepInfoAnulacion"), ajustesAnulacion(), parent)
+{
+    dtpFecha = agregaFecha(QStringLiteral("dtpFecha"), QStringLiteral("Fecha Inicio:"));
+    dtpFechaFin = agregaFecha(QStringLiteral("dtpFechaFin"), QStringLiteral("Fecha Fin:"));
+    cmbRazon = agregaCombo(QStringLiteral("cmbRazon"), QStringLiteral("Razón:"));
+    txtEmpleado = agregaEmpleados(QStringLiteral("txtEmpleado"), QStringLiteral("cmdBuscarEmpleado"),
+                                  QStringLiteral("Empleado:"), 1);
+    txtGerente = agregaEmpleados(QStringLiteral("txtGerente"), QStringLiteral("cmdBuscarGerente"),
+                                 QStringLiteral("Gerente:"), 1);
+    agregaBuscar(QStringLiteral("cmdBuscar"), QStringLiteral("Buscar datos"), 1);
+
+    grid::Grid* fpsDatos = creaRejilla(QStringLiteral("fpsDatos"), QStringLiteral("fpsVista"));
+    fpsDatos->setColumnCount(kColumnas);
+    fpsDatos->setRowCount(kEncabezado);
+    fpsDatos->setColumnHeaderVisible(false);
+    fpsDatos->setRowHeaderVisible(false);
+    const double anchos[] = {8.37, 18.37, 17.12, 19.25, 7.75, 18.5};
+    for (int c = 1; c <= 6; ++c)
+        fpsDatos->setColumnWidth(c, anchos[c - 1]);
+    fpsDatos->setText(2, 3, QStringLiteral("                        INFORME DE ANULACIONES    "));
+    // The title runs over the empty cells to its right.
+    for (int c = 3; c <= 6; ++c) {
+        fpsDatos->setCellBold(2, c, true);
+        fpsDatos->setCellFontSize(2, c, 12);
+    }
+    fpsDatos->setSpan(2, 3, 1, 4);
+    fpsDatos->setRowHeight(2, 22);
+    fpsDatos->setSpan(3, 4, 1, 2);
+    fpsDatos->setRangeBackground({5, 1, 5, kColumnas}, QColor(128, 128, 128));
+    const QStringList titulos{QStringLiteral("No. Cuenta"), QStringLiteral("Artículo de Menu"), QStringLiteral("Razon"),
+                              QStringLiteral("Gerente"),    QStringLiteral("Tiempo"),           QStringLiteral("Camarero"),
+                              QStringLiteral("Cantidad")};
+    for (int c = 1; c <= kColumnas; ++c)
+        fpsDatos->setText(9, c, titulos.at(c - 1));
+    fpsDatos->setRangeBold({9, 1, 9, kColumnas}, true);
+    fpsDatos->setRangeBorder({10, 1, 10, kColumnas}, Qt::TopEdge | Qt::BottomEdge);
+    fpsDatos->setAllLocked(true);
+    setTablasTemporales({QStringLiteral("#Tmp_Anulaciones")});
+
+    LlenaComboTodos(cmbRazon, QStringLiteral("SELECT Nombre_Tipos_Anulacion,ID_Tipo_Anulacion FROM Tipos_Anulacion"), kTodas);
+}
+
+void RepInfoAnulacion::activaExtras()
+{
+    rejilla()->setActiveCell(9, 1);
+    rejilla()->setText(9, 1, QStringLiteral("No. Cuenta"));
+}
+
+void RepInfoAnulacion::renglonTotal(int renglon, const QString& camarero, const QString& gerente, double monto)
+{
+    grid::Grid* fpsDatos = rejilla();
+    fpsDatos->setSpan(renglon, 2, 1, 5);
+    fpsDatos->setCellBold(renglon, 2, true);
+    fpsDatos->setText(renglon, 2, QStringLiteral("Anulaciones Totales para ") + camarero + QStringLiteral(" por ") + gerente);
+    fpsDatos->setCellFormat(renglon, kColumnas, grid::CellFormat::currency());
+    fpsDatos->setCellBold(renglon, kColumnas, true);
+    fpsDatos->setCellLocked(renglon, kColumnas, true);
+    fpsDatos->setValue(renglon, kColumnas, monto);
+}
+
+void RepInfoAnulacion::buscar()
+{
+    // The id boxes are read first: a box that holds anything but ids stops the search here.
+    const QString camareros = condicionEmpleados(txtEmpleado, QStringLiteral(" AND \"#Tmp_Anulaciones\".ID_Empleado in ("));
+    const QString gerentes =
+        condicionEmpleados(txtGerente, QStringLiteral(" AND \"#Tmp_Anulaciones\".Empleado_Anulacion in ("));
+    const QString inicio = dtpFecha->date().toString(QStringLiteral("ddMMyyyy"));
+    const QString fin = dtpFechaFin->date().toString(QStringLiteral("ddMMyyyy"));
+
+    grid::Grid* fpsDatos = rejilla();
+    pila()->showGrid();
+    fpsDatos->setRowCount(kEncabezado);
+    fpsDatos->setCellBold(3, 4, true);
+    fpsDatos->setText(3, 4, dtpFecha->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" - ")
+                                + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy")));
+
+    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#Tmp_Anulaciones\" (ID_ProductosXCuenta INTEGER,ID_Comanda INTEGER,"
+                           "ID_Producto INTEGER, ID_Tipo_Anulacion INTEGER, Empleado_Anulacion INTEGER,"
+                           " Hora_Anulacion DATETIME TEXT, ID_Empleado INTEGER, Monto MONEY REAL)"));
+    ejecutaProcedimiento(QStringLiteral("EXEC proReporteAnulacion '") + inicio + QStringLiteral("','") + fin
+                         + QLatin1Char('\''));
+    const QString hora = QStringLiteral("strftime('%H:%M:%S',\"#Tmp_Anulaciones\".Hora_Anulacion)");
+    adodb::Recordset rs = consulta(
+        QStringLiteral("SELECT ID_ProductosXCuenta,ID_Comanda,Nombre_Completo,Nombre_Tipos_Anulacion,")
+        + nombreEmpleado(QStringLiteral("Gerente")) + QStringLiteral(" AS Nom_Gerente,")
+        + nombreEmpleado(QStringLiteral("Empleado")) + QStringLiteral(" AS Nom_Empleado,") + hora
+        + QStringLiteral(" AS Hora_Anulacion,Monto FROM \"#Tmp_Anulaciones\""
+                         " LEFT JOIN Tipos_Anulacion ON \"#Tmp_Anulaciones\".ID_Tipo_Anulacion=Tipos_Anulacion.ID_Tipo_Anulacion"
+                         " LEFT JOIN Producto ON \"#Tmp_Anulaciones\".ID_Producto=Producto.ID_Producto"
+                         " LEFT JOIN Empleado Gerente ON \"#Tmp_Anulaciones\".Empleado_Anulacion=Gerente.ID_Empleado"
+                         " LEFT JOIN Empleado Empleado ON \"#Tmp_Anulaciones\".ID_Empleado=Empleado.ID_Empleado"
+                         " WHERE 1=1")
+        + condicionCombo(cmbRazon, kTodas, QStringLiteral(" AND \"#Tmp_Anulaciones\".ID_Tipo_Anulacion=")) + camareros
+        + gerentes + QStringLiteral(" ORDER BY Nom_Empleado,Nom_Gerente,ID_Comanda,") + hora);
+
+    // Names compare exactly as texts; a missing one is the empty text, a missing amount 0.
+    QString camarero, gerente;
+    double acumulado = 0;
+    bool primero = true;
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString nomGerente = texto(rs, 4), nomEmpleado = texto(rs, 5);
+        if (primero) {
+            camarero = nomEmpleado;
+            gerente = nomGerente;
+            primero = false;
+        }
+        int renglon = fpsDatos->rowCount() + 1;
+        fpsDatos->setRowCount(renglon);
+        if (nomEmpleado != camarero || nomGerente != gerente) {
+            renglonTotal(renglon, camarero, gerente, acumulado);
+            camarero = nomEmpleado;
+            gerente = nomGerente;
+            renglon += 2;
+            fpsDatos->setRowCount(renglon);
+            acumulado = 0;
+        }
+        fpsDatos->setActiveCell(renglon, 1);
+        fpsDatos->setText(renglon, 1, texto(rs, 1));
+        fpsDatos->setText(renglon, 2, texto(rs, 2));
+        fpsDatos->setText(renglon, 3, texto(rs, 3));
+        fpsDatos->setText(renglon, 4, nomGerente);
+        fpsDatos->setText(renglon, 5, texto(rs, 6));
+        fpsDatos->setText(renglon, 6, nomEmpleado);
+        const double monto = rs.field(7).value().toDouble();
+        fpsDatos->setCellFormat(renglon, kColumnas, grid::CellFormat::currency());
+        fpsDatos->setCellLocked(renglon, kColumnas, true);
+        fpsDatos->setValue(renglon, kColumnas, monto);
+        acumulado += monto;
+    }
+    if (!primero) {
+        const int renglon = fpsDatos->rowCount() + 1;
+        fpsDatos->setRowCount(renglon);
+        renglonTotal(renglon, camarero, gerente, acumulado);
+    }
+    ejecuta(QStringLiteral("DROP TABLE \"#Tmp_Anulaciones\""));
+}
