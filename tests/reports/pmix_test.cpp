@@ -1,6 +1,7 @@
 // The product mix report, on the shared sales data set.
 #include "platform/grid/grid.h"
 #include "reports/rep_pmix.h"
+#include "tests/foundation/forms/typing.h"
 #include "tests/reports/reportes_fixture.h"
 
 #include <QCheckBox>
