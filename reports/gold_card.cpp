@@ -63,7 +63,8 @@ double GoldCard::inicia()
     grid::Grid* g = rejilla();
     g->setRowCount(kFilasEncabezado);
     // The title's span takes the place of the design's in row 1, so the title shows whole.
-    g->setSpan(1, 4, 1, 1);
+    if (g->columnSpan(1, 3) != 3)
+        g->setSpan(1, 4, 1, 1);
     g->setCellBold(1, 3, true);
     g->setText(1, 3, QStringLiteral("REPORTE DE GOLD CARD"));
     g->setSpan(1, 3, 1, 3);
