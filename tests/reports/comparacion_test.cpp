@@ -75,6 +75,11 @@ TEST_F(Comparacion, EmployeesWithArticlesAmountGuestsAndAverage)
     QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
     EXPECT_EQ(w->rejilla()->columnCount(), 6);
     EXPECT_EQ(tablasTemporales(), QStringList({QStringLiteral("#TempCompEmpleado")}));
+    const QStringList paginas = imprime(w, QStringLiteral("comparacion.pdf"));
+    ASSERT_EQ(paginas.size(), 1);
+    EXPECT_TRUE(paginas.first().contains(QStringLiteral("INFORME COMPARACION VENTAS")));
+    EXPECT_EQ(paginas.first().count(QStringLiteral("ZORVA VEREDUDA")), 1);
+    EXPECT_TRUE(paginas.first().contains(QStringLiteral("15/marzo/2024 12:00:00 página 1 de 1")));
 
     // While its table stays for the drill-down, the other reports that use the procedure run.
     auto* pmix = abre<RepPMIX>(QStringLiteral("mnuRepPMIX"), QStringLiteral("RepPMIX"));
