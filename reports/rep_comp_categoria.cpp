@@ -1,5 +1,6 @@
 #include "reports/rep_comp_categoria.h"
 
+#include "reports/valor_campo.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/grid.h"
 #include "reports/combos_reporte.h"
@@ -25,12 +26,6 @@ RepVentana::Ajustes ajustesCategoria()
     a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
     a.orientacion = grid::Orientation::Portrait;
     return a;
-}
-
-double numero(const adodb::Recordset& rs, const char* campo)
-{
-    const QVariant v = rs.field(QLatin1String(campo)).value();
-    return v.isNull() ? 0.0 : v.toDouble();
 }
 
 } // namespace
@@ -153,10 +148,10 @@ void RepCompCategoria::buscar()
             }
             articulo = idArticulo;
             g->setText(g->activeRow(), 4, rs.field(QStringLiteral("Nombre_Completo")).text());
-            monto += numero(rs, "Precio_Venta");
+            monto += numeroCampo(rs, QStringLiteral("Precio_Venta"));
         }
         if (!rs.field(QStringLiteral("ID_Tipo_Modificador")).isNull()) {
-            monto += numero(rs, "Precio_Modificador");
+            monto += numeroCampo(rs, QStringLiteral("Precio_Modificador"));
             const int fila = g->rowCount() + 1;
             g->setRowCount(fila);
             g->setText(fila, 4, QStringLiteral("   ") + rs.field(QStringLiteral("Nombre_Tipo_Modificador")).text());

@@ -1,5 +1,6 @@
 #include "reports/rep_comp_empleado.h"
 
+#include "reports/valor_campo.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/main_window_services.h"
 #include "foundation/routines/zorva_funciones.h"
@@ -35,12 +36,6 @@ RepVentana::Ajustes ajustesComp()
     a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
     a.orientacion = grid::Orientation::Portrait;
     return a;
-}
-
-double numero(const adodb::Recordset& rs, const char* campo)
-{
-    const QVariant v = rs.field(QLatin1String(campo)).value();
-    return v.isNull() ? 0.0 : v.toDouble();
 }
 
 } // namespace
@@ -142,8 +137,8 @@ void RepCompEmpleado::buscar()
                                 + rs.field(QStringLiteral("Nombre_Empleado")).text());
         g->setCellFormat(fila, 3, grid::CellFormat::integer());
         g->setValue(fila, 3, rs.field(QStringLiteral("Articulo")).value().toLongLong());
-        const double neto = numero(rs, "Neto");
-        const double huespedes = numero(rs, "Huespedes");
+        const double neto = numeroCampo(rs, QStringLiteral("Neto"));
+        const double huespedes = numeroCampo(rs, QStringLiteral("Huespedes"));
         g->setCellFormat(fila, 4, grid::CellFormat::currency());
         g->setValue(fila, 4, neto);
         if (porCategoria) {
@@ -190,7 +185,7 @@ repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
     auto* detalle = new repDetCompEmpleado(nombre, periodo());
     for (; !rs.eof(); rs.moveNext())
         detalle->agregaCategoria(rs.field(QStringLiteral("Nombre_Categoria")).text(),
-                                 rs.field(QStringLiteral("Articulo")).value().toLongLong(), numero(rs, "Monto"));
+                                 rs.field(QStringLiteral("Articulo")).value().toLongLong(), numeroCampo(rs, QStringLiteral("Monto")));
     detalle->setAttribute(Qt::WA_DeleteOnClose);
     MainWindowServices* principal = mainWindow();
     QMdiArea* area = principal ? principal->mdiArea() : nullptr;

@@ -1,17 +1,12 @@
 #include "reports/rep_det_gold_card.h"
 
+#include "reports/valor_campo.h"
 #include "platform/grid/grid.h"
 #include "reports/renglones.h"
 
 namespace {
 
 constexpr double kAnchos[7] = {19.12, 8.37, 12, 18.25, 19.25, 9.25, 16};
-
-double numero(const adodb::Recordset& rs, const char* campo)
-{
-    const QVariant v = rs.field(QLatin1String(campo)).value();
-    return v.isNull() ? 0.0 : v.toDouble();
-}
 
 void celda(grid::Grid& g, int fila, int columna, const QString& texto, Qt::Alignment alineacion)
 {
@@ -84,7 +79,7 @@ void RepDetGoldCard::buscar()
               Qt::AlignLeft);
         celda(*g, fila, 4, rs.field(QStringLiteral("Gerente")).text(), Qt::AlignLeft);
         celda(*g, fila, 5, rs.field(QStringLiteral("Empleado")).text(), Qt::AlignLeft);
-        const double monto = numero(rs, "Monto");
+        const double monto = numeroCampo(rs, QStringLiteral("Monto"));
         g->setCellFormat(fila, 6, grid::CellFormat::currency());
         g->setCellAlignment(fila, 6, Qt::AlignRight);
         g->setValue(fila, 6, monto);

@@ -1,5 +1,6 @@
 #include "reports/rep_pmix.h"
 
+#include "reports/valor_campo.h"
 #include "foundation/routines/fecha_trabajo.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_stack.h"
@@ -27,12 +28,6 @@ RepVentana::Ajustes ajustesPMIX()
     a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
     a.bordeImpresion = false;
     return a;
-}
-
-double numero(const adodb::Recordset& rs, const char* campo)
-{
-    const QVariant v = rs.field(QLatin1String(campo)).value();
-    return v.isNull() ? 0.0 : v.toDouble();
 }
 
 } // namespace
@@ -122,19 +117,19 @@ void RepPMIX::buscar()
         g->setRowCount(fila);
         g->setText(fila, 1, rs.field(QStringLiteral("ID_Producto")).text());
         g->setText(fila, 2, rs.field(QStringLiteral("Nombre_Completo")).text());
-        g->setText(fila, 3, QString::number(numero(rs, "PrecioOriginal"), 'f', 2));
-        g->setText(fila, 4, QString::number(static_cast<qint64>(numero(rs, "Articulos"))));
+        g->setText(fila, 3, QString::number(numeroCampo(rs, QStringLiteral("PrecioOriginal")), 'f', 2));
+        g->setText(fila, 4, QString::number(static_cast<qint64>(numeroCampo(rs, QStringLiteral("Articulos")))));
         const bool sinPrecio = rs.field(QStringLiteral("PrecioVendido")).value().isNull();
-        const double costo = numero(rs, "Costo");
-        const double valores[] = {numero(rs, "PrecioVendido"), numero(rs, "MontoVenta"), costo,
-                                  sinPrecio ? costo : numero(rs, "PrecioVendido") - costo};
+        const double costo = numeroCampo(rs, QStringLiteral("Costo"));
+        const double valores[] = {numeroCampo(rs, QStringLiteral("PrecioVendido")), numeroCampo(rs, QStringLiteral("MontoVenta")), costo,
+                                  sinPrecio ? costo : numeroCampo(rs, QStringLiteral("PrecioVendido")) - costo};
         for (int i = 0; i < 4; ++i) {
             g->setCellFormat(fila, 5 + i, numeroFmt);
             g->setValue(fila, 5 + i, valores[i]);
         }
-        g->setText(fila, 9, QString::number(numero(rs, "PrcCosto")));
+        g->setText(fila, 9, QString::number(numeroCampo(rs, QStringLiteral("PrcCosto"))));
         g->setCellFormat(fila, 10, grid::CellFormat::percent(2));
-        g->setValue(fila, 10, numero(rs, "PrcVenta"));
+        g->setValue(fila, 10, numeroCampo(rs, QStringLiteral("PrcVenta")));
     }
     ejecuta(QStringLiteral("DROP TABLE \"#TempPMIX\""));
     if (!hayFilas)
