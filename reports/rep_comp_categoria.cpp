@@ -1,9 +1,9 @@
 #include "reports/rep_comp_categoria.h"
 
-#include "reports/valor_campo.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/grid.h"
 #include "reports/combos_reporte.h"
+#include "reports/valor_campo.h"
 
 #include <QComboBox>
 #include <QDateEdit>

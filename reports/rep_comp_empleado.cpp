@@ -1,6 +1,5 @@
 #include "reports/rep_comp_empleado.h"
 
-#include "reports/valor_campo.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/main_window_services.h"
 #include "foundation/routines/zorva_funciones.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/msgbox.h"
 #include "reports/guarda_busqueda.h"
 #include "reports/rep_det_comp_empleado.h"
+#include "reports/valor_campo.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

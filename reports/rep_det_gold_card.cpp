@@ -1,8 +1,8 @@
 #include "reports/rep_det_gold_card.h"
 
-#include "reports/valor_campo.h"
 #include "platform/grid/grid.h"
 #include "reports/renglones.h"
+#include "reports/valor_campo.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "reports/rep_pmix.h"
 
-#include "reports/valor_campo.h"
 #include "foundation/routines/fecha_trabajo.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_stack.h"
 #include "platform/ui/msgbox.h"
 #include "reports/combos_reporte.h"
+#include "reports/valor_campo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
