@@ -193,12 +193,16 @@ repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
         detalle->show();
         return detalle;
     }
-    QMdiSubWindow* marco = area->addSubWindow(detalle, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A fixed frame: no minimize or maximize button, no resizing.
+    QMdiSubWindow* marco = area->addSubWindow(detalle, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     marco->setAttribute(Qt::WA_DeleteOnClose);
     marco->show();
-    marco->setFixedSize(marco->size());
     area->setActiveSubWindow(marco);
+    // Normal at its design size even where the active report was maximized, and fixed there.
+    marco->showNormal();
+    marco->resize(marco->size() - detalle->size() + detalle->ajustes().disenoTwips / 15);
+    marco->setFixedSize(marco->size());
     return detalle;
 }
 
