@@ -30,6 +30,9 @@ RepVentana::Ajustes ajustesArticulos()
     return a;
 }
 
+// Wide enough for the bold titles of row 4.
+constexpr double kAnchos[5] = {4.75, 23.37, 9, 21.12, 9};
+
 // The waiter's name, first name first; a NULL part leaves the name empty.
 const QString kEmpleado = QStringLiteral("Nombre_Empleado || ' ' || Apellido_Paterno || ' ' || Apellido_Materno AS Empleado");
 
@@ -58,9 +61,8 @@ RepArticulosXEmpleado::RepArticulosXEmpleado(QWidget* parent)
     grid::Grid* g = creaRejilla(QStringLiteral("sprDatos"), QStringLiteral("PrvVista"));
     g->setColumnCount(5);
     g->setRowCount(0);
-    const double anchos[] = {4.75, 23.37, 7.75, 21.12, 6.87};
     for (int c = 1; c <= 5; ++c)
-        g->setColumnWidth(c, anchos[c - 1]);
+        g->setColumnWidth(c, kAnchos[c - 1]);
     connect(cmdBuscarProd, &QPushButton::clicked, this, &RepArticulosXEmpleado::cmdBuscarProd_Click);
 }
 
@@ -111,9 +113,8 @@ void RepArticulosXEmpleado::buscar()
     grid::fillFromRecordset(*g, rs);
     g->setColumnCount(5);
     g->setText(0, 5, QString());
-    const double anchos[] = {4.75, 23.37, 7.75, 21.12, 6.87};
     for (int c = 1; c <= 5; ++c)
-        g->setColumnWidth(c, anchos[c - 1]);
+        g->setColumnWidth(c, kAnchos[c - 1]);
     g->insertRows(1, 4);
     encabezado();
     g->setFrozenRows(4);
