@@ -126,6 +126,12 @@ TEST_F(Comparacion, TheDoubleClickOpensANewDetailPerEmployee)
     ASSERT_NE(otro, nullptr);
     EXPECT_NE(otro, d);
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 3);
+    // The grid's own double click opens one too.
+    emit w->rejilla()->doubleClicked(8, 2);
+    ASSERT_EQ(main->mdiArea()->subWindowList().size(), 4);
+    auto* beto = qobject_cast<repDetCompEmpleado*>(main->mdiArea()->activeSubWindow()->widget());
+    ASSERT_NE(beto, nullptr);
+    EXPECT_EQ(beto->lblNombre->text(), QStringLiteral("RUIZ SOTO BETO"));
 }
 
 TEST_F(Comparacion, NullPricesApostrophesAndEmptySurnames)
