@@ -40,6 +40,7 @@ GoldCard::GoldCard(const QString& nombre, const double (&anchos)[7], QWidget* pa
     g->setRowCount(5);
     g->setColumnHeaderVisible(false);
     g->setRowHeaderVisible(false);
+    g->setAllLocked(true);
     for (int c = 1; c <= 7; ++c)
         g->setColumnWidth(c, anchos[c - 1]);
     for (int c = 2; c <= 6; ++c) {

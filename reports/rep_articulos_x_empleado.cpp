@@ -61,6 +61,7 @@ RepArticulosXEmpleado::RepArticulosXEmpleado(QWidget* parent)
     grid::Grid* g = creaRejilla(QStringLiteral("sprDatos"), QStringLiteral("PrvVista"));
     g->setColumnCount(5);
     g->setRowCount(0);
+    g->setAllLocked(true);
     for (int c = 1; c <= 5; ++c)
         g->setColumnWidth(c, kAnchos[c - 1]);
     connect(cmdBuscarProd, &QPushButton::clicked, this, &RepArticulosXEmpleado::cmdBuscarProd_Click);

@@ -55,6 +55,7 @@ void RepPMIX::disenoRejilla()
     g->setRowCount(kFilasDiseno);
     g->setColumnHeaderVisible(false);
     g->setRowHeaderVisible(false);
+    g->setAllLocked(true);
     const double anchos[] = {7.87, 21.87, 0, 7.25, 10.37, 8.62, 0, 9.12, 9, 7.37};
     for (int c = 1; c <= 10; ++c)
         g->setColumnWidth(c, anchos[c - 1]);
