@@ -145,6 +145,8 @@ void MDIPrincipal::CreaMenuReportes()
     QMenu* cortesias = submenu(m, QStringLiteral("&Cortesias"), QStringLiteral("mnuCorPrincipal"));
     itemVentana(cortesias, QStringLiteral("&Cortesias"), QStringLiteral("mnuProRepCortesias"), QStringLiteral("RepCortesias"));
     itemVentana(cortesias, QStringLiteral("&Gold Card"), QStringLiteral("mnuGoldCard"), QStringLiteral("RepDetGoldCard"));
+    itemVentana(cortesias, QStringLiteral("&Resumen Gold Card"), QStringLiteral("mnuResumenGoldCard"),
+                QStringLiteral("RepGoldCard"));
     itemVentana(m, QStringLiteral("C&uentas"), QStringLiteral("mnuProRepCuentas"), QStringLiteral("RepCuentas"));
     itemVentana(m, QStringLiteral("&Det pagos"), QStringLiteral("mnuRepDetPagos"), QStringLiteral("RepListaPagos"));
     itemVentana(m, QStringLiteral("&Especiales"), QStringLiteral("mnuProRepEspeciales"), QStringLiteral("RepEspeciales"));

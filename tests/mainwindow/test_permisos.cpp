@@ -132,7 +132,7 @@ TEST_F(Menus, ReportesAloneShowsTheUntouchedReportsAndBothComparisons)
               QStringList({"mnuNomina", "mnuCorPrincipal", "mnuProRepCuentas", "mnuRepDetPagos", "sep",
                            "mnuRepCompEmpleado", "mnuRepCompCategoria"}));
     EXPECT_EQ(visibleItems(QStringLiteral("mnuNomina")), QStringList({"mnuHorasEmpleado", "mnuDetHoras", "mnuResumenHoras"}));
-    EXPECT_EQ(visibleItems(QStringLiteral("mnuCorPrincipal")), QStringList({"mnuProRepCortesias", "mnuGoldCard"}));
+    EXPECT_EQ(visibleItems(QStringLiteral("mnuCorPrincipal")), QStringList({"mnuProRepCortesias", "mnuGoldCard", "mnuResumenGoldCard"}));
 }
 
 TEST_F(Menus, EveryRightShowsEverythingButTheItemsNothingShows)

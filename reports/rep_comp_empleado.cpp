@@ -1,0 +1,229 @@
+#include "reports/rep_comp_empleado.h"
+
+#include "foundation/database/cls_ado.h"
+#include "foundation/forms/main_window_services.h"
+#include "foundation/routines/zorva_funciones.h"
+#include "platform/grid/grid.h"
+#include "platform/ui/msgbox.h"
+#include "reports/guarda_busqueda.h"
+#include "reports/rep_det_comp_empleado.h"
+#include "reports/valor_campo.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace {
+
+const QString kTabla = QStringLiteral("#TempCompEmpleado");
+constexpr int kFilasDiseno = 6;
+
+// "PATERNO MATERNO NOMBRE" of the query's row, a NULL part as empty text; the same expression in SQL.
+const QString kNombreSql = QStringLiteral("(IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' "
+                                          "|| IFNULL(Nombre_Empleado,''))");
+
+RepVentana::Ajustes ajustesComp()
+{
+    RepVentana::Ajustes a;
+    a.titulo = QStringLiteral("Comparación de Ventas por Empleado");
+    a.maximizada = true;
+    a.escCierra = true;
+    a.vistaOcultaAlActivar = true;
+    a.encabezado = RepVentana::Encabezado::LineaEmpresa;
+    a.bordeImpresion = false;
+    a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
+    a.orientacion = grid::Orientation::Portrait;
+    return a;
+}
+
+} // namespace
+
+RepCompEmpleado::RepCompEmpleado(QWidget* parent)
+    : RepVentana(QStringLiteral("RepCompEmpleado"), ajustesComp(), parent)
+{
+    dtpFechaIni = agregaFecha(QStringLiteral("dtpFechaIni"), QStringLiteral("Fecha Inicio:"));
+    dtpFechaFin = agregaFecha(QStringLiteral("dtpFechaFin"), QStringLiteral("Fecha Fin:"));
+    chkCategoria = new QCheckBox(QStringLiteral("Por categoría"));
+    chkCategoria->setObjectName(QStringLiteral("chkCategoria"));
+    agregaControl(chkCategoria);
+    agregaBuscar(QStringLiteral("cmbBuscar"), QStringLiteral("Buscar registros"))->setToolTip(QStringLiteral("Buscar registros"));
+    grid::Grid* g = creaRejilla(QStringLiteral("sprDatos"), QStringLiteral("PrvVista"));
+    disenoRejilla();
+    connect(g, &grid::Grid::doubleClicked, this, [this](int fila, int columna) { sprDatos_DblClick(columna, fila); });
+}
+
+void RepCompEmpleado::disenoRejilla()
+{
+    grid::Grid* g = rejilla();
+    g->setColumnCount(6);
+    g->setRowCount(kFilasDiseno);
+    g->setColumnHeaderVisible(false);
+    g->setRowHeaderVisible(false);
+    g->setAllLocked(true);
+    const double anchos[] = {21.5, 14.12, 13.75, 15.87, 8.87, 11.63};
+    for (int c = 1; c <= 6; ++c)
+        g->setColumnWidth(c, anchos[c - 1]);
+    g->setText(1, 2, QStringLiteral("INFORME COMPARACION VENTAS"));
+    g->setCellBold(1, 2, true);
+    g->setCellFontSize(1, 2, 14);
+    g->setRowHeight(1, 24);
+    g->setRangeBackground(grid::CellRange{3, 1, 3, 6}, QColor(192, 192, 192));
+    const QList<std::pair<int, QString>> titulos{{1, QStringLiteral("Nombre Empleado")},
+                                                 {3, QStringLiteral("Artículos Vendidos")},
+                                                 {4, QStringLiteral("Monto")},
+                                                 {5, QStringLiteral("Huespedes")},
+                                                 {6, QStringLiteral("Cta. Promedio")}};
+    for (const auto& [columna, titulo] : titulos) {
+        g->setText(5, columna, titulo);
+        g->setCellBold(5, columna, true);
+    }
+    g->setRangeBorder(grid::CellRange{5, 1, 5, 6}, Qt::BottomEdge);
+}
+
+QString RepCompEmpleado::periodo() const
+{
+    return dtpFechaIni->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" - ")
+        + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+void RepCompEmpleado::buscar()
+{
+    grid::Grid* g = rejilla();
+    GuardaBusqueda::borraTablas({kTabla});
+    g->setRowCount(kFilasDiseno);
+    g->setActiveCell(2, 2);
+    g->setCellBold(2, 2, true);
+    g->setCellAlignment(2, 2, Qt::AlignHCenter);
+    g->setText(2, 2, periodo());
+
+    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_ProductosXCuenta INTEGER,ID_Empleado INTEGER,"
+                           "ID_Comanda INTEGER,ID_Categoria INTEGER,ID_Producto INTEGER,Nombre_Completo VARCHAR(300),"
+                           "Precio_Venta REAL,NumHuespedes INTEGER)"));
+    m_tabla = true;
+    ejecutaProcedimiento(QStringLiteral("EXEC proComparacionVenta '") + dtpFechaIni->date().toString(QStringLiteral("dd/MM/yyyy"))
+                         + QStringLiteral("', '") + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy"))
+                         + QStringLiteral("', '") + kTabla + QLatin1Char('\''));
+
+    const bool porCategoria = chkCategoria->isChecked();
+    // A group whose prices or guests are all NULL counts 0.
+    QString sql = QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
+                                 "TOTAL(T.Precio_Venta) AS Neto,TOTAL(T.NumHuespedes) AS Huespedes");
+    if (porCategoria)
+        sql += QStringLiteral(",Nombre_Categoria FROM Empleado E,\"#TempCompEmpleado\" T,Categoria K WHERE "
+                              "E.ID_Empleado=T.ID_Empleado AND T.ID_Categoria=K.ID_Categoria "
+                              "GROUP BY T.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno,Nombre_Categoria "
+                              "ORDER BY Nombre_Empleado,Nombre_Categoria");
+    else
+        sql += QStringLiteral(" FROM Empleado E,\"#TempCompEmpleado\" T WHERE E.ID_Empleado=T.ID_Empleado "
+                              "GROUP BY T.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno ORDER BY Nombre_Empleado");
+    adodb::Recordset rs = consulta(sql);
+
+    if (porCategoria) {
+        g->setColumnCount(7);
+        g->setCellBold(5, 7, true);
+        g->setText(5, 7, QStringLiteral("Categoría"));
+        g->setColumnWidth(7, 15);
+    } else {
+        g->setColumnCount(6);
+    }
+    for (; !rs.eof(); rs.moveNext()) {
+        const int fila = g->rowCount() + 1;
+        g->setRowCount(fila);
+        g->setActiveCell(fila, 1);
+        g->setText(fila, 1, rs.field(QStringLiteral("Apellido_Paterno")).text() + QLatin1Char(' ')
+                                + rs.field(QStringLiteral("Apellido_Materno")).text() + QLatin1Char(' ')
+                                + rs.field(QStringLiteral("Nombre_Empleado")).text());
+        g->setCellFormat(fila, 3, grid::CellFormat::integer());
+        g->setValue(fila, 3, rs.field(QStringLiteral("Articulo")).value().toLongLong());
+        const double neto = numeroCampo(rs, QStringLiteral("Neto"));
+        const double huespedes = numeroCampo(rs, QStringLiteral("Huespedes"));
+        g->setCellFormat(fila, 4, grid::CellFormat::currency());
+        g->setValue(fila, 4, neto);
+        if (porCategoria) {
+            g->setCellFormat(fila, 5, grid::CellFormat::staticText());
+            g->setText(fila, 5, QStringLiteral("N/A"));
+            g->setText(fila, 7, rs.field(QStringLiteral("Nombre_Categoria")).text());
+        } else {
+            g->setCellFormat(fila, 5, grid::CellFormat::number(0));
+            g->setValue(fila, 5, huespedes);
+        }
+        g->setCellFormat(fila, 6, grid::CellFormat::currency());
+        g->setValue(fila, 6, neto / (huespedes == 0 ? 1.0 : huespedes));
+    }
+}
+
+repDetCompEmpleado* RepCompEmpleado::sprDatos_DblClick(int /*columna*/, int fila)
+{
+    if (fila <= kFilasDiseno || fila > rejilla()->rowCount())
+        return nullptr;
+    rejilla()->setActiveCell(fila, 1);
+    const QString nombre = rejilla()->text(fila, 1);
+    if (nombre.isEmpty()) {
+        ui::msgBox(QStringLiteral("Seleccione un Empleado para su detalle"), ui::OkOnly);
+        return nullptr;
+    }
+    try {
+        return abreDetalle(nombre);
+    } catch (const adodb::ComError& e) {
+        g_ClsAdo().conexion().errors().clear();
+        ui::msgBox(QStringLiteral("No fue posible generar el informe.\n\n") + e.description(), ui::Critical);
+        return nullptr;
+    }
+}
+
+repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
+{
+    adodb::Recordset rs = consulta(
+        QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
+                       "TOTAL(T.Precio_Venta) AS Monto FROM Empleado E,\"#TempCompEmpleado\" T,Categoria K "
+                       "WHERE E.ID_Empleado=T.ID_Empleado AND T.ID_Categoria=K.ID_Categoria AND ")
+        + kNombreSql + QStringLiteral("='") + DuplicaComillas(nombre)
+        + QStringLiteral("' GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
+                         "ORDER BY Nombre_Empleado,Nombre_Categoria"));
+    auto* detalle = new repDetCompEmpleado(nombre, periodo());
+    for (; !rs.eof(); rs.moveNext())
+        detalle->agregaCategoria(rs.field(QStringLiteral("Nombre_Categoria")).text(),
+                                 rs.field(QStringLiteral("Articulo")).value().toLongLong(), numeroCampo(rs, QStringLiteral("Monto")));
+    detalle->setAttribute(Qt::WA_DeleteOnClose);
+    MainWindowServices* principal = mainWindow();
+    QMdiArea* area = principal ? principal->mdiArea() : nullptr;
+    if (!area) {
+        detalle->show();
+        return detalle;
+    }
+    // A fixed frame: no minimize or maximize button, no resizing.
+    QMdiSubWindow* marco = area->addSubWindow(detalle, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    marco->setAttribute(Qt::WA_DeleteOnClose);
+    marco->show();
+    area->setActiveSubWindow(marco);
+    // Normal at its design size even where the active report was maximized, and fixed there.
+    marco->showNormal();
+    marco->resize(marco->size() - detalle->size() + detalle->ajustes().disenoTwips / 15);
+    marco->setFixedSize(marco->size());
+    return detalle;
+}
+
+void RepCompEmpleado::Form_Unload()
+{
+    RepVentana::Form_Unload();
+    if (m_tabla)
+        GuardaBusqueda::borraTablas({kTabla});
+    m_tabla = false;
+}
+
+void RepCompEmpleado::preparaImpresion(bool paraVista)
+{
+    if (!paraVista) {
+        RepVentana::preparaImpresion(false);
+        return;
+    }
+    // The preview turns the sheet and drops the side margins; header and footer stay as printed last.
+    grid::PrintSettings s = rejilla()->printSettings();
+    s.marginLeft = s.marginRight = 0;
+    s.printBorder = false;
+    s.orientation = grid::Orientation::Landscape;
+    rejilla()->setPrintSettings(s);
+}
