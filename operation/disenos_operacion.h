@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class DetailGrid;
+class QDateEdit;
+class QWidget;
+
+namespace grid {
+class Grid;
+}
+
+// Pieces of design that several operation windows share.
+namespace disenos {
+
+// A date picker with its calendar, bound to a date column, showing day/month/year.
+QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& columna);
+
+// The grid of a record's products: "ID" typed or picked, "Producto" shown, and the picker's button.
+grid::Grid* rejillaProductos(QWidget* parent);
+
+// The grid's behaviour: the rows of `fillQuery` followed by the record's key, a typed key looked
+// up in Producto, the product picker on the button.
+void configuraProductos(DetailGrid* productos, const QString& fillQuery);
+
+} // namespace disenos
