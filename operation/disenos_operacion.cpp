@@ -4,8 +4,28 @@
 #include "platform/grid/grid.h"
 
 #include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 
 namespace disenos {
+
+QGroupBox* datosGenerales(QTabWidget* sstFolder)
+{
+    sstFolder->setObjectName(QStringLiteral("sstFolder"));
+    auto* Frame1 = new QGroupBox;
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    sstFolder->addTab(Frame1, QStringLiteral("Datos Generales"));
+    return Frame1;
+}
+
+QLabel* etiquetaSinTag(QWidget* parent, const QString& nombre, const QString& texto, QWidget* control)
+{
+    auto* l = new QLabel(texto, parent);
+    l->setObjectName(nombre);
+    l->setBuddy(control);
+    return l;
+}
 
 QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& columna)
 {

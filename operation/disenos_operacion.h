@@ -4,6 +4,9 @@
 
 class DetailGrid;
 class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QTabWidget;
 class QWidget;
 
 namespace grid {
@@ -12,6 +15,13 @@ class Grid;
 
 // Pieces of design that several operation windows share.
 namespace disenos {
+
+// The window's tab control sstFolder, with its first tab "Datos Generales" holding the frame of
+// the record's fields, returned.
+QGroupBox* datosGenerales(QTabWidget* sstFolder);
+
+// A caption without a tag: find does not search the control's column.
+QLabel* etiquetaSinTag(QWidget* parent, const QString& nombre, const QString& texto, QWidget* control);
 
 // A date picker with its calendar, bound to a date column, showing day/month/year.
 QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& columna);

@@ -30,10 +30,11 @@ OpCortesia::OpCortesia(QWidget* parent) : CatalogWindow(parent)
                 QStringLiteral("Ya existe el nombre de la cortesía"));
 
     sstFolder = new QTabWidget(this);
-    sstFolder->setObjectName(QStringLiteral("sstFolder"));
-    auto* Frame1 = new QGroupBox;
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    sstFolder->addTab(Frame1, QStringLiteral("Datos Generales"));
+    QGroupBox* Frame1 = disenos::datosGenerales(sstFolder);
+    // The code and the dates carry no tag: find searches the key, the name and the numbers.
+    const auto sinEtiqueta = [Frame1](const QString& nombre, const QString& texto, QWidget* control) {
+        return disenos::etiquetaSinTag(Frame1, nombre, texto, control);
+    };
 
     // Created in the order the required-field check names them: the name before the quantity.
     txtId = forms::textBox(Frame1, QStringLiteral("txtId"), QStringLiteral("ID_Tipo_Cortesia"));
@@ -58,14 +59,7 @@ OpCortesia::OpCortesia(QWidget* parent) : CatalogWindow(parent)
     for (QCheckBox* caja : {chkSeleccionar, chkActivo})
         caja->setLayoutDirection(Qt::RightToLeft);
 
-    // The code and the dates carry no tag: find searches the key, the name and the quantities.
-    const auto sinEtiqueta = [Frame1](const QString& nombre, const QString& texto, QWidget* control) {
-        auto* l = new QLabel(texto, Frame1);
-        l->setObjectName(nombre);
-        l->setBuddy(control);
-        return l;
-    };
-    auto* filas = new QFormLayout(Frame1);
+        auto* filas = new QFormLayout(Frame1);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Id Cortesía:"), txtId), txtId);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre), TxtNombre);
     filas->addRow(sinEtiqueta(QStringLiteral("Label3"), QStringLiteral("Tipo:"), cmbTipo), cmbTipo);

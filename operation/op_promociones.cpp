@@ -40,10 +40,11 @@ OpPromociones::OpPromociones(QWidget* parent) : CatalogWindow(parent)
                 QStringLiteral("Ya existe el nombre de la promoción"));
 
     sstFolder = new QTabWidget(this);
-    sstFolder->setObjectName(QStringLiteral("sstFolder"));
-    auto* Frame1 = new QGroupBox;
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    sstFolder->addTab(Frame1, QStringLiteral("Datos Generales"));
+    QGroupBox* Frame1 = disenos::datosGenerales(sstFolder);
+    // The code and the dates carry no tag: find searches the key, the name and the numbers.
+    const auto sinEtiqueta = [Frame1](const QString& nombre, const QString& texto, QWidget* control) {
+        return disenos::etiquetaSinTag(Frame1, nombre, texto, control);
+    };
 
     txtId = forms::textBox(Frame1, QStringLiteral("txtId"), QStringLiteral("ID_Promocion"));
     forms::keyBoxStyle(txtId);
@@ -59,14 +60,7 @@ OpPromociones::OpPromociones(QWidget* parent) : CatalogWindow(parent)
     dtpFinal = disenos::selectorFecha(Frame1, QStringLiteral("dtpFinal"), QStringLiteral("Fecha_Fin_Promocion"));
     chkActivo = forms::checkBox(Frame1, QStringLiteral("chkActivo"), QStringLiteral("Activo"), QStringLiteral("Activo"));
 
-    // The code and the dates carry no tag: find searches the key, the name and the quantity.
-    const auto sinEtiqueta = [Frame1](const QString& nombre, const QString& texto, QWidget* control) {
-        auto* l = new QLabel(texto, Frame1);
-        l->setObjectName(nombre);
-        l->setBuddy(control);
-        return l;
-    };
-    auto* filas = new QFormLayout(Frame1);
+        auto* filas = new QFormLayout(Frame1);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Id Promocion:"), txtId), txtId);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre), TxtNombre);
     filas->addRow(sinEtiqueta(QStringLiteral("Label3"), QStringLiteral("Tipo:"), cmbTipo), cmbTipo);
