@@ -69,8 +69,9 @@ OpCortesia::OpCortesia(QWidget* parent) : CatalogWindow(parent)
                   txtMaximo);
     filas->addRow(sinEtiqueta(QStringLiteral("Label6"), QStringLiteral("Inicio:"), dtpInicio), dtpInicio);
     filas->addRow(sinEtiqueta(QStringLiteral("Label7"), QStringLiteral("Final:"), dtpFinal), dtpFinal);
-    filas->addRow(QString(), chkSeleccionar);
-    filas->addRow(QString(), chkActivo);
+    // Each caption in the captions' column, its box after it.
+    for (QCheckBox* caja : {chkSeleccionar, chkActivo})
+        filas->addRow(caja, static_cast<QWidget*>(nullptr));
     filas->addRow(TxtTipo);
 
     sprProductos = disenos::rejillaProductos(nullptr);
