@@ -2,7 +2,10 @@
 #include "foundation/forms/window_registry.h"
 #include "operation/cfg_impresora.h"
 #include "operation/cfg_terminal.h"
+#include "operation/op_cortesia.h"
 #include "operation/op_gpo_impresoras.h"
+#include "operation/op_gpo_productos.h"
+#include "operation/op_promociones.h"
 #include "operation/op_tipo_pago.h"
 #include "operation/op_tipos_anulacion.h"
 #include "operation/utl_mensajes.h"
@@ -15,4 +18,8 @@ void registraVentanasOperacion()
     WindowRegistry::add(QStringLiteral("CfgTerminal"), [] { return new CfgTerminal; });
     WindowRegistry::add(QStringLiteral("CfgImpresora"), [] { return new CfgImpresora; });
     WindowRegistry::add(QStringLiteral("OpGpoImpresoras"), [] { return new OpGpoImpresoras; });
+    WindowRegistry::add(QStringLiteral("OpCortesia"), [] { return new OpCortesia; });
+    WindowRegistry::add(QStringLiteral("OpGpoPromocional"), [] { return new OpGpoPromocional; });
+    WindowRegistry::add(QStringLiteral("OpGpoObsequios"), [] { return new OpGpoObsequios; });
+    WindowRegistry::add(QStringLiteral("OpPromociones"), [] { return new OpPromociones; });
 }

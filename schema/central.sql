@@ -386,8 +386,8 @@ CREATE TABLE Promocion (
     UNIQUE (Nombre_Promocion)
 );
 
--- A deleted promotion leaves its rules (its key is never handed out again), so no reference to
--- Promocion; the groups a rule uses cannot be deleted under it.
+-- The promotions window deletes a promotion's rules with it, in one transaction; the groups a rule
+-- uses cannot be deleted under it.
 CREATE TABLE Detalle_Promocion (
     ID_Detalle_Promocion INTEGER PRIMARY KEY AUTOINCREMENT,
     ID_Promocion         INTEGER,

@@ -80,6 +80,51 @@ const Diseno kGrupos{
     {"TxtNombre", "sprImpresoras", "txtId"},
     {"Id Grupo|ID_Grupo_Impresoras|ID_Grupo_Impresoras", "Nombre|Nombre_Grupo_Impresoras|Nombre_Grupo_Impresoras"}};
 
+const Diseno kCortesias{
+    "mnuOpCortesias", "OpCortesia", "Cortesias",
+    {{"Id Cortesía:", "txtId"}, {"Nombre:", "TxtNombre"}, {"Tipo:", ""}, {"Cantidad:", "txtCantidad"},
+     {"Cantidad Max.:", "txtMaximo"}, {"Inicio:", ""}, {"Final:", ""}},
+    {{"sprProductos", "Ins=Insertar registro Del=Borrar registro"}},
+    {{"TxtNombre", 25}},
+    {{"TxtNombre", "NoVacioMayusculas"}, {"txtCantidad", "NumericoNoVacio"}, {"txtMaximo", "Numerico"}},
+    // Tab walks a date picker's day, month and year, as every Qt date box does.
+    {"TxtNombre", "cmbTipo", "txtCantidad", "txtMaximo", "dtpInicio", "dtpInicio", "dtpInicio", "dtpFinal", "dtpFinal",
+     "dtpFinal", "chkSeleccionar", "chkActivo", "txtId"},
+    {"Id Cortesia|ID_Tipo_Cortesia|ID_Tipo_Cortesia", "Nombre|Nombre_Tipo_Cortesia|Nombre_Tipo_Cortesia"},
+    {"TxtTipo"}};
+
+const Diseno kGpoPromocional{
+    "mnuOpGpoPromocional", "OpGpoPromocional", "Grupos Promocionales",
+    {{"Id Grupo:", "txtId"}, {"Nombre:", "TxtNombre"}},
+    {{"sprProductos", "Ins=Insertar registro Del=Borrar registro"}},
+    {{"TxtNombre", 25}},
+    {{"TxtNombre", "NoVacioMayusculas"}},
+    {"TxtNombre", "sprProductos", "txtId"},
+    {"Id Grupo|ID_Grupo_Promocional|ID_Grupo_Promocional", "Nombre|Nombre_Gpo_Promocional|Nombre_Gpo_Promocional"}};
+
+const Diseno kGpoObsequios{
+    "mnuOpGpoObsequios", "OpGpoObsequios", "Grupo Obsequios",
+    {{"Id Grupo:", "txtId"}, {"Nombre:", "TxtNombre"}},
+    {{"sprProductos", "Ins=Insertar registro Del=Borrar registro"}},
+    {{"TxtNombre", 25}},
+    {{"TxtNombre", "NoVacioMayusculas"}},
+    {"TxtNombre", "sprProductos", "txtId"},
+    {"Id Grupo|ID_Grupo_Obsequio|ID_Grupo_Obsequio", "Nombre|Nombre_Gpo_Obsequio|Nombre_Gpo_Obsequio"}};
+
+const Diseno kPromociones{
+    "mnuOpPromociones", "OpPromociones", "Promociones",
+    {{"Id Promocion:", "txtId"}, {"Nombre:", "TxtNombre"}, {"Tipo:", ""}, {"Cant. X Mesa:", "txtCantidadXMesa"},
+     {"Inicio:", ""}, {"Final:", ""}},
+    {},
+    {{"TxtNombre", 25}, {"txtCantidadXMesa", 4}},
+    {{"TxtNombre", "NoVacioMayusculas"}, {"txtCantidadXMesa", "NumericoNoSignos"}},
+    {"TxtNombre", "cmbTipo", "txtCantidadXMesa", "dtpInicio", "dtpInicio", "dtpInicio", "dtpFinal", "dtpFinal",
+     "dtpFinal", "chkActivo", "txtId"},
+    {"Id Promocion|ID_Promocion|ID_Promocion", "Nombre|Nombre_Promocion|Nombre_Promocion", "Cant X Mesa|CantMesa|CantMesa",
+     "Tipo|CASE Tipo_Promocion WHEN 'M' THEN 'Minimo' WHEN 'P' THEN 'Porcentaje' WHEN 'R' THEN 'Rango' END AS "
+     "Tipo|Tipo_Promocion"},
+    {"TxtTipo"}};
+
 class DisenoTest : public OperationDb, public ::testing::WithParamInterface<Diseno> {};
 
 TEST_P(DisenoTest, CaptionsTagsTabOrderAndFilterColumns)
@@ -88,7 +133,8 @@ TEST_P(DisenoTest, CaptionsTagsTabOrderAndFilterColumns)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, DisenoTest,
-                         ::testing::Values(kTiposPago, kAnulaciones, kMensajes, kTerminales, kImpresoras, kGrupos),
+                         ::testing::Values(kTiposPago, kAnulaciones, kMensajes, kTerminales, kImpresoras, kGrupos,
+                                           kCortesias, kGpoPromocional, kGpoObsequios, kPromociones),
                          [](const ::testing::TestParamInfo<Diseno>& info) { return std::string(info.param.ventana); });
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "operation/ventanas_operacion.h"
 #include "tests/foundation/dialogs/filtro_abierto.h"
 
+#include "platform/grid/grid.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -9,7 +11,7 @@ QStringList OperationDb::permisos() const
 {
     return {QStringLiteral("OPERACION"),     QStringLiteral("TIPOSDEPAGO"), QStringLiteral("TIPOSDEANULACION"),
             QStringLiteral("CONFIGURACION"), QStringLiteral("IMPRESORAS"),  QStringLiteral("GRUPOSIMPRESORAS"),
-            QStringLiteral("MENSAJES")};
+            QStringLiteral("MENSAJES"),      QStringLiteral("CORTESIAS"),   QStringLiteral("GPOOBSEQUIOS")};
 }
 
 void OperationDb::registraVentanas()
@@ -51,4 +53,17 @@ QStringList OperationDb::filtra(const QString& columna, const QString& campo, co
     });
     click(18);
     return valores;
+}
+
+void OperationDb::escribeClaves(grid::Grid* g, const QStringList& claves)
+{
+    const int primera = g->rowCount() + 1;
+    for (int i = 0; i < claves.size(); ++i)
+        teclaEnGrid(g, Qt::Key_Insert);
+    for (int i = 0; i < claves.size(); ++i) {
+        if (claves.at(i).isEmpty())
+            continue;
+        escribeCelda(g, primera + i, 1, claves.at(i));
+        teclaEnGrid(g, Qt::Key_Down);
+    }
 }

@@ -4,6 +4,10 @@
 
 class QComboBox;
 
+namespace grid {
+class Grid;
+}
+
 // The real main window, opened by a user who may use the operation and configuration windows.
 class OperationDb : public CatalogDb {
 protected:
@@ -16,5 +20,8 @@ protected:
     static QStringList entradas(const QComboBox* combo);
     // The values of one column of the filter's result, with every column chosen and the condition
     // given (none when empty).
+    // Appends a row per key to a list grid in edit mode and types each key into column 1, leaving
+    // the row as the arrow key does; an empty key leaves its row empty.
+    static void escribeClaves(grid::Grid* g, const QStringList& claves);
     QStringList filtra(const QString& columna, const QString& campo = QString(), const QString& valor = QString());
 };
