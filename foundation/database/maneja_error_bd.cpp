@@ -27,6 +27,10 @@ QString tablaDelConflicto(const QString& descripcion)
     const int siguiente = parte.indexOf(QLatin1Char(','));
     if (siguiente >= 0)
         parte = parte.left(siguiente);
+    // The provider quotes the name ("tabla 'Producto'"); the user reads the table's name alone.
+    parte = parte.trimmed();
+    if (parte.size() >= 2 && parte.startsWith(QLatin1Char('\'')) && parte.endsWith(QLatin1Char('\'')))
+        parte = parte.mid(1, parte.size() - 2);
     return parte;
 }
 

@@ -233,7 +233,7 @@ TEST_F(CategoriasTest, ACategoryThatAProductUsesIsNotDeleted)
     pulsa(Qt::Key_Delete);
     ASSERT_EQ(boxes.texts().size(), 2);
     // The gateway quotes the table's name as the database's message does.
-    EXPECT_EQ(boxes.texts().at(1), kEnUso + QStringLiteral("'Producto'"));
+    EXPECT_EQ(boxes.texts().at(1), kEnUso + QStringLiteral("Producto"));
     EXPECT_EQ(boxes.boxes().at(1).icon(), ui::Critical);
     EXPECT_EQ(cuenta(QStringLiteral("Categoria")), 2);
     EXPECT_EQ(TxtNombre()->text(), QStringLiteral("POLLO"));

@@ -154,7 +154,7 @@ TEST_F(GruposImpresorasTest, AGroupGoesWithItsPrintersOrStaysWithThemWhenAProduc
     pulsa(Qt::Key_Delete);
     ASSERT_EQ(boxes.texts().size(), 2);
     EXPECT_EQ(boxes.texts().at(1),
-              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla 'Producto'"));
+              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla Producto"));
     EXPECT_EQ(miembros(), (QStringList{QStringLiteral("1|1"), QStringLiteral("1|3"), QStringLiteral("2|2")}));
     EXPECT_EQ(columna(1), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     EXPECT_FALSE(g_ClsAdo().conexion().inTransaction());

@@ -97,7 +97,7 @@ TEST_P(GruposProductosTest, AGroupARuleUsesStaysWithItsProducts)
     pulsa(Qt::Key_Delete);
     ASSERT_EQ(boxes.texts().size(), 2);
     EXPECT_EQ(boxes.texts().at(1),
-              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla 'Detalle_Promocion'"));
+              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla Detalle_Promocion"));
     EXPECT_FALSE(g_ClsAdo().conexion().inTransaction());
     EXPECT_EQ(miembros(), (QStringList{QStringLiteral("1|10"), QStringLiteral("1|11"), QStringLiteral("2|12")}));
     EXPECT_EQ(claves(), (QStringList{QStringLiteral("10"), QStringLiteral("11")}));

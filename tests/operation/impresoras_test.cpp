@@ -141,8 +141,8 @@ TEST_F(ImpresorasTest, APrinterInAGroupOrPrintingAnothersJobsStaysAndOneRedirect
     ventanaAbierta->BotonRegistroSiguiente();
     pulsa(Qt::Key_Delete);
     ASSERT_EQ(boxes.texts().size(), 4);
-    EXPECT_EQ(boxes.texts().at(1), enUso + QStringLiteral("'Impresora'"));
-    EXPECT_EQ(boxes.texts().at(3), enUso + QStringLiteral("'ImpresorasXGrupo'"));
+    EXPECT_EQ(boxes.texts().at(1), enUso + QStringLiteral("Impresora"));
+    EXPECT_EQ(boxes.texts().at(3), enUso + QStringLiteral("ImpresorasXGrupo"));
     EXPECT_EQ(cuenta(QStringLiteral("Impresora")), 3);
 
     ventanaAbierta->BotonUltimoRegistro();

@@ -203,7 +203,7 @@ TEST_F(TerminalesTest, ATerminalThatAPrinterNamesIsNotDeleted)
     pulsa(Qt::Key_Delete);
     ASSERT_EQ(boxes.texts().size(), 2);
     EXPECT_EQ(boxes.texts().at(1),
-              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla 'Impresora'"));
+              QStringLiteral("No se puede borrar este registro por estar en uso en la tabla Impresora"));
     EXPECT_EQ(cuenta(QStringLiteral("Terminal")), 2);
     ventanaAbierta->BotonUltimoRegistro();
     pulsa(Qt::Key_Delete);

@@ -98,16 +98,16 @@ TEST_F(Gateway, RefusedDeleteNamesTheTableInUse)
 {
     Recordset rs = open(QStringLiteral("SELECT * FROM Grupo_Impresoras ORDER BY 1"));
     EXPECT_FALSE(ado().ActualizaADO(rs, false, true));
-    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se puede borrar este registro por estar en uso en la tabla 'Producto'")});
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se puede borrar este registro por estar en uso en la tabla Producto")});
     EXPECT_EQ(boxes.boxes().first().icon(), int(ui::Critical));
-    EXPECT_EQ(ado().CsError, QStringLiteral("'Producto'"));
+    EXPECT_EQ(ado().CsError, QStringLiteral("Producto"));
     EXPECT_EQ(rs.recordCount(), 2);
 
     boxes.clear();
     ado().CbNoMensaje = true;
     EXPECT_FALSE(ado().Borrar(rs, QStringLiteral("Grupo_Impresoras"), QVariant(), QStringLiteral("ID_Grupo_Impresora = 1")));
     EXPECT_TRUE(boxes.boxes().isEmpty());
-    EXPECT_EQ(ado().CsError, QStringLiteral("'Producto'"));
+    EXPECT_EQ(ado().CsError, QStringLiteral("Producto"));
 }
 
 TEST_F(Gateway, DeleteThroughTheRecordsetMovesToThePreviousRow)
