@@ -11,6 +11,7 @@
 #include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
+#include "tickets/ventanas_tickets.h"
 #include "zorva_version.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ void registraVentanas()
     registraUtilerias();
     registraFinDia();
     registraVentanasReportes();
+    registraVentanasTickets();
 }
 
 } // namespace
