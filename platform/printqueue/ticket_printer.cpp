@@ -28,15 +28,17 @@ QFont fuente(bool negrita)
 
 bool imprime(const QList<Renglon>& renglones, QPrinter& impresora)
 {
-    // The page is measured in points: the font's advance sets the roll's width.
-    const QFontMetricsF medida(fuente(false));
-    const double avance = medida.horizontalAdvance(QStringLiteral("0123456789")) / 10.0 * 72.0 / medida.fontDpi();
-    const double alto = medida.lineSpacing() * 72.0 / medida.fontDpi();
-    const double margen = kMargenMm * 72.0 / 25.4;
+    // Measured in the printer's own pixels; the page is given in points.
+    const double ppp = impresora.resolution();
+    const QFontMetricsF medida(fuente(false), &impresora);
+    const double avance = medida.horizontalAdvance(QStringLiteral("0123456789")) / 10.0;
+    const double alto = medida.lineSpacing();
+    const double margen = kMargenMm / 25.4 * ppp;
     double lineas = 0;
     for (const Renglon& r : renglones)
         lineas += r.alto() ? 2 : 1;
-    const QSizeF pagina(kColumnas * avance + 2 * margen, std::max(1.0, lineas) * alto + 2 * margen);
+    // No left margin: the columns count from the paper's edge, as the roll printer counts them.
+    const QSizeF pagina((kColumnas * avance) * 72.0 / ppp, (std::max(1.0, lineas) * alto + 2 * margen) * 72.0 / ppp);
     impresora.setPageSize(QPageSize(pagina, QPageSize::Point, QStringLiteral("Ticket"), QPageSize::ExactMatch));
     impresora.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     impresora.setFullPage(true);
@@ -44,20 +46,16 @@ bool imprime(const QList<Renglon>& renglones, QPrinter& impresora)
     QPainter p;
     if (!p.begin(&impresora))
         return false;
-    // From here on one unit is one point.
-    const double escala = impresora.resolution() / 72.0;
-    p.scale(escala, escala);
     double y = margen;
     for (const Renglon& r : renglones) {
         const double altoRenglon = r.alto() ? 2 * alto : alto;
         int columna = 0;
         for (const Tramo& t : r.tramos) {
             p.save();
-            QFont f = fuente(t.negrita);
+            const QFont f = fuente(t.negrita);
             p.setFont(f);
-            const double x = margen + columna * avance;
-            const double base = y + altoRenglon - QFontMetricsF(f).descent() * 72.0 / medida.fontDpi() * (t.alta ? 2 : 1);
-            p.translate(x, base);
+            const double bajada = QFontMetricsF(f, &impresora).descent() * (t.alta ? 2 : 1);
+            p.translate(columna * avance, y + altoRenglon - bajada);
             if (t.alta)
                 p.scale(1.0, 2.0);
             p.drawText(QPointF(0, 0), t.texto);
