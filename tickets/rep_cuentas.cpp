@@ -96,9 +96,9 @@ void RepCuentas::buscar()
                        " LEFT JOIN Empleado ON Comanda.ID_Empleado=Empleado.ID_Empleado WHERE")
         + fechatrabajo::periodo(desde, hasta, QStringLiteral("Comanda.Fecha_Trabajo"))
         + QStringLiteral(" GROUP BY Comanda.ID_Comanda,Comanda.Control ORDER BY Comanda.ID_Comanda"));
-    for (; !rs.eof(); rs.moveNext()) {
-        const int fila = g->rowCount() + 1;
-        g->setRowCount(fila);
+    // The rows are made at once: growing the grid one row at a time costs more than filling it.
+    g->setRowCount(kFilasEncabezado + rs.recordCount());
+    for (int fila = kFilasEncabezado + 1; !rs.eof(); rs.moveNext(), ++fila) {
         g->setText(fila, 1, conSigno(rs.value(QStringLiteral("ID_Comanda")).toLongLong()));
         g->setText(fila, 2, rs.value(QStringLiteral("Num_Mesa")).isNull() ? QString()
                                                                            : conSigno(rs.value(QStringLiteral("Num_Mesa")).toLongLong()));
@@ -110,8 +110,8 @@ void RepCuentas::buscar()
             g->setValue(fila, 6, rs.value(QStringLiteral("Fecha_Cierre")));
         g->setValue(fila, 7, rs.value(QStringLiteral("Total")).toDouble());
         g->setText(fila, kControl, QString::number(rs.value(QStringLiteral("Control")).toLongLong()));
-        g->setRowLocked(fila, true);
     }
+    g->setAllLocked(true);
 }
 
 void RepCuentas::fpsDatos_DblClick(int, int fila)
