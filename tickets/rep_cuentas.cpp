@@ -16,7 +16,8 @@ RepVentana::Ajustes ajustesCuentas()
 {
     RepVentana::Ajustes a;
     a.titulo = QStringLiteral("Reporte de Cuentas por Comanda");
-    a.disenoTwips = QSize(6588, 5088);
+    // Wide enough for the list's columns and the selection controls.
+    a.disenoTwips = QSize(12600, 6600);
     a.escCierra = true;
     a.vistaOcultaAlActivar = true;
     a.encabezado = RepVentana::Encabezado::LineaEmpresa;
