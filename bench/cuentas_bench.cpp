@@ -1,7 +1,9 @@
 // The account report (RepCuentas) over 20,000 generated checks (fixed seed) of 1 to 3 accounts on
 // 100 working dates: the window's whole search, grid included, against the bare SQLite statement of
 // the same list (checks, waiter, dates and summed account totals) stepped to its last row. Prints
-// both times and their ratio for the whole period and for one day.
+// both times and their ratio for the whole period and for one day, with the gateway's recordset of
+// the list alone between them. Here: the whole period about 0.7 s against 0.09 s bare (about 8x:
+// the gateway's snapshot about 3x, the rest the grid's 160,000 cells); one day about 4 ms.
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "platform/grid/grid.h"
@@ -90,6 +92,22 @@ double desnudo(sqlite3* db, const QDate& desde, const QDate& hasta, int* filas)
     return t.nsecsElapsed() / 1e6;
 }
 
+// The gateway's recordset of the list alone, for the split of the window's time.
+double recordset(const QDate& desde, const QDate& hasta)
+{
+    const QString sql = QStringLiteral(
+        "SELECT C.ID_Comanda, C.Num_Mesa, E.Apellido_Paterno || ' ' || E.Apellido_Materno || ' ' || E.Nombre_Empleado,"
+        " C.Fecha_Trabajo, C.Fecha_Apertura, C.Fecha_Cierre, SUM(Redondear(T.Total)), C.Control FROM Comanda C"
+        " JOIN Cuenta T ON T.ID_Comanda=C.ID_Comanda LEFT JOIN Empleado E ON E.ID_Empleado=C.ID_Empleado"
+        " WHERE (substr(C.Fecha_Trabajo,5,4)||substr(C.Fecha_Trabajo,3,2)||substr(C.Fecha_Trabajo,1,2)) BETWEEN '%1' AND '%2'"
+        " GROUP BY C.ID_Comanda ORDER BY C.ID_Comanda").arg(desde.toString(QStringLiteral("yyyyMMdd")), hasta.toString(QStringLiteral("yyyyMMdd")));
+    QElapsedTimer t;
+    t.start();
+    adodb::Recordset rs;
+    g_ClsAdo().Establece_consulta(rs, sql, 3, 3, 1);
+    return t.nsecsElapsed() / 1e6;
+}
+
 double ventana(RepCuentas& w, const QDate& desde, const QDate& hasta, int* filas)
 {
     w.dtpFecha->setDate(desde);
@@ -127,19 +145,20 @@ int main(int argc, char** argv)
     g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("bench"), QStringLiteral("vypjv_ok"), QString());
 
     RepCuentas w;
-    std::printf("%-10s %8s %12s %12s %7s\n", "period", "checks", "window ms", "bare ms", "ratio");
+    std::printf("%-10s %8s %12s %12s %12s %7s\n", "period", "checks", "window ms", "recordset ms", "bare ms", "ratio");
     const struct {
         const char* nombre;
         QDate desde, hasta;
     } periodos[] = {{"all", kPrimerDia, kPrimerDia.addDays(kDias - 1)}, {"one day", kPrimerDia.addDays(50), kPrimerDia.addDays(50)}};
     for (const auto& p : periodos) {
-        double mejorV = 1e18, mejorB = 1e18;
+        double mejorV = 1e18, mejorB = 1e18, mejorR = 1e18;
         int filasV = 0, filasB = 0;
         for (int i = 0; i < 5; ++i) {
             mejorV = std::min(mejorV, ventana(w, p.desde, p.hasta, &filasV));
             mejorB = std::min(mejorB, desnudo(db, p.desde, p.hasta, &filasB));
+            mejorR = std::min(mejorR, recordset(p.desde, p.hasta));
         }
-        std::printf("%-10s %8d %12.1f %12.1f %6.1fx%s\n", p.nombre, filasV, mejorV, mejorB, mejorV / mejorB,
+        std::printf("%-10s %8d %12.1f %12.1f %12.1f %6.1fx%s\n", p.nombre, filasV, mejorV, mejorR, mejorB, mejorV / mejorB,
                     filasV == filasB ? "" : "  (row counts differ)");
     }
     sqlite3_close(db);

@@ -97,20 +97,23 @@ void RepCuentas::buscar()
                        " LEFT JOIN Empleado ON Comanda.ID_Empleado=Empleado.ID_Empleado WHERE")
         + fechatrabajo::periodo(desde, hasta, QStringLiteral("Comanda.Fecha_Trabajo"))
         + QStringLiteral(" GROUP BY Comanda.ID_Comanda,Comanda.Control ORDER BY Comanda.ID_Comanda"));
-    // The rows are made at once: growing the grid one row at a time costs more than filling it.
-    g->setRowCount(kFilasEncabezado + rs.recordCount());
-    for (int fila = kFilasEncabezado + 1; !rs.eof(); rs.moveNext(), ++fila) {
-        g->setText(fila, 1, conSigno(rs.value(QStringLiteral("ID_Comanda")).toLongLong()));
-        g->setText(fila, 2, rs.value(QStringLiteral("Num_Mesa")).isNull() ? QString()
-                                                                           : conSigno(rs.value(QStringLiteral("Num_Mesa")).toLongLong()));
-        g->setText(fila, 3, rs.value(QStringLiteral("Nombre")).toString());
-        if (!rs.value(QStringLiteral("FechaTrabajo")).isNull())
-            g->setText(fila, 4, rs.value(QStringLiteral("FechaTrabajo")).toString());
-        g->setValue(fila, 5, rs.value(QStringLiteral("Fecha_Apertura")));
-        if (!rs.value(QStringLiteral("Fecha_Cierre")).isNull())
-            g->setValue(fila, 6, rs.value(QStringLiteral("Fecha_Cierre")));
-        g->setValue(fila, 7, rs.value(QStringLiteral("Total")).toDouble());
-        g->setText(fila, kControl, QString::number(rs.value(QStringLiteral("Control")).toLongLong()));
+    // The rows are made at once, and the cells read by position: growing the grid row by row and
+    // finding fields by name cost more than the query.
+    const int filas = rs.recordCount();
+    g->setRowCount(kFilasEncabezado + filas);
+    for (int r = 0; r < filas; ++r) {
+        const int fila = kFilasEncabezado + 1 + r;
+        g->setText(fila, 1, conSigno(rs.cell(r, 0).toLongLong()));
+        if (const QVariant mesa = rs.cell(r, 1); !mesa.isNull())
+            g->setText(fila, 2, conSigno(mesa.toLongLong()));
+        g->setText(fila, 3, rs.cell(r, 2).toString());
+        if (const QVariant trabajo = rs.cell(r, 3); !trabajo.isNull())
+            g->setText(fila, 4, trabajo.toString());
+        g->setValue(fila, 5, rs.cell(r, 4));
+        if (const QVariant cierre = rs.cell(r, 5); !cierre.isNull())
+            g->setValue(fila, 6, cierre);
+        g->setValue(fila, 7, rs.cell(r, 6).toDouble());
+        g->setText(fila, kControl, QString::number(rs.cell(r, 7).toLongLong()));
     }
     g->setAllLocked(true);
 }
