@@ -158,6 +158,26 @@ TEST_F(Ticket, EachAccountOfACheckPrintsAndCountsItself)
     EXPECT_EQ(impresiones(102, 2), 2);
 }
 
+TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
+{
+    // A total of ten million or more and a dollar figure of ten thousand or more grow their fields.
+    db.execute(QStringLiteral("UPDATE ProductosXCuenta SET Precio_Venta=123456789 WHERE ID_ProductosXCuenta=10008;"
+                              "UPDATE ImpuestosXCuenta SET Monto_ImpuestosXCuenta=0 WHERE ID_ProductosXCuenta=10008;"));
+    activaFuncion(10);
+    RepDetCuentas* cuenta2 = detalle102(2);
+    ASSERT_TRUE(cuenta2);
+    const QString t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total 123456789\\.00"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {6}6172839\\.00 U\\.S\\.")));
+    // The words wrap at the roll's edge, where a blank is dropped.
+    const auto pegado = [](QString x) { return x.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')); };
+    EXPECT_TRUE(pegado(t).contains(pegado(QStringLiteral(
+        "Ciento veinte y tres millón cuatrocientos cincuenta y seis mil setecientos ochenta y nueve pesos 00/100 M.N."))))
+        << t.toStdString();
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(impresiones(102, 2), 1);
+}
+
 TEST_F(Ticket, FailuresLeaveNoJobAndNoCount)
 {
     RepDetCuentas* detalle = detalle101();
