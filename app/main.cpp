@@ -13,6 +13,7 @@
 #include "schema/procedimientos.h"
 #include "platform/grid/print_job.h"
 #include "platform/ui/translations.h"
+#include "tickets/ventanas_tickets.h"
 #include "zorva_version.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ void registraVentanas()
     registraUtilerias();
     registraFinDia();
     registraVentanasReportes();
+    registraVentanasTickets();
 }
 
 } // namespace

@@ -37,4 +37,5 @@ void registraProcedimientos()
     adodb::Procedures::add(QStringLiteral("Borrar_Comanda"), Borrar_Comanda);
     procedimientos::registraProcedimientosVentas();
     procedimientos::registraProcedimientosReportes();
+    procedimientos::registraProcedimientosTickets();
 }

@@ -25,5 +25,6 @@ bool existeTemporal(adodb::Connection& conexion, const QString& nombre);
 
 void registraProcedimientosVentas();
 void registraProcedimientosReportes();
+void registraProcedimientosTickets();
 
 } // namespace procedimientos

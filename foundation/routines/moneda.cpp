@@ -67,3 +67,27 @@ QString Moneda::texto() const
     }
     return negativo ? QLatin1Char('-') + t : t;
 }
+
+Moneda Moneda::redondea(int decimales) const
+{
+    std::int64_t unidad = 1;
+    for (int i = decimales; i < 4; ++i)
+        unidad *= 10;
+    std::int64_t cociente = m_valor / unidad;
+    std::int64_t resto = m_valor % unidad;
+    if (resto < 0) {
+        resto += unidad;
+        --cociente;
+    }
+    if (2 * resto > unidad || (2 * resto == unidad && cociente % 2 != 0))
+        ++cociente;
+    return deDiezmilesimos(cociente * unidad);
+}
+
+QString Moneda::dosDecimales() const
+{
+    const std::int64_t centavos = redondea(2).m_valor / 100;
+    const std::uint64_t absoluto = centavos < 0 ? std::uint64_t(0) - std::uint64_t(centavos) : std::uint64_t(centavos);
+    return (centavos < 0 ? QStringLiteral("-") : QString()) + QString::number(absoluto / 100) + QLatin1Char('.')
+        + QString::number(absoluto % 100).rightJustified(2, QLatin1Char('0'));
+}

@@ -25,6 +25,10 @@ public:
     double aDouble() const { return double(m_valor) / 10000.0; }
     // Plain decimal numeral: a point as the decimal sign, no grouping, no trailing zeros (1250.5, 0).
     QString texto() const;
+    // Rounded to 0..4 decimals, ties to the even neighbour (10.5 gives 10, 11.5 gives 12).
+    Moneda redondea(int decimales) const;
+    // The amount rounded to two decimals and written with the pattern "0.00" (1250.50, 0.05, -3.00).
+    QString dosDecimales() const;
 
     constexpr Moneda operator+(Moneda o) const { return deDiezmilesimos(m_valor + o.m_valor); }
     constexpr Moneda operator-(Moneda o) const { return deDiezmilesimos(m_valor - o.m_valor); }

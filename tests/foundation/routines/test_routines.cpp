@@ -158,3 +158,19 @@ TEST(MonedaRoutine, FourDecimalsTiesToEvenAndPlainText)
     }
     EXPECT_NE(Moneda::deDouble(116.25), Moneda::deDouble(116.2501));
 }
+
+TEST(MonedaRoutine, RoundsToCentsAndWholesTiesToEven)
+{
+    struct Case { const char* valor; int decimales; const char* texto; const char* dos; };
+    const Case cases[] = {
+        {"10.5", 0, "10", "10.50"},       {"11.5", 0, "12", "11.50"},       {"21.5", 0, "22", "21.50"},
+        {"1.125", 2, "1.12", "1.12"},     {"1.135", 2, "1.14", "1.14"},     {"12345.678", 2, "12345.68", "12345.68"},
+        {"-2.5", 0, "-2", "-2.50"},       {"-3.5", 0, "-4", "-3.50"},       {"-0.005", 2, "0", "0.00"},
+        {"0", 0, "0", "0.00"},            {"0.05", 2, "0.05", "0.05"},      {"301", 0, "301", "301.00"},
+    };
+    for (const Case& c : cases) {
+        const Moneda m = Moneda::deVariant(QString::fromLatin1(c.valor));
+        EXPECT_EQ(m.redondea(c.decimales).texto(), QLatin1String(c.texto)) << c.valor;
+        EXPECT_EQ(m.dosDecimales(), QLatin1String(c.dos)) << c.valor;
+    }
+}

@@ -1,0 +1,262 @@
+#include "tests/tickets/cuentas_fixture.h"
+
+#include "foundation/log/bitacora.h"
+#include "platform/paths/paths.h"
+#include "platform/grid/grid.h"
+#include "platform/printqueue/ctl_trabajos.h"
+#include "tickets/rep_cuenta_detalle.h"
+#include "tickets/rep_cuentas.h"
+#include "tickets/rep_det_cuentas.h"
+#include "tickets/ticket.h"
+#include "foundation/database/cls_ado.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+class Ticket : public CuentasDb {
+protected:
+    RepDetCuentas* detalle101()
+    {
+        return qobject_cast<RepDetCuentas*>(abreComanda(busca(QDate(2025, 1, 31), QDate(2025, 2, 1)), 101));
+    }
+    // The account's detail window of check 102, through the accounts window.
+    RepDetCuentas* detalle102(int cuenta)
+    {
+        auto* porComanda = qobject_cast<RepCuentaDetalle*>(abreComanda(busca(QDate(2025, 1, 31), QDate(2025, 2, 1)), 102));
+        if (!porComanda)
+            return nullptr;
+        emit porComanda->rejilla()->doubleClicked(cuenta, 1);
+        QApplication::processEvents();
+        return ventanas<RepDetCuentas>().isEmpty() ? nullptr : ventanas<RepDetCuentas>().last();
+    }
+    int impresiones(int comanda, int cuenta)
+    {
+        return scalar(QStringLiteral("SELECT Num_Impresiones FROM Cuenta WHERE ID_Comanda=%1 AND Num_Cuenta=%2").arg(comanda).arg(cuenta)).toInt();
+    }
+    QString imprimeYLee(RepDetCuentas* ventana)
+    {
+        imprime(ventana);
+        return ultimoTicket();
+    }
+    // The ticket's lines with their blanks at the end trimmed.
+    static QStringList lineas(const QString& texto)
+    {
+        QStringList out;
+        for (QString l : texto.split(QLatin1Char('\n'))) {
+            while (l.endsWith(QLatin1Char(' ')))
+                l.chop(1);
+            out << l;
+        }
+        return out;
+    }
+    static bool tieneLinea(const QString& texto, const QString& patron)
+    {
+        const QRegularExpression re(QStringLiteral("^") + patron + QStringLiteral("$"));
+        for (const QString& l : lineas(texto))
+            if (re.match(l).hasMatch())
+                return true;
+        return false;
+    }
+};
+
+TEST_F(Ticket, ReprintQueuesOneClosedJobAndCountsIt)
+{
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    const QString t = imprimeYLee(detalle);
+    ASSERT_FALSE(t.isEmpty());
+    EXPECT_EQ(filas(QStringLiteral("SELECT Tipo, ID_Impresora, Usuario, Cerrado+0 FROM ColaImpresion")),
+              QStringList{QStringLiteral("T | 1 | System | 1")});
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {9}MI RESTAURANTE"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Folio: 101 Cuenta: 1  Serie: A"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesero: ANA {10}31/ene/2025"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesa 5 {21}14:30"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Clientes: 2")));
+    const QStringList l = lineas(t);
+    const int hamb = l.indexOf(QRegularExpression(QStringLiteral("^HAMBURGUESA {15}127\\.00$")));
+    EXPECT_GE(hamb, 0) << t.toStdString();
+    EXPECT_EQ(l.value(hamb + 1), QStringLiteral("HAMBURGUESA") + QString(15, QLatin1Char(' ')) + QStringLiteral("116.00"));
+    EXPECT_EQ(l.value(hamb + 2), QStringLiteral("REFRESCO(2@29)") + QString(13, QLatin1Char(' ')) + QStringLiteral("58.00"));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {12}Subtotal: {5}301\\.00"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {17}IVA: {7}0\\.00")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total {5}301\\.00")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Trescientos un pesos 00/100 M\\.N\\.")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {6}\\* Propina no incluida \\*")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {5}\\* Tips are not included \\*")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("la federacion\\.")));
+    EXPECT_FALSE(t.contains(QStringLiteral("Reimpresiones")));
+    EXPECT_FALSE(t.contains(QStringLiteral("U.S.")));
+    EXPECT_EQ(impresiones(101, 1), 1);
+    // The printed PDF carries the same text (pdftotext folds runs of blanks).
+    QString pdf = ultimoPdf();
+    pdf.replace(QRegularExpression(QStringLiteral("[ \t]+")), QStringLiteral(" "));
+    for (const char* texto : {"MI RESTAURANTE", "Folio: 101 Cuenta: 1 Serie: A", "REFRESCO(2@29) 58.00", "Total 301.00",
+                              "Trescientos un pesos 00/100 M.N.", "* Tips are not included *", "la federacion."})
+        EXPECT_TRUE(pdf.contains(QLatin1String(texto))) << texto << pdf.toStdString();
+
+    const QString segundo = imprimeYLee(detalle);
+    EXPECT_TRUE(tieneLinea(segundo, QStringLiteral("Clientes: 2")));
+    EXPECT_TRUE(tieneLinea(segundo, QStringLiteral("Reimpresiones: 1"))) << segundo.toStdString();
+    EXPECT_EQ(impresiones(101, 1), 2);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(Ticket, FeatureSwitchesChangeTheTicket)
+{
+    activaFuncion(16);
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    QString t = imprimeYLee(detalle);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("HAMBURGUESA {15}109\\.48"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("HAMBURGUESA {15}100\\.00")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("REFRESCO\\(2@25\\) {13}50\\.00")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {12}Subtotal: {5}259\\.48")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {17}IVA: {6}41\\.52")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total {5}301\\.00")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Folio: 101 Cuenta: 1  Serie: A")));
+
+    db.execute(QStringLiteral("UPDATE Funciones SET Estado=0"));
+    activaFuncion(10);
+    t = imprimeYLee(detalle);
+    EXPECT_TRUE(t.contains(QStringLiteral("15.00 U.S."))) << t.toStdString();
+
+    db.execute(QStringLiteral("UPDATE Funciones SET Estado=0"));
+    activaFuncion(13);
+    t = imprimeYLee(detalle);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Folio: 101 Cuenta: 1"))) << t.toStdString();
+    EXPECT_FALSE(t.contains(QStringLiteral("Serie")));
+    EXPECT_FALSE(t.contains(QStringLiteral("federacion")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Tips are not included")));
+}
+
+TEST_F(Ticket, EachAccountOfACheckPrintsAndCountsItself)
+{
+    RepDetCuentas* cuenta2 = detalle102(2);
+    ASSERT_TRUE(cuenta2);
+    QString t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Folio: 102 Cuenta: 2  Serie: A"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total {6}22\\.00")));  // 21.50 to even
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Veinte y dos pesos 00/100 M\\.N\\.")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesero: ANA {10}10/feb/2025")));  // open: today
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesa 7 {21}09:15")));
+    EXPECT_FALSE(t.contains(QStringLiteral("Reimpresiones")));
+    EXPECT_EQ(filas(QStringLiteral("SELECT ID_Comanda, Num_Cuenta, Num_Impresiones FROM Cuenta ORDER BY 1, 2")),
+              (QStringList{QStringLiteral("101 | 1 | 0"), QStringLiteral("102 | 1 | 0"), QStringLiteral("102 | 2 | 1")}));
+    t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Reimpresiones: 1")));
+
+    RepDetCuentas* cuenta1 = detalle102(1);
+    ASSERT_TRUE(cuenta1);
+    t = imprimeYLee(cuenta1);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Ciento setenta pesos 00/100 M\\.N\\.")));
+    EXPECT_FALSE(t.contains(QStringLiteral("Reimpresiones")));
+    EXPECT_EQ(impresiones(102, 1), 1);
+    EXPECT_EQ(impresiones(102, 2), 2);
+}
+
+TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
+{
+    // A total of ten million or more and a dollar figure of ten thousand or more grow their fields.
+    db.execute(QStringLiteral("UPDATE ProductosXCuenta SET Precio_Venta=123456789 WHERE ID_ProductosXCuenta=10008;"
+                              "UPDATE ImpuestosXCuenta SET Monto_ImpuestosXCuenta=0 WHERE ID_ProductosXCuenta=10008;"));
+    activaFuncion(10);
+    RepDetCuentas* cuenta2 = detalle102(2);
+    ASSERT_TRUE(cuenta2);
+    const QString t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total 123456789\\.00"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {6}6172839\\.00 U\\.S\\.")));
+    // The words wrap at the roll's edge, where a blank is dropped.
+    const auto pegado = [](QString x) { return x.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')); };
+    EXPECT_TRUE(pegado(t).contains(pegado(QStringLiteral(
+        "Ciento veinte y tres millón cuatrocientos cincuenta y seis mil setecientos ochenta y nueve pesos 00/100 M.N."))))
+        << t.toStdString();
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(impresiones(102, 2), 1);
+}
+
+TEST_F(Ticket, FailuresLeaveNoJobAndNoCount)
+{
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+
+    db.execute(QStringLiteral("UPDATE Impresora SET EsDeCheques=0"));
+    imprime(detalle);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No hay definidas impresoras locales en esta terminal")});
+    db.execute(QStringLiteral("UPDATE Impresora SET EsDeCheques=1"));
+    boxes.clear();
+
+    db.execute(QStringLiteral("DELETE FROM Empresas"));
+    imprime(detalle);
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().first().startsWith(QStringLiteral("Error al imprimir el ticket: ")));
+    EXPECT_TRUE(boxes.texts().first().contains(QStringLiteral("Empresas"))) << boxes.texts().first().toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Detallecolaimpresion")).toInt(), 0);
+    EXPECT_EQ(impresiones(101, 1), 0);
+    EXPECT_TRUE(QDir(QFileInfo(CtlTrabajos::archivoTrabajo(1)).absolutePath()).entryList(QDir::Files).isEmpty());
+    bool registrado = false;
+    for (const QFileInfo& f : QDir(paths::toLocal(QStringLiteral("C:\\plimo"))).entryInfoList(QDir::Files)) {
+        QFile log(f.absoluteFilePath());
+        if (log.open(QIODevice::ReadOnly) && QString::fromUtf8(log.readAll()).contains(QStringLiteral("Imprimir ticket ")))
+            registrado = true;
+    }
+    EXPECT_TRUE(registrado);
+}
+
+TEST_F(Ticket, EmptyCheckColumnsAndADeletedWaiterStillPrint)
+{
+    db.execute(QStringLiteral("UPDATE Comanda SET CantHuespedes=NULL WHERE ID_Comanda=101;"
+                              "UPDATE Cuenta SET Num_Impresiones=NULL WHERE ID_Comanda=101;"
+                              "UPDATE Empresas SET Telefono1=NULL, Estado=NULL;"
+                              "DELETE FROM Empleado WHERE ID_Empleado=101;"));
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    const QString t = imprimeYLee(detalle);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesero: {14}31/ene/2025"))) << t.toStdString();
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Mesa 5 {21}14:30")));
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("Clientes: 0")));
+    EXPECT_EQ(impresiones(101, 1), 1);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(Ticket, ACountThatChangesNoRowIsReported)
+{
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    // The account is gone since the window opened: the ticket prints, the count has no row.
+    db.execute(QStringLiteral("DELETE FROM Cuenta WHERE ID_Comanda=101"));
+    imprime(detalle);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion WHERE Cerrado=1")).toInt(), 1);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se pudo registrar la reimpresión del ticket")});
+}
+
+TEST_F(Ticket, ACheckIdOfZeroPrintsNothing)
+{
+    CtlTrabajos trabajos(g_ClsAdo().conexion());
+    EXPECT_FALSE(ImprimeTicket(trabajos, 0, 1, 3));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
+}
+
+TEST_F(Ticket, TheProcedureGroupsByProductAndUnitPrice)
+{
+    EXPECT_EQ(filas(QStringLiteral("ImprimirTicket 101,3,1")),
+              (QStringList{QStringLiteral("10001 | HAMBURGUESA | 1 | 127.00 | 109.48 | 17.52 | 127.00 | 109.48"),
+                           QStringLiteral("10002 | HAMBURGUESA | 1 | 116.00 | 100.00 | 16.00 | 116.00 | 100.00"),
+                           QStringLiteral("10003 | REFRESCO | 2 | 29.00 | 25.00 | 8.00 | 58.00 | 50.00")}));
+    // Another control of the same check has nothing.
+    EXPECT_TRUE(filas(QStringLiteral("ImprimirTicket 101,4,1")).isEmpty());
+    // Every check's Precio adds up to its account's total.
+    for (const auto& [comanda, cuenta, total] : {std::tuple{101, 1, 301.0}, std::tuple{102, 1, 170.0}, std::tuple{102, 2, 21.5}}) {
+        double suma = 0;
+        for (const QString& f : filas(QStringLiteral("ImprimirTicket %1,3,%2").arg(comanda).arg(cuenta)))
+            suma += f.split(QStringLiteral(" | ")).at(6).toDouble();
+        EXPECT_DOUBLE_EQ(suma, total) << comanda << "/" << cuenta;
+    }
+}
+
+} // namespace

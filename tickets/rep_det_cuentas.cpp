@@ -1,0 +1,78 @@
+#include "tickets/rep_det_cuentas.h"
+
+#include "foundation/database/cls_ado.h"
+#include "foundation/log/bitacora.h"
+#include "platform/grid/grid.h"
+#include "platform/ui/msgbox.h"
+#include "tickets/ticket.h"
+
+#include <QLabel>
+
+namespace {
+
+RepVentana::Ajustes ajustesDetalle()
+{
+    RepVentana::Ajustes a;
+    a.titulo = QStringLiteral("Detalle de las Cuentas");
+    a.disenoTwips = QSize(6000, 4200);
+    a.encabezado = RepVentana::Encabezado::LineaEmpresa;
+    return a;
+}
+
+} // namespace
+
+RepDetCuentas::RepDetCuentas(QWidget* parent)
+    : RepVentana(QStringLiteral("RepDetCuentas"), ajustesDetalle(), parent), CtlTrabajos1(g_ClsAdo().conexion())
+{
+    lblComanda = new QLabel(this);
+    lblComanda->setObjectName(QStringLiteral("lblComanda"));
+    QFont negrita = lblComanda->font();
+    negrita.setBold(true);
+    lblComanda->setFont(negrita);
+    agregaControl(lblComanda, QStringLiteral("Comanda:"));
+    grid::Grid* fpsDetalle = creaRejilla(QStringLiteral("fpsDetalle"), QStringLiteral("PrvVista"));
+    fpsDetalle->setColumnCount(2);
+    fpsDetalle->setText(0, 1, QStringLiteral("Nombre del Producto"));
+    fpsDetalle->setText(0, 2, QStringLiteral("Monto"));
+    fpsDetalle->setColumnWidth(1, 24.87);
+    fpsDetalle->setColumnWidth(2, 14.25);
+    fpsDetalle->setColumnFormat(2, grid::CellFormat::currency());
+    fpsDetalle->setProtected(true);
+}
+
+void RepDetCuentas::agregaProducto(const QString& nombre, double monto)
+{
+    grid::Grid* g = rejilla();
+    const int fila = g->rowCount() + 1;
+    g->setRowCount(fila);
+    g->setText(fila, 1, nombre);
+    g->setValue(fila, 2, monto);
+    g->setRowLocked(fila, true);
+}
+
+void RepDetCuentas::preparaImpresion(bool)
+{
+    grid::PrintSettings s = rejilla()->printSettings();
+    s.marginLeft = 0;
+    s.marginRight = 0;
+    s.printBorder = true;
+    rejilla()->setPrintSettings(s);
+}
+
+void RepDetCuentas::BotonImprimir()
+{
+    // An opener that names no account prints the first.
+    const int cuenta = m_cuenta != 0 ? m_cuenta : 1;
+    if (!ImprimeTicket(CtlTrabajos1, m_comanda, cuenta, m_control))
+        return;
+    const QString condicion = QStringLiteral("id_comanda=%1 AND Control=%2 AND Num_Cuenta=%3").arg(m_comanda).arg(m_control).arg(cuenta);
+    adodb::Recordset ninguno;
+    long filas = 0;
+    const bool hecho = g_ClsAdo().Modificar(ninguno, QStringLiteral("Cuenta"),
+                                            QStringLiteral("Num_Impresiones=IFNULL(Num_Impresiones,0)+1"), condicion, false, &filas);
+    if (!hecho || filas != 1) {
+        // The ticket is out; the count could not follow it.
+        ui::msgBox(QStringLiteral("No se pudo registrar la reimpresión del ticket"), ui::Exclamation);
+        EscribeBitacora(QStringLiteral("No se pudo registrar la reimpresión del ticket: ") + condicion);
+    }
+}
