@@ -11,6 +11,7 @@
 #include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
+#include "tickets/ventanas_horas.h"
 #include "platform/grid/print_job.h"
 #include "platform/ui/translations.h"
 #include "zorva_version.h"
@@ -60,6 +61,7 @@ void registraVentanas()
     registraUtilerias();
     registraFinDia();
     registraVentanasReportes();
+    registraVentanasHoras();
 }
 
 } // namespace
