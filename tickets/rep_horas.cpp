@@ -57,7 +57,8 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
     fpsDatos->setRowCount(kRenglonesEncabezado);
     fpsDatos->setColumnHeaderVisible(false);
     fpsDatos->setRowHeaderVisible(false);
-    const double anchos[kColumnas] = {7.87, 30.12, 12, 10.62, 9.75, 9.62, 0, 9.12, 13.12, 12.87};
+    // Departamento a little wider than designed, so that its bold caption shows whole.
+    const double anchos[kColumnas] = {7.87, 30.12, 13.5, 10.62, 9.75, 9.62, 0, 9.12, 13.12, 12.87};
     for (int c = 1; c <= kColumnas; ++c)
         if (anchos[c - 1] > 0)
             fpsDatos->setColumnWidth(c, anchos[c - 1]);
