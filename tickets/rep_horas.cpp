@@ -9,6 +9,7 @@
 #include "tickets/correccion_hora.h"
 #include "tickets/sql_horas.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
@@ -117,8 +118,12 @@ void RepHoras::buscar()
         if (const int fila = renglonDe(abierta.entrada))
             abreCelda(fila, abierta.columna);
     }
-    if (m_entradas.isEmpty())
+    if (m_entradas.isEmpty()) {
+        // The search's hourglass is not the box's pointer.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
         ui::msgBox(QStringLiteral("No hay registros"), ui::Information, kTituloMensajes);
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void RepHoras::escribeRenglon(const adodb::Recordset& rs, double totalMinutos, double totalCosto)
