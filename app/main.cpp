@@ -11,6 +11,7 @@
 #include "reports/ventanas_reportes.h"
 #include "schema/instalacion.h"
 #include "schema/procedimientos.h"
+#include "tickets/ventanas_horas.h"
 #include "platform/grid/print_job.h"
 #include "platform/ui/translations.h"
 #include "tickets/ventanas_tickets.h"
@@ -62,6 +63,7 @@ void registraVentanas()
     registraFinDia();
     registraVentanasReportes();
     registraVentanasTickets();
+    registraVentanasHoras();
 }
 
 } // namespace

@@ -212,6 +212,11 @@ signals:
     void keyReleased(int key, Qt::KeyboardModifiers modifiers);
     // The user changed a cell: each keystroke while typing, a check box toggled, a combo entry picked.
     void edited(int row, int column);
+    // The user ended typing in a cell (Enter, Tab, a click elsewhere; Esc cancels) with a text other
+    // than the one the cell started from. `typed` is that text, which the cell now holds when its
+    // type can read it (an entry the type refuses leaves the cell as it was). Raised once the editor
+    // has closed, so that a handler may rebuild the grid.
+    void editFinished(int row, int column, const QString& typed);
     // The user picked an entry in a combo cell (already written into the cell).
     void comboSelectionChanged(int row, int column);
 

@@ -19,6 +19,10 @@ namespace grid {
 
 namespace {
 
+// The text a line editor started from, to tell a finished edit that changed the cell.
+const char* const kStartText = "gridStartText";
+const char* const kCell = "gridCell";
+
 // Lets through what may become an entry of the type; acceptsTypedText decides what is complete.
 class CellValidator : public QValidator {
 public:
@@ -118,6 +122,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (format.isNumeric())
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const QPersistentModelIndex at(index);
+    line->setProperty(kCell, QVariant::fromValue(at));
     connect(line, &QLineEdit::textEdited, m_grid, [grid = m_grid, at] {
         if (at.isValid())
             emit grid->edited(at.row() + 1, at.column() + 1);
@@ -152,6 +157,10 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
         box->setCurrentIndex(value.isNull() ? -1 : value.toInt());
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setText(index.data(Qt::EditRole).toString());
+        // The view writes the editor again while the cell's data changes under it: the start is
+        // the text of the first writing.
+        if (!line->property(kStartText).isValid())
+            line->setProperty(kStartText, line->text());
     }
 }
 
@@ -165,6 +174,18 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
         if (acceptsTypedText(cellAt(index)->format(), line->text()))
             model->setData(index, line->text(), Qt::EditRole);
     }
+}
+
+std::optional<GridDelegate::FinishedEdit> GridDelegate::finishedEdit(QWidget* editor,
+                                                                    QAbstractItemDelegate::EndEditHint hint)
+{
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line || hint == QAbstractItemDelegate::RevertModelCache || !line->property(kStartText).isValid()
+        || line->text() == line->property(kStartText).toString())
+        return std::nullopt;
+    // Once: a second close of the same editor reports nothing.
+    line->setProperty(kStartText, line->text());
+    return FinishedEdit{line->property(kCell).value<QPersistentModelIndex>(), line->text()};
 }
 
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
+
+#include <optional>
 
 namespace grid {
 
@@ -19,6 +22,14 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // What a line editor that is closing leaves: its cell and its text, when the edit ends (not
+    // Esc) with a text other than the cell's at the start, taken by the cell or refused by its type.
+    struct FinishedEdit {
+        QPersistentModelIndex index;
+        QString typed;
+    };
+    static std::optional<FinishedEdit> finishedEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint);
 
 protected:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,

@@ -1,6 +1,7 @@
 #include "platform/grid/grid_table.h"
 
 #include "platform/grid/grid.h"
+#include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
 
 #include <QKeyEvent>
@@ -44,6 +45,14 @@ void GridTable::currentChanged(const QModelIndex& current, const QModelIndex& pr
                            current.isValid() ? current.column() + 1 : 0, &cancel);
     if (cancel && left.isValid())
         m_grid->setActiveCell(left.row() + 1, left.column() + 1);
+}
+
+void GridTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const std::optional<GridDelegate::FinishedEdit> finished = GridDelegate::finishedEdit(editor, hint);
+    QTableWidget::closeEditor(editor, hint);
+    if (finished && finished->index.isValid())
+        emit m_grid->editFinished(finished->index.row() + 1, finished->index.column() + 1, finished->typed);
 }
 
 void GridTable::keyPressEvent(QKeyEvent* event)

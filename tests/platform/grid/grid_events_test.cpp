@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -92,6 +93,64 @@ TEST_F(GridEvents, AnEntryOutsideTheRangeIsDropped)
     commit(editor);
     g.table()->setCurrentCell(2, 0);  // leaving the cell commits what the editor holds
     EXPECT_EQ(g.text(1, 1), "7");
+}
+
+// The end of an edit, once per edit and only for a changed text: Enter, a move to another cell, or
+// Tab end it; Esc and an unchanged text do not. A refused entry is reported with what was typed,
+// and the cell keeps what it had.
+TEST_F(GridEvents, TheEndOfAChangingEditIsReportedOnceWithWhatWasTyped)
+{
+    struct Case {
+        const char* typed;
+        int end;  // Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, or 0 for a click on another cell
+        QVariantList expected;  // empty: nothing reported
+        const char* cell;
+    };
+    const Case cases[] = {
+        {"45", Qt::Key_Return, {2, 1, QStringLiteral("45")}, "45"},
+        {"46", 0, {2, 1, QStringLiteral("46")}, "46"},
+        {"47", Qt::Key_Tab, {2, 1, QStringLiteral("47")}, "47"},
+        {"48", Qt::Key_Escape, {}, "7"},
+        {"7", Qt::Key_Return, {}, "7"},
+        {"123456789", 0, {2, 1, QStringLiteral("123456789")}, "7"},  // Enter keeps a refused entry open
+        {"", Qt::Key_Return, {2, 1, QString()}, ""},
+    };
+    for (const Case& c : cases) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last case's editor
+        g.setText(2, 1, QStringLiteral("7"));
+        QSignalSpy ends(&g, &Grid::editFinished);
+        auto* editor = openEditor<QLineEdit>(2, 1);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, QString::fromLatin1(c.typed));
+        if (c.end)
+            QTest::keyClick(editor, Qt::Key(c.end));
+        else
+            click(3, 2);
+        QApplication::processEvents();
+        if (c.expected.isEmpty()) {
+            EXPECT_EQ(ends.count(), 0) << c.typed;
+        } else {
+            ASSERT_EQ(ends.count(), 1) << c.typed;
+            EXPECT_EQ(ends.first(), c.expected) << c.typed;
+        }
+        EXPECT_EQ(g.text(2, 1), QString::fromLatin1(c.cell)) << c.typed;
+        g.setActiveCell(1, 2);
+    }
+}
+
+// A handler may rebuild the grid: the editor has closed by then.
+TEST_F(GridEvents, AHandlerOfTheEndOfAnEditMayDropTheRows)
+{
+    QObject::connect(&g, &Grid::editFinished, &g, [this] { g.setRowCount(0); g.setRowCount(3); });
+    QPointer<QLineEdit> editor = openEditor<QLineEdit>(2, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("5"));
+    commit(editor);
+    EXPECT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.text(2, 1), "");
+    EXPECT_TRUE(!editor || !editor->isVisible());
 }
 
 TEST_F(GridEvents, LockedCellsOfAProtectedGridRefuseEveryChange)

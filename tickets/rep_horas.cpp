@@ -1,0 +1,256 @@
+#include "tickets/rep_horas.h"
+
+#include "foundation/database/cls_ado.h"
+#include "mainwindow/imagenes.h"
+#include "platform/grid/grid.h"
+#include "platform/grid/grid_stack.h"
+#include "platform/ui/msgbox.h"
+#include "reports/combos_reporte.h"
+#include "tickets/correccion_hora.h"
+#include "tickets/sql_horas.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int kColumnas = 10;
+constexpr int kRenglonesEncabezado = 7;
+constexpr int kColEntrada = 4;
+constexpr int kColSalida = 5;
+const QString kTodas = QStringLiteral("TODAS");
+const QString kTituloMensajes = QStringLiteral("Vereduda Zorva");
+
+RepVentana::Ajustes ajustesHoras()
+{
+    RepVentana::Ajustes a;
+    a.titulo = QStringLiteral("Detalle de Horas");
+    a.maximizada = true;
+    a.escCierra = true;
+    a.encabezado = RepVentana::Encabezado::LineaEmpresa;
+    a.bordeImpresion = false;
+    a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
+    return a;
+}
+
+QString textoFecha(const QDate& fecha)
+{
+    return fecha.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+} // namespace
+
+RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), ajustesHoras(), parent)
+{
+    dtpFecha = agregaFecha(QStringLiteral("dtpFecha"), QStringLiteral("Fecha Inicio:"));
+    dtpFechaFin = agregaFecha(QStringLiteral("dtpFechaFin"), QStringLiteral("Fecha Final:"));
+    cmbCategoria = agregaCombo(QStringLiteral("cmbCategoria"), QStringLiteral("Departamento:"));
+    QPushButton* cmdBuscar = agregaBuscar(QStringLiteral("cmdBuscar"), QString());
+    cmdBuscar->setIcon(imagenes::herramienta(8));
+    cmdBuscar->setIconSize(QSize(24, 24));
+    cmdBuscar->setToolTip(QStringLiteral("Buscar"));
+
+    grid::Grid* fpsDatos = creaRejilla(QStringLiteral("fpsDatos"), QStringLiteral("fpsVista"));
+    fpsDatos->setColumnCount(kColumnas);
+    fpsDatos->setRowCount(kRenglonesEncabezado);
+    fpsDatos->setColumnHeaderVisible(false);
+    fpsDatos->setRowHeaderVisible(false);
+    // Departamento a little wider than designed, so that its bold caption shows whole.
+    const double anchos[kColumnas] = {7.87, 30.12, 13.5, 10.62, 9.75, 9.62, 0, 9.12, 13.12, 12.87};
+    for (int c = 1; c <= kColumnas; ++c)
+        if (anchos[c - 1] > 0)
+            fpsDatos->setColumnWidth(c, anchos[c - 1]);
+    fpsDatos->setText(1, 4, QStringLiteral("DETALLE DE HORAS X EMPLEADO"));
+    fpsDatos->setCellBold(1, 4, true);
+    fpsDatos->setCellFontSize(1, 4, 14);
+    fpsDatos->setRangeBackground({4, 1, 4, kColumnas}, QColor(128, 128, 128));
+    const QStringList titulos{QStringLiteral("Entrada"),     QStringLiteral("Empleado"),        QStringLiteral("Departamento"),
+                              QStringLiteral("Hora Entrada"), QStringLiteral("Hora Salida"),     QStringLiteral("Costo/Hora"),
+                              QStringLiteral("Num Horas"),    QStringLiteral("Costo Total"),     QStringLiteral("% Horas Trabajo"),
+                              QStringLiteral("% Costo Nomina")};
+    for (int c = 1; c <= kColumnas; ++c) {
+        fpsDatos->setText(6, c, titulos.at(c - 1));
+        fpsDatos->setCellBold(6, c, true);
+    }
+    // Nothing can be typed but the one time cell a double-click opens.
+    fpsDatos->setAllLocked(true);
+    fpsDatos->setProtected(true);
+    connect(fpsDatos, &grid::Grid::doubleClicked, this, [this](int row, int column) { fpsDatos_DblClick(column, row); });
+    connect(fpsDatos, &grid::Grid::editFinished, this,
+            [this](int row, int column, const QString& tecleado) { fpsDatos_Change(column, row, tecleado); });
+
+    LlenaComboTodos(cmbCategoria, QStringLiteral("SELECT Nombre,ID_Departamento FROM Departamentos WHERE Activo=1"), kTodas);
+}
+
+void RepHoras::buscar()
+{
+    grid::Grid* fpsDatos = rejilla();
+    fpsDatos->setRowCount(kRenglonesEncabezado);
+    m_entradas.clear();
+    pila()->showGrid();
+    const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
+    const QString departamento = condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Departamento="));
+
+    adodb::Recordset totales = consulta(sqlhoras::totalesDetalle(desde, hasta, departamento));
+    const double totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
+    const double totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
+
+    fpsDatos->setActiveCell(1, 4);
+    fpsDatos->setCellBold(1, 4, true);
+    fpsDatos->setText(1, 4, QStringLiteral("DETALLE DE HORAS"));
+    fpsDatos->setSpan(1, 4, 1, 4);
+    fpsDatos->setActiveCell(2, 4);
+    fpsDatos->setCellBold(2, 4, true);
+    fpsDatos->setText(2, 4, textoFecha(desde) + QStringLiteral(" - ") + textoFecha(hasta));
+    fpsDatos->setSpan(2, 4, 1, 3);
+
+    adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
+    for (; !rs.eof(); rs.moveNext())
+        escribeRenglon(rs, totalMinutos, totalCosto);
+
+    // The open cell stays open on its entry's new row.
+    if (m_abierta) {
+        const CeldaAbierta abierta = *m_abierta;
+        m_abierta.reset();
+        if (const int fila = renglonDe(abierta.entrada))
+            abreCelda(fila, abierta.columna);
+    }
+    if (m_entradas.isEmpty()) {
+        // The search's hourglass is not the box's pointer.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        ui::msgBox(QStringLiteral("No hay registros"), ui::Information, kTituloMensajes);
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void RepHoras::escribeRenglon(const adodb::Recordset& rs, double totalMinutos, double totalCosto)
+{
+    grid::Grid* g = rejilla();
+    const int fila = g->rowCount() + 1;
+    g->setRowCount(fila);
+    g->setActiveCell(fila, 1);
+    const qint64 entrada = rs.value(QStringLiteral("Id_Entrada")).toLongLong();
+    m_entradas.append(entrada);
+    // A total of 0 divides as 1: the share is then the entry's own minutes or cost times 100.
+    const double divisorMinutos = totalMinutos == 0 ? 1 : totalMinutos;
+    const double divisorCosto = totalCosto == 0 ? 1 : totalCosto;
+    const QVariant minutos = rs.value(QStringLiteral("Minutos"));
+    const QVariant costo = rs.value(QStringLiteral("Costo"));
+
+    g->setText(fila, 1, QLatin1Char(' ') + QString::number(entrada));
+    g->setText(fila, 2, rs.value(QStringLiteral("Empleado")).toString());
+    g->setText(fila, 3, rs.value(QStringLiteral("Departamento")).toString());
+    const struct {
+        int columna;
+        grid::CellFormat formato;
+    } tipos[] = {{4, grid::CellFormat::time()},     {5, grid::CellFormat::time()},      {6, grid::CellFormat::currency()},
+                 {7, grid::CellFormat::number()},   {8, grid::CellFormat::currency()},  {9, grid::CellFormat::percent()},
+                 {10, grid::CellFormat::percent()}};
+    for (const auto& t : tipos)
+        g->setCellFormat(fila, t.columna, t.formato);
+    const QDateTime inicio = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio")));
+    const QDateTime fin = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final")));
+    if (inicio.isValid())
+        g->setValue(fila, kColEntrada, inicio.time());
+    if (fin.isValid())
+        g->setValue(fila, kColSalida, fin.time());
+    g->setValue(fila, 6, rs.value(QStringLiteral("Costo_Hora")).toDouble());
+    g->setValue(fila, 7, minutos.toDouble() / 60);
+    g->setValue(fila, 8, costo.toDouble());
+    g->setValue(fila, 9, minutos.isNull() ? 0.0 : minutos.toDouble() * 100 / divisorMinutos);
+    g->setValue(fila, 10, costo.isNull() ? 0.0 : costo.toDouble() * 100 / divisorCosto);
+}
+
+int RepHoras::renglonDe(qint64 entrada) const
+{
+    const int i = m_entradas.indexOf(entrada);
+    return i < 0 ? 0 : kRenglonesEncabezado + 1 + i;
+}
+
+void RepHoras::abreCelda(int fila, int columna)
+{
+    cierraCelda();
+    grid::Grid* g = rejilla();
+    m_abierta = CeldaAbierta{m_entradas.at(fila - kRenglonesEncabezado - 1), columna};
+    g->setCellLocked(fila, columna, false);
+    g->setActiveCell(fila, columna);
+}
+
+void RepHoras::cierraCelda()
+{
+    if (!m_abierta)
+        return;
+    if (const int fila = renglonDe(m_abierta->entrada))
+        rejilla()->setCellLocked(fila, m_abierta->columna, true);
+    m_abierta.reset();
+}
+
+void RepHoras::fpsDatos_DblClick(int Col, int Row)
+{
+    grid::Grid* g = rejilla();
+    if (Row > kRenglonesEncabezado && Row <= g->rowCount() && (Col == kColEntrada || Col == kColSalida)) {
+        abreCelda(Row, Col);
+        g->table()->edit(g->table()->model()->index(Row - 1, Col - 1));
+    } else {
+        cierraCelda();
+    }
+}
+
+void RepHoras::fpsDatos_Change(int Col, int Row, const QString& tecleado)
+{
+    if ((Col != kColEntrada && Col != kColSalida) || Row <= kRenglonesEncabezado || !m_abierta
+        || renglonDe(m_abierta->entrada) != Row || m_abierta->columna != Col)
+        return;
+    int icono = ui::Exclamation;
+    const QString error = guardaHora(m_abierta->entrada, Col, tecleado, &icono);
+    if (!error.isEmpty())
+        ui::msgBox(error, icono, kTituloMensajes);
+    // The report shows what is stored, corrected or not.
+    ejecutaBusqueda();
+    if (m_abierta) {
+        rejilla()->setActiveCell(renglonDe(m_abierta->entrada), m_abierta->columna);
+        rejilla()->setFocus();
+    }
+}
+
+QString RepHoras::guardaHora(qint64 entrada, int columna, const QString& tecleado, int* icono)
+{
+    const QString noGuardada = QStringLiteral("No se pudo guardar la corrección");
+    const QVariant hora = grid::parseCellText(grid::CellFormat::time(), tecleado);
+    if (hora.isNull())
+        return QStringLiteral("La hora capturada no es válida");
+
+    const QString id = QString::number(entrada);
+    adodb::Recordset rs;
+    *icono = ui::Critical;
+    if (!g_ClsAdo().Establece_consulta(
+            rs, QStringLiteral("SELECT Fecha_Trabajo, Hora_Inicio, Hora_Final FROM HorasXEmpleado WHERE ID_Entrada=") + id)
+        || rs.eof())
+        return noGuardada;
+    const bool salida = columna == kColSalida;
+    const correccionhora::Correccion c = correccionhora::corrige(
+        rs.value(QStringLiteral("Fecha_Trabajo")).toString(),
+        correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio"))),
+        correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final"))),
+        salida ? correccionhora::Hora::Salida : correccionhora::Hora::Entrada, hora.toTime());
+    if (c.resultado == correccionhora::Resultado::SalidaAnterior) {
+        *icono = ui::Exclamation;
+        return QStringLiteral("La hora de salida es anterior a la de entrada");
+    }
+    if (c.resultado != correccionhora::Resultado::Valida)
+        return noGuardada;
+
+    adodb::Recordset ninguno;
+    long filas = 0;
+    const QString campo = salida ? QStringLiteral("Hora_Final") : QStringLiteral("Hora_Inicio");
+    if (!g_ClsAdo().Modificar(ninguno, QStringLiteral("HorasxEmpleado"),
+                              campo + QStringLiteral("='") + c.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                  + QLatin1Char('\''),
+                              QStringLiteral("ID_Entrada=") + id, false, &filas)
+        || filas == 0)
+        return noGuardada;
+    return QString();
+}

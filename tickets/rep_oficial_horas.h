@@ -1,0 +1,20 @@
+#pragma once
+
+#include "tickets/rep_nomina.h"
+
+// "Horas X Empleado" (REPORTE DE HORAS), the hours report that employees sign: the period's totals,
+// the hours of every department, then each employee's hours per work day, total and signature line.
+class RepOficialHoras : public RepNomina {
+    Q_OBJECT
+public:
+    explicit RepOficialHoras(QWidget* parent = nullptr);
+
+protected:
+    void buscar() override;
+
+private:
+    void departamentos();
+    void empleados();
+    // TOTAL, signature and spacer rows of one employee.
+    void cierreEmpleado(qint64 empleado);
+};
