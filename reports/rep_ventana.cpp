@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFrame>
@@ -77,6 +78,11 @@ void RepVentana::agregaControl(QWidget* control, const QString& etiqueta, int fi
         m_seleccion->addWidget(label, fila, columna++);
     }
     control->setParent(FraSeleccion);
+    // Dates, buttons and check boxes are never squeezed below what shows their whole text.
+    if (qobject_cast<QDateEdit*>(control) || qobject_cast<QCheckBox*>(control))
+        control->setMinimumWidth(control->sizeHint().width());
+    else if (auto* boton = qobject_cast<QPushButton*>(control))
+        boton->setMinimumWidth(boton->fontMetrics().horizontalAdvance(boton->text()) + 16);
     m_seleccion->addWidget(control, fila, columna);
 }
 
@@ -327,5 +333,9 @@ void RepVentana::showEvent(QShowEvent* event)
     } else if (m_ajustes.disenoTwips.isValid()) {
         // The frame around the window keeps its own title bar and borders.
         m_marco->resize(m_marco->size() + m_ajustes.disenoTwips / kTwipsPorPixel - size());
+        // A design narrower than the selection frame's controls would clip them.
+        const int falta = layout()->minimumSize().width() - width();
+        if (falta > 0)
+            m_marco->resize(m_marco->width() + falta, m_marco->height());
     }
 }
