@@ -59,7 +59,7 @@ OpCortesia::OpCortesia(QWidget* parent) : CatalogWindow(parent)
     for (QCheckBox* caja : {chkSeleccionar, chkActivo})
         caja->setLayoutDirection(Qt::RightToLeft);
 
-        auto* filas = new QFormLayout(Frame1);
+    auto* filas = new QFormLayout(Frame1);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Id Cortesía:"), txtId), txtId);
     filas->addRow(forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), TxtNombre), TxtNombre);
     filas->addRow(sinEtiqueta(QStringLiteral("Label3"), QStringLiteral("Tipo:"), cmbTipo), cmbTipo);

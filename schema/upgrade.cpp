@@ -72,7 +72,7 @@ UpgradeOutcome failed(int from, int to, const QString& reason)
                                       .arg(from).arg(to)
                                 : QStringLiteral("No se pudo actualizar la base de datos");
     return {UpgradeResult::Failed, from, to,
-            what + QStringLiteral(": ") + reason + QStringLiteral("\nLa base de datos quedó como estaba.")};
+            what + QStringLiteral(": ") + reason + QStringLiteral("\nLa base de datos quedó como estaba."), QString()};
 }
 
 } // namespace
@@ -128,9 +128,9 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
     const int from = stored == 0 ? 1 : stored;
     const int to = schemaVersion(steps);
     if (stored > to)
-        return {UpgradeResult::Newer, from, to, kNewerDatabase};
+        return {UpgradeResult::Newer, from, to, kNewerDatabase, QString()};
     if (stored == to)
-        return {UpgradeResult::UpToDate, from, to, QString()};
+        return {UpgradeResult::UpToDate, from, to, QString(), QString()};
 
     const QString backup = connection.filePath() + QStringLiteral(".v%1.bak").arg(from);
     try {

@@ -166,8 +166,9 @@ TEST_F(SubmenuTest, AMissingOrRepeatedNameWritesNothingAndAnUnknownProductIsEmpt
         pulsa(Qt::Key_F5);
         ASSERT_EQ(boxes.texts(), QStringList{c.mensaje}) << c.nombre.toStdString();
         EXPECT_EQ(boxes.boxes().first().icon(), ui::Exclamation);
-        if (!c.titulo.isEmpty())
+        if (!c.titulo.isEmpty()) {
             EXPECT_EQ(boxes.boxes().first().caption, c.titulo);
+        }
         EXPECT_TRUE(ventanaAbierta->Formas().Edicion());
         EXPECT_EQ(submenus(), QStringList{QStringLiteral("1|BEBIDAS|0")});
         EXPECT_EQ(enMenus(), QStringList{QStringLiteral("1|1")});

@@ -50,8 +50,9 @@ TEST(MontoANombre, SpanishAndEnglishWordsWithTheirCents)
     for (const Caso& c : casos) {
         const Moneda monto = Moneda::deVariant(QString::fromLatin1(c.monto));
         EXPECT_EQ(MontoANombre(monto, QStringLiteral("ESPAÑOL"), QStringLiteral("pesos")), conBlancos(c.espanol)) << c.monto;
-        if (*c.ingles)
+        if (*c.ingles) {
             EXPECT_EQ(MontoANombre(monto, QStringLiteral("INGLES"), QStringLiteral("pesos")), conBlancos(c.ingles)) << c.monto;
+        }
     }
 }
 
