@@ -22,6 +22,7 @@ RepVentana::Ajustes ajustesGoldCard()
     a.margenInferior = 100;
     a.margenIzquierdo = 300;
     a.orientacion = grid::Orientation::Portrait;
+    a.vistaSoloMargenes = RepVentana::Ajustes::MargenesVista{350, 0, false};
     return a;
 }
 
@@ -102,16 +103,3 @@ void GoldCard::termina()
     pila()->showGrid();
 }
 
-void GoldCard::preparaImpresion(bool paraVista)
-{
-    if (!paraVista) {
-        RepVentana::preparaImpresion(false);
-        return;
-    }
-    // The preview only moves the side margins; the rest stays as the last print set it.
-    grid::PrintSettings s = rejilla()->printSettings();
-    s.marginRight = 0;
-    s.marginLeft = 350;
-    s.printBorder = false;
-    rejilla()->setPrintSettings(s);
-}

@@ -24,5 +24,4 @@ protected:
     // The end line.
     void termina();
 
-    void preparaImpresion(bool paraVista) override;
 };

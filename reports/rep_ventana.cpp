@@ -208,6 +208,13 @@ QString RepVentana::encabezadoImpresion() const
 void RepVentana::preparaImpresion(bool paraVista)
 {
     grid::PrintSettings s = m_rejilla->printSettings();
+    if (paraVista && m_ajustes.vistaSoloMargenes) {
+        s.marginLeft = m_ajustes.vistaSoloMargenes->izquierdo;
+        s.marginRight = m_ajustes.vistaSoloMargenes->derecho;
+        s.printBorder = m_ajustes.vistaSoloMargenes->borde;
+        m_rejilla->setPrintSettings(s);
+        return;
+    }
     if (m_ajustes.textoAborto && !paraVista)
         s.abortText = grid::abortText();
     s.header = encabezadoImpresion();

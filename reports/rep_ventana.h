@@ -57,6 +57,14 @@ public:
         std::optional<grid::Orientation> orientacion;
         // Whether the preview applies the print set-up (header, footer, margins, orientation) first.
         bool vistaConAjustes = true;
+        // A preview that sets only its side margins (twips) and border; header, footer and
+        // orientation stay as the last print left them.
+        struct MargenesVista {
+            int izquierdo = 0;
+            int derecho = 0;
+            bool borde = false;
+        };
+        std::optional<MargenesVista> vistaSoloMargenes;
     };
 
     RepVentana(const QString& nombre, const Ajustes& ajustes, QWidget* parent = nullptr);

@@ -32,6 +32,7 @@ RepVentana::Ajustes ajustesVentas()
     a.margenInferior = 100;
     a.margenIzquierdo = 350;
     a.orientacion = grid::Orientation::Portrait;
+    a.vistaSoloMargenes = RepVentana::Ajustes::MargenesVista{350, 0, false};
     return a;
 }
 
@@ -63,21 +64,6 @@ RepVentas::RepVentas(QWidget* parent) : RepVentana(QStringLiteral("RepVentas"), 
     sprDatos->setColumnHeaderVisible(false);
     sprDatos->setRowHeaderVisible(false);
     setTablasTemporales({kTempDia, kTmpVentas, kTempSecCat});
-}
-
-void RepVentas::preparaImpresion(bool paraVista)
-{
-    if (!paraVista) {
-        RepVentana::preparaImpresion(false);
-        return;
-    }
-    // The preview sets only its margins and border; header, footer and orientation stay as the
-    // last print left them.
-    grid::PrintSettings s = rejilla()->printSettings();
-    s.marginRight = 0;
-    s.marginLeft = 350;
-    s.printBorder = false;
-    rejilla()->setPrintSettings(s);
 }
 
 void RepVentas::renglonVacio()

@@ -18,7 +18,6 @@ public:
 
 protected:
     void buscar() override;
-    void preparaImpresion(bool paraVista) override;
 
 private:
     void ventasNetasYBrutas(const QDate& desde, const QDate& hasta);

@@ -134,17 +134,3 @@ void RepNomina::numero(int columna, double valor, int decimales, Qt::Alignment a
     g->setValue(fila, columna, valor);
 }
 
-void RepNomina::preparaImpresion(bool paraVista)
-{
-    if (!paraVista) {
-        RepVentana::preparaImpresion(false);
-        return;
-    }
-    // The preview sets only its margins and border; header, footer and orientation stay as the
-    // last print left them.
-    grid::PrintSettings s = rejilla()->printSettings();
-    s.marginRight = 0;
-    s.marginLeft = 350;
-    s.printBorder = false;
-    rejilla()->setPrintSettings(s);
-}

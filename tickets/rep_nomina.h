@@ -43,7 +43,6 @@ protected:
     // A number cell of the last row holding the value, aligned as given.
     void numero(int columna, double valor, int decimales = 2, Qt::Alignment alineacion = Qt::AlignRight);
 
-    void preparaImpresion(bool paraVista) override;
 
     QDate desde() const;
     QDate hasta() const;

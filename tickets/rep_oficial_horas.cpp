@@ -20,6 +20,7 @@ RepVentana::Ajustes ajustesOficial()
     a.margenInferior = 100;
     a.margenIzquierdo = 300;
     a.orientacion = grid::Orientation::Portrait;
+    a.vistaSoloMargenes = RepVentana::Ajustes::MargenesVista{350, 0, false};
     return a;
 }
 

@@ -19,6 +19,7 @@ RepVentana::Ajustes ajustesResumen()
     a.margenInferior = 100;
     a.margenIzquierdo = 350;
     a.orientacion = grid::Orientation::Landscape;
+    a.vistaSoloMargenes = RepVentana::Ajustes::MargenesVista{350, 0, false};
     return a;
 }
 

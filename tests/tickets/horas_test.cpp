@@ -220,8 +220,9 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
         EXPECT_EQ(boxes.boxes().first().caption, "Vereduda Zorva");
         EXPECT_EQ(horas(), antes) << c.texto;
         // The report shows what is stored.
-        if (renglon(2))
+        if (renglon(2)) {
             EXPECT_EQ(g()->text(renglon(2), 5), "19:30:00") << c.texto;
+        }
     }
 }
 
