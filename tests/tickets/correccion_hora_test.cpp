@@ -50,9 +50,10 @@ TEST(CorreccionHora, TheEditedTimeTakesItsDateByTheStoredTimes)
                                                            : QString::fromLatin1(c.tecleada) + QStringLiteral(":00"),
                                                        QStringLiteral("HH:mm:ss")));
         EXPECT_EQ(r.resultado, c.resultado) << c.entrada << " " << c.salida << " " << c.tecleada;
-        if (*c.esperado)
+        if (*c.esperado) {
             EXPECT_EQ(r.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), QString::fromLatin1(c.esperado))
                 << c.tecleada;
+        }
     }
 }
 
