@@ -117,7 +117,7 @@ void DataEntryWindow::BotonAceptar()
     if (!m_formas.Edicion())
         return;
     ui::WaitCursor espera;
-    if (!Campos_Completos() || !Numeros_Validos())
+    if (!Campos_Completos() || !Numeros_Validos() || !confirmSave(m_bNuevo))
         return;
     g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
     g_ClsAdo().CpsTitulo = windowTitle();

@@ -88,8 +88,12 @@ protected:
     virtual void Llave_Nueva() {}
     // The SET text of a change: every bound column but the key, from its control.
     virtual QString Texto_Actualizacion();
-    // Inside the save's transaction, before the record is written: may ask the user and write
-    // other rows. False (after saying why) refuses the save: everything is rolled back.
+    // Before the save's transaction begins: asks the questions the save depends on (no box may
+    // wait for an answer while the database is held); writes nothing. False ends the save with
+    // nothing written and the edit kept.
+    virtual bool confirmSave(bool isNew) { Q_UNUSED(isNew); return true; }
+    // Inside the save's transaction, before the record is written: may write other rows. False
+    // (after saying why) refuses the save: everything is rolled back.
     virtual bool beforeSave(bool isNew) { Q_UNUSED(isNew); return true; }
     // Writes what belongs to the record (its detail rows) once the record itself is stored, in the
     // same transaction; never called when the record was refused. False (after saying why) rolls
