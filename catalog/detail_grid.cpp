@@ -93,6 +93,7 @@ void DetailGrid::setMode(Mode mode)
 void DetailGrid::fill(const QString& recordKey)
 {
     m_grid->setRowCount(0);
+    m_loaded.clear();
     if (!isKey(recordKey) || m_fillQuery.isEmpty())
         return;
     adodb::Recordset filas;
@@ -111,6 +112,7 @@ void DetailGrid::fill(const QString& recordKey)
                 m_grid->setValue(r + 1, c + 1, valor);
         }
     }
+    rememberLoaded();
 }
 
 QString DetailGrid::rowState(int row) const
