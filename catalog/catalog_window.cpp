@@ -150,8 +150,9 @@ bool CatalogWindow::Campos_Completos()
         const QString texto = combo ? combo->currentText() : forms::text(r.control);
         if (!texto.trimmed().isEmpty())
             continue;
+        forms::revealField(r.control);
         ui::msgBox(QStringLiteral("Falta el campo de ") + r.palabra, ui::Exclamation);
-        r.control->setFocus(Qt::OtherFocusReason);
+        forms::focusField(r.control);
         return false;
     }
     return true;

@@ -19,8 +19,11 @@
 //    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
 //  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
 //    under the window's caption, and the window stays in edit mode with what the user typed;
-//  - a change is written to the row whose key was shown when the edit began: when another station
-//    has deleted it meanwhile, nothing is written and the window says so;
+//  - a change is written to the row whose key was shown when the edit began, and writes only the
+//    controls the user changed: when another station has deleted the row meanwhile, nothing is
+//    written and the window says so;
+//  - a required name (a box tagged "NoVacio") that the user typed is checked and stored without
+//    blanks around it;
 //  - a number typed into a box bound to a numeric column is checked before anything is written: a
 //    text that is not a number is refused with a message, an empty box stores NULL;
 //  - the window's steps before the record (beforeSave), the record, what the window saves with it
@@ -86,7 +89,8 @@ protected:
     // Writes the key of a new row into the key box, for tables whose keys the window computes;
     // the database generates the key when nothing is written.
     virtual void Llave_Nueva() {}
-    // The SET text of a change: every bound column but the key, from its control.
+    // The SET text of a change: every bound column but the key whose control the user changed; empty
+    // when none was.
     virtual QString Texto_Actualizacion();
     // Before the save's transaction begins: asks the questions the save depends on (no box may
     // wait for an answer while the database is held); writes nothing. False ends the save with
@@ -117,6 +121,7 @@ protected:
     void muestraCuenta();
 
 private:
+    void recortaNombres();
     bool guardaRegistro(const QString& condicion);
     bool guardaNuevo();
     bool guardaCambio(const QString& condicion);

@@ -1,0 +1,112 @@
+// A stored value that its control or cell cannot show exactly (longer than the box, more decimals
+// than the cell, no date at all) survives a change of something else in the same record.
+#include "catalog/ventanas_catalogo.h"
+#include "operation/ventanas_operacion.h"
+#include "platform/clock/clock.h"
+#include "platform/grid/grid.h"
+#include "tests/foundation/forms/typing.h"
+#include "tests/operation/operation_fixture.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+
+#include <functional>
+
+namespace {
+
+class ValoresGuardadosTest : public OperationDb {
+protected:
+    void SetUp() override
+    {
+        appclock::setNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
+        OperationDb::SetUp();
+        db.execute(QStringLiteral(
+            "INSERT INTO Categoria VALUES (1, 'POLLO', 'A');"
+            "INSERT INTO Menu (ID_Menu, Nombre_Menu) VALUES (1, 'COMIDA');"
+            "INSERT INTO Grupo_Impresoras VALUES (3, 'COCINA');"
+            "INSERT INTO Grupo_Modificadores (ID_Grupo_Modificadores, Nombre_Grupo_Modificadores) VALUES (4, 'SALSAS');"
+            "INSERT INTO Producto VALUES (1, 'HAMBURGUESA', 'HAMBURGUESA DOBLE', 'HAMB', 5, 0, 0, 0, 'A', 1, 3, 4);"
+            "INSERT INTO Terminal VALUES (1, 'CAJA1', '192.168.001.0100', 'A', 1, 0, 0);"
+            "INSERT INTO Promocion (ID_Promocion, Nombre_Promocion, Tipo_Promocion, Fecha_Inicio_Promocion, "
+            "  Fecha_Fin_Promocion, Activo) VALUES (1, '2X1', 'M', '2024-02-01 00:00:00', NULL, 1);"
+            "INSERT INTO Detalle_Promocion VALUES (1, 1, 2, 3, 1, 12.345, NULL, NULL);"
+            "INSERT INTO Tipo_Cortesia VALUES (1, 'GERENTE', 'P', 100, NULL, 1, '2024-01-01 00:00:00', NULL, 1);"
+            "INSERT INTO Tipos_Impuesto VALUES (1, 'IVA', 1);"
+            "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2005-01-01 00:00:00', NULL, 0.16125)"));
+    }
+    void TearDown() override
+    {
+        OperationDb::TearDown();
+        appclock::reset();
+    }
+    QStringList permisos() const override
+    {
+        return OperationDb::permisos() + QStringList{QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")};
+    }
+    void registraVentanas() override
+    {
+        registraVentanasCatalogo();
+        registraVentanasOperacion();
+    }
+    grid::Grid* rejilla(const char* nombre) const { return control<grid::Grid>(QLatin1String(nombre)); }
+};
+
+TEST_F(ValoresGuardadosTest, AValueTheWindowCannotShowExactlyIsKeptByAnUnrelatedChange)
+{
+    struct Caso {
+        const char* item;
+        const char* ventana;
+        // The change of something else, in edit mode.
+        std::function<void()> cambia;
+        const char* consulta;
+        QStringList esperado;
+    };
+    const auto nombre = [this](const QString& texto) { reemplaza(control(QStringLiteral("TxtNombre")), texto); };
+    const QList<Caso> casos{
+        {"mnuOpProductos", "OpProductos", [&] { reemplaza(control(QStringLiteral("TxtCompleto")), QStringLiteral("HAMBURGUESA XL")); },
+         "SELECT Nombre_Completo, Nombre_Boton FROM Producto", {"HAMBURGUESA XL|HAMBURGUESA DOBLE"}},
+        {"mnuTerminal", "CfgTerminal", [&] { nombre(QStringLiteral("CAJA2")); },
+         "SELECT Nombre_Terminal, Direccion_IP FROM Terminal", {"CAJA2|192.168.001.0100"}},
+        {"mnuOpPromociones", "OpPromociones", [&] { escribeCelda(rejilla("sprDetalle"), 1, 3, QStringLiteral("4")); },
+         "SELECT CantMinima, Descuento FROM Detalle_Promocion", {"4|12.345"}},
+        {"mnuOpPromociones", "OpPromociones", [&] { nombre(QStringLiteral("3X2")); },
+         "SELECT Nombre_Promocion, Fecha_Fin_Promocion FROM Promocion", {"3X2|NULL"}},
+        {"mnuOpCortesias", "OpCortesia", [&] { nombre(QStringLiteral("DUENO")); },
+         "SELECT Nombre_Tipo_Cortesia, Fecha_Fin_Cortesia FROM Tipo_Cortesia", {"DUENO|NULL"}},
+        {"mnuOpTipoImpuesto", "OpTipoImpuestos",
+         [&] { escribeCelda(rejilla("sprPorcentajes"), 1, 3, QStringLiteral("31/12/2030")); },
+         "SELECT CAST(Fecha_Fin_Impuesto AS TEXT), Porcentaje FROM PorcentajeXTipo_Impuesto",
+         {"2030-12-31 00:00:00|0.16125"}},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.ventana);
+        ASSERT_NE(abre(QLatin1String(caso.item), QLatin1String(caso.ventana)), nullptr);
+        pulsa(Qt::Key_F6);
+        ASSERT_TRUE(ventanaAbierta->Formas().Edicion());
+        caso.cambia();
+        boxes.clear();
+        pulsa(Qt::Key_F5);
+        EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_FALSE(ventanaAbierta->Formas().Edicion());
+        EXPECT_EQ(filas(QLatin1String(caso.consulta)), caso.esperado);
+        ventanaAbierta->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// What is stored is what the window shows: the whole text, and no date where there is none.
+TEST_F(ValoresGuardadosTest, AStoredValueIsShownWhole)
+{
+    ASSERT_NE(abre(QStringLiteral("mnuTerminal"), QStringLiteral("CfgTerminal")), nullptr);
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("MskIP"))->text(), QStringLiteral("192.168.001.0100"));
+    for (const char* item : {"mnuOpPromociones", "mnuOpCortesias"}) {
+        SCOPED_TRACE(item);
+        ASSERT_NE(abre(QLatin1String(item), QLatin1String(item) == QLatin1String("mnuOpPromociones")
+                                                  ? QStringLiteral("OpPromociones")
+                                                  : QStringLiteral("OpCortesia")),
+                  nullptr);
+        EXPECT_EQ(control<QDateEdit>(QStringLiteral("dtpFinal"))->text().trimmed(), QString());
+    }
+}
+
+} // namespace
