@@ -1,5 +1,5 @@
-// A stored value that its control or cell cannot show exactly (longer than the box, more decimals
-// than the cell, no date at all) survives a change of something else in the same record.
+// The record protocol in the catalog and operation windows: stored values kept by unrelated
+// changes, the tab of the field being edited brought forward, names stored without blanks.
 #include "catalog/ventanas_catalogo.h"
 #include "operation/ventanas_operacion.h"
 #include "platform/clock/clock.h"
@@ -7,21 +7,23 @@
 #include "tests/foundation/forms/typing.h"
 #include "tests/operation/operation_fixture.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include <functional>
 
 namespace {
 
-class ValoresGuardadosTest : public OperationDb {
+class ProtocoloVentanasTest : public OperationDb {
 protected:
     void SetUp() override
     {
         appclock::setNow(QDateTime(QDate(2024, 3, 15), QTime(10, 30)));
         OperationDb::SetUp();
         db.execute(QStringLiteral(
-            "INSERT INTO Categoria VALUES (1, 'POLLO', 'A');"
+            "INSERT INTO Categoria VALUES (1, 'POLLO', 'V');"
             "INSERT INTO Menu (ID_Menu, Nombre_Menu) VALUES (1, 'COMIDA');"
             "INSERT INTO Grupo_Impresoras VALUES (3, 'COCINA');"
             "INSERT INTO Grupo_Modificadores (ID_Grupo_Modificadores, Nombre_Grupo_Modificadores) VALUES (4, 'SALSAS');"
@@ -51,7 +53,7 @@ protected:
     grid::Grid* rejilla(const char* nombre) const { return control<grid::Grid>(QLatin1String(nombre)); }
 };
 
-TEST_F(ValoresGuardadosTest, AValueTheWindowCannotShowExactlyIsKeptByAnUnrelatedChange)
+TEST_F(ProtocoloVentanasTest, AValueTheWindowCannotShowExactlyIsKeptByAnUnrelatedChange)
 {
     struct Caso {
         const char* item;
@@ -95,7 +97,7 @@ TEST_F(ValoresGuardadosTest, AValueTheWindowCannotShowExactlyIsKeptByAnUnrelated
 }
 
 // What is stored is what the window shows: the whole text, and no date where there is none.
-TEST_F(ValoresGuardadosTest, AStoredValueIsShownWhole)
+TEST_F(ProtocoloVentanasTest, AStoredValueIsShownWhole)
 {
     ASSERT_NE(abre(QStringLiteral("mnuTerminal"), QStringLiteral("CfgTerminal")), nullptr);
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("MskIP"))->text(), QStringLiteral("192.168.001.0100"));
@@ -107,6 +109,71 @@ TEST_F(ValoresGuardadosTest, AStoredValueIsShownWhole)
                   nullptr);
         EXPECT_EQ(control<QDateEdit>(QStringLiteral("dtpFinal"))->text().trimmed(), QString());
     }
+}
+
+// A command that puts the focus in a field, or a message about a field, first shows the field's
+// tab: nothing is typed into a field the user cannot see.
+TEST_F(ProtocoloVentanasTest, TheFieldsTabComesForwardBeforeTheFocusOrAMessage)
+{
+    const struct {
+        const char* item;
+        const char* ventana;
+        const char* pestanas;
+        const char* primero;
+    } casos[] = {{"mnuOpProductos", "OpProductos", "TabProductos", "TxtCompleto"},
+                 {"mnuOpCortesias", "OpCortesia", "sstFolder", "TxtNombre"},
+                 {"mnuOpPromociones", "OpPromociones", "sstFolder", "TxtNombre"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.ventana);
+        ASSERT_NE(abre(QLatin1String(c.item), QLatin1String(c.ventana)), nullptr);
+        auto* pestanas = control<QTabWidget>(QLatin1String(c.pestanas));
+        auto* primero = control<QLineEdit>(QLatin1String(c.primero));
+        pestanas->setCurrentIndex(1);
+        pulsa(Qt::Key_F6);
+        EXPECT_EQ(pestanas->currentIndex(), 0);
+        EXPECT_EQ(QApplication::focusWidget(), primero);
+
+        // The user goes to the second tab with the name emptied: the message shows the name.
+        reemplaza(primero, QString());
+        pestanas->setCurrentIndex(1);
+        int visible = -1;
+        boxes.setWitness([&](const ui::Box&) { visible = pestanas->currentIndex(); });
+        boxes.clear();
+        pulsa(Qt::Key_F5);
+        boxes.setWitness(nullptr);
+        EXPECT_EQ(boxes.texts().size(), 1);
+        EXPECT_EQ(visible, 0);
+        EXPECT_EQ(QApplication::focusWidget(), primero);
+        pulsa(Qt::Key_Escape);
+        ventanaAbierta->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Blanks typed around a name are not stored, so they cannot pass a repeated name off as new.
+TEST_F(ProtocoloVentanasTest, ANameIsCheckedAndStoredWithoutTheBlanksAroundIt)
+{
+    ASSERT_NE(abre(QStringLiteral("mnuTerminal"), QStringLiteral("CfgTerminal")), nullptr);
+    pulsa(Qt::Key_Insert);
+    teclea(control(QStringLiteral("TxtNombre")), QStringLiteral(" caja1 "));
+    ASSERT_TRUE(elige(control<QComboBox>(QStringLiteral("CmbMenu")), QStringLiteral("COMIDA")));
+    boxes.clear();
+    pulsa(Qt::Key_F5);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Ya existe la terminal")});
+    reemplaza(control(QStringLiteral("TxtNombre")), QStringLiteral("  caja3 "));
+    boxes.clear();
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(filas(QStringLiteral("SELECT Nombre_Terminal FROM Terminal ORDER BY 1")), (QStringList{"CAJA1", "CAJA3"}));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("TxtNombre"))->text(), QStringLiteral("CAJA3"));
+
+    ASSERT_NE(abre(QStringLiteral("mnuOpCategorias"), QStringLiteral("OpCategoria")), nullptr);
+    pulsa(Qt::Key_F6);
+    reemplaza(control(QStringLiteral("TxtNombre")), QStringLiteral(" aves  "));
+    boxes.clear();
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(filas(QStringLiteral("SELECT Nombre_Categoria FROM Categoria")), QStringList{"AVES"});
 }
 
 } // namespace
