@@ -65,17 +65,29 @@ void DetailGrid::setModifyColumns(const QList<int>& storedRows, const QList<int>
 
 void DetailGrid::addComboColumn(int comboColumn, int keyColumn, const QString& listQuery)
 {
-    Combo combo{comboColumn, keyColumn, {}};
+    Combo combo{comboColumn, keyColumn, listQuery, {}};
+    readList(combo);
+    m_combos.append(combo);
+}
+
+void DetailGrid::readList(Combo& combo)
+{
+    combo.ids.clear();
     QStringList names;
     adodb::Recordset lista;
-    if (g_ClsAdo().Establece_consulta(lista, listQuery, 3, 3, 1)) {
+    if (g_ClsAdo().Establece_consulta(lista, combo.listQuery, 3, 3, 1)) {
         for (int r = 0; r < lista.recordCount(); ++r) {
             combo.ids.append(lista.cell(r, 0).toLongLong());
             names.append(lista.cell(r, 1).toString());
         }
     }
-    m_grid->setColumnFormat(comboColumn, grid::CellFormat::combo(names));
-    m_combos.append(combo);
+    m_grid->setColumnFormat(combo.column, grid::CellFormat::combo(names));
+}
+
+void DetailGrid::refreshLists()
+{
+    for (Combo& combo : m_combos)
+        readList(combo);
 }
 
 void DetailGrid::setMode(Mode mode)

@@ -86,6 +86,8 @@ public:
     // A combo column listing the names of listQuery (id, name; in the order to list them), whose
     // picked entry's id goes into keyColumn.
     void addComboColumn(int comboColumn, int keyColumn, const QString& listQuery);
+    // Lists the combo columns' entries again, as they stand now; the rows keep their texts.
+    void refreshLists();
     // The value that Insert puts into a column of the new row.
     void setInsertValue(int column, const QVariant& value);
     // While a record is changed, only these columns of stored rows, and these of rows added during
@@ -165,8 +167,10 @@ private:
     struct Combo {
         int column;
         int keyColumn;
+        QString listQuery;
         QList<qlonglong> ids;
     };
+    void readList(Combo& combo);
 
     QPointer<grid::Grid> m_grid;
     Mode m_mode = Mode::Browse;

@@ -22,7 +22,19 @@ bool esDuplicado(const adodb::Error& error)
 
 DataEntryWindow::DataEntryWindow(QWidget* parent) : QWidget(parent)
 {
+    connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::alActivarse);
     connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::muestraCuenta);
+}
+
+// What other windows (or stations) stored while this one was in the background is seen when the
+// user comes back to it: its rows, on the same record, and the lists it offers.
+void DataEntryWindow::alActivarse()
+{
+    if (!m_formas.Edicion() && m_consulta.isOpen()) {
+        g_ClsAdo().Reposiciona(m_consulta);
+        m_enlace.fill();
+    }
+    refreshLists();
 }
 
 DataEntryWindow::~DataEntryWindow()

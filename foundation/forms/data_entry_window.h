@@ -15,6 +15,8 @@
 // A window builds its controls (names, tags, data fields), declares its table, its first field and
 // its filter columns, and calls Form_Load() at the end of its constructor. From then on:
 //  - the controls whose data field is set are bound to the table's columns and follow the current row;
+//  - activated while browsing, the window reads its rows again and stays on the record it shows;
+//    in either mode it lists again what its combos offer (refreshLists);
 //  - new (Insert), modify (F6), accept (F5), cancel (Esc), delete (Delete), navigation, find (F3) and
 //    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
 //  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
@@ -106,6 +108,9 @@ protected:
     // Inside the save's transaction, after the record and its detail rows. False (after saying
     // why) rolls back the whole save.
     virtual bool afterSave(bool isNew) { Q_UNUSED(isNew); return true; }
+    // Reads again the lists the window offers (the names a combo lists), as they stand now; run
+    // whenever the window is activated, in either mode.
+    virtual void refreshLists() {}
     // Deletes what must go before the record; false (after saying why) keeps the record and rolls
     // back whatever was deleted.
     virtual bool Borra_Detalle() { return true; }
@@ -121,6 +126,7 @@ protected:
     void muestraCuenta();
 
 private:
+    void alActivarse();
     void recortaNombres();
     bool guardaRegistro(const QString& condicion);
     bool guardaNuevo();

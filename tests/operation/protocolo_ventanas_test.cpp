@@ -1,6 +1,7 @@
 // The record protocol in the catalog and operation windows: stored values kept by unrelated
 // changes, the tab of the field being edited brought forward, names stored without blanks.
 #include "catalog/ventanas_catalogo.h"
+#include "mainwindow/mdi_principal.h"
 #include "operation/ventanas_operacion.h"
 #include "platform/clock/clock.h"
 #include "platform/grid/grid.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTabWidget>
 
 #include <functional>
@@ -43,7 +46,8 @@ protected:
     }
     QStringList permisos() const override
     {
-        return OperationDb::permisos() + QStringList{QStringLiteral("CATEGORIAS"), QStringLiteral("MENU")};
+        return OperationDb::permisos()
+               + QStringList{QStringLiteral("CATEGORIAS"), QStringLiteral("MENU"), QStringLiteral("PAQUETES")};
     }
     void registraVentanas() override
     {
@@ -174,6 +178,33 @@ TEST_F(ProtocoloVentanasTest, ANameIsCheckedAndStoredWithoutTheBlanksAroundIt)
     pulsa(Qt::Key_F5);
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(filas(QStringLiteral("SELECT Nombre_Categoria FROM Categoria")), QStringList{"AVES"});
+}
+
+// A window the user comes back to lists what was stored meanwhile: a new terminal among the
+// printer's terminals, a product just made a package among the packages.
+TEST_F(ProtocoloVentanasTest, AWindowActivatedAgainListsWhatWasStoredMeanwhile)
+{
+    ASSERT_NE(abre(QStringLiteral("mnuUtlConfImpresoras"), QStringLiteral("CfgImpresora")), nullptr);
+    QWidget* impresoras = ventanaAbierta;
+    auto* terminales = control<QComboBox>(QStringLiteral("cmbTerminal"));
+    EXPECT_EQ(entradas(terminales), QStringList{QStringLiteral("CAJA1")});
+    ASSERT_NE(abre(QStringLiteral("mnuOpPaquete"), QStringLiteral("OpPaquete")), nullptr);
+    QWidget* paquetes = ventanaAbierta;
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 0"));
+
+    db.execute(QStringLiteral("INSERT INTO Terminal VALUES (2, 'BARRA', '', 'A', 1, 0, 0);"
+                              "UPDATE Producto SET Paquete=1 WHERE ID_Producto=1"));
+    const auto activa = [this](QWidget* ventana) {
+        for (QMdiSubWindow* sub : main->mdiArea()->subWindowList())
+            if (sub->widget() == ventana)
+                main->mdiArea()->setActiveSubWindow(sub);
+        QApplication::processEvents();
+    };
+    activa(impresoras);
+    EXPECT_EQ(entradas(terminales), (QStringList{QStringLiteral("BARRA"), QStringLiteral("CAJA1")}));
+    activa(paquetes);
+    EXPECT_EQ(panel(1), QStringLiteral("Registros: 1"));
+    EXPECT_EQ(paquetes->findChild<QLineEdit*>(QStringLiteral("lblId"))->text(), QStringLiteral("1"));
 }
 
 } // namespace
