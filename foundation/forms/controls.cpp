@@ -74,6 +74,8 @@ QString text(const QWidget* textBox)
         return line->text();
     if (auto* multi = qobject_cast<const QPlainTextEdit*>(textBox))
         return multi->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(textBox))
+        return label->text();
     return QString();
 }
 
@@ -83,6 +85,8 @@ void setText(QWidget* textBox, const QString& text)
         line->setText(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox))
         multi->setPlainText(text);
+    else if (auto* label = qobject_cast<QLabel*>(textBox))
+        label->setText(text);
 }
 
 namespace {

@@ -18,7 +18,8 @@ void setTag(QObject* control, const QString& tag);
 QString dataField(const QObject* control);
 void setDataField(QObject* control, const QString& column);
 
-// Text boxes are one-line (QLineEdit) and multi-line (QPlainTextEdit) boxes.
+// Text boxes are one-line (QLineEdit) and multi-line (QPlainTextEdit) boxes. text and setText also
+// read and write a label, which some windows show their key in.
 bool isTextBox(const QWidget* control);
 QString text(const QWidget* textBox);
 void setText(QWidget* textBox, const QString& text);

@@ -130,10 +130,10 @@ void DataEntryWindow::BotonAceptar()
 {
     if (!m_formas.Edicion())
         return;
-    ui::WaitCursor espera;
     recortaNombres();
     if (!Campos_Completos() || !Numeros_Validos() || !confirmSave(m_bNuevo))
         return;
+    ui::WaitCursor espera;
     g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
     g_ClsAdo().CpsTitulo = windowTitle();
     // The edited row's key, taken before anything moves the recordset.
@@ -305,18 +305,28 @@ void DataEntryWindow::BotonCancelar()
     m_formas.ModoEdicion(false);
 }
 
+bool DataEntryWindow::confirmDelete()
+{
+    return ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes;
+}
+
 void DataEntryWindow::BotonBorrar()
 {
     if (m_formas.Edicion() || !m_consulta.isOpen())
         return;
     ui::WaitCursor espera;
-    if (hayRegistro()
-        && ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes) {
+    if (hayRegistro() && confirmDelete()) {
         const QString condicion = condicionLlave();
-        TransactionGuard transaccion;
-        if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true))
-            return;
-        if (!transaccion.commit()) {
+        bool borrado = false;
+        {
+            TransactionGuard transaccion;
+            if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true))
+                return;
+            borrado = transaccion.commit();
+        }
+        if (borrado) {
+            afterDelete();
+        } else {
             avisaConfirmacionFallida();
             // The row left the recordset but not the database.
             m_consulta.requery();

@@ -111,9 +111,16 @@ protected:
     // Reads again the lists the window offers (the names a combo lists), as they stand now; run
     // whenever the window is activated, in either mode.
     virtual void refreshLists() {}
+    // Asks whether to delete the record shown, and checks what must be known before the delete's
+    // transaction begins; writes nothing. False keeps the record. By default the question
+    // "¿Esta seguro de borrar el registro?".
+    virtual bool confirmDelete();
     // Deletes what must go before the record; false (after saying why) keeps the record and rolls
     // back whatever was deleted.
     virtual bool Borra_Detalle() { return true; }
+    // Once the delete has been committed, outside its transaction: what goes with the record
+    // elsewhere, and the row to show next (by default the one before the deleted one).
+    virtual void afterDelete() {}
     // Whether every box bound to a numeric column holds a number or nothing; shows the message for
     // the first that does not and puts the focus there.
     bool Numeros_Validos();
@@ -123,7 +130,7 @@ protected:
     // Whether the key box shows a row: neither empty nor zero.
     bool hayRegistro() const;
     // "Registros: " and the count into panel 1.
-    void muestraCuenta();
+    virtual void muestraCuenta();
 
 private:
     void alActivarse();
