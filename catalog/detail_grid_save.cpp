@@ -14,10 +14,12 @@ namespace {
 // A row's loaded keys as one text, to find what was loaded into it.
 QString identity(const QVariantList& keys)
 {
-    QStringList partes;
-    for (const QVariant& v : keys)
-        partes << (v.isNull() ? QStringLiteral("\x01") : v.toString());
-    return partes.join(QChar(0));
+    QString texto;
+    for (const QVariant& v : keys) {
+        texto += v.isNull() ? QStringLiteral("\x01") : v.toString();
+        texto += QChar(0);
+    }
+    return texto;
 }
 
 } // namespace
@@ -86,10 +88,11 @@ bool DetailGrid::saveStates(DetailStatements& statements, qlonglong recordKey, b
 {
     if (!newRecord && m_rewriteChanged)
         return rewriteChanged(statements, recordKey);
-    if (!newRecord && m_saveOrder > 0)
-        m_grid->sortRows(m_saveOrder);
+    // In the order of the save's column, as the grid would sort it; the grid itself stays as the
+    // user left it.
+    const QList<int> orden = !newRecord && m_saveOrder > 0 ? m_grid->sortedRows(m_saveOrder) : m_grid->sortedRows(0);
     // The first refused row refuses the save: the whole of it is rolled back.
-    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+    for (const int row : orden) {
         if (!writable(row))
             continue;
         const QString state = rowState(row);
