@@ -9,6 +9,7 @@
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
 #include "platform/keys/key_file_error.h"
+#include "platform/printqueue/abandoned_jobs.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 #include "schema/schema.h"
@@ -66,6 +67,19 @@ bool actualizaEsquema()
     g_ClsAdo().Cerrar();
     ui::msgBox(motivo, ui::Critical);
     return false;
+}
+
+// Print jobs that a program ended half way left open never print: they leave the queue now. A
+// failure costs nothing but the clean-up, so it is only logged.
+void limpiaColaImpresion()
+{
+    try {
+        const int borrados = abandonedjobs::cleanUp(g_ClsAdo().conexion());
+        if (borrados > 0)
+            g_ClsBitacora().Mandar_Log(QStringLiteral("Se quitaron de la cola de impresión %1 trabajos que quedaron abiertos").arg(borrados));
+    } catch (const adodb::ComError& e) {
+        g_ClsBitacora().Mandar_Log(QStringLiteral("No se pudo limpiar la cola de impresión: ") + e.description());
+    }
 }
 
 } // namespace
@@ -182,6 +196,7 @@ bool frmLogin::Form_Load()
         endProgram(1);
         return false;
     }
+    limpiaColaImpresion();
     return true;
 }
 

@@ -24,12 +24,13 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*)
 // One connection to the server; every wait on it ends when the deadline has passed.
 class Conversation {
 public:
-    Conversation() : m_deadline(kWaitSeconds * 1000)
+    Conversation(const QString& server, int waitMs) : m_deadline(waitMs)
     {
         cupsSetPasswordCB2(noPassword, nullptr);
+        const QByteArray host = server.isEmpty() ? QByteArray(cupsServer()) : QFile::encodeName(server);
         int cancel = 0;
         errno = 0;
-        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+        m_http = httpConnect2(host.constData(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                               int(qMax<qint64>(1, m_deadline.remainingTime())), &cancel);
         if (!m_http) {
             m_timedOut = errno == ETIMEDOUT || m_deadline.hasExpired();
@@ -275,7 +276,7 @@ int printJob(Conversation& conversation, const QString& queue, const QString& ti
 
 QueueState CupsPrintSystem::queue(const QString& name)
 {
-    Conversation conversation;
+    Conversation conversation(m_server, m_waitMs);
     if (!conversation.http()) {
         QueueState state;
         state.answer = conversation.timedOut() ? QueueState::Answer::NoAnswer : QueueState::Answer::NoPrintSystem;
@@ -287,7 +288,7 @@ QueueState CupsPrintSystem::queue(const QString& name)
 JobFate CupsPrintSystem::submit(const QString& queue, const QString& title, const QString& pdfFile,
                                 const Options& options)
 {
-    Conversation conversation;
+    Conversation conversation(m_server, m_waitMs);
     if (!conversation.http())
         return {conversation.timedOut() ? Fate::NoAnswer : Fate::Refused, 0,
                 conversation.timedOut() ? QString() : QStringLiteral("no hay un sistema de impresión")};
