@@ -5,7 +5,7 @@
 printsystem::QueueState ScriptedPrintSystem::queue(const QString& name)
 {
     asked << name;
-    return queues.value(name, printsystem::QueueState{printsystem::QueueState::Answer::Missing});
+    return queues.value(name, answer(printsystem::QueueState::Answer::Missing));
 }
 
 printsystem::JobFate ScriptedPrintSystem::submit(const QString& queue, const QString& title, const QString& pdfFile,

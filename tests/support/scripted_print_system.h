@@ -20,7 +20,13 @@ public:
     ScriptedPrintSystem() : m_scope(*this) {}
 
     // A queue that accepts jobs and prints them.
-    void addQueue(const QString& name) { queues.insert(name, printsystem::QueueState{printsystem::QueueState::Answer::Ready}); }
+    void addQueue(const QString& name) { queues.insert(name, answer(printsystem::QueueState::Answer::Ready)); }
+    static printsystem::QueueState answer(printsystem::QueueState::Answer answer)
+    {
+        printsystem::QueueState state;
+        state.answer = answer;
+        return state;
+    }
 
     printsystem::QueueState queue(const QString& name) override;
     printsystem::JobFate submit(const QString& queue, const QString& title, const QString& pdfFile,
