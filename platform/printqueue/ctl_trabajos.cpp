@@ -8,7 +8,7 @@
 #include "platform/ui/wait_cursor.h"
 
 #include <QFileInfo>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -83,13 +83,17 @@ Destino buscaDestino(const QString& impresora)
 // system needs for that paper.
 printsystem::Options dibuja(const QStringList& piezas, const QString& pdf, qint32 trabajo)
 {
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(pdf);
-    impresora.setDocName(tituloTrabajo(trabajo));
-    if (!ticketlayout::imprime(ticketlayout::compone(piezas), impresora) || !QFileInfo::exists(pdf))
+    bool escrito = false;
+    QPageLayout papel;
+    {
+        QPdfWriter impresora(pdf);
+        impresora.setTitle(tituloTrabajo(trabajo));
+        escrito = ticketlayout::imprime(ticketlayout::compone(piezas), impresora);
+        papel = impresora.pageLayout();
+    }
+    if (!escrito || QFileInfo(pdf).size() == 0)
         falla(QStringLiteral("No se pudo preparar el ticket del trabajo %1").arg(trabajo));
-    return printsystem::optionsOf(impresora);
+    return printsystem::optionsOf(papel);
 }
 
 Trabajo lee(adodb::Connection& conexion, qint32 trabajo)

@@ -41,21 +41,30 @@ QString queueOf(const QPrinter& printer)
 
 Options optionsOf(const QPrinter& printer)
 {
-    Options options;
-    options.append(qMakePair(QByteArray("media"), printer.pageLayout().pageSize().key().toUtf8()));
+    Options options = optionsOf(printer.pageLayout());
+    for (auto& [name, value] : options)
+        if (name == "sides")
+            value = sides(printer);
     if (printer.copyCount() > 1) {
         options.append(qMakePair(QByteArray("copies"), QByteArray::number(printer.copyCount())));
         if (printer.collateCopies())
             options.append(qMakePair(QByteArray("Collate"), QByteArray("True")));
     }
-    options.append(qMakePair(QByteArray("sides"), sides(printer)));
-    if (printer.pageLayout().orientation() == QPageLayout::Landscape)
-        options.append(qMakePair(QByteArray("landscape"), QByteArray()));
     if (QPrintEngine* engine = printer.printEngine()) {
         const QStringList chosen = engine->property(kDialogOptions).toStringList();
         for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
             options.append(qMakePair(chosen.at(i).toUtf8(), chosen.at(i + 1).toUtf8()));
     }
+    return options;
+}
+
+Options optionsOf(const QPageLayout& paper)
+{
+    Options options;
+    options.append(qMakePair(QByteArray("media"), paper.pageSize().key().toUtf8()));
+    options.append(qMakePair(QByteArray("sides"), QByteArray("one-sided")));
+    if (paper.orientation() == QPageLayout::Landscape)
+        options.append(qMakePair(QByteArray("landscape"), QByteArray()));
     return options;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/printsystem/print_system.h"
 
+class QPageLayout;
 class QPrinter;
 
 namespace printsystem {
@@ -13,5 +14,7 @@ QString queueOf(const QPrinter& printer);
 // The job options that a printer chosen in the print dialog stands for: the paper, copies,
 // collation, sides and orientation, and the print system's own options chosen in the dialog.
 Options optionsOf(const QPrinter& printer);
+// The job options of a document written on this paper: its size and orientation, one-sided.
+Options optionsOf(const QPageLayout& paper);
 
 } // namespace printsystem
