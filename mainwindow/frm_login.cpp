@@ -76,7 +76,7 @@ void limpiaColaImpresion()
     try {
         const int borrados = abandonedjobs::cleanUp(g_ClsAdo().conexion());
         if (borrados > 0)
-            g_ClsBitacora().Mandar_Log(QStringLiteral("Se quitaron de la cola de impresión %1 trabajos que quedaron abiertos").arg(borrados));
+            g_ClsBitacora().Mandar_Log(QStringLiteral("Trabajos abiertos que se quitaron de la cola de impresión: %1").arg(borrados));
     } catch (const adodb::ComError& e) {
         g_ClsBitacora().Mandar_Log(QStringLiteral("No se pudo limpiar la cola de impresión: ") + e.description());
     }
