@@ -38,6 +38,20 @@ QString comillas(const QString& texto)
     throw adodb::ComError(adodb::err::OperationNotAllowed, descripcion, QStringLiteral("CtlTrabajos"));
 }
 
+// Runs the work in one transaction: committed when it ends, rolled back when anything in it raises.
+void enTransaccion(adodb::Connection& conexion, const std::function<void()>& trabajo)
+{
+    conexion.beginTrans();
+    try {
+        trabajo();
+        conexion.commitTrans();
+    } catch (...) {
+        if (conexion.inTransaction())
+            conexion.rollbackTrans();
+        throw;
+    }
+}
+
 QString noAbierto(qint32 trabajo)
 {
     return QStringLiteral("El trabajo de impresión %1 no está abierto").arg(trabajo);
@@ -158,37 +172,25 @@ void CtlTrabajos::AgregarLinea(qint32 trabajo, const QString& texto)
 
 void CtlTrabajos::registra(qint32 trabajo, const Registro& registro)
 {
-    m_conexion.beginTrans();
-    try {
+    enTransaccion(m_conexion, [&] {
         long filas = 0;
         m_conexion.execute(QStringLiteral("UPDATE ColaImpresion SET Cerrado=1 WHERE Cerrado=0 AND ID_Trabajo=%1").arg(trabajo), &filas);
         if (filas != 1)
             falla(noAbierto(trabajo));
         if (registro.registra)
             registro.registra();
-        m_conexion.commitTrans();
-    } catch (...) {
-        if (m_conexion.inTransaction())
-            m_conexion.rollbackTrans();
-        throw;
-    }
+    });
 }
 
 void CtlTrabajos::deshace(qint32 trabajo, const Registro& registro)
 {
     const QString id = QString::number(trabajo);
-    m_conexion.beginTrans();
-    try {
+    enTransaccion(m_conexion, [&] {
         m_conexion.execute(QStringLiteral("DELETE FROM Detallecolaimpresion WHERE ID_Trabajo=") + id);
         m_conexion.execute(QStringLiteral("DELETE FROM ColaImpresion WHERE ID_Trabajo=") + id);
         if (registro.deshace)
             registro.deshace();
-        m_conexion.commitTrans();
-    } catch (...) {
-        if (m_conexion.inTransaction())
-            m_conexion.rollbackTrans();
-        throw;
-    }
+    });
 }
 
 void CtlTrabajos::CerrarTrabajo(qint32 trabajo)
