@@ -75,6 +75,37 @@ TEST_F(PMIX, TheAveragePriceIsRealAndRounded)
     EXPECT_TRUE(filas.at(1).startsWith(QStringLiteral("PASTEL 4 10.25 41.00 10.25 "))) << filas.at(1).toStdString();
 }
 
+// Only the period's items not voided count, for the real price (the highest list price) too.
+TEST_F(PMIX, VoidedItemsAndOtherDaysCountNowhere)
+{
+    db.execute(QStringLiteral(
+        "INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta, Precio_Original,"
+        " ID_Tipo_Anulacion, Control) VALUES (2001, 101, 1, 40, 10, 30, NULL, 1), (2002, 101, 1, 40, 12, 32, NULL, 1),"
+        " (2003, 101, 1, 40, 99, 99, 1, 1), (2004, 103, 1, 40, 50, 60, NULL, 1)"));
+    RepPMIX* w = abrePMIX();
+    ASSERT_NE(w, nullptr);
+    const QStringList filas = busca(w, QStringLiteral("COMIDA"), false);
+    ASSERT_EQ(filas.size(), 2);
+    EXPECT_EQ(filas.at(1), QStringLiteral("PASTEL 2 11.00 22.00 11.00 18.03%"));
+    EXPECT_EQ(w->rejilla()->text(9, 3), QStringLiteral("32.00"));
+    EXPECT_EQ(w->rejilla()->text(8, 3), QStringLiteral("100.00"));
+}
+
+// A day's products are summed from that day's checks: the plan reads no item beyond them.
+TEST_F(PMIX, ADayReadsOnlyItsOwnItems)
+{
+    const QStringList pasos = filas(QStringLiteral("EXPLAIN QUERY PLAN ")
+                                    + RepPMIX::articulosVendidos(QDate(2024, 3, 15), QDate(2024, 3, 15), QString()));
+    for (const QString& paso : pasos) {
+        const QString detalle = paso.section(QStringLiteral(" | "), 3);
+        EXPECT_FALSE(detalle.contains(QStringLiteral("AUTOMATIC")) && !detalle.startsWith(QStringLiteral("SEARCH V ")))
+            << detalle.toStdString();
+        const QString escaneada = detalle.startsWith(QStringLiteral("SCAN ")) ? detalle.section(QLatin1Char(' '), 1, 1) : QString();
+        EXPECT_NE(escaneada, QStringLiteral("P")) << detalle.toStdString();
+        EXPECT_NE(escaneada, QStringLiteral("Comanda")) << detalle.toStdString();
+    }
+}
+
 TEST_F(PMIX, ADayWithoutSalesSaysSoAndKeepsTheHeading)
 {
     RepPMIX* w = abrePMIX();
