@@ -187,4 +187,19 @@ TEST_F(Procedimientos, CourtesyViewsNameTheWaiterAndLeaveTheManagerEmpty)
                            QStringLiteral("C103 | LUIS ORTIZ | 1 | 2024.03.14 | 103 | 1 | 23.20 | NULL | LOPEZ DIAZ ANA")}));
 }
 
+// A day of the courtesy views, as the courtesy and gold card reports ask for it, reads that day's
+// checks only: no whole sales table is scanned.
+TEST_F(Procedimientos, CourtesyViewsOfADayReadThatDaysChecksOnly)
+{
+    const QString dia = QStringLiteral(" BETWEEN '2024.03.15' AND '2024.03.15'");
+    for (const QString& sql : {QStringLiteral("SELECT * FROM Vw_ReporteCortesias WHERE FechaTrabajo") + dia,
+                               QStringLiteral("SELECT SUM(Total) FROM Vw_ReporteCortesiasEspeciales WHERE IdTipoCliente=2 AND"
+                                              " FechaTrabajo") + dia}) {
+        for (const QString& paso : filas(QStringLiteral("EXPLAIN QUERY PLAN ") + sql)) {
+            const QString detalle = paso.section(QStringLiteral(" | "), 3);
+            EXPECT_FALSE(detalle.startsWith(QStringLiteral("SCAN "))) << sql.toStdString() << "\n" << detalle.toStdString();
+        }
+    }
+}
+
 } // namespace
