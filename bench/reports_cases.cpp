@@ -1,6 +1,7 @@
 #include "bench/reports_cases.h"
 
 #include "bench/reports_bare.h"
+#include "foundation/routines/fecha_trabajo.h"
 #include "platform/grid/grid.h"
 #include "reports/rep_articulos_x_empleado.h"
 #include "reports/rep_comp_categoria.h"
@@ -61,6 +62,12 @@ std::string listaPagos(const Periodo& p)
         + periodo(p) + " ORDER BY Cu.ID_Comanda, X.ID_Pago";
 }
 
+// The working date as "yyyymmdd", in the order of the dates.
+std::string orden()
+{
+    return fechatrabajo::expresionOrden(QStringLiteral("C.Fecha_Trabajo")).toStdString();
+}
+
 std::string cortesias(const Periodo& p)
 {
     return "SELECT P.ID_Comanda, K.ID_Tipo_Cortesia, T.Nombre_Tipo_Cortesia, K.Monto, P.Comentario, " + kNombre
@@ -68,7 +75,7 @@ std::string cortesias(const Periodo& p)
           " C.ID_Empleado, NULL" + kItems
         + " JOIN Cortesia K ON K.ID_ProductosXCuenta=P.ID_ProductosXCuenta LEFT JOIN Tipo_Cortesia T ON"
           " T.ID_Tipo_Cortesia=K.ID_Tipo_Cortesia LEFT JOIN Empleado E ON E.ID_Empleado=C.ID_Empleado WHERE"
-        + periodo(p) + " AND P.ID_Tipo_Anulacion IS NULL ORDER BY Dia, P.ID_Comanda";
+        + periodo(p) + " AND P.ID_Tipo_Anulacion IS NULL ORDER BY " + orden() + ", P.ID_Comanda";
 }
 
 std::string especiales(const Periodo& p)
@@ -254,7 +261,7 @@ const std::vector<Caso>& casos()
                                  "X.CveCliente, C.ID_Comanda, X.NombreCliente, substr(C.Fecha_Trabajo,5,4)||'.'||"
                                  "substr(C.Fecha_Trabajo,3,2)||'.'||substr(C.Fecha_Trabajo,1,2) AS Dia, Cu.Total, NULL, "
                                      + kNombre + ", Cu.Num_Cuenta",
-                                 " ORDER BY X.NombreCliente, Dia");
+                                 " ORDER BY X.NombreCliente, " + orden());
              },
          .cifra = valorDe("TOTAL GOLD CARD: ")},
     };
