@@ -175,12 +175,14 @@ repDetCompEmpleado* RepCompEmpleado::sprDatos_DblClick(int /*columna*/, int fila
 
 repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
 {
+    // The employee's ids first: the period's items are then read once, without a lookup each.
     adodb::Recordset rs = consulta(
         QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
-                       "TOTAL(T.Precio_Venta) AS Monto FROM Empleado E,\"#TempCompEmpleado\" T,Categoria K "
-                       "WHERE E.ID_Empleado=T.ID_Empleado AND T.ID_Categoria=K.ID_Categoria AND ")
+                       "TOTAL(T.Precio_Venta) AS Monto FROM \"#TempCompEmpleado\" T "
+                       "CROSS JOIN Empleado E ON E.ID_Empleado=T.ID_Empleado "
+                       "CROSS JOIN Categoria K ON T.ID_Categoria=K.ID_Categoria WHERE T.ID_Empleado IN (SELECT ID_Empleado FROM Empleado WHERE ")
         + kNombreSql + QStringLiteral("='") + DuplicaComillas(nombre)
-        + QStringLiteral("' GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
+        + QStringLiteral("') GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
                          "ORDER BY Nombre_Empleado,Nombre_Categoria"));
     auto* detalle = new repDetCompEmpleado(nombre, periodo());
     for (; !rs.eof(); rs.moveNext())
