@@ -130,11 +130,14 @@ std::string pmix(const Periodo& p)
 // Per waiter: the items sold, their amount, and the guests of the checks where he sold any.
 std::string compEmpleado(const Periodo& p)
 {
-    return "SELECT E.Nombre_Empleado, E.Apellido_Paterno, E.Apellido_Materno, SUM(V.N), TOTAL(V.Suma), TOTAL(V.Huespedes) FROM"
-           " (SELECT C.ID_Empleado AS ID_Empleado, COUNT(*) AS N, TOTAL(P.Precio_Venta) AS Suma, C.CantHuespedes AS Huespedes"
+    return "SELECT E.Nombre_Empleado, E.Apellido_Paterno, E.Apellido_Materno, V.N, V.Suma, G.Huespedes FROM"
+           " (SELECT C.ID_Empleado AS ID_Empleado, COUNT(*) AS N, TOTAL(P.Precio_Venta) AS Suma"
         + kItems + " WHERE" + periodo(p)
-        + " AND P.ID_Tipo_Anulacion IS NULL GROUP BY C.ID_Comanda) V JOIN Empleado E ON E.ID_Empleado=V.ID_Empleado"
-          " GROUP BY V.ID_Empleado ORDER BY E.Nombre_Empleado";
+        + " AND P.ID_Tipo_Anulacion IS NULL GROUP BY C.ID_Empleado) V JOIN (SELECT C.ID_Empleado AS ID_Empleado,"
+          " TOTAL(C.CantHuespedes) AS Huespedes FROM Comanda C WHERE" + periodo(p)
+        + " AND EXISTS (SELECT 1 FROM ProductosXCuenta P WHERE P.ID_Comanda=C.ID_Comanda AND P.Control=C.Control AND"
+          " P.ID_Tipo_Anulacion IS NULL) GROUP BY C.ID_Empleado) G ON G.ID_Empleado=V.ID_Empleado JOIN Empleado E ON"
+          " E.ID_Empleado=V.ID_Empleado ORDER BY E.Nombre_Empleado";
 }
 
 std::string detalleEmpleado(const Periodo& p)
