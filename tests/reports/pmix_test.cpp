@@ -78,17 +78,27 @@ TEST_F(PMIX, TheAveragePriceIsRealAndRounded)
 // Only the period's items not voided count, for the real price (the highest list price) too.
 TEST_F(PMIX, VoidedItemsAndOtherDaysCountNowhere)
 {
-    db.execute(QStringLiteral(
-        "INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta, Precio_Original,"
-        " ID_Tipo_Anulacion, Control) VALUES (2001, 101, 1, 40, 10, 30, NULL, 1), (2002, 101, 1, 40, 12, 32, NULL, 1),"
-        " (2003, 101, 1, 40, 99, 99, 1, 1), (2004, 103, 1, 40, 50, 60, NULL, 1)"));
+    // Item, check, sale and list price, void type: PASTEL twice on the 15th, voided once, and once on
+    // the 14th (check 103).
+    const struct {
+        int item, comanda, venta, lista;
+        const char* anulacion;
+    } pasteles[] = {{2001, 101, 10, 30, "NULL"}, {2002, 101, 12, 32, "NULL"}, {2003, 101, 99, 99, "1"}, {2004, 103, 50, 60, "NULL"}};
+    for (const auto& p : pasteles)
+        db.execute(QStringLiteral("INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta,"
+                                  " Precio_Original, ID_Tipo_Anulacion, Control) VALUES (%1, %2, 1, 40, %3, %4, %5, 1)")
+                       .arg(p.item)
+                       .arg(p.comanda)
+                       .arg(p.venta)
+                       .arg(p.lista)
+                       .arg(QLatin1String(p.anulacion)));
     RepPMIX* w = abrePMIX();
     ASSERT_NE(w, nullptr);
-    const QStringList filas = busca(w, QStringLiteral("COMIDA"), false);
-    ASSERT_EQ(filas.size(), 2);
-    EXPECT_EQ(filas.at(1), QStringLiteral("PASTEL 2 11.00 22.00 11.00 18.03%"));
-    EXPECT_EQ(w->rejilla()->text(9, 3), QStringLiteral("32.00"));
+    EXPECT_EQ(busca(w, QStringLiteral("COMIDA"), false),
+              QStringList({QStringLiteral("HAMBURGUESA 1 100.00 100.00 100.00 81.97%"), QStringLiteral("PASTEL 2 11.00 22.00 11.00 18.03%")}));
+    // The real price, the highest list price sold.
     EXPECT_EQ(w->rejilla()->text(8, 3), QStringLiteral("100.00"));
+    EXPECT_EQ(w->rejilla()->text(9, 3), QStringLiteral("32.00"));
 }
 
 // A day's products are summed from that day's checks: the plan reads no item beyond them.
