@@ -154,7 +154,7 @@ int main(int argc, char** argv)
     Informe informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
     benchmark::Shutdown();
-    g_abiertas.clear();
     imprimeTabla();
+    g_abiertas.clear();
     return 0;
 }
