@@ -447,7 +447,9 @@ TEST_F(PlanesVentas, NoStatementOfADayReadsAWholeSalesTable)
 {
     const QStringList ventas{QStringLiteral("Comanda"), QStringLiteral("ProductosXCuenta"), QStringLiteral("Modificador"),
                              QStringLiteral("ImpuestosXCuenta"), QStringLiteral("Cortesia"), QStringLiteral("Pago")};
-    const QRegularExpression tablas(QStringLiteral("(?:FROM|JOIN|,)\\s+(\\w+)(?:\\s+(?!ON\\b|WHERE\\b|JOIN\\b|CROSS\\b|LEFT\\b)(\\w+))?"));
+    // A table after FROM, JOIN or a comma, and its alias when one follows.
+    const QRegularExpression tablas(
+        QStringLiteral("(?:FROM|JOIN|,)\\s+(\\w+)(?:\\s+(?!ON\\b|WHERE\\b|JOIN\\b|CROSS\\b|LEFT\\b)(\\w+))?"));
     const PeriodSales periodo(db, k15, k15);
     for (QString sql : PeriodSales::statements(k15, k15) + sqlventas::todas(k15, k15)) {
         if (sql.startsWith(QStringLiteral("CREATE")))
