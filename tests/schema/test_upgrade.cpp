@@ -156,6 +156,14 @@ protected:
         for (const QString& file : QDir(root.path()).entryList({QStringLiteral("central.db*")}, QDir::Files))
             QFile::remove(root.filePath(file));
     }
+    // The version of the program's step whose script holds `text` (steps are renumbered at merges).
+    static int stepThatWrites(const QString& text)
+    {
+        for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
+            if (step.script.contains(text))
+                return step.version;
+        return 0;
+    }
     QStringList backups() const
     {
         return QDir(root.path()).entryList({QStringLiteral("*.bak*")}, QDir::Files);
@@ -359,10 +367,7 @@ TEST_F(Upgrade, NoCopyNoUpgrade)
 // before (and the sections of a deleted package), and from then on a held product cannot go.
 TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
 {
-    int paso = 0;
-    for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
-        if (step.script.contains(QLatin1String("ProductosXSubmenu_nueva")))
-            paso = step.version;
+    const int paso = stepThatWrites(QStringLiteral("ProductosXSubmenu_nueva"));
     ASSERT_GT(paso, 1);
     buildAt(paso - 1);
     {
@@ -411,10 +416,7 @@ TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
 // then, and goes on without one.
 TEST_F(Upgrade, TheUpgradeRecordsTheKeyFilePresentThen)
 {
-    int paso = 0;
-    for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
-        if (step.script.contains(QLatin1String("CREATE TABLE KeyFileCheck")))
-            paso = step.version;
+    const int paso = stepThatWrites(QStringLiteral("CREATE TABLE KeyFileCheck"));
     ASSERT_GT(paso, 1);
     for (const bool withKeyFile : {true, false}) {
         SCOPED_TRACE(withKeyFile ? "with a key file" : "without");
