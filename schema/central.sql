@@ -689,3 +689,11 @@ CREATE TABLE Ultima_Clave (
     Clave              INTEGER NOT NULL,
     PRIMARY KEY (Tabla)
 );
+
+-- The check value of the key file whose cipher key enciphered the employees' passwords (a digest,
+-- never the key): a key file of another installation is refused at start instead of turning every
+-- right password into a failed login. One row; none until a key file was present.
+CREATE TABLE KeyFileCheck (
+    Id                 INTEGER PRIMARY KEY CHECK (Id = 1),
+    Digest             VARCHAR(64) NOT NULL
+);
