@@ -236,10 +236,6 @@ QString RepHoras::guardaHora(qint64 entrada, int columna, const QString& teclead
         correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio"))),
         correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final"))),
         salida ? correccionhora::Hora::Salida : correccionhora::Hora::Entrada, hora.toTime());
-    if (c.resultado == correccionhora::Resultado::SalidaAnterior) {
-        *icono = ui::Exclamation;
-        return QStringLiteral("La hora de salida es anterior a la de entrada");
-    }
     if (c.resultado != correccionhora::Resultado::Valida)
         return noGuardada;
 

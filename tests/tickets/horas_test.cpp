@@ -190,6 +190,44 @@ TEST_F(DetalleHoras, ACorrectionStoresOnlyTheEditedTimeAndReloads)
     EXPECT_TRUE(g()->isCellEditable(renglon(3), 5));
 }
 
+// Each side of midnight, and night shifts typed from nothing: the stored times, minutes and cost.
+TEST_F(DetalleHoras, CorrectionsAcrossMidnightStoreTheRightDayMinutesAndCost)
+{
+    db.execute(QStringLiteral(
+        "INSERT INTO CostosXEmpleado (ID_Empleado, ID_Departamento, Costo_Hora) VALUES (12, 1, 50);"
+        "INSERT INTO HorasXEmpleado (ID_Entrada, Id_Empleado, ID_Departamento, Fecha_Trabajo, Hora_Inicio, Hora_Final) VALUES "
+        "(20, 12, 1, '02032025', '2025-03-02 20:30:00', '2025-03-03 00:30:00'),"
+        "(21, 12, 1, '02032025', '2025-03-02 18:00:00', '2025-03-02 23:30:00'),"
+        "(22, 12, 1, '02032025', '2025-03-03 00:30:00', '2025-03-03 04:00:00'),"
+        "(23, 12, 1, '02032025', NULL, NULL), (24, 12, 1, '02032025', NULL, NULL)"));
+    busca(ventana, QDate(2025, 3, 1), QDate(2025, 3, 3));
+    struct Case {
+        int entrada, columna;
+        const char* tecleado;
+        const char* esperado;  // ID_Entrada | Hora_Inicio | Hora_Final | Minutos | Costo
+    };
+    const Case cases[] = {
+        {20, 5, "23:45", "20 | 2025-03-02 20:30:00 | 2025-03-02 23:45:00 | 195.00 | 162.50"},
+        {21, 5, "01:00", "21 | 2025-03-02 18:00:00 | 2025-03-03 01:00:00 | 420.00 | 350.00"},
+        {22, 4, "23:30", "22 | 2025-03-02 23:30:00 | 2025-03-03 04:00:00 | 270.00 | 225.00"},
+        // Clock-out first: it takes the work date, and the clock-in the evening before it.
+        {23, 5, "02:00", "23 | NULL | 2025-03-02 02:00:00 | NULL | NULL"},
+        {23, 4, "22:00", "23 | 2025-03-01 22:00:00 | 2025-03-02 02:00:00 | 240.00 | 200.00"},
+        // Clock-in first: it takes the work date, and the clock-out the morning after it.
+        {24, 4, "22:00", "24 | 2025-03-02 22:00:00 | NULL | NULL | NULL"},
+        {24, 5, "02:00", "24 | 2025-03-02 22:00:00 | 2025-03-03 02:00:00 | 240.00 | 200.00"},
+    };
+    for (const Case& c : cases) {
+        corrige(c.entrada, c.columna, QString::fromLatin1(c.tecleado));
+        EXPECT_TRUE(boxes.boxes().isEmpty()) << c.tecleado << ": " << boxes.texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(filas(QStringLiteral("SELECT ID_Entrada, Hora_Inicio, Hora_Final, Minutos, Costo FROM HorasXEmpleado "
+                                       "WHERE ID_Entrada=%1").arg(c.entrada)),
+                  QStringList{QString::fromLatin1(c.esperado)})
+            << c.entrada << " " << c.tecleado;
+        EXPECT_EQ(g()->text(renglon(c.entrada), c.columna), QString::fromLatin1(c.tecleado) + QStringLiteral(":00"));
+    }
+}
+
 TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
 {
     struct Case {
@@ -202,8 +240,6 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
     const Case cases[] = {
         {2, 5, "", "La hora capturada no es válida", ui::Exclamation, ""},
         {2, 5, "25:00", "La hora capturada no es válida", ui::Exclamation, ""},
-        {2, 5, "17:00", "La hora de salida es anterior a la de entrada", ui::Exclamation, ""},
-        {2, 4, "20:00", "La hora de salida es anterior a la de entrada", ui::Exclamation, ""},
         {2, 5, "19:45", "No se pudo guardar la corrección", ui::Critical,
          "CREATE TRIGGER TR_Rechaza BEFORE UPDATE ON HorasXEmpleado BEGIN SELECT RAISE(ABORT, 'no'); END"},
         {1, 5, "17:00", "No se pudo guardar la corrección", ui::Critical, "DELETE FROM HorasXEmpleado WHERE ID_Entrada=1"},
