@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -88,6 +91,49 @@ TEST_F(HorasBase, ACorrectedTimeRecomputesMinutesAndCost)
     db.execute(QStringLiteral("UPDATE HorasXEmpleado SET Fecha_Trabajo='01022025' WHERE ID_Entrada=5"));
     EXPECT_EQ(filasDe(db, QStringLiteral("SELECT Minutos, Costo FROM HorasXEmpleado WHERE ID_Entrada=5")),
               QStringList{"480.00 | 480.00"});
+}
+
+// A time corrected from a connection without the program's functions (the sqlite3 shell, a script)
+// is recomputed alike: the cost to the cent, ties to the even cent, as Redondear gives it.
+TEST_F(HorasBase, ATimeCorrectedFromAnotherToolRoundsTheCostAsTheProgramDoes)
+{
+    sqlite3* otra = nullptr;
+    ASSERT_EQ(sqlite3_open(QDir(root.path()).filePath(QStringLiteral("central.db")).toUtf8().constData(), &otra), SQLITE_OK);
+    const auto corrigeFuera = [otra](int minutos, double tarifa) {
+        const QByteArray sql = QStringLiteral("UPDATE CostosXEmpleado SET Costo_Hora=%1 WHERE ID_Empleado=11 AND ID_Departamento=1;"
+                                              "UPDATE HorasXEmpleado SET Hora_Final=datetime(Hora_Inicio, '+%2 minutes') "
+                                              "WHERE ID_Entrada=1")
+                                   .arg(tarifa, 0, 'g', 17)
+                                   .arg(minutos)
+                                   .toUtf8();
+        char* error = nullptr;
+        const int rc = sqlite3_exec(otra, sql.constData(), nullptr, nullptr, &error);
+        const QString texto = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        return rc == SQLITE_OK ? QString() : texto;
+    };
+    // Ties go to the even cent: 0.005, 0.015, 0.025, 0.035 and a larger one.
+    const struct {
+        int minutos;
+        double tarifa;
+        const char* costo;
+    } empates[] = {{1, 0.3, "0.00"}, {1, 0.9, "0.02"}, {1, 1.5, "0.02"}, {1, 2.1, "0.04"}, {90, 45.67, "68.50"}, {195, 50, "162.50"}};
+    for (const auto& e : empates) {
+        ASSERT_EQ(corrigeFuera(e.minutos, e.tarifa), QString());
+        EXPECT_EQ(filasDe(db, QStringLiteral("SELECT Costo FROM HorasXEmpleado WHERE ID_Entrada=1")), QStringList{e.costo})
+            << e.minutos << " x " << e.tarifa;
+    }
+    // Over a spread of minutes and rates the cost is what the program's own rounding gives.
+    for (const double tarifa : {0.3, 12.5, 45.55, 61.7, 99.99, 137.35})
+        for (int minutos = 0; minutos <= 900; minutos += 7) {
+            ASSERT_EQ(corrigeFuera(minutos, tarifa), QString());
+            EXPECT_EQ(scalar(QStringLiteral("SELECT Costo = Redondear(Minutos * %1 / 60.0) FROM HorasXEmpleado WHERE ID_Entrada=1")
+                                 .arg(tarifa, 0, 'g', 17))
+                          .toInt(),
+                      1)
+                << minutos << " x " << tarifa;
+        }
+    sqlite3_close(otra);
 }
 
 // --- Detalle de Horas -------------------------------------------------------------------------
