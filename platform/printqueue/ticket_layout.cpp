@@ -124,7 +124,15 @@ private:
         else if (m == QLatin1String("</H>"))
             m_alta = false;
         else
-            termina();
+            saltaRenglon();
+    }
+
+    // "<N>" ends the line and stands on the next, so that a piece ending with it leaves a blank
+    // line before the next piece.
+    void saltaRenglon()
+    {
+        termina();
+        m_abierto = true;
     }
 
     // The character at i finds the line full. Blanks there are dropped and end the line at a word's

@@ -105,6 +105,32 @@ TEST_F(Ticket, ReprintQueuesOneClosedJobAndCountsIt)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
+// The branch block: seven centred lines, an empty value a blank line, and a blank line before the folio.
+TEST_F(Ticket, TheBranchBlockStandsApartFromTheFolio)
+{
+    for (const auto& [clave, valor] : {std::pair{"SUCURSAL", "SUCURSAL CENTRO"}, std::pair{"DIRECCIONCALLE", "AV. JUAREZ 10"},
+                                       std::pair{"DIRECCIONCOL", "CENTRO"}, std::pair{"DIRECCIONDEL", "CUAUHTEMOC"},
+                                       std::pair{"DIRECCIONEYC", "CDMX"}, std::pair{"DIRECCIONCP", "06000"},
+                                       std::pair{"RFC", "ABC010101XYZ"}})
+        db.execute(QStringLiteral("UPDATE Parametros SET Valor_Cad='%1' WHERE ID_Parametro='%2'")
+                       .arg(QLatin1String(valor), QLatin1String(clave)));
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    const QStringList l = lineas(imprimeYLee(detalle));
+    const int sucursal = l.indexOf(QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"));
+    ASSERT_GE(sucursal, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.mid(sucursal, 9), (QStringList{QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"),
+                                               QString(10, QLatin1Char(' ')) + QStringLiteral("AV. JUAREZ 10"),
+                                               QString(),
+                                               QString(13, QLatin1Char(' ')) + QStringLiteral("CENTRO"),
+                                               QString(11, QLatin1Char(' ')) + QStringLiteral("CUAUHTEMOC"),
+                                               QString(8, QLatin1Char(' ')) + QStringLiteral("CDMX C.P. 06000"),
+                                               QString(6, QLatin1Char(' ')) + QStringLiteral("R.F.C. ABC010101XYZ"),
+                                               QString(),
+                                               QStringLiteral("Folio: 101 Cuenta: 1  Serie: A")}))
+        << l.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(Ticket, FeatureSwitchesChangeTheTicket)
 {
     activaFuncion(16);

@@ -25,6 +25,8 @@ TEST(TicketLayout, PiecesLineEndsAndWrapping)
         // Every piece starts a new line; CR LF and <N> end one.
         {{QStringLiteral("uno"), QStringLiteral("dos\r\ntres")}, {QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres")}},
         {{QStringLiteral("uno"), QStringLiteral("<N>dos")}, {QStringLiteral("uno"), QString(), QStringLiteral("dos")}},
+        {{QStringLiteral("uno<N>"), QStringLiteral("dos")}, {QStringLiteral("uno"), QString(), QStringLiteral("dos")}},
+        {{QStringLiteral("uno<N>dos")}, {QStringLiteral("uno"), QStringLiteral("dos")}},
         {{QStringLiteral("a\r\n\r\n"), QStringLiteral("b")}, {QStringLiteral("a"), QString(), QStringLiteral("b")}},
         // A longer line wraps at its last blank within 32, where the blanks are dropped; a blank past
         // the edge never opens a line.
