@@ -78,6 +78,8 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
     // Nothing can be typed but the one time cell a double-click opens.
     fpsDatos->setAllLocked(true);
     fpsDatos->setProtected(true);
+    // An impossible time ends its edit with Enter or Tab too, and is said.
+    fpsDatos->setKeysEndIncompleteEntries(true);
     connect(fpsDatos, &grid::Grid::doubleClicked, this, [this](int row, int column) { fpsDatos_DblClick(column, row); });
     connect(fpsDatos, &grid::Grid::editFinished, this,
             [this](int row, int column, const QString& tecleado) { fpsDatos_Change(column, row, tecleado); });

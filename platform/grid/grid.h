@@ -107,6 +107,10 @@ public:
     void setProtected(bool on);
     // Whether the user can type into, toggle, pick in or press the cell now.
     bool isCellEditable(int row, int column) const;
+    // Off (the default): Enter and Tab keep an entry the cell's type cannot take yet ("25:99") in
+    // its editor. On: they end the edit as a click elsewhere does, so that editFinished reports it.
+    bool keysEndIncompleteEntries() const;
+    void setKeysEndIncompleteEntries(bool on);
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -243,6 +247,7 @@ private:
     QList<ColumnDefaults> m_columns;
     bool m_allLocked = false;
     bool m_protected = true;
+    bool m_keysEndIncompleteEntries = false;
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell

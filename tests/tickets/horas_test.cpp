@@ -170,9 +170,8 @@ protected:
                 return e;
         return nullptr;
     }
-    // Double-clicks the entry's time cell, types the text and ends the edit with Enter (or, when
-    // the cell keeps a text it refuses open, by moving to another cell).
-    void corrige(int entrada, int columna, const QString& texto)
+    // Double-clicks the entry's time cell, types the text and ends the edit with the key.
+    void corrige(int entrada, int columna, const QString& texto, Qt::Key fin = Qt::Key_Return)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         dobleClic(renglon(entrada), columna);
@@ -181,11 +180,10 @@ protected:
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);
         QTest::keyClicks(e, texto);
-        QTest::keyClick(e, Qt::Key_Return);
+        QTest::keyClick(e, fin);
         QApplication::processEvents();
-        if (editor() == e)
-            g()->table()->setCurrentCell(0, 0);
-        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(editor(), nullptr) << texto.toStdString();
     }
     QStringList horas() { return filas(QStringLiteral("SELECT ID_Entrada, Hora_Inicio, Hora_Final, Minutos, Costo FROM HorasXEmpleado ORDER BY 1")); }
 
@@ -285,7 +283,7 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
     };
     const Case cases[] = {
         {2, 5, "", "La hora capturada no es válida", ui::Exclamation, ""},
-        {2, 5, "25:00", "La hora capturada no es válida", ui::Exclamation, ""},
+        {2, 5, "25:99", "La hora capturada no es válida", ui::Exclamation, ""},
         {2, 5, "19:45", "No se pudo guardar la corrección", ui::Critical,
          "CREATE TRIGGER TR_Rechaza BEFORE UPDATE ON HorasXEmpleado BEGIN SELECT RAISE(ABORT, 'no'); END"},
         {1, 5, "17:00", "No se pudo guardar la corrección", ui::Critical, "DELETE FROM HorasXEmpleado WHERE ID_Entrada=1"},
@@ -306,6 +304,12 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
             EXPECT_EQ(g()->text(renglon(2), 5), "19:30:00") << c.texto;
         }
     }
+
+    // Tab ends an impossible time as Enter does.
+    boxes.clear();
+    corrige(2, 4, QStringLiteral("7:99"), Qt::Key_Tab);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("La hora capturada no es válida")});
+    EXPECT_EQ(g()->text(renglon(2), 4), "18:00:00");
 }
 
 // Only the double-clicked time cell opens; any other double-click closes it again.
