@@ -75,6 +75,15 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
         fpsDatos->setText(6, c, titulos.at(c - 1));
         fpsDatos->setCellBold(6, c, true);
     }
+    // The data rows take their columns' types as they are added; the heading keeps plain text.
+    const grid::CellFormat tipos[] = {grid::CellFormat::time(),   grid::CellFormat::time(),     grid::CellFormat::currency(),
+                                      grid::CellFormat::number(), grid::CellFormat::currency(), grid::CellFormat::percent(),
+                                      grid::CellFormat::percent()};
+    for (int c = kColEntrada; c <= kColumnas; ++c) {
+        fpsDatos->setColumnFormat(c, tipos[c - kColEntrada]);
+        for (int r = 1; r <= kRenglonesEncabezado; ++r)
+            fpsDatos->setCellFormat(r, c, grid::CellFormat::text());
+    }
     // Nothing can be typed but the one time cell a double-click opens.
     fpsDatos->setAllLocked(true);
     fpsDatos->setProtected(true);
@@ -92,13 +101,14 @@ void RepHoras::buscar()
     grid::Grid* fpsDatos = rejilla();
     fpsDatos->setRowCount(kRenglonesEncabezado);
     m_entradas.clear();
+    m_filas.clear();
     pila()->showGrid();
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     const QString departamento = condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Departamento="));
 
     adodb::Recordset totales = consulta(sqlhoras::totalesDetalle(desde, hasta, departamento));
-    const double totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
-    const double totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
+    m_totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
+    m_totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
 
     fpsDatos->setActiveCell(1, 4);
     fpsDatos->setCellBold(1, 4, true);
@@ -109,9 +119,16 @@ void RepHoras::buscar()
     fpsDatos->setText(2, 4, textoFecha(desde) + QStringLiteral(" - ") + textoFecha(hasta));
     fpsDatos->setSpan(2, 4, 1, 3);
 
+    // All the rows at once, then their cells: the grid grows once.
     adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
-    for (; !rs.eof(); rs.moveNext())
-        escribeRenglon(rs, totalMinutos, totalCosto);
+    fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
+    m_entradas.resize(rs.recordCount());
+    for (int fila = kRenglonesEncabezado + 1; !rs.eof(); rs.moveNext(), ++fila) {
+        escribeEntrada(fila, rs);
+        escribePorcentajes(fila);
+    }
+    if (!m_entradas.isEmpty())
+        fpsDatos->setActiveCell(fpsDatos->rowCount(), 1);
 
     // The open cell stays open on its entry's new row.
     if (m_abierta) {
@@ -128,55 +145,73 @@ void RepHoras::buscar()
     }
 }
 
-void RepHoras::escribeRenglon(const adodb::Recordset& rs, double totalMinutos, double totalCosto)
+void RepHoras::escribeEntrada(int fila, const adodb::Recordset& rs)
 {
     grid::Grid* g = rejilla();
-    const int fila = g->rowCount() + 1;
-    g->setRowCount(fila);
-    g->setActiveCell(fila, 1);
-    const qint64 entrada = rs.value(QStringLiteral("Id_Entrada")).toLongLong();
-    m_entradas.append(entrada);
-    // A total of 0 divides as 1: the share is then the entry's own minutes or cost times 100.
-    const double divisorMinutos = totalMinutos == 0 ? 1 : totalMinutos;
-    const double divisorCosto = totalCosto == 0 ? 1 : totalCosto;
+    Entrada& e = m_entradas[fila - kRenglonesEncabezado - 1];
+    e.id = rs.value(QStringLiteral("Id_Entrada")).toLongLong();
+    m_filas.insert(e.id, fila - kRenglonesEncabezado - 1);
     const QVariant minutos = rs.value(QStringLiteral("Minutos"));
     const QVariant costo = rs.value(QStringLiteral("Costo"));
+    e.minutos = minutos.isNull() ? std::nullopt : std::optional<double>(minutos.toDouble());
+    e.costo = costo.isNull() ? std::nullopt : std::optional<double>(costo.toDouble());
 
-    g->setText(fila, 1, QLatin1Char(' ') + QString::number(entrada));
+    g->setText(fila, 1, QLatin1Char(' ') + QString::number(e.id));
     g->setText(fila, 2, rs.value(QStringLiteral("Empleado")).toString());
     g->setText(fila, 3, rs.value(QStringLiteral("Departamento")).toString());
-    const struct {
-        int columna;
-        grid::CellFormat formato;
-    } tipos[] = {{4, grid::CellFormat::time()},     {5, grid::CellFormat::time()},      {6, grid::CellFormat::currency()},
-                 {7, grid::CellFormat::number()},   {8, grid::CellFormat::currency()},  {9, grid::CellFormat::percent()},
-                 {10, grid::CellFormat::percent()}};
-    for (const auto& t : tipos)
-        g->setCellFormat(fila, t.columna, t.formato);
-    const QDateTime inicio = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio")));
-    const QDateTime fin = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final")));
-    if (inicio.isValid())
-        g->setValue(fila, kColEntrada, inicio.time());
-    if (fin.isValid())
-        g->setValue(fila, kColSalida, fin.time());
+    for (const auto& [columna, campo] : {std::pair{kColEntrada, "Hora_Inicio"}, std::pair{kColSalida, "Hora_Final"}}) {
+        const QTime hora = QTime::fromString(rs.value(QLatin1String(campo)).toString(), QStringLiteral("HH:mm:ss"));
+        g->setValue(fila, columna, hora.isValid() ? QVariant(hora) : QVariant());
+    }
     g->setValue(fila, 6, rs.value(QStringLiteral("Costo_Hora")).toDouble());
-    g->setValue(fila, 7, minutos.toDouble() / 60);
-    g->setValue(fila, 8, costo.toDouble());
-    g->setValue(fila, 9, minutos.isNull() ? 0.0 : minutos.toDouble() * 100 / divisorMinutos);
-    g->setValue(fila, 10, costo.isNull() ? 0.0 : costo.toDouble() * 100 / divisorCosto);
+    g->setValue(fila, 7, e.minutos.value_or(0) / 60);
+    g->setValue(fila, 8, e.costo.value_or(0));
+}
+
+void RepHoras::escribePorcentajes(int fila)
+{
+    const Entrada& e = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    // A total of 0 divides as 1: the share is then the entry's own minutes or cost times 100.
+    const double divisorMinutos = m_totalMinutos == 0 ? 1 : m_totalMinutos;
+    const double divisorCosto = m_totalCosto == 0 ? 1 : m_totalCosto;
+    rejilla()->setValue(fila, 9, e.minutos ? *e.minutos * 100 / divisorMinutos : 0.0);
+    rejilla()->setValue(fila, 10, e.costo ? *e.costo * 100 / divisorCosto : 0.0);
+}
+
+bool RepHoras::refrescaEntrada(qint64 entrada)
+{
+    const int fila = renglonDe(entrada);
+    adodb::Recordset rs;
+    if (!fila || !g_ClsAdo().Establece_consulta(rs, sqlhoras::detalleEntrada(entrada)) || rs.eof())
+        return false;
+    const Entrada antes = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    escribeEntrada(fila, rs);
+    const Entrada& ahora = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    const double minutos = ahora.minutos.value_or(0) - antes.minutos.value_or(0);
+    const double costo = ahora.costo.value_or(0) - antes.costo.value_or(0);
+    if (minutos == 0 && costo == 0) {
+        escribePorcentajes(fila);
+        return true;
+    }
+    // The period's totals move by the entry's change, and with them every share.
+    m_totalMinutos += minutos;
+    m_totalCosto += costo;
+    for (int r = kRenglonesEncabezado + 1; r <= rejilla()->rowCount(); ++r)
+        escribePorcentajes(r);
+    return true;
 }
 
 int RepHoras::renglonDe(qint64 entrada) const
 {
-    const int i = m_entradas.indexOf(entrada);
-    return i < 0 ? 0 : kRenglonesEncabezado + 1 + i;
+    const auto i = m_filas.constFind(entrada);
+    return i == m_filas.cend() ? 0 : kRenglonesEncabezado + 1 + *i;
 }
 
 void RepHoras::abreCelda(int fila, int columna)
 {
     cierraCelda();
     grid::Grid* g = rejilla();
-    m_abierta = CeldaAbierta{m_entradas.at(fila - kRenglonesEncabezado - 1), columna};
+    m_abierta = CeldaAbierta{m_entradas.at(fila - kRenglonesEncabezado - 1).id, columna};
     g->setCellLocked(fila, columna, false);
     g->setActiveCell(fila, columna);
 }
@@ -210,8 +245,10 @@ void RepHoras::fpsDatos_Change(int Col, int Row, const QString& tecleado)
     const QString error = guardaHora(m_abierta->entrada, Col, tecleado, &icono);
     if (!error.isEmpty())
         ui::msgBox(error, icono, kTituloMensajes);
-    // The report shows what is stored, corrected or not.
-    ejecutaBusqueda();
+    // The report shows what is stored, corrected or not: the entry's row, or the whole search when
+    // the entry can no longer be read.
+    if (!refrescaEntrada(m_abierta->entrada))
+        ejecutaBusqueda();
     if (m_abierta) {
         rejilla()->setActiveCell(renglonDe(m_abierta->entrada), m_abierta->columna);
         rejilla()->setFocus();

@@ -98,11 +98,23 @@ QString totalEmpleado(const QDate& desde, const QDate& hasta, qint64 empleado)
         + periodoHoras(desde, hasta) + QStringLiteral(" AND horas.Id_Empleado = ") + QString::number(empleado);
 }
 
+namespace {
+
+// The hours detail shows the times of day alone, read as text.
+const QString kColumnasDetalle = QStringLiteral(
+    "SELECT Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, time(Hora_Inicio) AS Hora_Inicio, "
+    "time(Hora_Final) AS Hora_Final, Minutos, Costo FROM Vw_DetalleHoras WHERE");
+
+} // namespace
+
 QString detalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento)
 {
-    return QStringLiteral("SELECT Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, Hora_Inicio, Hora_Final, "
-                          "Minutos, Costo FROM Vw_DetalleHoras WHERE")
-        + fechatrabajo::periodo(desde, hasta) + condicionDepartamento + QStringLiteral(" ORDER BY Id_Entrada");
+    return kColumnasDetalle + fechatrabajo::periodo(desde, hasta) + condicionDepartamento + QStringLiteral(" ORDER BY Id_Entrada");
+}
+
+QString detalleEntrada(qint64 entrada)
+{
+    return kColumnasDetalle + QStringLiteral(" Id_Entrada = ") + QString::number(entrada);
 }
 
 QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento)

@@ -39,9 +39,11 @@ QString diasPorEmpleado(const QDate& desde, const QDate& hasta);
 QString totalEmpleado(const QDate& desde, const QDate& hasta, qint64 empleado);
 
 // The clock entries of the period, optionally of one department, as the hours detail lists them:
-// Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, Hora_Inicio, Hora_Final,
-// Minutos, Costo, in entry order.
+// Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, Hora_Inicio, Hora_Final (the
+// times of day, "hh:mm:ss"), Minutos, Costo, in entry order.
 QString detalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
+// The same columns of one clock entry.
+QString detalleEntrada(qint64 entrada);
 // Minutos and Costo of the same entries (each NULL for none).
 QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
 

@@ -234,6 +234,35 @@ TEST_F(DetalleHoras, ACorrectionStoresOnlyTheEditedTimeAndReloads)
     EXPECT_TRUE(g()->isCellEditable(renglon(3), 5));
 }
 
+// A correction reads its entry's row again, and every share moves with the period's totals: the grid
+// is what a new search shows, while the rest of the period is not read again.
+TEST_F(DetalleHoras, ACorrectionRefreshesItsRowAndEveryShare)
+{
+    const QList<int> cols{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    db.execute(QStringLiteral("INSERT INTO HorasXEmpleado (ID_Entrada, Id_Empleado, ID_Departamento, Fecha_Trabajo, Hora_Inicio, "
+                              "Hora_Final, Minutos, Costo) VALUES (30, 12, 2, '01022025', '2025-02-01 07:00:00', "
+                              "'2025-02-01 08:00:00', 60, 40)"));
+    corrige(2, 5, QStringLiteral("20:30"));
+    corrige(3, 5, QStringLiteral("13:00"));
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('\n')).toStdString();
+    const QStringList corregida = columnas(g(), 8, cols);
+    EXPECT_EQ(corregida.size(), 4);
+    EXPECT_EQ(renglon(30), 0);
+    EXPECT_EQ(columnas(g(), renglon(2), {1, 5, 7, 8, 9, 10}).first(), " 2 | 20:30:00 | 2.50 | $112.50 | 13.39% | 12.24%");
+    EXPECT_EQ(columnas(g(), renglon(3), {1, 5, 7, 8, 9, 10}).first(), " 3 | 13:00:00 | 4.00 | $160.00 | 21.43% | 17.41%");
+
+    db.execute(QStringLiteral("DELETE FROM HorasXEmpleado WHERE ID_Entrada=30"));
+    busca(ventana);
+    EXPECT_EQ(columnas(g(), 8, cols), corregida);
+
+    // An entry deleted since the search: the whole period is read again.
+    db.execute(QStringLiteral("DELETE FROM HorasXEmpleado WHERE ID_Entrada=4"));
+    corrige(4, 4, QStringLiteral("10:30"));
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se pudo guardar la corrección")});
+    EXPECT_EQ(renglon(4), 0);
+    EXPECT_EQ(g()->rowCount(), 10);
+}
+
 // Each side of midnight, and night shifts typed from nothing: the stored times, minutes and cost.
 TEST_F(DetalleHoras, CorrectionsAcrossMidnightStoreTheRightDayMinutesAndCost)
 {
