@@ -99,17 +99,15 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
 void RepHoras::buscar()
 {
     grid::Grid* fpsDatos = rejilla();
-    fpsDatos->setRowCount(kRenglonesEncabezado);
-    m_entradas.clear();
-    m_filas.clear();
     pila()->showGrid();
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     const QString departamento = condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Departamento="));
-
+    // Read first: a failed query leaves the last search as it was.
     adodb::Recordset totales = consulta(sqlhoras::totalesDetalle(desde, hasta, departamento));
+    adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
+
     m_totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
     m_totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
-
     fpsDatos->setActiveCell(1, 4);
     fpsDatos->setCellBold(1, 4, true);
     fpsDatos->setText(1, 4, QStringLiteral("DETALLE DE HORAS"));
@@ -119,13 +117,20 @@ void RepHoras::buscar()
     fpsDatos->setText(2, 4, textoFecha(desde) + QStringLiteral(" - ") + textoFecha(hasta));
     fpsDatos->setSpan(2, 4, 1, 3);
 
-    // All the rows at once, then their cells: the grid grows once.
-    adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
-    fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
+    // The rows of the last search are written over, those missing added at once: every cell of a
+    // data row is written below, and the open cell is locked again until its entry's row is known.
+    if (m_abierta)
+        if (const int fila = renglonDe(m_abierta->entrada))
+            fpsDatos->setCellLocked(fila, m_abierta->columna, true);
+    m_filas.clear();
     m_entradas.resize(rs.recordCount());
-    for (int fila = kRenglonesEncabezado + 1; !rs.eof(); rs.moveNext(), ++fila) {
-        escribeEntrada(fila, rs);
-        escribePorcentajes(fila);
+    fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
+    {
+        grid::QuietCellWrites quiet(*fpsDatos);
+        for (int i = 0; i < rs.recordCount(); ++i) {
+            escribeEntrada(kRenglonesEncabezado + 1 + i, rs, i);
+            escribePorcentajes(kRenglonesEncabezado + 1 + i);
+        }
     }
     if (!m_entradas.isEmpty())
         fpsDatos->setActiveCell(fpsDatos->rowCount(), 1);
@@ -145,25 +150,28 @@ void RepHoras::buscar()
     }
 }
 
-void RepHoras::escribeEntrada(int fila, const adodb::Recordset& rs)
+void RepHoras::escribeEntrada(int fila, const adodb::Recordset& rs, int registro)
 {
+    // By position: the columns of the hours detail's statement, in their order.
+    enum { Id, Empleado, Departamento, CostoHora, Inicio, Final, Minutos, Costo };
+    const auto valor = [&rs, registro](int columna) { return rs.cell(registro, columna); };
     grid::Grid* g = rejilla();
     Entrada& e = m_entradas[fila - kRenglonesEncabezado - 1];
-    e.id = rs.value(QStringLiteral("Id_Entrada")).toLongLong();
+    e.id = valor(Id).toLongLong();
     m_filas.insert(e.id, fila - kRenglonesEncabezado - 1);
-    const QVariant minutos = rs.value(QStringLiteral("Minutos"));
-    const QVariant costo = rs.value(QStringLiteral("Costo"));
+    const QVariant minutos = valor(Minutos);
+    const QVariant costo = valor(Costo);
     e.minutos = minutos.isNull() ? std::nullopt : std::optional<double>(minutos.toDouble());
     e.costo = costo.isNull() ? std::nullopt : std::optional<double>(costo.toDouble());
 
     g->setText(fila, 1, QLatin1Char(' ') + QString::number(e.id));
-    g->setText(fila, 2, rs.value(QStringLiteral("Empleado")).toString());
-    g->setText(fila, 3, rs.value(QStringLiteral("Departamento")).toString());
-    for (const auto& [columna, campo] : {std::pair{kColEntrada, "Hora_Inicio"}, std::pair{kColSalida, "Hora_Final"}}) {
-        const QTime hora = QTime::fromString(rs.value(QLatin1String(campo)).toString(), QStringLiteral("HH:mm:ss"));
+    g->setText(fila, 2, valor(Empleado).toString());
+    g->setText(fila, 3, valor(Departamento).toString());
+    for (const auto& [columna, campo] : {std::pair{kColEntrada, Inicio}, std::pair{kColSalida, Final}}) {
+        const QTime hora = QTime::fromString(valor(campo).toString(), Qt::ISODate);
         g->setValue(fila, columna, hora.isValid() ? QVariant(hora) : QVariant());
     }
-    g->setValue(fila, 6, rs.value(QStringLiteral("Costo_Hora")).toDouble());
+    g->setValue(fila, 6, valor(CostoHora).toDouble());
     g->setValue(fila, 7, e.minutos.value_or(0) / 60);
     g->setValue(fila, 8, e.costo.value_or(0));
 }
@@ -185,7 +193,7 @@ bool RepHoras::refrescaEntrada(qint64 entrada)
     if (!fila || !g_ClsAdo().Establece_consulta(rs, sqlhoras::detalleEntrada(entrada)) || rs.eof())
         return false;
     const Entrada antes = m_entradas.at(fila - kRenglonesEncabezado - 1);
-    escribeEntrada(fila, rs);
+    escribeEntrada(fila, rs, 0);
     const Entrada& ahora = m_entradas.at(fila - kRenglonesEncabezado - 1);
     const double minutos = ahora.minutos.value_or(0) - antes.minutos.value_or(0);
     const double costo = ahora.costo.value_or(0) - antes.costo.value_or(0);
@@ -196,6 +204,7 @@ bool RepHoras::refrescaEntrada(qint64 entrada)
     // The period's totals move by the entry's change, and with them every share.
     m_totalMinutos += minutos;
     m_totalCosto += costo;
+    grid::QuietCellWrites quiet(*rejilla());
     for (int r = kRenglonesEncabezado + 1; r <= rejilla()->rowCount(); ++r)
         escribePorcentajes(r);
     return true;

@@ -43,8 +43,9 @@ private:
         std::optional<double> costo;
     };
 
-    // Writes the entry's row but its shares, and keeps what the shares need.
-    void escribeEntrada(int fila, const adodb::Recordset& rs);
+    // Writes the entry of the recordset's row (from 0) into the grid's row, but its shares, and
+    // keeps what the shares need.
+    void escribeEntrada(int fila, const adodb::Recordset& rs, int registro);
     // The two shares of the row, of the period's totals.
     void escribePorcentajes(int fila);
     // After a correction: the entry's row read again, and the shares of every row when the

@@ -92,17 +92,11 @@ QString diasPorEmpleado(const QDate& desde, const QDate& hasta)
         + fechatrabajo::expresionOrden(QStringLiteral("horas.Fecha_Trabajo"));
 }
 
-QString totalEmpleado(const QDate& desde, const QDate& hasta, qint64 empleado)
-{
-    return QStringLiteral("SELECT SUM(horas.Minutos) AS Horas FROM HorasXEmpleado horas WHERE")
-        + periodoHoras(desde, hasta) + QStringLiteral(" AND horas.Id_Empleado = ") + QString::number(empleado);
-}
-
 namespace {
 
 // The hours detail shows the times of day alone, read as text.
 const QString kColumnasDetalle = QStringLiteral(
-    "SELECT Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, time(Hora_Inicio) AS Hora_Inicio, "
+    "SELECT Id_Entrada, Empleado, Departamento, Costo_Hora, time(Hora_Inicio) AS Hora_Inicio, "
     "time(Hora_Final) AS Hora_Final, Minutos, Costo FROM Vw_DetalleHoras WHERE");
 
 } // namespace

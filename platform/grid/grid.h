@@ -227,6 +227,7 @@ signals:
 private:
     friend class GridDelegate;
     friend class GridTable;
+    friend class QuietCellWrites;
 
     struct ColumnDefaults {
         FormatPtr format;
@@ -241,6 +242,8 @@ private:
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    // Repaints every view of the cells.
+    void repaintCells();
 
     GridTable* m_table;
     GridDelegate* m_delegate;
@@ -254,6 +257,20 @@ private:
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
+};
+
+// While one lives, writing the grid's cells sends its views no notice per cell; they repaint once
+// when it ends. For filling many cells at once: rows and columns are added or dropped before it,
+// never meanwhile.
+class QuietCellWrites {
+public:
+    explicit QuietCellWrites(Grid& grid);
+    ~QuietCellWrites();
+    Q_DISABLE_COPY_MOVE(QuietCellWrites)
+
+private:
+    Grid& m_grid;
+    bool m_wasBlocked;
 };
 
 } // namespace grid
