@@ -146,7 +146,7 @@ QStringList oficial()
 
 QStringList detalle()
 {
-    return {sqlhoras::totalesDetalle(kDesde, kHasta, QString()), sqlhoras::detalle(kDesde, kHasta, QString())};
+    return {sqlhoras::detalle(kDesde, kHasta, QString())};
 }
 
 double porSqlite(const QStringList& sentencias)

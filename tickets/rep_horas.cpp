@@ -103,11 +103,7 @@ void RepHoras::buscar()
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     const QString departamento = condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Departamento="));
     // Read first: a failed query leaves the last search as it was.
-    adodb::Recordset totales = consulta(sqlhoras::totalesDetalle(desde, hasta, departamento));
     adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
-
-    m_totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
-    m_totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
     fpsDatos->setActiveCell(1, 4);
     fpsDatos->setCellBold(1, 4, true);
     fpsDatos->setText(1, 4, QStringLiteral("DETALLE DE HORAS"));
@@ -127,10 +123,16 @@ void RepHoras::buscar()
     fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
     {
         grid::QuietCellWrites quiet(*fpsDatos);
-        for (int i = 0; i < rs.recordCount(); ++i) {
+        for (int i = 0; i < rs.recordCount(); ++i)
             escribeEntrada(kRenglonesEncabezado + 1 + i, rs, i);
-            escribePorcentajes(kRenglonesEncabezado + 1 + i);
+        // The period's totals are those of the rows listed (NULL counts 0), the divisors of the shares.
+        m_totalMinutos = m_totalCosto = 0;
+        for (const Entrada& e : std::as_const(m_entradas)) {
+            m_totalMinutos += e.minutos.value_or(0);
+            m_totalCosto += e.costo.value_or(0);
         }
+        for (int fila = kRenglonesEncabezado + 1; fila <= fpsDatos->rowCount(); ++fila)
+            escribePorcentajes(fila);
     }
     if (!m_entradas.isEmpty())
         fpsDatos->setActiveCell(fpsDatos->rowCount(), 1);

@@ -111,10 +111,4 @@ QString detalleEntrada(qint64 entrada)
     return kColumnasDetalle + QStringLiteral(" Id_Entrada = ") + QString::number(entrada);
 }
 
-QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento)
-{
-    return QStringLiteral("SELECT SUM(Minutos) AS Minutos, SUM(Costo) AS Costo FROM Vw_DetalleHoras WHERE")
-        + fechatrabajo::periodo(desde, hasta) + condicionDepartamento;
-}
-
 } // namespace sqlhoras

@@ -42,7 +42,5 @@ QString diasPorEmpleado(const QDate& desde, const QDate& hasta);
 QString detalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
 // The same columns of one clock entry.
 QString detalleEntrada(qint64 entrada);
-// Minutos and Costo of the same entries (each NULL for none).
-QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
 
 } // namespace sqlhoras
