@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumnas = 10;
@@ -118,7 +120,6 @@ void RepHoras::buscar()
     if (m_abierta)
         if (const int fila = renglonDe(m_abierta->entrada))
             fpsDatos->setCellLocked(fila, m_abierta->columna, true);
-    m_filas.clear();
     m_entradas.resize(rs.recordCount());
     fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
     {
@@ -160,7 +161,6 @@ void RepHoras::escribeEntrada(int fila, const adodb::Recordset& rs, int registro
     grid::Grid* g = rejilla();
     Entrada& e = m_entradas[fila - kRenglonesEncabezado - 1];
     e.id = valor(Id).toLongLong();
-    m_filas.insert(e.id, fila - kRenglonesEncabezado - 1);
     const QVariant minutos = valor(Minutos);
     const QVariant costo = valor(Costo);
     e.minutos = minutos.isNull() ? std::nullopt : std::optional<double>(minutos.toDouble());
@@ -214,8 +214,10 @@ bool RepHoras::refrescaEntrada(qint64 entrada)
 
 int RepHoras::renglonDe(qint64 entrada) const
 {
-    const auto i = m_filas.constFind(entrada);
-    return i == m_filas.cend() ? 0 : kRenglonesEncabezado + 1 + *i;
+    // The rows come in entry order.
+    const auto i = std::lower_bound(m_entradas.cbegin(), m_entradas.cend(), entrada,
+                                    [](const Entrada& e, qint64 id) { return e.id < id; });
+    return i == m_entradas.cend() || i->id != entrada ? 0 : kRenglonesEncabezado + 1 + int(i - m_entradas.cbegin());
 }
 
 void RepHoras::abreCelda(int fila, int columna)

@@ -2,7 +2,6 @@
 
 #include "reports/rep_ventana.h"
 
-#include <QHash>
 #include <QList>
 
 #include <optional>
@@ -58,10 +57,9 @@ private:
     // Stores the corrected time; the message that says why it was not stored, or "" when it was.
     QString guardaHora(qint64 entrada, int columna, const QString& tecleado, int* icono);
 
-    // The entries of the data rows as loaded, in row order, so that a correction never reaches
-    // another entry.
+    // The entries of the data rows as loaded, in row order (by key), so that a correction never
+    // reaches another entry.
     QList<Entrada> m_entradas;
-    QHash<qint64, int> m_filas;  // the data row (from 0) of each entry
     double m_totalMinutos = 0;
     double m_totalCosto = 0;
     std::optional<CeldaAbierta> m_abierta;
