@@ -187,6 +187,21 @@ Ventanas& ventanas()
     return v;
 }
 
+// Each window with the statements it runs: its name in the table and in Google Benchmark.
+struct Caso {
+    const char* nombre;
+    const char* clave;
+    RepVentana* ventana;
+    QStringList sentencias;
+};
+
+QList<Caso> casos()
+{
+    return {{"Detalle de Horas", "DetalleHoras", &ventanas().horas, detalle()},
+            {"Resumen de Horas", "ResumenHoras", &ventanas().resumen, resumen()},
+            {"Horas X Empleado", "OficialHoras", &ventanas().oficial, oficial()}};
+}
+
 // Corrects the clock-out of the n-th listed entry to a time that changes its minutes, as typing
 // into its open cell does: stored, recomputed by the trigger and shown.
 void corrige(int n)
@@ -230,14 +245,7 @@ void imprimeRazones()
 {
     std::printf("%-18s %7s %10s %10s %7s %10s %10s %7s\n", "window", "rows", "window ms", "bare ms", "ratio", "window cpu",
                 "bare cpu", "ratio");
-    const struct {
-        const char* nombre;
-        RepVentana* ventana;
-        QStringList sentencias;
-    } casos[] = {{"Detalle de Horas", &ventanas().horas, detalle()},
-                 {"Resumen de Horas", &ventanas().resumen, resumen()},
-                 {"Horas X Empleado", &ventanas().oficial, oficial()}};
-    for (const auto& c : casos) {
+    for (const Caso& c : casos()) {
         const Tiempo v = mide([&] { c.ventana->ejecutaBusqueda(); });
         const Tiempo b = mide([&] { benchmark::DoNotOptimize(porSqlite(c.sentencias)); });
         std::printf("%-18s %7d %10.2f %10.2f %7.2f %10.2f %10.2f %7.2f\n", c.nombre, c.ventana->rejilla()->rowCount(), v.reloj,
@@ -292,16 +300,9 @@ int main(int argc, char** argv)
     mes();
     imprimeRazones();
     imprimePlanes();
-    const struct {
-        const char* nombre;
-        RepVentana* ventana;
-        QStringList sentencias;
-    } casos[] = {{"DetalleHoras", &ventanas().horas, detalle()},
-                 {"ResumenHoras", &ventanas().resumen, resumen()},
-                 {"OficialHoras", &ventanas().oficial, oficial()}};
-    for (const auto& c : casos) {
-        benchmark::RegisterBenchmark((std::string(c.nombre) + "_Window").c_str(), Ventana, c.ventana)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string(c.nombre) + "_Bare").c_str(), Bare, c.sentencias)->Unit(benchmark::kMillisecond);
+    for (const Caso& c : casos()) {
+        benchmark::RegisterBenchmark((std::string(c.clave) + "_Window").c_str(), Ventana, c.ventana)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string(c.clave) + "_Bare").c_str(), Bare, c.sentencias)->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("DetalleHoras_Correccion", Correccion)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
