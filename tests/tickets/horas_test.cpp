@@ -357,7 +357,19 @@ TEST_F(DetalleHoras, OnlyTheDoubleClickedTimeCellOpens)
                 abiertas << QPoint(c, r);
     EXPECT_EQ(abiertas, QList<QPoint>{QPoint(5, renglon(2))});
 
+    // A new search that moves the entry keeps its cell open, and that cell alone.
+    const int antes = renglon(2);
     QTest::keyClick(editor(), Qt::Key_Escape);
+    ventana->cmbCategoria->setCurrentText(QStringLiteral("PISO"));
+    ventana->botonBuscar()->click();
+    ASSERT_NE(renglon(2), antes);
+    abiertas.clear();
+    for (int r = 1; r <= g()->rowCount(); ++r)
+        for (int c = 1; c <= g()->columnCount(); ++c)
+            if (g()->isCellEditable(r, c))
+                abiertas << QPoint(c, r);
+    EXPECT_EQ(abiertas, QList<QPoint>{QPoint(5, renglon(2))});
+
     dobleClic(renglon(4), 8);
     EXPECT_FALSE(g()->isCellEditable(renglon(2), 5));
     EXPECT_EQ(horas().at(1), "2 | 2025-02-01 18:00:00 | 2025-02-01 19:30:00 | 90.00 | 67.50");
