@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
@@ -95,9 +96,29 @@ GridItem* Grid::newItem(int column) const
 
 void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
+    // The views heard of the new rows or columns already: their empty cells need no notice each.
+    QuietCellWrites quiet(*this);
     for (int r = firstRow; r <= lastRow; ++r)
         for (int c = firstColumn; c <= lastColumn; ++c)
             m_table->setItem(r - 1, c - 1, newItem(c));
+}
+
+void Grid::repaintCells()
+{
+    m_table->viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
+}
+
+QuietCellWrites::QuietCellWrites(Grid& grid) : m_grid(grid), m_wasBlocked(grid.m_table->model()->blockSignals(true))
+{
+}
+
+QuietCellWrites::~QuietCellWrites()
+{
+    m_grid.m_table->model()->blockSignals(m_wasBlocked);
+    if (!m_wasBlocked)
+        m_grid.repaintCells();
 }
 
 // --- Size ------------------------------------------------------------------------------------

@@ -107,6 +107,10 @@ public:
     void setProtected(bool on);
     // Whether the user can type into, toggle, pick in or press the cell now.
     bool isCellEditable(int row, int column) const;
+    // Off (the default): Enter and Tab keep an entry the cell's type cannot take yet ("25:99") in
+    // its editor. On: they end the edit as a click elsewhere does, so that editFinished reports it.
+    bool keysEndIncompleteEntries() const;
+    void setKeysEndIncompleteEntries(bool on);
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -223,6 +227,7 @@ signals:
 private:
     friend class GridDelegate;
     friend class GridTable;
+    friend class QuietCellWrites;
 
     struct ColumnDefaults {
         FormatPtr format;
@@ -237,18 +242,35 @@ private:
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    // Repaints every view of the cells.
+    void repaintCells();
 
     GridTable* m_table;
     GridDelegate* m_delegate;
     QList<ColumnDefaults> m_columns;
     bool m_allLocked = false;
     bool m_protected = true;
+    bool m_keysEndIncompleteEntries = false;
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
+};
+
+// While one lives, writing the grid's cells sends its views no notice per cell; they repaint once
+// when it ends. For filling many cells at once: rows and columns are added or dropped before it,
+// never meanwhile.
+class QuietCellWrites {
+public:
+    explicit QuietCellWrites(Grid& grid);
+    ~QuietCellWrites();
+    Q_DISABLE_COPY_MOVE(QuietCellWrites)
+
+private:
+    Grid& m_grid;
+    bool m_wasBlocked;
 };
 
 } // namespace grid

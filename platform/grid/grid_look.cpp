@@ -72,6 +72,16 @@ void Grid::setProtected(bool on)
     m_protected = on;
 }
 
+bool Grid::keysEndIncompleteEntries() const
+{
+    return m_keysEndIncompleteEntries;
+}
+
+void Grid::setKeysEndIncompleteEntries(bool on)
+{
+    m_keysEndIncompleteEntries = on;
+}
+
 bool Grid::isCellEditable(int row, int column) const
 {
     const GridItem* cell = item(row, column);

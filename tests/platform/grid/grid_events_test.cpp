@@ -140,6 +140,52 @@ TEST_F(GridEvents, TheEndOfAChangingEditIsReportedOnceWithWhatWasTyped)
     }
 }
 
+// With the option on, Enter and Tab end an entry the type cannot take, as a click elsewhere does:
+// it is reported with what was typed, and the cell keeps what it had.
+TEST_F(GridEvents, WithTheOptionEnterAndTabEndAnEntryTheTypeCannotTake)
+{
+    g.setKeysEndIncompleteEntries(true);
+    for (const int key : {Qt::Key_Return, Qt::Key_Tab}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        g.setText(2, 1, QStringLiteral("7"));
+        QSignalSpy ends(&g, &Grid::editFinished);
+        auto* editor = openEditor<QLineEdit>(2, 1);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("123456789"));
+        QTest::keyClick(editor, Qt::Key(key));
+        QApplication::processEvents();
+        ASSERT_EQ(ends.count(), 1) << key;
+        EXPECT_EQ(ends.first(), QVariantList({2, 1, QStringLiteral("123456789")})) << key;
+        EXPECT_EQ(g.text(2, 1), "7");
+        EXPECT_FALSE(editor->isVisible());
+        g.setActiveCell(1, 2);
+    }
+}
+
+// Cells written in quiet batches, nested or not, hold what was written; the views hear nothing of
+// them until the outermost batch ends, and ordinary writes are heard again after it.
+TEST_F(GridEvents, QuietBatchesHoldTheirWritesAndSilenceTheViewsUntilTheOuterEnds)
+{
+    QSignalSpy changes(g.table()->model(), &QAbstractItemModel::dataChanged);
+    {
+        grid::QuietCellWrites outer(g);
+        g.setText(1, 2, QStringLiteral("uno"));
+        {
+            grid::QuietCellWrites inner(g);
+            g.setValue(2, 1, 5);
+        }
+        g.setText(3, 2, QStringLiteral("tres"));
+        EXPECT_EQ(changes.count(), 0);
+    }
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(g.text(1, 2), "uno");
+    EXPECT_EQ(g.value(2, 1), QVariant(qlonglong(5)));
+    EXPECT_EQ(g.text(3, 2), "tres");
+    g.setText(1, 2, QStringLiteral("dos"));
+    EXPECT_GE(changes.count(), 1);
+}
+
 // A handler may rebuild the grid: the editor has closed by then.
 TEST_F(GridEvents, AHandlerOfTheEndOfAnEditMayDropTheRows)
 {
