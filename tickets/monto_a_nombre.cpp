@@ -30,7 +30,7 @@ const QStringList kTeens{QStringLiteral("Ten"), QStringLiteral("Eleven"), QStrin
 // By the three-digit group counted from the right; the Spanish words have no plural, but for the
 // thousands of millions, which are worded with the millions ("dos mil quinientos  millones").
 const QStringList kEscalas{QString(), QStringLiteral(" mil "), QStringLiteral(" millón "), QStringLiteral(" millón "),
-                           QStringLiteral(" trillón ")};
+                           QStringLiteral(" billón ")};
 const QStringList kScales{QString(), QStringLiteral(" Thousand "), QStringLiteral(" Million "),
                           QStringLiteral(" Billion "), QStringLiteral(" Trillion ")};
 

@@ -47,8 +47,8 @@ TEST(MontoANombre, SpanishAndEnglishWordsWithTheirCents)
         {"21001000000", "Veinte y un mil un millones pesos 00/100", ""},
         {"999999999999", "Novecientos noventa y nueve mil novecientos noventa y nueve millones novecientos noventa y nueve "
                          "mil novecientos noventa y nueve pesos 00/100", ""},
-        {"1000000000000", "Un trillón pesos 00/100", ""},
-        {"1001000000000", "Un trillón mil millones pesos 00/100", ""},
+        {"1000000000000", "Un billón pesos 00/100", ""},
+        {"1001000000000", "Un billón mil millones pesos 00/100", ""},
         {"2000000.5", "Dos millón pesos 50/100", ""},
         {"2500000", "Dos millón quinientos[2]mil pesos 00/100", ""},
         // More than two decimals go to the cent first, ties to even.
