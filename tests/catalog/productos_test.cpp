@@ -176,8 +176,15 @@ TEST_F(ProductosTest, TheWindowShowsTheDesignAndANewProductStartsActiveWithNothi
     for (int i = 0; i < combo("CmbEstado")->count(); ++i)
         estados << combo("CmbEstado")->itemText(i);
     EXPECT_EQ(estados, (QStringList{"Activo", "Sin existencia", "Bloqueado", "Descontinuado"}));
-    EXPECT_EQ(combo("cmbImpresoras")->itemText(0), QStringLiteral("NINGUNO"));
-    EXPECT_EQ(combo("cmbModificadores")->itemText(0), QStringLiteral("NINGUNA"));
+    // "None" ends each group list, after the groups by name.
+    const auto lista = [this](const char* nombre) {
+        QStringList textos;
+        for (int i = 0; i < combo(nombre)->count(); ++i)
+            textos << combo(nombre)->itemText(i);
+        return textos;
+    };
+    EXPECT_EQ(lista("cmbImpresoras"), (QStringList{"COCINA", "NINGUNO"}));
+    EXPECT_EQ(lista("cmbModificadores"), (QStringList{"SALSAS", "NINGUNA"}));
 
     for (grid::Grid* g : {menus(), impuestos()}) {
         QStringList vistas;
@@ -543,12 +550,13 @@ TEST_F(ProductosTest, MovingOrFindingAProductRefillsBothGrids)
     EXPECT_EQ(linea(1)->text(), QStringLiteral("ASADO"));
 }
 
-TEST_F(ProductosTest, TheFilterJoinsBothGroupsAndComparesTheStoredState)
+TEST_F(ProductosTest, TheFilterListsEveryProductWithItsGroupsAndComparesTheStoredState)
 {
     polloGuardado();
     db.execute(QStringLiteral("INSERT INTO Producto VALUES (2, 'CAFE', 'CAFE', 'CAFE', 1, 0, 0, 0, 'B', 1, 3, 4),"
                               " (3, 'TE', 'TE', 'TE', 1, 0, 0, 0, 'A', 1, NULL, 4),"
-                              " (4, 'PAN', 'PAN', 'PAN', 1, 0, 0, 0, 'A', 1, 3, NULL)"));
+                              " (4, 'PAN', 'PAN', 'PAN', 1, 0, 0, 0, 'A', 1, 3, NULL),"
+                              " (5, 'AGUA', 'AGUA', 'AGUA', 1, 0, 0, 0, 'D', 1, NULL, NULL)"));
     ASSERT_TRUE(abreVentana());
     const auto filtra = [this](const QString& campo, const QString& valor) {
         QStringList nombres;
@@ -561,14 +569,22 @@ TEST_F(ProductosTest, TheFilterJoinsBothGroupsAndComparesTheStoredState)
             filtro->CmdEjecutar->click();
             adodb::Recordset r = filtro->resultado();
             for (; r.isOpen() && !r.eof(); r.moveNext())
-                nombres << r.value(QStringLiteral("Nombre_Completo")).toString() + QLatin1Char('|')
-                               + r.value(QStringLiteral("Estado")).toString();
+                nombres << QStringList{r.value(QStringLiteral("Nombre_Completo")).toString(),
+                                       r.value(QStringLiteral("Estado")).toString(),
+                                       r.value(QStringLiteral("Nombre_Grupo_Impresoras")).toString(),
+                                       r.value(QStringLiteral("Nombre_Grupo_Modificadores")).toString()}
+                                  .join(QLatin1Char('|'));
         });
         click(18);
         return nombres;
     };
-    EXPECT_EQ(filtra(QString(), QString()), (QStringList{"POLLO ASADO|Activo", "CAFE|Bloqueado"}));
-    EXPECT_EQ(filtra(QStringLiteral("Estado"), QStringLiteral("A")), QStringList{"POLLO ASADO|Activo"});
+    EXPECT_EQ(filtra(QString(), QString()),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "CAFE|Bloqueado|COCINA|SALSAS", "TE|Activo||SALSAS",
+                           "PAN|Activo|COCINA|", "AGUA|Descontinuado||"}));
+    EXPECT_EQ(filtra(QStringLiteral("Estado"), QStringLiteral("A")),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "TE|Activo||SALSAS", "PAN|Activo|COCINA|"}));
+    EXPECT_EQ(filtra(QStringLiteral("Grupo Impresora"), QStringLiteral("COCINA")),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "CAFE|Bloqueado|COCINA|SALSAS", "PAN|Activo|COCINA|"}));
 }
 
 TEST_F(ProductosTest, ListsAndRowsThatCannotBeReadLeaveTheWindowWorking)
