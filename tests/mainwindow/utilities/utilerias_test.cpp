@@ -141,6 +141,31 @@ TEST_F(Utilerias, AScriptFileLoadsAsWrittenRunsAndShowsItsRows)
     EXPECT_TRUE(main->isVisible());
 }
 
+TEST_F(Utilerias, AScriptFileIsReadAsUtf8OrElseAsTheOldCodePage)
+{
+    db.execute(QStringLiteral("CREATE TABLE Nota (Texto TEXT)"));
+    const struct {
+        const char* caso;
+        QByteArray contenido;
+        QString texto;
+    } casos[] = {
+        {"UTF-8", "INSERT INTO Nota VALUES ('Men\xc3\xba \xe2\x82\xac')", QString::fromUtf8("Menú €")},
+        {"UTF-8 con BOM", "\xef\xbb\xbfINSERT INTO Nota VALUES ('A\xc3\xb1o')", QString::fromUtf8("Año")},
+        {"Windows-1252", "INSERT INTO Nota VALUES ('Men\xfa \x80')", QString::fromUtf8("Menú €")},
+    };
+    for (const auto& c : casos) {
+        db.execute(QStringLiteral("DELETE FROM Nota"));
+        const QString ruta = archivo(QStringLiteral("nota.sql"), c.contenido);
+        QString cargado;
+        ASSERT_TRUE(conVentanaScript([&] { CargaScript(ruta); }, [&](FrmCatEstandariza& v) {
+            cargado = v.txtScript->toPlainText();
+            v.CmdEjecutar->click();
+        })) << c.caso;
+        EXPECT_EQ(cargado, QStringLiteral("INSERT INTO Nota VALUES ('") + c.texto + QStringLiteral("')")) << c.caso;
+        EXPECT_EQ(scalar(QStringLiteral("SELECT Texto FROM Nota")).toString(), c.texto) << c.caso;
+    }
+}
+
 TEST_F(Utilerias, ARunIsJudgedByItsOwnErrorsAndRunsEveryStatement)
 {
     // An error left on the connection by an earlier statement is not this run's.
