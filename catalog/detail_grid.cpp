@@ -12,6 +12,8 @@ DetailGrid::DetailGrid(grid::Grid* grid, QObject* parent) : QObject(parent), m_g
 {
     grid->setAllLocked(true);
     grid->setProtected(true);
+    // A row is typed from its first cell to its last, as a record's fields are.
+    grid->setTabThroughCells(true);
     connect(grid, &grid::Grid::keyPressed, this, [this](int key, Qt::KeyboardModifiers) { onKey(key); });
     connect(grid, &grid::Grid::leaveCell, this, &DetailGrid::onLeaveCell);
     connect(grid, &grid::Grid::buttonClicked, this, &DetailGrid::onButton);

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -107,6 +108,11 @@ public:
     void setProtected(bool on);
     // Whether the user can type into, toggle, pick in or press the cell now.
     bool isCellEditable(int row, int column) const;
+    // With it on, Tab and Shift+Tab go from cell to cell that the user can type into, pick in or
+    // toggle, row by row, and leave the grid for the window's next control after the last (before
+    // the first); off (the default), they leave the grid at once.
+    void setTabThroughCells(bool on) { m_tabThroughCells = on; }
+    bool tabThroughCells() const { return m_tabThroughCells; }
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -237,6 +243,8 @@ private:
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    // The cell that Tab (forward) or Shift+Tab reaches from the active cell; {0, 0} when none.
+    QPoint nextTabCell(bool forward) const;
 
     GridTable* m_table;
     GridDelegate* m_delegate;
@@ -246,6 +254,7 @@ private:
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
+    bool m_tabThroughCells = false;
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;

@@ -451,6 +451,28 @@ TEST_F(ProductosTest, AChangeWritesOnlyTheRowsThatChangedAndStoredMenusStayLocke
     EXPECT_EQ(precios(), (QStringList{QStringLiteral("1|1|88"), QStringLiteral("1|2|105")}));
 }
 
+TEST_F(ProductosTest, TabGoesFromAPriceRowsMenuToItsPriceAndThenOnToTheTaxes)
+{
+    ASSERT_TRUE(abreVentana());
+    pulsa(Qt::Key_Insert);
+    llenaRegistro();
+    pestana(1);
+    teclaEnGrid(menus(), Qt::Key_Insert);
+    eligeCombo(menus(), 1, 3, 0);
+    pulsa(Qt::Key_Tab);
+    EXPECT_EQ(menus()->activeRow(), 1);
+    EXPECT_EQ(menus()->activeColumn(), 4);
+    ASSERT_TRUE(menus()->isAncestorOf(QApplication::focusWidget()));
+    // Each key where the focus is: the first opens the cell's editor, the rest go into it.
+    for (const QChar c : QStringLiteral("12.5"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    pulsa(Qt::Key_Tab);
+    EXPECT_TRUE(impuestos()->isAncestorOf(QApplication::focusWidget()));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(precios(), QStringList{QStringLiteral("1|2|12.5")});
+}
+
 TEST_F(ProductosTest, ARefusedChangeIsReportedKeepsTheEditAndWritesNoRow)
 {
     polloGuardado();
