@@ -473,6 +473,44 @@ TEST_F(ProductosTest, TabGoesFromAPriceRowsMenuToItsPriceAndThenOnToTheTaxes)
     EXPECT_EQ(precios(), QStringList{QStringLiteral("1|2|12.5")});
 }
 
+TEST_F(ProductosTest, ARepeatedMenuOrTaxIsNamedAndNothingIsStored)
+{
+    polloGuardado();
+    ASSERT_TRUE(abreVentana());
+    // A new product with a menu twice, then with a tax twice; a change adding a stored menu again.
+    const struct {
+        bool nuevo;
+        bool enPrecios;
+        int entrada;
+        const char* mensaje;
+    } casos[] = {
+        {true, true, 1, "Hay dos renglones de COMIDA"},
+        {true, false, 0, "Hay dos renglones de IVA"},
+        {false, true, 0, "Hay dos renglones de CENA"},
+    };
+    const QStringList antes = precios() + tasas() + producto(1);
+    for (const auto& c : casos) {
+        boxes.clear();
+        pestana(0);
+        caja("TxtCompleto")->setFocus();
+        if (editando())
+            pulsa(Qt::Key_Escape);
+        pulsa(c.nuevo ? Qt::Key_Insert : Qt::Key_F6);
+        if (c.nuevo)
+            llenaRegistro(QStringLiteral("Pollo frito"));
+        pestana(1);
+        grid::Grid* g = c.enPrecios ? menus() : impuestos();
+        for (int vez = 0; vez < (c.nuevo ? 2 : 1); ++vez)
+            agregaFila(g, c.entrada, QString());
+        pulsa(Qt::Key_F5);
+        EXPECT_EQ(boxes.texts(), QStringList{QString::fromUtf8(c.mensaje)}) << c.mensaje;
+        EXPECT_EQ(boxes.boxes().value(0).caption, QStringLiteral("Productos")) << c.mensaje;
+        EXPECT_TRUE(editando()) << c.mensaje;
+        EXPECT_EQ(precios() + tasas() + producto(1), antes) << c.mensaje;
+        EXPECT_EQ(cuenta(QStringLiteral("Producto")), 1) << c.mensaje;
+    }
+}
+
 TEST_F(ProductosTest, ARefusedChangeIsReportedKeepsTheEditAndWritesNoRow)
 {
     polloGuardado();
