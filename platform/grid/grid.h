@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QItemSelection;
@@ -69,6 +70,10 @@ public:
     void deleteRows(int row, int count = 1);
     // The last row with a text or value in any column, hidden ones included; 0 when none.
     int lastDataRow() const;
+    // Replaces every row by `rows` new rows, each cell taking cell(row, column) as its value, or,
+    // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
+    // the way to fill thousands of rows.
+    void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -237,7 +242,9 @@ private:
 
     GridItem* item(int row, int column) const;
     GridItem* newItem(int column) const;
-    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // Gives the cells of the block new items, filled by `content` before they join the table.
+    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                      const std::function<void(GridItem& item, int row, int column)>& content = nullptr);
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);

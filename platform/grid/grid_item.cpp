@@ -23,7 +23,9 @@ QTableWidgetItem* GridItem::clone() const
 
 void GridItem::changed()
 {
-    QTableWidgetItem::setData(kRevisionRole, ++m_revision);
+    // A cell not yet in its table is drawn from what it holds when it joins.
+    if (tableWidget())
+        QTableWidgetItem::setData(kRevisionRole, ++m_revision);
 }
 
 QVariant GridItem::computedValue() const
