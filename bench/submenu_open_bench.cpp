@@ -4,21 +4,16 @@
 //
 //     build/bench/bench_submenu_open
 
+#include "bench/catalog_db.h"
+#include "bench/widgets_run.h"
 #include "catalog/op_submenu.h"
-#include "foundation/database/cls_ado.h"
-#include "foundation/log/cls_bitacora.h"
 #include "platform/grid/grid.h"
-#include "schema/schema.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -26,38 +21,15 @@ namespace {
 
 constexpr int kProducts = 10000;
 
-struct Fixture {
-    QTemporaryDir dir;
-    QString file;
-    ClsBitacora bitacora;
-
-    Fixture()
-    {
-        qputenv("ZORVA_DATA", dir.path().toLocal8Bit());
-        file = QDir(dir.path()).filePath(QStringLiteral("bench.db"));
-        adodb::Connection setup;
-        setup.openFile(file, true, true);
-        schema::createCentral(setup);
-        setup.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<%1) "
-                                     "INSERT INTO Producto (ID_Producto, Nombre_Completo) "
-                                     "SELECT i, 'PRODUCTO ' || i FROM n")
-                          .arg(kProducts));
-        setup.execute(QStringLiteral("INSERT INTO Menu (ID_Menu, Nombre_Menu) VALUES (1, 'COMIDA'), (2, 'CENA')"));
-        setup.execute(QStringLiteral("INSERT INTO SubMenu VALUES (1, 'TODO', 0)"));
-        setup.execute(QStringLiteral("INSERT INTO SubMenuXMenu (ID_Menu, ID_SubMenu) VALUES (1, 1), (2, 1)"));
-        setup.execute(QStringLiteral("INSERT INTO ProductosXSubmenu (ID_Producto, ID_SubMenu, Orden) "
-                                     "SELECT ID_Producto, 1, ID_Producto % 1000 FROM Producto"));
-        setup.close();
-        bitacora.inciar_log({.PCrearArchivo = false, .Parchivo = false, .PMsgBox = false});
-        g_ClsAdo().CClsBitacora = &bitacora;
-        g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("bench"), QStringLiteral("vypjv_ok"), QString());
-    }
-};
-
-Fixture& fixture()
+bench::CatalogDb& fixture()
 {
-    static Fixture f;
-    return f;
+    static bench::CatalogDb db(
+        kProducts, {QStringLiteral("INSERT INTO Menu (ID_Menu, Nombre_Menu) VALUES (1, 'COMIDA'), (2, 'CENA')"),
+                    QStringLiteral("INSERT INTO SubMenu VALUES (1, 'TODO', 0)"),
+                    QStringLiteral("INSERT INTO SubMenuXMenu (ID_Menu, ID_SubMenu) VALUES (1, 1), (2, 1)"),
+                    QStringLiteral("INSERT INTO ProductosXSubmenu (ID_Producto, ID_SubMenu, Orden) "
+                                   "SELECT ID_Producto, 1, ID_Producto % 1000 FROM Producto")});
+    return db;
 }
 
 void Submenu_Window(benchmark::State& state)
@@ -110,40 +82,10 @@ void Submenu_Bare(benchmark::State& state)
 BENCHMARK(Submenu_Window)->Unit(benchmark::kMillisecond);
 BENCHMARK(Submenu_Bare)->Unit(benchmark::kMillisecond);
 
-namespace {
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto w = m_times.find("Submenu_Window");
-        const auto b = m_times.find("Submenu_Bare");
-        if (w != m_times.end() && b != m_times.end() && b->second > 0)
-            std::printf("submenu of %d products opened: window / bare = %.2f\n", kProducts, w->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    bench::RatioReporter reporter(
+        {{"Submenu_Window", "Submenu_Bare",
+          "submenu of " + std::to_string(kProducts) + " products opened: window / bare"}});
+    return bench::runWithWidgets(argc, argv, &reporter);
 }
