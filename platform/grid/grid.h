@@ -7,10 +7,12 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QItemSelection;
@@ -68,6 +70,10 @@ public:
     void deleteRows(int row, int count = 1);
     // The last row with a text or value in any column, hidden ones included; 0 when none.
     int lastDataRow() const;
+    // Replaces every row by `rows` new rows, each cell taking cell(row, column) as its value, or,
+    // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
+    // the way to fill thousands of rows.
+    void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -111,6 +117,11 @@ public:
     // its editor. On: they end the edit as a click elsewhere does, so that editFinished reports it.
     bool keysEndIncompleteEntries() const;
     void setKeysEndIncompleteEntries(bool on);
+    // With it on, Tab and Shift+Tab go from cell to cell that the user can type into, pick in or
+    // toggle, row by row, and leave the grid for the window's next control after the last (before
+    // the first); off (the default), they leave the grid at once.
+    void setTabThroughCells(bool on) { m_tabThroughCells = on; }
+    bool tabThroughCells() const { return m_tabThroughCells; }
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -236,7 +247,9 @@ private:
 
     GridItem* item(int row, int column) const;
     GridItem* newItem(int column) const;
-    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // Gives the cells of the block new items, filled by `content` before they join the table.
+    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                      const std::function<void(GridItem& item, int row, int column)>& content = nullptr);
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);
@@ -244,6 +257,8 @@ private:
     bool inRange(int row, int column) const;
     // Repaints every view of the cells.
     void repaintCells();
+    // The cell that Tab (forward) or Shift+Tab reaches from the active cell; {0, 0} when none.
+    QPoint nextTabCell(bool forward) const;
 
     GridTable* m_table;
     GridDelegate* m_delegate;
@@ -254,6 +269,7 @@ private:
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
+    bool m_tabThroughCells = false;
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;

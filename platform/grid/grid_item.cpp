@@ -26,7 +26,9 @@ QTableWidgetItem* GridItem::clone() const
 void GridItem::changed()
 {
     // While the model is silenced (QuietCellWrites) nobody would hear of it: the views repaint once.
-    if (const QTableWidget* table = tableWidget(); table && table->model()->signalsBlocked())
+    // A cell not yet in its table is drawn from what it holds when it joins.
+    const QTableWidget* table = tableWidget();
+    if (!table || table->model()->signalsBlocked())
         return;
     QTableWidgetItem::setData(kRevisionRole, ++m_revision);
 }
