@@ -3,6 +3,7 @@
 
 #include "endofday/candado_fin_dia.h"
 #include "endofday/fin_dia_entrada.h"
+#include "foundation/log/log_files.h"
 #include "platform/paths/paths.h"
 
 #include <QApplication>
@@ -460,4 +461,36 @@ TEST_F(FinDia, IgnoreGetsPastADamagedDatabase)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
     EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("pushed"));
     EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA2")));
+}
+
+TEST_F(FinDia, ALogThatCannotBeWrittenIsSaidOnceAndOpensNoBox)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    giveShare(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA2"));
+    blockLocalFolder(QStringLiteral("CAJA2"));
+    // The daily log's folder cannot be made: every line of the run, and every box it prints, fails to log.
+    QFile blocker(root.filePath(QStringLiteral("plimo")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), out, err), 1);
+    const QStringList lines = readAll(err).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.count(QStringLiteral("Error en bitacora al crear el directorio C:\\plimo\\log !")), 1) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("CAJA2 Error de acceso a la ruta o el archivo")));
+    EXPECT_EQ(readAll(out), QStringLiteral("Proceso terminado\n"));
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
+
+    // Before the run, Qt's notes go to the same place: no box, said once.
+    ui::ScriptedAnswerer none;
+    PreparaFinDiaSinPantalla();
+    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
+    qWarning("otra nota");
+    qInstallMessageHandler(nullptr);
+    logfiles::setFailureReporter(nullptr);
+    EXPECT_TRUE(none.boxes().isEmpty());
 }
