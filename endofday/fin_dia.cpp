@@ -58,7 +58,7 @@ bool todasEnviadas(const CorridaFinDia& corrida)
 void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& resultado)
 {
     ManejadorFinDia& manejador = e.manejador;
-    CandadoFinDia candado;
+    CandadoFinDia candado(g_ClsAdo().conexion().filePath());
     if (!candado.tomado()) {
         ui::msgBox(QStringLiteral("Ya hay un fin de día en curso"), ui::Exclamation);
         return;

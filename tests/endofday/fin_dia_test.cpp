@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -322,8 +323,9 @@ TEST_F(FinDia, AResumeNeitherAdvancesTheDateAgainNorRepeatsATerminal)
 
 TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
 {
+    const QString base = db.filePath();
     {
-        findia::CandadoFinDia other;
+        findia::CandadoFinDia other(base);
         ASSERT_TRUE(other.tomado());
         EXPECT_EQ(run().desenlace, DesenlaceFinDia::NoIniciado);
         EXPECT_EQ(texts(), QStringList({"Ya hay un fin de día en curso"}));
@@ -333,7 +335,7 @@ TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        findia::CandadoFinDia held;
+        findia::CandadoFinDia held(base);
         const char ok = held.tomado() ? '1' : '0';
         (void)!::write(ready[1], &ok, 1);
         for (;;)
@@ -342,10 +344,29 @@ TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
     char ok = 0;
     ASSERT_EQ(::read(ready[0], &ok, 1), 1);
     EXPECT_EQ(ok, '1');
-    EXPECT_FALSE(findia::CandadoFinDia().tomado());
+    EXPECT_FALSE(findia::CandadoFinDia(base).tomado());
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    EXPECT_TRUE(findia::CandadoFinDia().tomado());
+    EXPECT_TRUE(findia::CandadoFinDia(base).tomado());
+}
+
+TEST_F(FinDia, TheLockBelongsToTheDatabaseNotToTheDataRoot)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA1"));
+    const QByteArray share = bytes(shareFile(QStringLiteral("CAJA1")));
+    // A run from another data root holds this database.
+    QTemporaryDir otherRoot;
+    const QByteArray ownRoot = qgetenv("ZORVA_DATA");
+    qputenv("ZORVA_DATA", QFile::encodeName(otherRoot.path()));
+    findia::CandadoFinDia other(db.filePath());
+    qputenv("ZORVA_DATA", ownRoot);
+    ASSERT_TRUE(other.tomado());
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::NoIniciado);
+    EXPECT_EQ(texts(), QStringList({"Ya hay un fin de día en curso"}));
+    EXPECT_EQ(runs(), 0);
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), share);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("15032024"));
 }
 
 TEST_F(FinDia, TheCommandLineRunPrintsEveryBoxAndSaysWhetherAllWentWell)
