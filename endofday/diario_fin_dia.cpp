@@ -1,6 +1,7 @@
 #include "endofday/diario_fin_dia.h"
 
 #include "endofday/archivo_terminal.h"
+#include "endofday/escritura_fin_dia.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/clock/clock.h"
 
@@ -45,23 +46,17 @@ std::optional<CorridaDiario> corridaPendiente(const QString& dirTermBD)
 qint64 creaCorrida(const QString& fechaAnterior, const QString& fechaNueva, const QString& usuario)
 {
     adodb::Connection& db = conexion();
-    db.beginTrans();
-    try {
-        db.executeBound(QStringLiteral("INSERT INTO EndOfDayRun (OldDate, NewDate, State, StartedAt, UserName) "
-                                       "VALUES (?, ?, 'started', ?, ?)"),
-                        {fechaAnterior, fechaNueva, ahora(), usuario});
-        const qint64 id = db.execute(QStringLiteral("SELECT MAX(RunId) FROM EndOfDayRun")).field(0).value().toLongLong();
-        db.executeBound(QStringLiteral("INSERT INTO EndOfDayTerminal (RunId, TerminalId, TerminalName, MenuId, State) "
-                                       "SELECT ?, ID_Terminal, Nombre_Terminal, ID_Menu, 'pending' FROM Terminal "
-                                       "WHERE Estado_Terminal='A'"),
-                        {id});
-        db.commitTrans();
-        return id;
-    } catch (...) {
-        if (db.inTransaction())
-            db.rollbackTrans();
-        throw;
-    }
+    EscrituraFinDia escritura;
+    db.executeBound(QStringLiteral("INSERT INTO EndOfDayRun (OldDate, NewDate, State, StartedAt, UserName) "
+                                   "VALUES (?, ?, 'started', ?, ?)"),
+                    {fechaAnterior, fechaNueva, ahora(), usuario});
+    const qint64 id = db.execute(QStringLiteral("SELECT MAX(RunId) FROM EndOfDayRun")).field(0).value().toLongLong();
+    db.executeBound(QStringLiteral("INSERT INTO EndOfDayTerminal (RunId, TerminalId, TerminalName, MenuId, State) "
+                                   "SELECT ?, ID_Terminal, Nombre_Terminal, ID_Menu, 'pending' FROM Terminal "
+                                   "WHERE Estado_Terminal='A'"),
+                    {id});
+    escritura.confirma();
+    return id;
 }
 
 QList<TerminalDiario> terminales(const CorridaFinDia& corrida, bool porMenu)

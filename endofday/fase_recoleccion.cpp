@@ -1,5 +1,7 @@
 #include "endofday/archivo_terminal.h"
 #include "endofday/corrida_fin_dia.h"
+#include "endofday/escritura_fin_dia.h"
+#include "endofday/punto_falla.h"
 #include "foundation/database/cls_ado.h"
 
 #include <QDir>
@@ -70,19 +72,16 @@ void recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const Bandera
             ManejadorFinDia& manejador)
 {
     SilencioGateway silencio;
-    adodb::Connection& db = g_ClsAdo().conexion();
-    db.beginTrans();
-    try {
-        const ResultadoRecoleccion resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
+    puntofalla::pasa(QStringLiteral("recogida:empieza"));
+    ResultadoRecoleccion resultado;
+    {
+        EscrituraFinDia escritura;
+        resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
         diario::anotaRecoleccion(corrida.idCorrida, t.terminal.ID_Terminal, resultado);
-        db.commitTrans();
-        for (const QString& rechazo : resultado.rechazos)
-            manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
-    } catch (...) {
-        if (db.inTransaction())
-            db.rollbackTrans();
-        throw;
+        escritura.confirma();
     }
+    for (const QString& rechazo : resultado.rechazos)
+        manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
 }
 
 } // namespace

@@ -11,7 +11,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <csignal>
+#include <future>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,4 +195,37 @@ TEST_F(FinDiaVentas, ACatalogThatCannotBeCopiedSendsNothingAndTheNextStartFinish
     answers.clear();
     EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
     compruebaFinal();
+}
+
+TEST_F(FinDiaVentas, AnotherWriterOnTheCentralDatabaseIsWaitedFor)
+{
+    // Another station holds the central database's write lock for a moment just as each terminal's
+    // collection begins.
+    std::thread otro;
+    puntofalla::fija([&](const QString& punto) {
+        if (punto != QLatin1String("recogida:empieza"))
+            return;
+        if (otro.joinable())
+            otro.join();
+        std::promise<void> tomado;
+        std::future<void> listo = tomado.get_future();
+        otro = std::thread([ruta = QFile::encodeName(db.filePath()), &tomado] {
+            sqlite3* c = nullptr;
+            sqlite3_open(ruta.constData(), &c);
+            sqlite3_busy_timeout(c, 5000);
+            sqlite3_exec(c, "BEGIN IMMEDIATE; UPDATE Parametros SET Valor_Cad='X' WHERE ID_Parametro='SERIE'", nullptr, nullptr, nullptr);
+            tomado.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_exec(c, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(c);
+        });
+        listo.wait();
+    });
+    const findia::ResultadoFinDia r = run();
+    if (otro.joinable())
+        otro.join();
+    EXPECT_EQ(r.desenlace, DesenlaceFinDia::Terminado) << answers.texts().join('|').toStdString();
+    EXPECT_TRUE(r.limpio);
+    compruebaFinal();
+    EXPECT_EQ(param(QStringLiteral("SERIE")), QStringLiteral("X"));
 }
