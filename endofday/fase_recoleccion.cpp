@@ -68,20 +68,27 @@ void compruebaCopia(const TerminalDiario& t)
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La copia local no es la traída en este fin de día"));
 }
 
-void recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas,
-            ManejadorFinDia& manejador)
+// Collects one terminal in one transaction with its journal state. A copy that cannot be collected
+// (unreadable, damaged, or its refused rows cannot be kept aside) rolls that terminal back alone:
+// its reason comes back, and the share keeps its sales for the next run. A failure of the central
+// database ends the run.
+QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas,
+               ManejadorFinDia& manejador)
 {
     SilencioGateway silencio;
     puntofalla::pasa(QStringLiteral("recogida:empieza"));
     ResultadoRecoleccion resultado;
-    {
+    try {
         EscrituraFinDia escritura;
         resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
         diario::anotaRecoleccion(corrida.idCorrida, t.terminal.ID_Terminal, resultado);
         escritura.confirma();
+    } catch (const FallaPaso& f) {
+        return f.descripcion();
     }
     for (const QString& rechazo : resultado.rechazos)
         manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
+    return QString();
 }
 
 } // namespace
@@ -151,7 +158,8 @@ bool FaseRecoleccion(EstadoCorrida& e)
             omite(t, manejador.ultimoMotivo());
             continue;
         }
-        recoge(e.corrida, t, banderas, manejador);
+        if (const QString motivo = recoge(e.corrida, t, banderas, manejador); !motivo.isEmpty())
+            omite(t, motivo);
     }
     manejador.modo = ModoManejador::Recogiendo;
     return true;

@@ -4,6 +4,7 @@
 
 #include "endofday/catalogos_terminal.h"
 #include "endofday/conexion_terminal.h"
+#include "endofday/copia_terminal.h"
 #include "endofday/folio_productos.h"
 #include "endofday/medidas_ventas.h"
 #include "endofday/menu_terminal.h"
@@ -44,9 +45,8 @@ QString MideVentasTerminal(const CorridaFinDia&, const TerminalFinDia& terminal)
 {
     MedidasVentas m;
     {
-        adodb::Connection copia;
-        copia.open(CadenaConexionTerminal(terminal.carpetaLocal));
-        m = MideVentas(copia);
+        const CopiaTerminal copia(copiaDe(terminal));
+        m = MideCopia(copia);
     }
     using MV = MedidasVentas;
     adodb::Connection& central = g_ClsAdo().conexion();
@@ -117,7 +117,7 @@ ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const Te
 {
     // The flags are the record of the comparison, not a switch: a terminal whose figures happen to
     // equal the day's may still hold sales that are not central, so every table is collected.
-    const RecogidaTerminal r = RecogeVentasCopia(terminal.Nombre_Terminal, copiaDe(terminal), corrida.fechaAnterior);
+    const RecogidaTerminal r = RecogeVentasCopia(terminal.Nombre_Terminal, terminal.ID_Terminal, copiaDe(terminal), corrida.fechaAnterior);
     g_ClsAdo().conexion().executeBound(
         QStringLiteral("UPDATE EndOfDayTerminal SET Measures=IFNULL(Measures||' ','')||? WHERE RunId=? AND TerminalId=?"),
         {QStringLiteral("banderas: ") + textoBanderas(comoArreglo(banderas)), corrida.idCorrida, terminal.ID_Terminal});

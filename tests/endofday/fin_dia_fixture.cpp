@@ -55,6 +55,8 @@ void FinDiaTest::giveShare(const QString& name, int order, const QString& dir)
     ASSERT_TRUE(QFile::copy(templateFile(), path));
     adodb::Connection terminal;
     terminal.openFile(path, false, false);
+    if (order == 0)
+        order = qMax(1, scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='%1'").arg(name)).toInt());
     terminal.executeBound(QStringLiteral("INSERT INTO Comanda (ID_Comanda, Fecha_Trabajo) VALUES (?, '15032024')"), {order});
     terminal.close();
 }

@@ -21,8 +21,9 @@ protected:
     // The terminal's database on its share, under DIRTERMBD.
     QString shareFile(const QString& name, const QString& dir = QStringLiteral("Datos")) const;
     QString localCopy(const QString& name) const;
-    // Puts a terminal database on the share, with one order so that it differs from the template.
-    void giveShare(const QString& name, int order = 1, const QString& dir = QStringLiteral("Datos"));
+    // Puts a terminal database on the share, with one order so that it differs from the template
+    // (by default numbered as the terminal, so that two terminals' orders differ).
+    void giveShare(const QString& name, int order = 0, const QString& dir = QStringLiteral("Datos"));
     static QByteArray bytes(const QString& path);
     // The share holds a database built by the run for this terminal: its own number, no sales.
     bool holdsNewDatabase(const QString& name, const QString& dir = QStringLiteral("Datos"));

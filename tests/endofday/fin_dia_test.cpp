@@ -199,9 +199,10 @@ TEST_F(FinDia, AbortLeavesTheDayOpenAndTheNextStartFinishesIt)
 
 TEST_F(FinDia, AnIgnoredTerminalKeepsItsDatabaseAndIsListed)
 {
+    int order = 0;
     for (const char* name : {"CAJA1", "CAJA2", "CAJA3"}) {
         addTerminal(QString::fromLatin1(name));
-        giveShare(QString::fromLatin1(name));
+        giveShare(QString::fromLatin1(name), ++order);
     }
     blockLocalFolder(QStringLiteral("CAJA2"));
     const QByteArray caja2 = bytes(shareFile(QStringLiteral("CAJA2")));
@@ -272,23 +273,27 @@ TEST_F(FinDia, ADatabaseStillInUseIsNeitherReadNorReplaced)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("pushed"));
 }
 
-TEST_F(FinDia, PushFailuresAreListedInOneBoxBeforeTheTerminalsRestart)
+TEST_F(FinDia, SomethingButADatabaseInItsPlaceSkipsTheTerminalAndItIsListed)
 {
     for (const char* name : {"CAJA1", "CAJA2"}) {
         addTerminal(QString::fromLatin1(name));
-        // The database's place on the share is taken by a folder: nothing to fetch, nothing can land.
+        // The database's place on the share is taken by a folder.
         QDir().mkpath(shareFile(QString::fromLatin1(name)));
     }
+    answers.answer(ui::Ignore);
+    answers.answer(ui::Ignore);
     const findia::ResultadoFinDia result = run();
     EXPECT_EQ(result.desenlace, DesenlaceFinDia::Terminado);
     EXPECT_FALSE(result.limpio);
-    ASSERT_EQ(answers.boxes().size(), 2);
-    const QStringList lines = answers.boxes().at(0).text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 3) << answers.boxes().at(0).text.toStdString();
+    ASSERT_EQ(answers.boxes().size(), 4);
+    const QStringList lines = answers.boxes().at(2).text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3) << answers.boxes().at(2).text.toStdString();
     EXPECT_EQ(lines.at(0), QStringLiteral("Error de comunicación con terminales:"));
-    EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("CAJA1 ")));
-    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("CAJA2 ")));
-    EXPECT_EQ(answers.boxes().at(1).text, QStringLiteral("Proceso terminado"));
+    EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("CAJA1 La base de la terminal no es un archivo: "))) << lines.at(1).toStdString();
+    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("CAJA2 "))) << lines.at(2).toStdString();
+    EXPECT_EQ(answers.boxes().at(3).text, QStringLiteral("Proceso terminado"));
+    EXPECT_TRUE(QFileInfo(shareFile(QStringLiteral("CAJA1"))).isDir());
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
     EXPECT_EQ(commands(), QStringList({"!OFF :1,2", "!ON:1,2"}));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
 }
