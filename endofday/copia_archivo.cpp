@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,6 +29,20 @@ QByteArray nombreC(const QString& nombre)
     return QFile::encodeName(nombre);
 }
 
+QString razon(int codigo)
+{
+    switch (codigo) {
+    case EACCES:
+    case EPERM: return QStringLiteral("permiso denegado");
+    case EISDIR: return QStringLiteral("es una carpeta");
+    case EROFS: return QStringLiteral("el sistema de archivos es de solo lectura");
+    case EIO: return QStringLiteral("error de E/S del dispositivo");
+    case EEXIST: return QStringLiteral("ya existe");
+    case EBUSY: return QStringLiteral("está en uso");
+    default: return QString::fromLocal8Bit(std::strerror(codigo));
+    }
+}
+
 [[noreturn]] void fallaPorErrno(int codigo, const QString& ruta)
 {
     switch (codigo) {
@@ -42,7 +57,7 @@ QByteArray nombreC(const QString& nombre)
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("Es un enlace simbólico: ") + ruta);
     default:
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("Error de acceso a la ruta o el archivo ") + ruta + QStringLiteral(": ")
-                                                    + QString::fromLocal8Bit(std::strerror(codigo)));
+                                                    + razon(codigo));
     }
 }
 

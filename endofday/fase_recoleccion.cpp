@@ -72,8 +72,7 @@ void compruebaCopia(const TerminalDiario& t)
 // (unreadable, damaged, or its refused rows cannot be kept aside) rolls that terminal back alone:
 // its reason comes back, and the share keeps its sales for the next run. A failure of the central
 // database ends the run.
-QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas,
-               ManejadorFinDia& manejador)
+QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas)
 {
     SilencioGateway silencio;
     puntofalla::pasa(QStringLiteral("recogida:empieza"));
@@ -86,8 +85,6 @@ QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const Band
     } catch (const FallaPaso& f) {
         return f.descripcion();
     }
-    for (const QString& rechazo : resultado.rechazos)
-        manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
     return QString();
 }
 
@@ -101,14 +98,13 @@ bool FaseRecoleccion(EstadoCorrida& e)
     TablasConciliacion tablas;
 
     auto omite = [&](const TerminalDiario& t, const QString& motivo) {
-        manejador.recoge(t.terminal.Nombre_Terminal, motivo);
         diario::marcaTerminal(id, t.terminal.ID_Terminal, QLatin1String(kOmitida));
         diario::anotaError(id, t.terminal.ID_Terminal, motivo);
     };
 
     QList<TerminalDiario> traidas;
     for (TerminalDiario t : diario::terminales(e.corrida)) {
-        if (t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
+        if (!t.activa || t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
             continue;
         const QString nombre = t.terminal.Nombre_Terminal;
         if (const QString motivo = MotivoNombreTerminal(nombre); !motivo.isEmpty()) {
@@ -158,7 +154,7 @@ bool FaseRecoleccion(EstadoCorrida& e)
             omite(t, manejador.ultimoMotivo());
             continue;
         }
-        if (const QString motivo = recoge(e.corrida, t, banderas, manejador); !motivo.isEmpty())
+        if (const QString motivo = recoge(e.corrida, t, banderas); !motivo.isEmpty())
             omite(t, motivo);
     }
     manejador.modo = ModoManejador::Recogiendo;

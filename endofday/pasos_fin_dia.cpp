@@ -133,9 +133,12 @@ ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const Te
     return resultado;
 }
 
-void ArmaBaseTerminal(const CorridaFinDia&, const QString&)
+QStringList ArmaBaseTerminal(const CorridaFinDia&, const QString&)
 {
-    CopiaCatalogosTerminal();
+    const int rechazadas = CopiaCatalogosTerminal();
+    if (rechazadas == 0)
+        return {};
+    return {QString::number(rechazadas) + QStringLiteral(" filas de los catálogos rechazadas")};
 }
 
 qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,

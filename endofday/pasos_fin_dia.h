@@ -91,8 +91,9 @@ private:
 ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal,
                                           const BanderasDiferencia& banderas);
 
-// Fills the template copy in carpetaPlantilla with the central catalogs.
-void ArmaBaseTerminal(const CorridaFinDia& corrida, const QString& carpetaPlantilla);
+// Fills the template copy in carpetaPlantilla with the central catalogs; returns the catalog rows
+// it refused, one line each.
+QStringList ArmaBaseTerminal(const CorridaFinDia& corrida, const QString& carpetaPlantilla);
 
 // Before the template copy goes to a terminal: the menu work when the terminal's menu differs from
 // menuAnterior (null before the first terminal of the push loop), then its terminal number and

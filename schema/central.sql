@@ -547,8 +547,10 @@ CREATE TABLE EndOfDayTerminal (
     RowsRefused        INTEGER DEFAULT 0,
     ItemFolioSent      INTEGER,
     ErrorText          TEXT,
-    -- SHA-256 of the database sent, recorded before it takes the share's place.
+    -- SHA-256 of the database sent, recorded before it takes the share's place, and why the
+    -- last try to send it failed.
     PushDigest         VARCHAR(64),
+    PushError          TEXT,
     PRIMARY KEY (RunId, TerminalId)
 );
 

@@ -1,4 +1,5 @@
 #include "fin_dia_fixture.h"
+#include "ventas_prueba.h"
 
 #include "endofday/archivo_terminal.h"
 #include "foundation/database/cls_ado.h"
@@ -59,6 +60,29 @@ void FinDiaTest::giveShare(const QString& name, int order, const QString& dir)
         order = qMax(1, scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='%1'").arg(name)).toInt());
     terminal.executeBound(QStringLiteral("INSERT INTO Comanda (ID_Comanda, Fecha_Trabajo) VALUES (?, '15032024')"), {order});
     terminal.close();
+}
+
+void FinDiaTest::sellOnShare(const QString& name, int order, qint64 item, int payment)
+{
+    const QString path = shareFile(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(templateFile(), path));
+    ventaDePrueba(path, order, item, payment, QStringLiteral("15032024"));
+}
+
+QVariant FinDiaTest::valueIn(const QString& path, const QString& sql)
+{
+    adodb::Connection c;
+    c.openFile(path, false, false);
+    return c.execute(sql).cell(0, 0);
+}
+
+void FinDiaTest::runIn(const QString& path, const QString& sql)
+{
+    adodb::Connection c;
+    c.openFile(path, false, false);
+    c.execute(sql);
 }
 
 QByteArray FinDiaTest::bytes(const QString& path)

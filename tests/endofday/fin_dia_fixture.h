@@ -24,6 +24,11 @@ protected:
     // Puts a terminal database on the share, with one order so that it differs from the template
     // (by default numbered as the terminal, so that two terminals' orders differ).
     void giveShare(const QString& name, int order = 0, const QString& dir = QStringLiteral("Datos"));
+    // The terminal's database on its share holding one sale of the closing day.
+    void sellOnShare(const QString& name, int order, qint64 item, int payment);
+    // The single value of a query on a database file, and a script run on one.
+    static QVariant valueIn(const QString& path, const QString& sql);
+    static void runIn(const QString& path, const QString& sql);
     static QByteArray bytes(const QString& path);
     // The share holds a database built by the run for this terminal: its own number, no sales.
     bool holdsNewDatabase(const QString& name, const QString& dir = QStringLiteral("Datos"));

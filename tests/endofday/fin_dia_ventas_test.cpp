@@ -34,28 +34,13 @@ protected:
         FinDiaTest::SetUp();
         addTerminal(QStringLiteral("CAJA1"));
         addTerminal(QStringLiteral("CAJA2"));
-        vende(QStringLiteral("CAJA1"), 418, 1001, 77);
-        vende(QStringLiteral("CAJA2"), 419, 2001, 78);
+        sellOnShare(QStringLiteral("CAJA1"), 418, 1001, 77);
+        sellOnShare(QStringLiteral("CAJA2"), 419, 2001, 78);
     }
     void TearDown() override
     {
         puntofalla::quita();
         FinDiaTest::TearDown();
-    }
-    // The terminal's database on its share holding one sale of the closing day.
-    void vende(const QString& name, int comanda, qint64 item, int pago)
-    {
-        const QString path = shareFile(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile::remove(path);
-        ASSERT_TRUE(QFile::copy(templateFile(), path));
-        ventaDePrueba(path, comanda, item, pago, QStringLiteral("15032024"));
-    }
-    static QVariant enArchivo(const QString& path, const QString& sql)
-    {
-        adodb::Connection c;
-        c.openFile(path, false, false);
-        return c.execute(sql).cell(0, 0);
     }
     int filas(const char* tabla) { return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)).toInt(); }
     // What every run must leave once it has finished: each sale central once, the day closed once,
@@ -75,7 +60,7 @@ protected:
     {
         const std::pair<const char*, int> ventas[] = {{"CAJA1", 418}, {"CAJA2", 419}};
         for (const auto& [name, comanda] : ventas) {
-            const bool enShare = enArchivo(shareFile(QLatin1String(name)), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt() > 0;
+            const bool enShare = valueIn(shareFile(QLatin1String(name)), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt() > 0;
             const bool central = scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda=%1").arg(comanda)).toInt() > 0;
             EXPECT_TRUE(enShare || central) << name;
         }
@@ -95,11 +80,11 @@ TEST_F(FinDiaVentas, BothTerminalsCollectedOnceAndEachSentItsOwnDatabase)
     const std::pair<const char*, const char*> parametros[] = {
         {"FOLIOCOMANDA", "420"}, {"FOLIOPAGO", "79"}, {"TERMINAL", "2"}, {"FOLIOPRODUCTOSX", "2"}};
     for (const auto& [id, valor] : parametros)
-        EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Valor_Num FROM Parametros WHERE ID_Parametro='%1'").arg(QLatin1String(id))).toString(),
+        EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Valor_Num FROM Parametros WHERE ID_Parametro='%1'").arg(QLatin1String(id))).toString(),
                   QLatin1String(valor)) << id;
-    EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
+    EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
               QStringLiteral("16032024"));
-    EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Porcentaje FROM Tipos_Impuesto WHERE ID_Tipo_Impuesto=1")).toDouble(), 0.16);
+    EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Porcentaje FROM Tipos_Impuesto WHERE ID_Tipo_Impuesto=1")).toDouble(), 0.16);
     EXPECT_TRUE(scalar(QStringLiteral("SELECT Measures FROM EndOfDayTerminal WHERE TerminalName='CAJA1'")).toString()
                     .endsWith(QStringLiteral("banderas: PXC Cta P Ct M IXC Cmd")));
 }
@@ -127,7 +112,7 @@ TEST_F(FinDiaVentas, AnItemThatAnotherDayHoldsIsRefusedListedAndItsCopyKept)
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda=418")).toInt(), 1);
     const QString guardada = QDir(paths::appFolder()).filePath(QStringLiteral("CAJA1/Zorva_Terminal_15032024.mdb"));
     ASSERT_TRUE(QFileInfo::exists(guardada));
-    EXPECT_EQ(enArchivo(guardada, QStringLiteral("SELECT ID_ProductosXCuenta FROM ProductosXCuenta")).toInt(), 1001);
+    EXPECT_EQ(valueIn(guardada, QStringLiteral("SELECT ID_ProductosXCuenta FROM ProductosXCuenta")).toInt(), 1001);
 }
 
 // A stop at each of these points, then a second start, ends as one clean run.
@@ -150,7 +135,8 @@ TEST_P(FinDiaInterrumpido, TheNextStartFinishesTheRunWithNothingLostOrRepeated)
 
 INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaInterrumpido,
                          ::testing::Values("paso:apagado", "recogida:Cuenta", "recogida:Pago", "paso:recoleccion",
-                                           "paso:fecha", "envio:temporal", "paso:envio", "paso:encendido"));
+                                           "paso:fecha", "envio:temporal", "envio:renombrado", "paso:envio",
+                                           "paso:encendido"));
 
 // The run in a helper process killed outright at a point, then finished here.
 class FinDiaMatado : public FinDiaVentas, public ::testing::WithParamInterface<const char*> {};
@@ -180,7 +166,7 @@ TEST_P(FinDiaMatado, AKilledRunIsFinishedByTheNextStart)
     compruebaFinal();
 }
 
-INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaMatado, ::testing::Values("recogida:ProductosXCuenta", "envio:temporal"));
+INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaMatado, ::testing::Values("recogida:ProductosXCuenta", "envio:temporal", "envio:renombrado"));
 
 TEST_F(FinDiaVentas, ACatalogThatCannotBeCopiedSendsNothingAndTheNextStartFinishes)
 {
