@@ -2,6 +2,7 @@
 #include "endofday/corrida_fin_dia.h"
 #include "endofday/punto_falla.h"
 #include "foundation/log/bitacora.h"
+#include "platform/adodb/adodb.h"
 
 #include <QDir>
 
@@ -22,20 +23,22 @@ bool FaseEnvio(EstadoCorrida& e)
 {
     const qint64 id = e.corrida.idCorrida;
     ManejadorFinDia& manejador = e.manejador;
-    const QString plantilla = QLatin1String(kPlantilla);
+    const QString nombrePlantilla = QLatin1String(kPlantilla);
 
     // Without a fresh template copy nothing is sent: the one a former run left would go out.
     QString carpeta;
+    adodb::Connection plantilla;
     QStringList rechazadas;
     for (const auto& paso : std::initializer_list<std::function<void()>>{
-             [&] { carpeta = CopiaPlantilla(); }, [&] { rechazadas = ArmaBaseTerminal(e.corrida, carpeta); }}) {
-        if (manejador.ejecuta(plantilla, paso) != ResultadoPaso::Hecho) {
-            manejador.recoge(plantilla, manejador.ultimoMotivo());
+             [&] { carpeta = CopiaPlantilla(); }, [&] { plantilla = AbrePlantilla(carpeta); },
+             [&] { rechazadas = ArmaBaseTerminal(e.corrida, plantilla); }}) {
+        if (manejador.ejecuta(nombrePlantilla, paso) != ResultadoPaso::Hecho) {
+            manejador.recoge(nombrePlantilla, manejador.ultimoMotivo());
             return false;
         }
     }
     for (const QString& fila : rechazadas)
-        manejador.recoge(plantilla, fila);
+        manejador.recoge(nombrePlantilla, fila);
     const QString copia = QDir(carpeta).filePath(QLatin1String(kArchivoTerminal));
 
     bool completo = true;
@@ -51,7 +54,7 @@ bool FaseEnvio(EstadoCorrida& e)
         const QString nombre = t.terminal.Nombre_Terminal;
         qint64 folio = 0;
         ResultadoPaso r = manejador.ejecuta(nombre, [&] {
-            folio = PreparaBaseTerminal(e.corrida, t.terminal, menuAnterior, carpeta);
+            folio = PreparaBaseTerminal(e.corrida, t.terminal, menuAnterior, plantilla);
         });
         // A menu part that failed halfway is rebuilt for the next terminal.
         menuAnterior = r == ResultadoPaso::Hecho ? t.terminal.ID_Menu : QVariant();

@@ -1,9 +1,12 @@
 #include "endofday/folio_productos.h"
 
+#include "endofday/copia_terminal.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/adodb/adodb.h"
 
 #include <QFileInfo>
+
+#include <sqlite3.h>
 
 namespace findia {
 
@@ -32,11 +35,20 @@ std::optional<qint64> MayorFolioEnCopia(qint64 idTerminal, const QString& rutaCo
 {
     if (rutaCopia.isEmpty() || !QFileInfo(rutaCopia).isFile())
         return std::nullopt;
-    adodb::Connection copia;
-    copia.openFile(rutaCopia, false, false);
-    const auto r = valor(copia.execute(mayorFolio(QString::number(idTerminal), QStringLiteral("ProductosXCuenta"))));
-    copia.close();
-    return r;
+    const CopiaTerminal copia(rutaCopia);
+    copia.columnas(QStringLiteral("ProductosXCuenta"));
+    const QByteArray sql = mayorFolio(QString::number(idTerminal), QStringLiteral("main.ProductosXCuenta")).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(copia.db(), sql.constData(), int(sql.size()), &s, nullptr) != SQLITE_OK)
+        copia.falla(QStringLiteral("leer los folios"));
+    const int rc = sqlite3_step(s);
+    std::optional<qint64> mayor;
+    if (rc == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
+        mayor = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_ROW)
+        copia.falla(QStringLiteral("leer los folios"));
+    return mayor;
 }
 
 qint64 FolioProductosX(qint64 idTerminal, const QString& rutaCopia, std::optional<qint64> folioEnviado)

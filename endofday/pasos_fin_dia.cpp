@@ -133,22 +133,40 @@ ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const Te
     return resultado;
 }
 
-QStringList ArmaBaseTerminal(const CorridaFinDia&, const QString&)
+adodb::Connection AbrePlantilla(const QString& carpeta)
 {
-    const int rechazadas = CopiaCatalogosTerminal();
-    if (rechazadas == 0)
-        return {};
-    return {QString::number(rechazadas) + QStringLiteral(" filas de los catálogos rechazadas")};
+    adodb::Connection plantilla;
+    plantilla.open(CadenaConexionTerminal(carpeta));
+    plantilla.execute(QStringLiteral("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF"));
+    return plantilla;
 }
 
-qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
-                           const QString& carpetaPlantilla)
+namespace {
+
+// One transaction on the template copy, rolled back on every way out that did not commit.
+template <typename Trabajo>
+auto enTransaccion(adodb::Connection& plantilla, Trabajo trabajo)
+{
+    plantilla.beginTrans();
+    try {
+        auto resultado = trabajo();
+        plantilla.commitTrans();
+        return resultado;
+    } catch (...) {
+        if (plantilla.inTransaction())
+            plantilla.rollbackTrans();
+        throw;
+    }
+}
+
+qint64 preparaTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
+                       adodb::Connection& plantilla)
 {
     // A terminal without a menu keeps what the copy carries; the first one with a menu, and each
     // change of menu, rebuild the menu part.
     if (!terminal.ID_Menu.isNull() && terminal.ID_Menu.toInt() != 0
         && (menuAnterior.isNull() || menuAnterior.toInt() != terminal.ID_Menu.toInt()))
-        CambiaMenuPlantilla(carpetaPlantilla, terminal.ID_Menu.toInt());
+        CambiaMenuPlantilla(plantilla, terminal.ID_Menu.toInt());
 
     // Its own keys: those of the copy fetched and collected in this run, and never below the folio
     // last sent to it.
@@ -164,8 +182,21 @@ qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& t
     if (!diario.cell(0, 1).isNull())
         enviado = diario.cell(0, 1).toLongLong();
     const qint64 folio = FolioProductosX(terminal.ID_Terminal, recogida ? copiaDe(terminal) : QString(), enviado);
-    FijaParametrosTerminal(carpetaPlantilla, terminal.ID_Terminal, folio);
+    FijaParametrosTerminal(plantilla, terminal.ID_Terminal, folio);
     return folio;
+}
+
+} // namespace
+
+QStringList ArmaBaseTerminal(const CorridaFinDia&, adodb::Connection& plantilla)
+{
+    return enTransaccion(plantilla, [&] { return CopiaCatalogosTerminal(plantilla); });
+}
+
+qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
+                           adodb::Connection& plantilla)
+{
+    return enTransaccion(plantilla, [&] { return preparaTerminal(corrida, terminal, menuAnterior, plantilla); });
 }
 
 bool PasosFinDiaListos()

@@ -276,3 +276,17 @@ TEST_F(FinDiaFallas, ATerminalSetInactiveAfterAFailedRunIsLeftOutWhenItResumes)
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
     EXPECT_EQ(commands().last(), QStringLiteral("!ON:2"));
 }
+
+TEST_F(FinDiaFallas, ACatalogRowTheTerminalDatabaseRefusesIsListed)
+{
+    // The template holds its own FOLIOPRODUCTOSX row: a central one of that key cannot join it.
+    enCentral(QStringLiteral("INSERT INTO Parametros (ID_Parametro, Valor_Num) VALUES ('FOLIOPRODUCTOSX', 5)"));
+    const Salida s = corre();
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_TRUE(s.errores.startsWith(QStringLiteral("Error de comunicación con terminales:\nPlantilla.mdb Parametros: "))
+                && s.errores.contains(QStringLiteral("(FOLIOPRODUCTOSX,5,NULL)")))
+        << s.errores.toStdString();
+    EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA1")));
+    EXPECT_TRUE(encendidas());
+    EXPECT_EQ(estadoCorrida(), QStringLiteral("finished"));
+}

@@ -71,7 +71,7 @@ TEST_F(FinDiaVentas, BothTerminalsCollectedOnceAndEachSentItsOwnDatabase)
 {
     db.execute(QStringLiteral(
         "INSERT INTO Tipos_Impuesto (ID_Tipo_Impuesto, Nombre_Tipo_Impuesto) VALUES (1, 'IVA');"
-        "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2099-01-01 00:00:00', NULL, 0.16);"));
+        "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2024-01-01 00:00:00', NULL, 0.16), (1, '2099-01-01 00:00:00', NULL, 0.5);"));
     const findia::ResultadoFinDia r = run();
     EXPECT_EQ(r.desenlace, DesenlaceFinDia::Terminado);
     EXPECT_TRUE(r.limpio);
