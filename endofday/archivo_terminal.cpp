@@ -186,15 +186,6 @@ QString TraeBaseTerminal(const QString& rutaCompartida, const QString& carpetaLo
     return CopiaEnCarpeta(archivo.fd(), CarpetaAbierta::abre(carpetaLocal), kNombreTerminal, 0600);
 }
 
-QString HuellaArchivo(const QString& ruta)
-{
-    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return QString();
-    const Descriptor archivo(fd);
-    return HuellaDescriptor(fd);
-}
-
 QString HuellaCompartida(const QString& rutaCompartida)
 {
     try {

@@ -41,8 +41,6 @@ QString CarpetaLocalTerminal(const QString& nombre);
 // refused (75).
 QString TraeBaseTerminal(const QString& rutaCompartida, const QString& carpetaLocal);
 
-// The digest of a file, "" when it cannot be read.
-QString HuellaArchivo(const QString& ruta);
 // The digest of the database on a share, read without following a link; "" when there is none or
 // it cannot be read.
 QString HuellaCompartida(const QString& rutaCompartida);

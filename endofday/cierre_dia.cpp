@@ -28,7 +28,8 @@ void ActualizaFolios(adodb::Connection& db)
 void CierraDia(const CorridaFinDia& corrida)
 {
     adodb::Connection& db = g_ClsAdo().conexion();
-    EscrituraFinDia escritura;
+    // Every terminal's sales on disk before any share is replaced.
+    EscrituraFinDia escritura(true);
     db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Cad=? WHERE ID_Parametro='FECHA_TRABAJO'"),
                     {corrida.fechaNueva});
     ActualizaFolios(db);

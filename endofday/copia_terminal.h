@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,7 @@ public:
 private:
     QString m_ruta;
     sqlite3* m_db = nullptr;
+    mutable QHash<QString, QStringList> m_columnas;
     qint64 m_limite = 0;   // bound of the work, in steps of the progress handler
     qint64 m_pasos = 0;
     friend int progresoCopia(void*);

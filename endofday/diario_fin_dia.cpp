@@ -136,8 +136,11 @@ void anotaRecoleccion(qint64 corrida, qint64 terminal, const ResultadoRecoleccio
 
 void anotaHuellaEnvio(qint64 corrida, qint64 terminal, const QString& huella, qint64 folio)
 {
+    // On disk before the share's database is replaced, so that a start after a power loss knows it.
+    EscrituraFinDia escritura(true);
     conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET PushDigest=?, ItemFolioSent=? WHERE RunId=? AND TerminalId=?"),
                             {huella, folio, corrida, terminal});
+    escritura.confirma();
 }
 
 void anotaEnvio(qint64 corrida, qint64 terminal)

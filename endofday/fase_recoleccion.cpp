@@ -1,10 +1,15 @@
 #include "endofday/archivo_terminal.h"
+#include "endofday/copia_adjunta.h"
 #include "endofday/corrida_fin_dia.h"
 #include "endofday/escritura_fin_dia.h"
 #include "endofday/punto_falla.h"
 #include "foundation/database/cls_ado.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
+
+#include <sys/stat.h>
 
 namespace findia {
 
@@ -60,11 +65,31 @@ private:
     bool m_antes;
 };
 
-// Only the copy taken in this run is read: an earlier copy left by a failed fetch never is.
-void compruebaCopia(const TerminalDiario& t)
+// The file at a path as the system knows it: device, node, size and time of the last change.
+QString identidad(const QString& ruta)
 {
-    const QString copia = QDir(t.terminal.carpetaLocal).filePath(QLatin1String(kArchivoTerminal));
-    if (t.huella.isEmpty() || HuellaArchivo(copia) != t.huella)
+    struct stat st;
+    if (::stat(QFile::encodeName(ruta).constData(), &st) != 0)
+        return QString();
+    return QStringLiteral("%1:%2:%3:%4.%5")
+        .arg(st.st_dev)
+        .arg(st.st_ino)
+        .arg(st.st_size)
+        .arg(st.st_mtim.tv_sec)
+        .arg(st.st_mtim.tv_nsec);
+}
+
+QString copiaDe(const TerminalDiario& t)
+{
+    return QDir(t.terminal.carpetaLocal).filePath(QLatin1String(kArchivoTerminal));
+}
+
+// Only the copy taken in this run is read: an earlier copy left by a failed fetch never is. The
+// file this run wrote is still the same file when nothing changed it since (its digest was taken
+// as it was written).
+void compruebaCopia(const TerminalDiario& t, const QString& traida)
+{
+    if (t.huella.isEmpty() || traida.isEmpty() || identidad(copiaDe(t)) != traida)
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La copia local no es la traída en este fin de día"));
 }
 
@@ -78,6 +103,8 @@ QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const Band
     puntofalla::pasa(QStringLiteral("recogida:empieza"));
     ResultadoRecoleccion resultado;
     try {
+        // Attached before the transaction, detached after it: SQLite allows neither inside one.
+        const CopiaAdjunta adjunta(g_ClsAdo().conexion().handle(), copiaDe(t));
         EscrituraFinDia escritura;
         resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
         diario::anotaRecoleccion(corrida.idCorrida, t.terminal.ID_Terminal, resultado);
@@ -103,6 +130,7 @@ bool FaseRecoleccion(EstadoCorrida& e)
     };
 
     QList<TerminalDiario> traidas;
+    QHash<qint64, QString> identidades;
     for (TerminalDiario t : diario::terminales(e.corrida)) {
         if (!t.activa || t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
             continue;
@@ -127,10 +155,11 @@ bool FaseRecoleccion(EstadoCorrida& e)
         }
         diario::anotaHuella(id, t.terminal.ID_Terminal, huella);
         t.huella = huella;
+        identidades.insert(t.terminal.ID_Terminal, identidad(copiaDe(t)));
 
         QString medidas;
         r = manejador.ejecuta(nombre, [&] {
-            compruebaCopia(t);
+            compruebaCopia(t, identidades.value(t.terminal.ID_Terminal));
             medidas = MideVentasTerminal(e.corrida, t.terminal);
         }, true);
         if (r == ResultadoPaso::Abortado)
@@ -147,7 +176,8 @@ bool FaseRecoleccion(EstadoCorrida& e)
     const ConciliacionFinDia conciliacion(e.corrida);
     for (const TerminalDiario& t : traidas) {
         const BanderasDiferencia banderas = conciliacion.Compara(t.terminal);
-        const ResultadoPaso r = manejador.ejecuta(t.terminal.Nombre_Terminal, [&] { compruebaCopia(t); }, true);
+        const ResultadoPaso r = manejador.ejecuta(t.terminal.Nombre_Terminal,
+                                                  [&] { compruebaCopia(t, identidades.value(t.terminal.ID_Terminal)); }, true);
         if (r == ResultadoPaso::Abortado)
             return false;
         if (r == ResultadoPaso::Omitido) {

@@ -5,6 +5,7 @@
 #include "endofday/candado_fin_dia.h"
 #include "endofday/comandos_terminal.h"
 #include "endofday/corrida_fin_dia.h"
+#include "endofday/escritura_fin_dia.h"
 #include "endofday/fecha_trabajo.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/bitacora.h"
@@ -65,8 +66,7 @@ void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& re
         return;
     }
     RestauraGateway restaura;
-    // A state written is a state kept, even through a power loss.
-    g_ClsAdo().conexion().execute(QStringLiteral("PRAGMA synchronous=FULL"));
+    const SincroniaFinDia sincronia;
 
     const QVariant dirTermBD = parametro(QStringLiteral("DIRTERMBD"));
     if (dirTermBD.isNull())

@@ -121,15 +121,20 @@ MedidasVentas MideCopia(const CopiaTerminal& copia)
 {
     MedidasVentas medidas;
     for (const Medida& m : kMedidas) {
+        // A measure with a condition is counted in the same reading as its table's whole measure.
+        if (m.condicion)
+            continue;
         // An older terminal lacks some columns: what it cannot have recorded counts as nothing.
         const QStringList columnas = copia.columnas(QLatin1String(m.tabla));
         const auto tiene = [&](const char* c) { return c && columnas.contains(QLatin1String(c), Qt::CaseInsensitive); };
-        if (m.condicion && !tiene(m.condicion))
-            continue;
-        QString sql = QStringLiteral("SELECT COUNT(*)") + (tiene(m.monto) ? sumaMonto(QLatin1String(m.monto)) : QStringLiteral(",0"))
-                      + QStringLiteral(" FROM main.\"") + QLatin1String(m.tabla) + QLatin1Char('"');
-        if (m.condicion)
-            sql += QStringLiteral(" WHERE \"") + QLatin1String(m.condicion) + QStringLiteral("\" IS NOT NULL");
+        QString sql = QStringLiteral("SELECT COUNT(*)") + (tiene(m.monto) ? sumaMonto(QLatin1String(m.monto)) : QStringLiteral(",0"));
+        const Medida* condicionada = nullptr;
+        for (const Medida& otra : kMedidas)
+            if (otra.condicion && qstrcmp(otra.tabla, m.tabla) == 0 && tiene(otra.condicion)) {
+                condicionada = &otra;
+                sql += QStringLiteral(",COUNT(\"") + QLatin1String(otra.condicion) + QStringLiteral("\")");
+            }
+        sql += QStringLiteral(" FROM main.\"") + QLatin1String(m.tabla) + QLatin1Char('"');
         const QByteArray texto = sql.toUtf8();
         sqlite3_stmt* s = nullptr;
         if (sqlite3_prepare_v2(copia.db(), texto.constData(), int(texto.size()), &s, nullptr) != SQLITE_OK)
@@ -139,6 +144,8 @@ MedidasVentas MideCopia(const CopiaTerminal& copia)
             copia.falla(QStringLiteral("medir ") + QLatin1String(m.tabla));
         }
         anota(medidas, m, sqlite3_column_int64(s, 0), sqlite3_column_double(s, 1));
+        if (condicionada)
+            anota(medidas, *condicionada, sqlite3_column_int64(s, 2), 0);
         sqlite3_finalize(s);
     }
     return medidas;

@@ -1,5 +1,6 @@
 #include "endofday/recoge_ventas_copia.h"
 
+#include "endofday/copia_adjunta.h"
 #include "endofday/copia_archivo.h"
 #include "endofday/copia_terminal.h"
 #include "endofday/falla_paso.h"
@@ -226,25 +227,114 @@ QString escribeFila(Tabla& t, sqlite3* central, sqlite3_stmt* fila, const QList<
     fallaCentral(central, QStringLiteral("Recogida de la tabla ") + QLatin1String(t.m.tabla));
 }
 
-// Collects one table of the copy row by row: every row is read as its columns ask, then inserted,
-// updated or refused. aceptadas holds, per table, the keys taken so far (rows hang on an order or
-// an item that was taken).
+// What a table's collection leaves to the tables after it: the keys taken, per table (rows hang
+// on an order or an item that was taken), and the tables taken whole in one statement, whose keys
+// are all those of the copy (read only when a table hanging on one goes row by row).
+struct Aceptadas {
+    QHash<QString, QSet<qint64>> claves;
+    QSet<QString> enteras;
+};
+
+// Runs a statement on the central connection; the SQLite result, and in *valor the first value of
+// its row when it returns one. A bound passed on the attached copy is the copy's failure.
+int ejecutaCentral(sqlite3* central, const QString& sql, qint64 terminal, const QString& ruta, qint64* valor = nullptr)
+{
+    sqlite3_stmt* s = nullptr;
+    const QByteArray texto = sql.toUtf8();
+    if (sqlite3_prepare_v2(central, texto.constData(), int(texto.size()), &s, nullptr) != SQLITE_OK)
+        fallaCentral(central, sql);
+    sqlite3_bind_int64(s, sqlite3_bind_parameter_index(s, ":ID_Terminal_Origen"), terminal);
+    const int rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW && valor)
+        *valor = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+    if ((rc & 0xFF) == SQLITE_INTERRUPT && CopiaAdjunta::excedida(central))
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La copia de la terminal no terminó de leerse en lo que su tamaño "
+                                                               "permite; se toma por dañada: ") + ruta);
+    return rc;
+}
+
+// Takes the whole table from the attached copy in one statement: the way when every row is new
+// centrally, hangs on a parent taken whole, and is valid as it stands (dato_terminal). False, with
+// nothing written, when any row is not: a key already central or twice in the copy, a value to
+// refuse or to store converted, a parent not taken. The rows then go one by one.
+bool recogeEntera(sqlite3* central, const Tabla& t, qint64 terminal, const QString& ruta, const Aceptadas& aceptadas,
+                  CuentaTablaRecogida& cuenta)
+{
+    if (t.m.padre && !aceptadas.enteras.contains(QLatin1String(t.m.padre)))
+        return false;
+    const QString tabla = QLatin1String(t.m.tabla);
+    QStringList nombres, valores, condiciones;
+    for (const Columna& c : t.s.columnas) {
+        const QString columna = QStringLiteral("t.") + QLatin1String(c.nombre);
+        nombres << QLatin1String(c.nombre);
+        valores << (c.clase == Clase::Bandera ? QStringLiteral("CASE WHEN ") + columna + QStringLiteral(" THEN 1 ELSE 0 END") : columna);
+        if (c.clase != Clase::Bandera)
+            condiciones << DatoTerminal(c, columna);
+    }
+    if (t.m.padre)
+        condiciones << QStringLiteral("t.") + QLatin1String(t.m.columnaPadre) + QStringLiteral(" IN (SELECT ")
+                           + QLatin1String(t.m.columnaPadre) + QStringLiteral(" FROM terminal.") + QLatin1String(t.m.padre)
+                           + QLatin1Char(')');
+    if (t.m.origen) {
+        nombres << QLatin1String(t.m.origen);
+        valores << QStringLiteral(":ID_Terminal_Origen");
+    }
+    qint64 filas = -1;
+    ejecutaCentral(central, QStringLiteral("SELECT COUNT(*) FROM terminal.") + tabla, terminal, ruta, &filas);
+    ejecutaCentral(central, QStringLiteral("SAVEPOINT recogida_tabla"), terminal, ruta);
+    const int rc = ejecutaCentral(central, QStringLiteral("INSERT INTO main.") + tabla + QStringLiteral(" (") + nombres.join(QLatin1Char(','))
+                                               + QStringLiteral(") SELECT ") + valores.join(QLatin1Char(','))
+                                               + QStringLiteral(" FROM terminal.") + tabla + QStringLiteral(" t WHERE ")
+                                               + condiciones.join(QStringLiteral(" AND ")),
+                                  terminal, ruta);
+    if (rc == SQLITE_DONE && sqlite3_changes(central) == filas) {
+        cuenta.insertadas = int(filas);
+        ejecutaCentral(central, QStringLiteral("RELEASE recogida_tabla"), terminal, ruta);
+        return true;
+    }
+    const QString error = QString::fromUtf8(sqlite3_errmsg(central));
+    ejecutaCentral(central, QStringLiteral("ROLLBACK TO recogida_tabla"), terminal, ruta);
+    ejecutaCentral(central, QStringLiteral("RELEASE recogida_tabla"), terminal, ruta);
+    if (rc != SQLITE_DONE && !rechazaLaFila(rc))
+        throw adodb::ComError(adodb::err::ProviderSyntax, QStringLiteral("Recogida de la tabla ") + tabla + QStringLiteral(": ") + error);
+    return false;
+}
+
+// The keys of a table taken whole, for a table that hangs on it and goes row by row.
+QSet<qint64> clavesDeLaCopia(const CopiaTerminal& copia, const char* tabla, const char* clave)
+{
+    Lectura lee(copia, QStringLiteral("SELECT ") + QLatin1String(clave) + QStringLiteral(" FROM main.") + QLatin1String(tabla));
+    QSet<qint64> claves;
+    while (sqlite3_stmt* fila = lee.siguiente())
+        claves.insert(sqlite3_column_int64(fila, 0));
+    return claves;
+}
+
+// Collects one table of the copy: whole when it can be (recogeEntera), otherwise row by row: every
+// row is read as its columns ask, then inserted, updated or refused.
 CuentaTablaRecogida recogeTabla(const CopiaTerminal& copia, sqlite3* central, const Miembro& m, qint64 terminal,
-                                QHash<QString, QSet<qint64>>& aceptadas, QList<FilaRechazada>& rechazadas)
+                                Aceptadas& aceptadas, QList<FilaRechazada>& rechazadas)
 {
     Tabla t{m, {}, {}, -1};
     preparaSentencias(t.s, copia, central, m);
     const QString tabla = QLatin1String(m.tabla);
     CuentaTablaRecogida cuenta;
     cuenta.tabla = tabla;
+    if (CopiaAdjunta::estaAdjunta(central, copia.ruta()) && recogeEntera(central, t, terminal, copia.ruta(), aceptadas, cuenta)) {
+        aceptadas.enteras.insert(tabla);
+        return cuenta;
+    }
     for (int i = 0; i < t.s.columnas.size(); ++i) {
         if (m.clave.contains(t.s.columnas[i].nombre))
             t.posClave << i;
         if (m.columnaPadre && qstrcmp(m.columnaPadre, t.s.columnas[i].nombre) == 0)
             t.posPadre = i;
     }
-    const QSet<qint64> padres = m.padre ? aceptadas.value(QLatin1String(m.padre)) : QSet<qint64>();
-    QSet<qint64>& tomadas = aceptadas[tabla];
+    if (m.padre && aceptadas.enteras.contains(QLatin1String(m.padre)) && !aceptadas.claves.contains(QLatin1String(m.padre)))
+        aceptadas.claves.insert(QLatin1String(m.padre), clavesDeLaCopia(copia, m.padre, m.columnaPadre));
+    const QSet<qint64> padres = m.padre ? aceptadas.claves.value(QLatin1String(m.padre)) : QSet<qint64>();
+    QSet<qint64>& tomadas = aceptadas.claves[tabla];
 
     QList<ValorCentral> valores(t.s.columnas.size());
     while (sqlite3_stmt* fila = t.s.lee->siguiente()) {
@@ -356,8 +446,13 @@ RecogidaTerminal RecogeVentasCopia(const QString& nombreTerminal, qint64 idTermi
     adodb::Connection& c = g_ClsAdo().conexion();
     RecogidaTerminal r;
     r.terminal = nombreTerminal;
+    // On its own, the collection attaches the copy itself; inside the caller's transaction it can
+    // only use the attachment the caller made before.
+    std::optional<CopiaAdjunta> adjunta;
+    if (!c.inTransaction())
+        adjunta.emplace(c.handle(), rutaCopia);
     UnidadRecogida unidad(c);
-    QHash<QString, QSet<qint64>> aceptadas;
+    Aceptadas aceptadas;
     for (const Miembro& m : MiembrosVentas()) {
         r.tablas << recogeTabla(copia, c.handle(), m, idTerminal, aceptadas, r.rechazadas);
         puntofalla::pasa(QStringLiteral("recogida:") + QLatin1String(m.tabla));

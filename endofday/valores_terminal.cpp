@@ -1,7 +1,5 @@
 #include "endofday/valores_terminal.h"
 
-#include "endofday/fecha_trabajo.h"
-
 #include <QDate>
 #include <QTime>
 
@@ -121,51 +119,69 @@ QString leeTexto(sqlite3_value* v, const Columna& c, ValorCentral*)
     return QString();
 }
 
-// "yyyy-mm-dd", optionally followed by a blank or "T" and "hh:mm", ":ss" and a fraction.
-std::optional<QDateTime> fechaIso(QByteArrayView t)
+// "yyyy-mm-dd", optionally followed by a blank or "T" and "hh:mm", ":ss" and a fraction. A date and
+// a time, not a QDateTime: no time zone is looked up for each of thousands of values.
+struct FechaHora {
+    QDate dia;
+    QTime hora;
+};
+
+// The number written by the digits t[desde, desde + largo), -1 when they are not all digits.
+int numero(QByteArrayView t, qsizetype desde, qsizetype largo)
 {
-    const auto numero = [&](qsizetype desde, qsizetype largo) {
-        return t.size() >= desde + largo && sonDigitos(t.sliced(desde, largo)) ? t.sliced(desde, largo).toByteArray().toInt() : -1;
-    };
+    if (t.size() < desde + largo)
+        return -1;
+    int n = 0;
+    for (qsizetype i = desde; i < desde + largo; ++i) {
+        if (t[i] < '0' || t[i] > '9')
+            return -1;
+        n = n * 10 + (t[i] - '0');
+    }
+    return n;
+}
+
+std::optional<FechaHora> fechaIso(QByteArrayView t)
+{
     if (t.size() < 10 || t[4] != '-' || t[7] != '-')
         return std::nullopt;
-    const QDate dia(numero(0, 4), numero(5, 2), numero(8, 2));
+    const QDate dia(numero(t, 0, 4), numero(t, 5, 2), numero(t, 8, 2));
     if (!dia.isValid())
         return std::nullopt;
     if (t.size() == 10)
-        return QDateTime(dia, QTime(0, 0));
+        return FechaHora{dia, QTime(0, 0)};
     if ((t[10] != ' ' && t[10] != 'T') || t.size() < 16 || t[13] != ':')
         return std::nullopt;
     int segundos = 0;
     if (t.size() > 16) {
         if (t[16] != ':' || t.size() < 19)
             return std::nullopt;
-        segundos = numero(17, 2);
+        segundos = numero(t, 17, 2);
         if (t.size() > 19 && (t[19] != '.' || !sonDigitos(t.sliced(20))))
             return std::nullopt;
     }
-    const QTime hora(numero(11, 2), numero(14, 2), segundos);
+    const QTime hora(numero(t, 11, 2), numero(t, 14, 2), segundos);
     if (!hora.isValid())
         return std::nullopt;
-    return QDateTime(dia, hora);
+    return FechaHora{dia, hora};
 }
 
 QString leeFecha(sqlite3_value* v, const Columna& c, ValorCentral* valor)
 {
     const QByteArrayView t = sqlite3_value_type(v) == SQLITE_TEXT ? textoDe(v) : QByteArrayView();
-    const std::optional<QDateTime> fecha = t.size() <= 40 ? fechaIso(t) : std::nullopt;
+    const std::optional<FechaHora> fecha = t.size() <= 40 ? fechaIso(t) : std::nullopt;
     if (!fecha)
         return QLatin1String(c.nombre) + QStringLiteral(" no es una fecha");
     // Stored as the central tables store dates.
     if (t.size() != 19 || t[10] != ' ')
-        *valor = {ValorCentral::Tipo::Texto, 0, 0, fecha->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1()};
+        *valor = {ValorCentral::Tipo::Texto, 0, 0,
+                  (fecha->dia.toString(QStringLiteral("yyyy-MM-dd ")) + fecha->hora.toString(QStringLiteral("HH:mm:ss"))).toLatin1()};
     return QString();
 }
 
 QString leeFechaTrabajo(sqlite3_value* v, const Columna& c, ValorCentral*)
 {
     const QByteArrayView t = sqlite3_value_type(v) == SQLITE_TEXT ? textoDe(v) : QByteArrayView();
-    if (t.size() != 8 || !EsFechaTrabajo(QString::fromLatin1(t)))
+    if (t.size() != 8 || !QDate(numero(t, 4, 4), numero(t, 2, 2), numero(t, 0, 2)).isValid())
         return QLatin1String(c.nombre) + QStringLiteral(" no es una fecha de trabajo");
     return QString();
 }
@@ -199,6 +215,34 @@ void EnlazaValor(sqlite3_stmt* s, int i, sqlite3_value* v, const ValorCentral& v
         sqlite3_bind_text(s, i, valor.texto.constData(), int(valor.texto.size()), SQLITE_TRANSIENT);
         break;
     }
+}
+
+namespace {
+
+void datoTerminal(sqlite3_context* contexto, int, sqlite3_value** argumentos)
+{
+    const Columna columna{"", Clase(sqlite3_value_int(argumentos[0])), sqlite3_value_int(argumentos[1])};
+    ValorCentral valor;
+    const bool tal = LeeValorTerminal(argumentos[2], columna, &valor).isEmpty() && valor.tipo == ValorCentral::Tipo::Original;
+    sqlite3_result_int(contexto, tal ? 1 : 0);
+}
+
+} // namespace
+
+void RegistraDatoTerminal(sqlite3* db)
+{
+    sqlite3_create_function_v2(db, "dato_terminal", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY, nullptr,
+                               datoTerminal, nullptr, nullptr, nullptr);
+}
+
+void QuitaDatoTerminal(sqlite3* db)
+{
+    sqlite3_create_function_v2(db, "dato_terminal", 3, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+QString DatoTerminal(const Columna& columna, const QString& valor)
+{
+    return QStringLiteral("dato_terminal(%1,%2,%3)").arg(int(columna.clase)).arg(columna.largo).arg(valor);
 }
 
 QString TextoValorTerminal(sqlite3_value* v)

@@ -320,3 +320,41 @@ TEST_F(Recogida, OnlyRealTablesOfACopyAreReadAndWithinABound)
     limiteLectura() = normal;
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 0);
 }
+
+TEST_F(Recogida, WholeTablesAndRowByRowStoreTheSameRows)
+{
+    const QString caja = copia(QStringLiteral("CAJA1"));
+    venta(caja, 418, 1001, 77);
+    venta(caja, 419, 1002, 78);
+    enTerminal(caja, QStringLiteral(
+        "UPDATE Comanda SET Abierta=-1, Tipo=NULL, Fecha_Cierre=NULL WHERE ID_Comanda=419;"
+        "UPDATE ProductosXCuenta SET Comentario='sin hielo', ID_Tipo_Anulacion=3, Empleado_Anulacion=12,"
+        " Hora_Anulacion='2026-12-10 21:40:05', Preparado=0 WHERE ID_ProductosXCuenta=1002;"));
+    const QString volcado = QStringLiteral(
+        "SELECT (SELECT group_concat(x, '|') FROM (SELECT quote(ID_Comanda)||quote(ID_Empleado)||quote(Num_Mesa)||quote(Abierta)||"
+        "quote(Fecha_Apertura)||quote(Fecha_Cierre)||quote(Tipo)||quote(Fecha_Trabajo)||quote(ID_Terminal_Origen) x FROM Comanda ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_Comanda)||quote(Num_Cuenta)||quote(Pagada)||quote(Num_Impresiones)||"
+        "quote(Total) x FROM Cuenta ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_ProductosXCuenta)||quote(ID_Comanda)||quote(Comentario)||quote(Preparado)||"
+        "quote(Precio_Venta)||quote(ID_Tipo_Anulacion)||quote(Empleado_Anulacion)||quote(Hora_Anulacion) x FROM ProductosXCuenta ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_ProductosXCuenta)||quote(Monto) x FROM Cortesia ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_ProductosXCuenta)||quote(Monto_ImpuestosXCuenta) x FROM ImpuestosXCuenta ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_ProductosXCuenta)||quote(Precio_Modificador) x FROM Modificador ORDER BY 1))"
+        "||(SELECT group_concat(x, '|') FROM (SELECT quote(ID_Pago)||quote(ID_Comanda)||quote(Monto_Pago)||quote(Propina) x FROM Pago ORDER BY 1))");
+
+    // On its own the collection takes whole tables.
+    RecogidaTerminal r = recoge(QStringLiteral("CAJA1"));
+    EXPECT_EQ(r.tablas[2].insertadas, 2);
+    const QString enteras = scalar(volcado).toString();
+    for (const char* tabla : {"Comanda", "Cuenta", "ProductosXCuenta", "Cortesia", "ImpuestosXCuenta", "Modificador", "Pago"})
+        db.execute(QStringLiteral("DELETE FROM ") + QLatin1String(tabla));
+
+    // Inside a transaction of the caller that attached nothing, row by row.
+    adodb::Connection& central = g_ClsAdo().conexion();
+    central.beginTrans();
+    r = recoge(QStringLiteral("CAJA1"));
+    central.commitTrans();
+    EXPECT_EQ(r.tablas[2].insertadas, 2);
+    EXPECT_EQ(scalar(volcado).toString(), enteras);
+    EXPECT_TRUE(enteras.contains(QStringLiteral("419"))) << enteras.toStdString();
+}
