@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,8 +22,8 @@ namespace findia {
 
 namespace {
 
-// Leftovers of a copy that was killed halfway are removed once they are this old: by then no run
-// can still be writing them (one run at a time holds the database and the data root).
+// Leftovers of a copy that was killed halfway are removed when the process that wrote them is gone,
+// or once they are this old: by then no run can still be writing them.
 constexpr qint64 kTemporalViejoSegundos = 3600;
 
 // SHA-256 of bytes given in pieces, through the machine's SHA instructions where it has them: the
@@ -95,7 +96,15 @@ QString nombreTemporal(const QString& nombre)
            + QString::number(QRandomGenerator::system()->generate(), 16) + QStringLiteral(".tmp");
 }
 
-// Removes the old leftovers of killed copies of nombre in the folder.
+// Whether the leftover named for process pid ("<prefix><pid>-<random>.tmp") may still be written.
+bool escritorVivo(const QString& nombre, const QString& prefijo)
+{
+    bool ok = false;
+    const qint64 pid = nombre.mid(prefijo.size()).section(QLatin1Char('-'), 0, 0).toLongLong(&ok);
+    return ok && pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+// Removes the leftovers of killed copies of nombre in the folder.
 void quitaTemporalesViejos(const CarpetaAbierta& carpeta, const QString& nombre)
 {
     const int fd = ::dup(carpeta.fd());
@@ -112,7 +121,7 @@ void quitaTemporalesViejos(const CarpetaAbierta& carpeta, const QString& nombre)
         const QString n = QFile::decodeName(e->d_name);
         struct stat st;
         if (n.startsWith(prefijo) && n.endsWith(QLatin1String(".tmp")) && carpeta.estado(n, st) && S_ISREG(st.st_mode)
-            && st.st_mtime < limite)
+            && (st.st_mtime < limite || !escritorVivo(n, prefijo)))
             ::unlinkat(carpeta.fd(), e->d_name, 0);
     }
     ::closedir(dir);

@@ -152,16 +152,18 @@ TEST_F(FinDiaTest, APushReplacesOnlyTheDatabaseThatWasFetched)
     EXPECT_EQ(failureOf([] { CopiaPlantilla(); }), FallaPaso::ArchivoNoEncontrado);
 }
 
-TEST_F(FinDiaTest, ACopyWritesUnderANameOfItsOwnAndClearsOnlyOldLeftovers)
+TEST_F(FinDiaTest, ACopyWritesUnderANameOfItsOwnAndClearsLeftoversNoOneWrites)
 {
     const QString copy = CopiaPlantilla();
     const QString templateCopy = QDir(copy).filePath(QStringLiteral("Zorva_Terminal.mdb"));
     QDir().mkpath(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
     const QDir share(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
-    // What a copy killed an hour ago left, and what one at work now is writing.
-    const QString old = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.4242-dead.tmp"));
-    const QString fresh = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.4343-beef.tmp"));
-    for (const QString& path : {old, fresh}) {
+    // What a copy killed an hour ago left, what a process that is gone left, and what one at work
+    // now (this one's parent, say) is writing.
+    const QString old = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.%1-dead.tmp").arg(::getppid()));
+    const QString gone = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.999999999-cafe.tmp"));
+    const QString fresh = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.%1-beef.tmp").arg(::getppid()));
+    for (const QString& path : {old, gone, fresh}) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
@@ -180,7 +182,6 @@ TEST_F(FinDiaTest, ACopyWritesUnderANameOfItsOwnAndClearsOnlyOldLeftovers)
     ASSERT_EQ(seen.size(), 2) << seen.join(' ').toStdString();
     EXPECT_TRUE(seen.contains(QFileInfo(fresh).fileName()));
     EXPECT_TRUE(seen.filter(QStringLiteral(".%1-").arg(::getpid())).size() == 1) << "named by the writing process";
-    EXPECT_EQ(share.entryList(QDir::Files | QDir::Hidden),
-              QStringList({".Zorva_Terminal.mdb.4343-beef.tmp", "Zorva_Terminal.mdb"}));
+    EXPECT_EQ(share.entryList(QDir::Files | QDir::Hidden), QStringList({QFileInfo(fresh).fileName(), "Zorva_Terminal.mdb"}));
     EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), bytes(templateCopy));
 }
