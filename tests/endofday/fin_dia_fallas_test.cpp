@@ -20,16 +20,6 @@
 
 namespace {
 
-QString readAll(std::FILE* file)
-{
-    std::rewind(file);
-    QByteArray text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, qsizetype(n));
-    return QString::fromUtf8(text);
-}
-
 struct Salida {
     int estado = -1;
     QString errores;
@@ -37,22 +27,7 @@ struct Salida {
 
 } // namespace
 
-class FinDiaFallas : public FinDiaTest {
-protected:
-    void SetUp() override
-    {
-        FinDiaTest::SetUp();
-        addTerminal(QStringLiteral("CAJA1"));
-        addTerminal(QStringLiteral("CAJA2"));
-        sellOnShare(QStringLiteral("CAJA1"), 418, 1001, 77);
-        sellOnShare(QStringLiteral("CAJA2"), 419, 2001, 78);
-    }
-    void TearDown() override
-    {
-        puntofalla::quita();
-        FinDiaTest::TearDown();
-    }
-
+class FinDiaFallas : public SoldTerminalsTest {
 public:
     Salida corre()
     {

@@ -2,6 +2,7 @@
 #include "ventas_prueba.h"
 
 #include "endofday/archivo_terminal.h"
+#include "endofday/punto_falla.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/keys/clsclaves.h"
 #include "platform/paths/paths.h"
@@ -154,4 +155,29 @@ int FinDiaTest::tempTables()
 {
     return g_ClsAdo().conexion().execute(QStringLiteral("SELECT COUNT(*) FROM sqlite_temp_master WHERE type='table'"))
         .field(0).value().toInt();
+}
+
+QString FinDiaTest::readAll(std::FILE* file)
+{
+    std::rewind(file);
+    QByteArray text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, qsizetype(n));
+    return QString::fromUtf8(text);
+}
+
+void SoldTerminalsTest::SetUp()
+{
+    FinDiaTest::SetUp();
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    sellOnShare(QStringLiteral("CAJA1"), 418, 1001, 77);
+    sellOnShare(QStringLiteral("CAJA2"), 419, 2001, 78);
+}
+
+void SoldTerminalsTest::TearDown()
+{
+    puntofalla::quita();
+    FinDiaTest::TearDown();
 }

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstdio>
+
 // A central database on the gateway, the key file, the terminal template in the program's folder
 // and DIRTERMBD "Datos"; file waits shortened. Terminal databases on the shares are real files made
 // from the template.
@@ -45,5 +47,16 @@ protected:
     // Temporary tables left on the gateway's connection.
     int tempTables();
 
+    // What was written to a temporary file, from its start.
+    static QString readAll(std::FILE* file);
+
     ui::ScriptedAnswerer answers;
+};
+
+// Two terminals that sold on the closing day: CAJA1 order 418 (item 1001, payment 77) and CAJA2
+// order 419 (item 2001, payment 78); no failure point set afterwards.
+class SoldTerminalsTest : public FinDiaTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };

@@ -17,20 +17,6 @@
 
 using findia::DesenlaceFinDia;
 
-namespace {
-
-QString readAll(std::FILE* file)
-{
-    std::rewind(file);
-    QByteArray text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, qsizetype(n));
-    return QString::fromUtf8(text);
-}
-
-} // namespace
-
 class FinDia : public FinDiaTest {
 protected:
     QStringList texts() const { return answers.texts(); }

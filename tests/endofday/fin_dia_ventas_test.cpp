@@ -27,21 +27,8 @@ const char* const kTablasVenta[] = {"Comanda", "Cuenta", "ProductosXCuenta", "Co
 
 } // namespace
 
-class FinDiaVentas : public FinDiaTest {
+class FinDiaVentas : public SoldTerminalsTest {
 protected:
-    void SetUp() override
-    {
-        FinDiaTest::SetUp();
-        addTerminal(QStringLiteral("CAJA1"));
-        addTerminal(QStringLiteral("CAJA2"));
-        sellOnShare(QStringLiteral("CAJA1"), 418, 1001, 77);
-        sellOnShare(QStringLiteral("CAJA2"), 419, 2001, 78);
-    }
-    void TearDown() override
-    {
-        puntofalla::quita();
-        FinDiaTest::TearDown();
-    }
     int filas(const char* tabla) { return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)).toInt(); }
     // What every run must leave once it has finished: each sale central once, the day closed once,
     // every terminal sent a database built for it, one finished run.
