@@ -85,10 +85,7 @@ TEST_F(FinDiaVentas, AnItemThatAnotherDayHoldsIsRefusedListedAndItsCopyKept)
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     EXPECT_EQ(CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), out, err), 1);
-    std::rewind(err);
-    char buffer[4096] = {};
-    const size_t n = std::fread(buffer, 1, sizeof buffer - 1, err);
-    const QString errores = QString::fromUtf8(buffer, qsizetype(n));
+    const QString errores = readAll(err);
     std::fclose(out);
     std::fclose(err);
     EXPECT_TRUE(errores.contains(QStringLiteral("CAJA1 filas rechazadas: ProductosXCuenta 1001"))) << errores.toStdString();
