@@ -55,7 +55,7 @@ CopiaAdjunta::CopiaAdjunta(sqlite3* central, const QString& ruta)
         return;
     }
     sqlite3_exec(central, "PRAGMA terminal.mmap_size=1073741824", nullptr, nullptr, nullptr);
-    RegistraDatoTerminal(central);
+    RegistraDatosTerminal(central);
     m_limite = (limiteLectura().base + limiteLectura().porByte * info.size()) / kPasoProgreso;
     sqlite3_progress_handler(central, kPasoProgreso, progresoAdjunta, this);
     adjuntas().insert(central, this);
@@ -66,7 +66,7 @@ CopiaAdjunta::~CopiaAdjunta()
     if (!m_adjunta)
         return;
     sqlite3_progress_handler(m_central, 0, nullptr, nullptr);
-    QuitaDatoTerminal(m_central);
+    QuitaDatosTerminal(m_central);
     adjuntas().remove(m_central);
     sqlite3_exec(m_central, "DETACH DATABASE terminal", nullptr, nullptr, nullptr);
 }

@@ -8,7 +8,7 @@ namespace findia {
 
 // A terminal's copy attached to the central connection as the schema "terminal", read-only and
 // immutable like CopiaTerminal, so that whole tables are collected in one statement (with the SQL
-// function dato_terminal of valores_terminal.h registered meanwhile). Attached and
+// function datos_terminal of valores_terminal.h registered meanwhile). Attached and
 // detached outside any transaction (SQLite allows no other). While it is attached, the work of the
 // central connection is bounded by the copy's size as CopiaTerminal bounds its own. A copy that
 // cannot be attached is simply not: the collection then reads it row by row.

@@ -228,11 +228,34 @@ QString escribeFila(Tabla& t, sqlite3* central, sqlite3_stmt* fila, const QList<
 }
 
 // What a table's collection leaves to the tables after it: the keys taken, per table (rows hang
-// on an order or an item that was taken), and the tables taken whole in one statement, whose keys
-// are all those of the copy (read only when a table hanging on one goes row by row).
+// on an order or an item that was taken), and the tables taken whole in one statement.
 struct Aceptadas {
     QHash<QString, QSet<qint64>> claves;
     QSet<QString> enteras;
+};
+
+// The SQL function padre_tomado(clave), for one statement: 1 when the key is among those taken of
+// the table a row hangs on. A look in memory, not in the copy's index, for each of thousands of rows.
+class PadreTomado {
+public:
+    PadreTomado(sqlite3* db, const QSet<qint64>& claves)
+        : m_db(db)
+    {
+        sqlite3_create_function_v2(db, "padre_tomado", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, const_cast<QSet<qint64>*>(&claves),
+                                   &PadreTomado::llamada, nullptr, nullptr, nullptr);
+    }
+    ~PadreTomado() { sqlite3_create_function_v2(m_db, "padre_tomado", 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
+    PadreTomado(const PadreTomado&) = delete;
+    PadreTomado& operator=(const PadreTomado&) = delete;
+
+private:
+    static void llamada(sqlite3_context* contexto, int, sqlite3_value** argumentos)
+    {
+        const auto* claves = static_cast<const QSet<qint64>*>(sqlite3_user_data(contexto));
+        sqlite3_result_int(contexto, sqlite3_value_type(argumentos[0]) == SQLITE_INTEGER
+                                         && claves->contains(sqlite3_value_int64(argumentos[0])));
+    }
+    sqlite3* m_db;
 };
 
 // Runs a statement on the central connection; the SQLite result, and in *valor the first value of
@@ -258,24 +281,23 @@ int ejecutaCentral(sqlite3* central, const QString& sql, qint64 terminal, const 
 // centrally, hangs on a parent taken whole, and is valid as it stands (dato_terminal). False, with
 // nothing written, when any row is not: a key already central or twice in the copy, a value to
 // refuse or to store converted, a parent not taken. The rows then go one by one.
-bool recogeEntera(sqlite3* central, const Tabla& t, qint64 terminal, const QString& ruta, const Aceptadas& aceptadas,
+bool recogeEntera(sqlite3* central, const Tabla& t, qint64 terminal, const QString& ruta, Aceptadas& aceptadas,
                   CuentaTablaRecogida& cuenta)
 {
     if (t.m.padre && !aceptadas.enteras.contains(QLatin1String(t.m.padre)))
         return false;
     const QString tabla = QLatin1String(t.m.tabla);
-    QStringList nombres, valores, condiciones;
+    QStringList nombres, valores, condiciones{DatosTerminal(t.s.columnas, QStringLiteral("t."))};
     for (const Columna& c : t.s.columnas) {
         const QString columna = QStringLiteral("t.") + QLatin1String(c.nombre);
         nombres << QLatin1String(c.nombre);
         valores << (c.clase == Clase::Bandera ? QStringLiteral("CASE WHEN ") + columna + QStringLiteral(" THEN 1 ELSE 0 END") : columna);
-        if (c.clase != Clase::Bandera)
-            condiciones << DatoTerminal(c, columna);
     }
-    if (t.m.padre)
-        condiciones << QStringLiteral("t.") + QLatin1String(t.m.columnaPadre) + QStringLiteral(" IN (SELECT ")
-                           + QLatin1String(t.m.columnaPadre) + QStringLiteral(" FROM terminal.") + QLatin1String(t.m.padre)
-                           + QLatin1Char(')');
+    std::optional<PadreTomado> padre;
+    if (t.m.padre) {
+        padre.emplace(central, aceptadas.claves[QLatin1String(t.m.padre)]);
+        condiciones << QStringLiteral("padre_tomado(t.") + QLatin1String(t.m.columnaPadre) + QLatin1Char(')');
+    }
     if (t.m.origen) {
         nombres << QLatin1String(t.m.origen);
         valores << QStringLiteral(":ID_Terminal_Origen");
@@ -301,7 +323,16 @@ bool recogeEntera(sqlite3* central, const Tabla& t, qint64 terminal, const QStri
     return false;
 }
 
-// The keys of a table taken whole, for a table that hangs on it and goes row by row.
+// Whether rows of another table hang on this one's.
+bool esPadre(const Miembro& m)
+{
+    for (const Miembro& otro : MiembrosVentas())
+        if (otro.padre && qstrcmp(otro.padre, m.tabla) == 0)
+            return true;
+    return false;
+}
+
+// The keys of a table taken whole, for the tables that hang on it.
 QSet<qint64> clavesDeLaCopia(const CopiaTerminal& copia, const char* tabla, const char* clave)
 {
     Lectura lee(copia, QStringLiteral("SELECT ") + QLatin1String(clave) + QStringLiteral(" FROM main.") + QLatin1String(tabla));
@@ -323,6 +354,8 @@ CuentaTablaRecogida recogeTabla(const CopiaTerminal& copia, sqlite3* central, co
     cuenta.tabla = tabla;
     if (CopiaAdjunta::estaAdjunta(central, copia.ruta()) && recogeEntera(central, t, terminal, copia.ruta(), aceptadas, cuenta)) {
         aceptadas.enteras.insert(tabla);
+        if (esPadre(m))
+            aceptadas.claves.insert(tabla, clavesDeLaCopia(copia, m.tabla, m.clave.first()));
         return cuenta;
     }
     for (int i = 0; i < t.s.columnas.size(); ++i) {
@@ -331,8 +364,6 @@ CuentaTablaRecogida recogeTabla(const CopiaTerminal& copia, sqlite3* central, co
         if (m.columnaPadre && qstrcmp(m.columnaPadre, t.s.columnas[i].nombre) == 0)
             t.posPadre = i;
     }
-    if (m.padre && aceptadas.enteras.contains(QLatin1String(m.padre)) && !aceptadas.claves.contains(QLatin1String(m.padre)))
-        aceptadas.claves.insert(QLatin1String(m.padre), clavesDeLaCopia(copia, m.padre, m.columnaPadre));
     const QSet<qint64> padres = m.padre ? aceptadas.claves.value(QLatin1String(m.padre)) : QSet<qint64>();
     QSet<qint64>& tomadas = aceptadas.claves[tabla];
 

@@ -1,6 +1,7 @@
 #include "endofday/valores_terminal.h"
 
 #include <QDate>
+#include <QStringList>
 #include <QTime>
 
 #include <sqlite3.h>
@@ -219,30 +220,40 @@ void EnlazaValor(sqlite3_stmt* s, int i, sqlite3_value* v, const ValorCentral& v
 
 namespace {
 
-void datoTerminal(sqlite3_context* contexto, int, sqlite3_value** argumentos)
+// One call per row, not per value: the calls are what costs on thousands of rows.
+void datosTerminal(sqlite3_context* contexto, int cuantos, sqlite3_value** argumentos)
 {
-    const Columna columna{"", Clase(sqlite3_value_int(argumentos[0])), sqlite3_value_int(argumentos[1])};
     ValorCentral valor;
-    const bool tal = LeeValorTerminal(argumentos[2], columna, &valor).isEmpty() && valor.tipo == ValorCentral::Tipo::Original;
-    sqlite3_result_int(contexto, tal ? 1 : 0);
+    for (int i = 0; i + 2 < cuantos; i += 3) {
+        const Columna columna{"", Clase(sqlite3_value_int(argumentos[i])), sqlite3_value_int(argumentos[i + 1])};
+        if (!LeeValorTerminal(argumentos[i + 2], columna, &valor).isEmpty() || valor.tipo != ValorCentral::Tipo::Original) {
+            sqlite3_result_int(contexto, 0);
+            return;
+        }
+    }
+    sqlite3_result_int(contexto, 1);
 }
 
 } // namespace
 
-void RegistraDatoTerminal(sqlite3* db)
+void RegistraDatosTerminal(sqlite3* db)
 {
-    sqlite3_create_function_v2(db, "dato_terminal", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY, nullptr,
-                               datoTerminal, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "datos_terminal", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY, nullptr,
+                               datosTerminal, nullptr, nullptr, nullptr);
 }
 
-void QuitaDatoTerminal(sqlite3* db)
+void QuitaDatosTerminal(sqlite3* db)
 {
-    sqlite3_create_function_v2(db, "dato_terminal", 3, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "datos_terminal", -1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
-QString DatoTerminal(const Columna& columna, const QString& valor)
+QString DatosTerminal(const QList<Columna>& columnas, const QString& prefijo)
 {
-    return QStringLiteral("dato_terminal(%1,%2,%3)").arg(int(columna.clase)).arg(columna.largo).arg(valor);
+    QStringList argumentos;
+    for (const Columna& c : columnas)
+        if (c.clase != Clase::Bandera)
+            argumentos << QStringLiteral("%1,%2,%3%4").arg(int(c.clase)).arg(c.largo).arg(prefijo, QLatin1String(c.nombre));
+    return QStringLiteral("datos_terminal(") + argumentos.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 QString TextoValorTerminal(sqlite3_value* v)

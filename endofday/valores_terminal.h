@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 struct sqlite3;
@@ -42,13 +43,14 @@ QString LeeValorTerminal(sqlite3_value* v, const Columna& columna, ValorCentral*
 // Binds the value read (or the terminal's own, v) to parameter i of s.
 void EnlazaValor(sqlite3_stmt* s, int i, sqlite3_value* v, const ValorCentral& valor);
 
-// The SQL function dato_terminal(clase, largo, valor), on db: 1 when valor can be stored as it
-// stands in a column of that kind (LeeValorTerminal takes it, unchanged), 0 otherwise. Registered
-// for as long as a copy is attached (copia_adjunta.h); quitaDatoTerminal takes it away.
-void RegistraDatoTerminal(sqlite3* db);
-void QuitaDatoTerminal(sqlite3* db);
-// The call of dato_terminal for a column on the SQL expression valor.
-QString DatoTerminal(const Columna& columna, const QString& valor);
+// The SQL function datos_terminal(clase, largo, valor, clase, largo, valor, ...), on db: 1 when
+// every valor can be stored as it stands in a column of its kind (LeeValorTerminal takes it,
+// unchanged), 0 otherwise. Registered for as long as a copy is attached (copia_adjunta.h);
+// QuitaDatosTerminal takes it away.
+void RegistraDatosTerminal(sqlite3* db);
+void QuitaDatosTerminal(sqlite3* db);
+// The call of datos_terminal for the columns of a row, each on the SQL expression prefijo + name.
+QString DatosTerminal(const QList<Columna>& columnas, const QString& prefijo);
 
 // A terminal's value as text for a message, cut short when it is long.
 QString TextoValorTerminal(sqlite3_value* v);
