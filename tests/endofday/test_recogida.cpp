@@ -358,3 +358,21 @@ TEST_F(Recogida, WholeTablesAndRowByRowStoreTheSameRows)
     EXPECT_EQ(scalar(volcado).toString(), enteras);
     EXPECT_TRUE(enteras.contains(QStringLiteral("419"))) << enteras.toStdString();
 }
+
+TEST_F(Recogida, AnItemWithoutItsOrderInTheCopyIsRefusedAlsoWhenTheOrdersGoWhole)
+{
+    const QString caja = copia(QStringLiteral("CAJA1"));
+    venta(caja, 418, 1001, 77);
+    enTerminal(caja, QStringLiteral(
+        "INSERT INTO ProductosXCuenta VALUES (1002, 999, 1, 57, NULL, 1, 10, 10, NULL, NULL, NULL, NULL, NULL, NULL);"
+        "INSERT INTO ImpuestosXCuenta VALUES (1002, 1, 1.6);"));
+    const RecogidaTerminal r = recoge(QStringLiteral("CAJA1"));
+    QStringList rechazos;
+    for (const FilaRechazada& f : r.rechazadas)
+        rechazos << f.tabla + QLatin1Char(' ') + f.clave + QStringLiteral(": ") + f.motivo;
+    EXPECT_EQ(rechazos, (QStringList{QStringLiteral("ProductosXCuenta 1002: su fila de Comanda no se recogió"),
+                                     QStringLiteral("ImpuestosXCuenta 1002/1: su fila de ProductosXCuenta no se recogió")}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(ID_ProductosXCuenta) FROM ProductosXCuenta")).toString(), QStringLiteral("1001"));
+    EXPECT_EQ(r.tablas[0].insertadas, 1);
+    EXPECT_EQ(r.tablas[6].insertadas, 1);
+}
