@@ -21,6 +21,16 @@ protected:
     {
         return RecogeVentasCopia(nombre, terminal, copia(nombre), QStringLiteral("10122026"));
     }
+    // Why collecting the terminal's copy failed; empty when it did not.
+    QString fallaDe(const QString& nombre)
+    {
+        try {
+            recoge(nombre);
+        } catch (const FallaPaso& f) {
+            return f.descripcion();
+        }
+        return QString();
+    }
 };
 
 TEST_F(Recogida, InsertsThenUpdatesTheSameSaleWithItsValuesAsTheTerminalHasThem)
@@ -296,12 +306,7 @@ TEST_F(Recogida, OnlyRealTablesOfACopyAreReadAndWithinABound)
     enTerminal(caja, QStringLiteral(
         "DROP TABLE Pago; CREATE VIEW Pago AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n+1 FROM r) "
         "SELECT n AS ID_Pago, n AS ID_Comanda, 1 AS Num_Cuenta, 1 AS ID_Tipo_Pago, 1.0 AS Monto_Pago, 0 AS Propina FROM r"));
-    try {
-        recoge(QStringLiteral("CAJA1"));
-        ADD_FAILURE() << "a view was read";
-    } catch (const FallaPaso& f) {
-        EXPECT_TRUE(f.descripcion().contains(QStringLiteral("Pago no es una tabla"))) << f.descripcion().toStdString();
-    }
+    EXPECT_TRUE(fallaDe(QStringLiteral("CAJA1")).contains(QStringLiteral("Pago no es una tabla")));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 0);
 
     // A copy whose reading takes more than its size allows is damaged.
@@ -311,12 +316,7 @@ TEST_F(Recogida, OnlyRealTablesOfACopyAreReadAndWithinABound)
     db.execute(QStringLiteral("DELETE FROM Comanda; DELETE FROM Cuenta; DELETE FROM ProductosXCuenta"));
     const LimiteLectura normal = limiteLectura();
     limiteLectura() = {0, 0};
-    try {
-        recoge(QStringLiteral("CAJA1"));
-        ADD_FAILURE() << "no bound";
-    } catch (const FallaPaso& f) {
-        EXPECT_TRUE(f.descripcion().contains(QStringLiteral("se toma por dañada"))) << f.descripcion().toStdString();
-    }
+    EXPECT_TRUE(fallaDe(QStringLiteral("CAJA1")).contains(QStringLiteral("se toma por dañada")));
     limiteLectura() = normal;
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt(), 0);
 }
@@ -367,10 +367,7 @@ TEST_F(Recogida, AnItemWithoutItsOrderInTheCopyIsRefusedAlsoWhenTheOrdersGoWhole
         "INSERT INTO ProductosXCuenta VALUES (1002, 999, 1, 57, NULL, 1, 10, 10, NULL, NULL, NULL, NULL, NULL, NULL);"
         "INSERT INTO ImpuestosXCuenta VALUES (1002, 1, 1.6);"));
     const RecogidaTerminal r = recoge(QStringLiteral("CAJA1"));
-    QStringList rechazos;
-    for (const FilaRechazada& f : r.rechazadas)
-        rechazos << f.tabla + QLatin1Char(' ') + f.clave + QStringLiteral(": ") + f.motivo;
-    EXPECT_EQ(rechazos, (QStringList{QStringLiteral("ProductosXCuenta 1002: su fila de Comanda no se recogió"),
+    EXPECT_EQ(textos(r.rechazadas), (QStringList{QStringLiteral("ProductosXCuenta 1002: su fila de Comanda no se recogió"),
                                      QStringLiteral("ImpuestosXCuenta 1002/1: su fila de ProductosXCuenta no se recogió")}));
     EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(ID_ProductosXCuenta) FROM ProductosXCuenta")).toString(), QStringLiteral("1001"));
     EXPECT_EQ(r.tablas[0].insertadas, 1);
