@@ -81,10 +81,9 @@ int main(int argc, char** argv)
         // "zorva_servidor --fin-dia SERVIDOR BASE", from a scheduler: no display is needed.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        // stderr carries the run's own errors only; Qt's notes go to the daily log.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& texto) {
-            EscribeBitacora(QStringLiteral("Qt: ") + texto);
-        });
+        // stderr carries the run's own errors only; Qt's notes go to the daily log, and no box
+        // opens before the application exists.
+        PreparaFinDiaSinPantalla();
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
         registraProcedimientos();

@@ -444,7 +444,9 @@ CREATE TABLE Comanda (
     Tipo               VARCHAR(20),
     Fecha_Trabajo      CHAR(8),
     Control            INTEGER DEFAULT 0,
-    CantHuespedes      INTEGER DEFAULT 0
+    CantHuespedes      INTEGER DEFAULT 0,
+    -- The terminal the order was collected from; NULL for orders collected before it was kept.
+    ID_Terminal_Origen INTEGER
 );
 
 CREATE TABLE Cuenta (
@@ -545,6 +547,10 @@ CREATE TABLE EndOfDayTerminal (
     RowsRefused        INTEGER DEFAULT 0,
     ItemFolioSent      INTEGER,
     ErrorText          TEXT,
+    -- SHA-256 of the database sent, recorded before it takes the share's place, and why the
+    -- last try to send it failed.
+    PushDigest         VARCHAR(64),
+    PushError          TEXT,
     PRIMARY KEY (RunId, TerminalId)
 );
 
