@@ -17,7 +17,9 @@ bool makePrivateFolder(const QString& path)
     if (!QDir().mkpath(path))
         return false;
     // The tickets show what each table bought: private to the program's user, like the databases.
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(path, owner);
+    QFile::setPermissions(QFileInfo(path).absolutePath(), owner);
     return true;
 }
 
