@@ -8,17 +8,38 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace grid {
 
 namespace {
 
+// A check box or a button draws itself in an empty cell, and a combo is picked from its item.
+bool needsItemWhenEmpty(const CellFormat& format)
+{
+    return format.type == CellType::CheckBox || format.type == CellType::Button || format.type == CellType::Combo;
+}
+
 const FormatPtr& plainText()
 {
     static const FormatPtr format = std::make_shared<const CellFormat>();
     return format;
 }
+
+// Rows and columns come and go with the model's signals on, also while filling: the views must
+// follow the table's shape.
+class ShapeChange {
+public:
+    explicit ShapeChange(QAbstractItemModel* model) : m_model(model), m_wasBlocked(model->blockSignals(false)) {}
+    ~ShapeChange() { m_model->blockSignals(m_wasBlocked); }
+    ShapeChange(const ShapeChange&) = delete;
+    ShapeChange& operator=(const ShapeChange&) = delete;
+
+private:
+    QAbstractItemModel* m_model;
+    bool m_wasBlocked;
+};
 
 } // namespace
 
@@ -87,17 +108,54 @@ GridItem* Grid::item(int row, int column) const
     return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
 }
 
+GridItem* Grid::cell(int row, int column)
+{
+    if (!inRange(row, column))
+        return nullptr;
+    if (GridItem* existing = item(row, column))
+        return existing;
+    // An empty item looks like no item: the views need not hear of it.
+    const QSignalBlocker quiet(m_table->model());
+    GridItem* made = newItem(column);
+    m_table->setItem(row - 1, column - 1, made);
+    return made;
+}
+
 GridItem* Grid::newItem(int column) const
 {
     const ColumnDefaults& defaults = m_columns.at(column - 1);
     return new GridItem(defaults.format, defaults.locked);
 }
 
+const CellFormat& Grid::defaultFormat(int column) const
+{
+    return *m_columns.at(column - 1).format;
+}
+
+bool Grid::defaultLocked(int column) const
+{
+    return m_columns.at(column - 1).locked;
+}
+
 void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
-    for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = firstColumn; c <= lastColumn; ++c)
-            m_table->setItem(r - 1, c - 1, newItem(c));
+    if (firstRow > lastRow || firstColumn > lastColumn)
+        return;
+    {
+        const QSignalBlocker quiet(m_table->model());
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            // While filling, a cell that draws nothing when empty is made only when written.
+            if (isFilling() && !needsItemWhenEmpty(defaultFormat(c)))
+                continue;
+            for (int r = firstRow; r <= lastRow; ++r)
+                m_table->setItem(r - 1, c - 1, newItem(c));
+        }
+    }
+    if (!isFilling()) {
+        const QAbstractItemModel* model = m_table->model();
+        emit m_table->model()->dataChanged(model->index(firstRow - 1, firstColumn - 1),
+                                           model->index(lastRow - 1, lastColumn - 1));
+    }
 }
 
 // --- Size ------------------------------------------------------------------------------------
@@ -112,7 +170,10 @@ void Grid::setRowCount(int rows)
     rows = qMax(0, rows);
     const int old = rowCount();
     ++m_quiet;
-    m_table->setRowCount(rows);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(rows);
+    }
     if (rows > old)
         fillNewCells(old + 1, rows, 1, columnCount());
     --m_quiet;
@@ -131,7 +192,10 @@ void Grid::setColumnCount(int columns)
     while (m_columns.size() < columns)
         m_columns.append(ColumnDefaults{plainText(), m_allLocked});
     m_columns.resize(columns);
-    m_table->setColumnCount(columns);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setColumnCount(columns);
+    }
     if (columns > old)
         fillNewCells(1, rowCount(), old + 1, columns);
     --m_quiet;
@@ -142,7 +206,10 @@ void Grid::insertRows(int row, int count)
     if (row < 1 || row > rowCount() + 1 || count <= 0)
         return;
     ++m_quiet;
-    m_table->model()->insertRows(row - 1, count);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->model()->insertRows(row - 1, count);
+    }
     fillNewCells(row, row + count - 1, 1, columnCount());
     --m_quiet;
 }
@@ -152,6 +219,7 @@ void Grid::deleteRows(int row, int count)
     if (row < 1 || row > rowCount() || count <= 0)
         return;
     ++m_quiet;
+    const ShapeChange shape(m_table->model());
     m_table->model()->removeRows(row - 1, qMin(count, rowCount() - row + 1));
     --m_quiet;
 }
@@ -160,7 +228,7 @@ int Grid::lastDataRow() const
 {
     for (int r = rowCount(); r >= 1; --r)
         for (int c = 1; c <= columnCount(); ++c)
-            if (item(r, c)->holdsData())
+            if (const GridItem* cell = item(r, c); cell && cell->holdsData())
                 return r;
     return 0;
 }
@@ -205,8 +273,8 @@ void Grid::setText(int row, int column, const QString& text)
         }
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellText(text);
+    if (GridItem* made = cell(row, column))
+        made->setCellText(text);
 }
 
 QVariant Grid::value(int row, int column) const
@@ -225,8 +293,8 @@ void Grid::setValue(int row, int column, const QVariant& value)
         setText(row, column, value.toString());
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellValue(value);
+    if (GridItem* made = cell(row, column))
+        made->setCellValue(value);
 }
 
 void Grid::clearCell(int row, int column)
@@ -237,8 +305,8 @@ void Grid::clearCell(int row, int column)
 
 void Grid::setFormula(int row, int column, const QString& formula)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormula(formula);
+    if (GridItem* made = cell(row, column))
+        made->setFormula(formula);
 }
 
 QString Grid::formula(int row, int column) const
@@ -251,14 +319,16 @@ QString Grid::formula(int row, int column) const
 
 CellFormat Grid::cellFormat(int row, int column) const
 {
+    if (!inRange(row, column))
+        return CellFormat();
     const GridItem* cell = item(row, column);
-    return cell ? cell->format() : CellFormat();
+    return cell ? cell->format() : defaultFormat(column);
 }
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormat(std::make_shared<const CellFormat>(format));
+    if (GridItem* made = cell(row, column))
+        made->setFormat(std::make_shared<const CellFormat>(format));
 }
 
 void Grid::setColumnFormat(int column, const CellFormat& format)
@@ -267,8 +337,13 @@ void Grid::setColumnFormat(int column, const CellFormat& format)
         return;
     const FormatPtr shared = std::make_shared<const CellFormat>(format);
     m_columns[column - 1].format = shared;
-    for (int r = 1; r <= rowCount(); ++r)
-        item(r, column)->setFormat(shared);
+    const bool needsItems = needsItemWhenEmpty(format);
+    for (int r = 1; r <= rowCount(); ++r) {
+        if (GridItem* existing = item(r, column))
+            existing->setFormat(shared);
+        else if (needsItems)
+            cell(r, column);
+    }
 }
 
 CellFormat Grid::columnFormat(int column) const

@@ -201,6 +201,24 @@ public:
     // The table inside, for layouts, tests and the print-out.
     QTableWidget* table() const;
 
+    // --- Filling --------------------------------------------------------------------------------
+    // While a Filling lives, rows and cells change without a signal, a repaint or a scroll per
+    // change, so that a search writes thousands of rows at the speed of its query; the views catch
+    // up once, when the last Filling ends, and the active cell set meanwhile is shown then. Cells
+    // of rows added meanwhile that are never written take no memory: they read and behave as empty
+    // cells of their column's type and lock until they are written or edited.
+    class Filling {
+    public:
+        explicit Filling(Grid& grid);
+        ~Filling();
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        Grid& m_grid;
+    };
+    bool isFilling() const { return m_filling > 0; }
+
 signals:
     void clicked(int row, int column);        // a cell, or a header (row or column 0), was clicked
     void doubleClicked(int row, int column);
@@ -229,14 +247,21 @@ private:
         bool locked = false;
     };
 
+    // The cell's item; null off the grid, and for a cell a fill left unwritten.
     GridItem* item(int row, int column) const;
+    // The cell's item, made when missing; null off the grid.
+    GridItem* cell(int row, int column);
     GridItem* newItem(int column) const;
+    const CellFormat& defaultFormat(int column) const;
+    bool defaultLocked(int column) const;
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    void beginFill();
+    void endFill();
 
     GridTable* m_table;
     GridDelegate* m_delegate;
@@ -249,6 +274,11 @@ private:
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
+    int m_filling = 0;
+    // The active cell set while filling, shown when the fill ends.
+    bool m_pendingActive = false;
+    int m_pendingRow = 0;
+    int m_pendingColumn = 0;
 };
 
 } // namespace grid

@@ -5,11 +5,6 @@
 
 namespace grid {
 
-namespace {
-// Touched whenever the item's own members change, so that the view repaints the cell.
-constexpr int kRevisionRole = Qt::UserRole + 2;
-}
-
 GridItem::GridItem(FormatPtr format, bool locked)
     : QTableWidgetItem(kType), m_format(std::move(format)), m_locked(locked)
 {
@@ -21,9 +16,16 @@ QTableWidgetItem* GridItem::clone() const
     return new GridItem(*this);
 }
 
+int GridItem::defaultAlignment(const CellFormat& format)
+{
+    const Qt::Alignment horizontal = format.isNumeric() && format.type != CellType::CheckBox ? Qt::AlignRight : Qt::AlignLeft;
+    return int(horizontal | Qt::AlignVCenter);
+}
+
 void GridItem::changed()
 {
-    QTableWidgetItem::setData(kRevisionRole, ++m_revision);
+    if (auto* table = static_cast<GridTable*>(tableWidget()))
+        table->cellChanged(this);
 }
 
 QVariant GridItem::computedValue() const
@@ -112,9 +114,7 @@ QVariant GridItem::data(int role) const
         const QVariant own = QTableWidgetItem::data(role);
         if (own.isValid())
             return own;
-        const Qt::Alignment horizontal = m_format->isNumeric() && m_format->type != CellType::CheckBox
-            ? Qt::AlignRight : Qt::AlignLeft;
-        return int(horizontal | Qt::AlignVCenter);
+        return defaultAlignment(*m_format);
     }
     case kValueRole:
         return computedValue();

@@ -47,6 +47,7 @@ CellFormat formatForField(adodb::DataType type)
 
 void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options)
 {
+    const Grid::Filling filling(grid);
     grid.setRowCount(0);
     if (recordset.isNull() || !recordset.isOpen())
         return;
@@ -66,8 +67,10 @@ void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const Fill
     grid.setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
+            // A new row's cells are empty already.
             const QVariant value = recordset.cell(r, c);
-            grid.setValue(r + 1, c + 1, stamps.at(c) ? dayFirst(value) : value);
+            if (!value.isNull())
+                grid.setValue(r + 1, c + 1, stamps.at(c) ? dayFirst(value) : value);
         }
     }
     if (options.fitColumnWidths)
