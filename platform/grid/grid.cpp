@@ -327,8 +327,13 @@ CellFormat Grid::cellFormat(int row, int column) const
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)
 {
-    if (GridItem* made = cell(row, column))
-        made->setFormat(std::make_shared<const CellFormat>(format));
+    GridItem* made = cell(row, column);
+    if (!made)
+        return;
+    // A report gives thousands of cells the same type one by one: they share one copy of it.
+    if (!m_lastCellFormat || !(*m_lastCellFormat == format))
+        m_lastCellFormat = std::make_shared<const CellFormat>(format);
+    made->setFormat(m_lastCellFormat);
 }
 
 void Grid::setColumnFormat(int column, const CellFormat& format)

@@ -274,6 +274,7 @@ private:
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
+    FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
     int m_filling = 0;
     // The active cell set while filling, shown when the fill ends.
     bool m_pendingActive = false;
