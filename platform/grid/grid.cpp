@@ -76,7 +76,10 @@ Grid::Grid(QWidget* parent)
             [this](const QItemSelection& selected) { stampSelection(selected); });
 }
 
-Grid::~Grid() = default;
+Grid::~Grid()
+{
+    freeSpareItems();
+}
 
 QTableWidget* Grid::table() const
 {
@@ -121,10 +124,32 @@ GridItem* Grid::cell(int row, int column)
     return made;
 }
 
-GridItem* Grid::newItem(int column) const
+GridItem* Grid::newItem(int column)
 {
     const ColumnDefaults& defaults = m_columns.at(column - 1);
-    return new GridItem(defaults.format, defaults.locked);
+    if (m_spareItems.empty())
+        return new GridItem(defaults.format, defaults.locked);
+    GridItem* spare = m_spareItems.back();
+    m_spareItems.pop_back();
+    spare->reset(defaults.format, defaults.locked);
+    return spare;
+}
+
+void Grid::keepSpareItems(int firstRow, int lastRow)
+{
+    const QSignalBlocker quiet(m_table->model());
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 1; c <= columnCount(); ++c)
+            if (QTableWidgetItem* taken = m_table->takeItem(r - 1, c - 1))
+                m_spareItems.push_back(static_cast<GridItem*>(taken));
+}
+
+void Grid::freeSpareItems()
+{
+    for (GridItem* spare : m_spareItems)
+        delete spare;
+    m_spareItems.clear();
+    m_spareItems.shrink_to_fit();
 }
 
 const CellFormat& Grid::defaultFormat(int column) const
@@ -170,6 +195,8 @@ void Grid::setRowCount(int rows)
     rows = qMax(0, rows);
     const int old = rowCount();
     ++m_quiet;
+    if (rows < old)
+        keepSpareItems(rows + 1, old);
     {
         const ShapeChange shape(m_table->model());
         m_table->setRowCount(rows);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QItemSelection;
 class QTableView;
@@ -251,7 +252,11 @@ private:
     GridItem* item(int row, int column) const;
     // The cell's item, made when missing; null off the grid.
     GridItem* cell(int row, int column);
-    GridItem* newItem(int column) const;
+    GridItem* newItem(int column);
+    // Takes the items of the rows about to be dropped for the rows added next; the spares left when
+    // a fill ends, or the grid goes, are freed.
+    void keepSpareItems(int firstRow, int lastRow);
+    void freeSpareItems();
     const CellFormat& defaultFormat(int column) const;
     bool defaultLocked(int column) const;
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
@@ -275,6 +280,9 @@ private:
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
     FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
+    // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
+    // than handed back and taken anew.
+    std::vector<GridItem*> m_spareItems;
     int m_filling = 0;
     // The active cell set while filling, shown when the fill ends.
     bool m_pendingActive = false;

@@ -25,6 +25,7 @@ void Grid::endFill()
 {
     if (--m_filling > 0)
         return;
+    freeSpareItems();
     QAbstractItemModel* model = m_table->model();
     model->blockSignals(false);
     const int rows = rowCount(), columns = columnCount();

@@ -16,6 +16,21 @@ QTableWidgetItem* GridItem::clone() const
     return new GridItem(*this);
 }
 
+void GridItem::reset(FormatPtr format, bool locked)
+{
+    static const GridItem blank(nullptr, false);
+    QTableWidgetItem::operator=(blank);  // the look's roles and the flags
+    m_format = std::move(format);
+    m_value = QVariant();
+    m_raw.clear();
+    m_formula.clear();
+    m_locked = locked;
+    m_borderEdges = {};
+    m_borderColor = QColor();
+    m_borderStyle = Qt::NoPen;
+    m_selectionStamp = 0;
+}
+
 int GridItem::defaultAlignment(const CellFormat& format)
 {
     const Qt::Alignment horizontal = format.isNumeric() && format.type != CellType::CheckBox ? Qt::AlignRight : Qt::AlignLeft;

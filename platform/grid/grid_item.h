@@ -18,6 +18,8 @@ public:
 
     GridItem(FormatPtr format, bool locked);
     QTableWidgetItem* clone() const override;
+    // Makes an item out of any view as new: no text, value, formula, look or selection.
+    void reset(FormatPtr format, bool locked);
 
     // Numbers align right, everything else left; vertically centred.
     static int defaultAlignment(const CellFormat& format);

@@ -100,6 +100,40 @@ TEST(GridFill, CellsAFillLeavesUnwrittenBehaveAsTheEmptyCellsOfTheirColumn)
     EXPECT_EQ(filled.selectedRows(), QList<int>({6, 3}));
 }
 
+TEST(GridFill, RowsDroppedAndAddedAgainComeBackEmpty)
+{
+    // A refreshed report reuses the cells of the rows it dropped: nothing of them may show again.
+    Grid fresh, reused;
+    for (Grid* g : {&fresh, &reused}) {
+        build(*g, false);
+        g->setSelectionMode(grid::SelectionMode::MultiRow);
+    }
+    for (int r = 3; r <= 6; ++r) {
+        for (int c = 1; c <= 4; ++c) {
+            reused.setText(r, c, QStringLiteral("1"));
+            reused.setCellBold(r, c, true);
+            reused.setCellAlignment(r, c, Qt::AlignHCenter);
+            reused.setCellBackground(r, c, Qt::yellow);
+            reused.setCellBorder(r, c, Qt::TopEdge);
+            reused.setCellLocked(r, c, c != 2);
+            reused.setCellFormat(r, c, CellFormat::percent());
+        }
+        reused.setFormula(r, 3, QStringLiteral("SUM(C1:C2)"));
+        reused.setRowSelected(r, true);
+    }
+    for (Grid* g : {&fresh, &reused}) {
+        g->setRowCount(2);
+        const Grid::Filling fill(*g);
+        g->setRowCount(6);
+        for (int r = 3; r <= 6; ++r)
+            for (int c = 1; c <= 4; ++c)
+                g->setCellBold(r, c, false);  // every cell gets an item back
+    }
+    EXPECT_EQ(describe(reused), describe(fresh));
+    EXPECT_EQ(reused.formula(4, 3), QString());
+    EXPECT_TRUE(reused.selectedRows().isEmpty());
+}
+
 TEST(GridFill, ACellAFillLeftUnwrittenTakesWhatIsTypedUnlessLocked)
 {
     Grid g;
