@@ -16,7 +16,7 @@ const QString kTodos = QStringLiteral("TODOS");
 constexpr int kFilasDiseno = 8;
 
 // The query's columns, by position.
-enum Columna { kNombre, kPaterno, kMaterno, kComanda, kArticulo, kNombreArticulo, kPrecio, kModificador, kPrecioModificador, kNombreModificador };
+enum Columna { kNombre, kComanda, kArticulo, kNombreArticulo, kPrecio, kModificador, kPrecioModificador, kNombreModificador };
 
 // One row of the report below the heading: the query's row whose texts it shows (none for the empty
 // row that ends a check) and what it shows of it.
@@ -37,10 +37,7 @@ double numero(const adodb::Recordset& rs, int registro, int columna)
 // A check is a run of rows of one waiter's name and one check number.
 bool mismoGrupo(const adodb::Recordset& rs, int a, int b)
 {
-    for (const int c : {kComanda, kPaterno, kMaterno, kNombre})
-        if (rs.cell(a, c).toString() != rs.cell(b, c).toString())
-            return false;
-    return true;
+    return rs.cell(a, kComanda) == rs.cell(b, kComanda) && rs.cell(a, kNombre).toString() == rs.cell(b, kNombre).toString();
 }
 
 // The rows of the report, in order: each check's items on rows of their own, the first beside the
@@ -92,8 +89,7 @@ void escribeReporte(grid::Grid& g, const std::vector<Renglon>& renglones, const 
         g.setActiveCell(fila, 1);
         if (!renglon.primero)
             continue;
-        g.setText(fila, 1, rs.cell(r, kPaterno).toString() + QLatin1Char(' ') + rs.cell(r, kMaterno).toString()
-                               + QLatin1Char(' ') + rs.cell(r, kNombre).toString());
+        g.setText(fila, 1, rs.cell(r, kNombre).toString());
         g.setText(fila, 3, QString::number(rs.cell(r, kComanda).toLongLong()));
         g.setCellFormat(fila, 5, moneda);
         g.setValue(fila, 5, renglon.monto);
@@ -182,7 +178,8 @@ void RepCompCategoria::buscar()
 
     // Items in id order, each followed by its modifiers in id order.
     adodb::Recordset rs = consulta(
-        QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,T.ID_Comanda AS ID_Comanda,"
+        QStringLiteral("SELECT IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' || IFNULL(Nombre_Empleado,'')"
+                       " AS Nombre,T.ID_Comanda AS ID_Comanda,"
                        "T.ID_ProductosXCuenta AS ID_ProductosXCuenta,T.Nombre_Completo AS Nombre_Completo,"
                        "T.Precio_Venta AS Precio_Venta,M.ID_Tipo_Modificador AS ID_Tipo_Modificador,"
                        "M.Precio_Modificador AS Precio_Modificador,M.Nombre_Tipo_Modificador AS Nombre_Tipo_Modificador "
