@@ -129,9 +129,7 @@ void RepCuentas::fpsDatos_DblClick(int, int fila)
             detalle->setComanda(*comanda);
             detalle->setControl(*control);
             detalle->setCuenta(cuenta);
-            for (; !productos.eof(); productos.moveNext())
-                detalle->agregaProducto(productos.value(QStringLiteral("Nombre_Completo")).toString(),
-                                        productos.value(QStringLiteral("Precio_Venta")).toDouble());
+            detalle->agregaProductos(productos, QStringLiteral("Precio_Venta"));
             drilldown::abre(detalle);
         } else if (total > 1) {
             auto* porComanda = new RepCuentaDetalle(*comanda, *control);
