@@ -553,6 +553,11 @@ CREATE TABLE EndOfDayTerminal (
 CREATE INDEX IX_Comanda_Orden_Fecha_Trabajo
     ON Comanda ((substr(Fecha_Trabajo,5,4)||substr(Fecha_Trabajo,3,2)||substr(Fecha_Trabajo,1,2)));
 
+-- The courtesy views give the working date as "yyyy.mm.dd" (FechaTrabajo); this index serves a
+-- period of it, so that a day's courtesies or gold cards read that day's checks only.
+CREATE INDEX IX_Comanda_FechaTrabajo_Vistas
+    ON Comanda ((substr(Fecha_Trabajo,5,4)||'.'||substr(Fecha_Trabajo,3,2)||'.'||substr(Fecha_Trabajo,1,2)));
+
 -- The customer of an account (IdTipoCliente 2: gold card). Nothing in the program writes it; the
 -- courtesy views read it.
 CREATE TABLE ClientesXCuenta (
@@ -683,4 +688,12 @@ CREATE TABLE Ultima_Clave (
     Tabla              VARCHAR(50) COLLATE NOCASE NOT NULL,
     Clave              INTEGER NOT NULL,
     PRIMARY KEY (Tabla)
+);
+
+-- The check value of the key file whose cipher key enciphered the employees' passwords (a digest,
+-- never the key): a key file of another installation is refused at start instead of turning every
+-- right password into a failed login. One row; none until a key file was present.
+CREATE TABLE KeyFileCheck (
+    Id                 INTEGER PRIMARY KEY CHECK (Id = 1),
+    Digest             VARCHAR(64) NOT NULL
 );
