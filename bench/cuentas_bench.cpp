@@ -10,6 +10,7 @@
 //    the same time after twelve months as after one.
 // The table printed first gives the times (the best of several runs) and the ratios; Google
 // Benchmark then times each one.
+#include "bench/insercion.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "foundation/routines/fecha_trabajo.h"
@@ -46,17 +47,6 @@ struct Periodo {
 };
 const Periodo kCienDias{"100 days", kPrimerDia, kPrimerDia.addDays(99)};
 const Periodo kUltimoDia{"last day", kPrimerDia.addDays(365), kPrimerDia.addDays(365)};
-
-// Prepared inserts for the bulk load.
-struct Insercion {
-    sqlite3_stmt* stmt = nullptr;
-    Insercion(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr); }
-    ~Insercion() { sqlite3_finalize(stmt); }
-    Insercion& entero(int i, long long v) { sqlite3_bind_int64(stmt, i, v); return *this; }
-    Insercion& real(int i, double v) { sqlite3_bind_double(stmt, i, v); return *this; }
-    Insercion& texto(int i, const std::string& v) { sqlite3_bind_text(stmt, i, v.c_str(), -1, SQLITE_TRANSIENT); return *this; }
-    void ejecuta() { sqlite3_step(stmt); sqlite3_reset(stmt); sqlite3_clear_bindings(stmt); }
-};
 
 // The sales of the working dates from kPrimerDia to `hasta`, both included.
 void genera(sqlite3* db, const QDate& hasta)
