@@ -28,7 +28,8 @@ double GridTable::sum(const CellRange& range) const
 
 void GridTable::cellChanged(const QTableWidgetItem* cell)
 {
-    if (m_grid->isFilling())
+    // A filling grid holds back its model's signals.
+    if (model()->signalsBlocked())
         return;
     const QModelIndex index = indexFromItem(cell);
     if (index.isValid())
