@@ -149,16 +149,6 @@ EsperaArchivo& esperaArchivo()
     return espera;
 }
 
-QString MotivoNombreTerminal(const QString& nombre)
-{
-    if (nombre.trimmed().isEmpty())
-        return QStringLiteral("El nombre de la terminal está vacío");
-    if (nombre == QLatin1String(".") || nombre == QLatin1String("..") || nombre.contains(QLatin1Char('\\'))
-        || nombre.contains(QLatin1Char('/')) || nombre.contains(QLatin1Char(':')))
-        return QStringLiteral("El nombre de la terminal no puede formar una ruta: ") + nombre;
-    return QString();
-}
-
 QString MotivoDirTermBD(const QString& dirTermBD)
 {
     if (dirTermBD.isEmpty())

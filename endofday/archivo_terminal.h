@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/routines/nombre_terminal.h"
+
 #include <QString>
 
 // The terminal database files: where they are, and the copies in both directions. A copy is
@@ -19,9 +21,6 @@ struct EsperaArchivo {
 };
 EsperaArchivo& esperaArchivo();
 
-// Why a terminal name cannot name folders ("" when it can): empty, ".", "..", or holding "\",
-// "/" or ":".
-QString MotivoNombreTerminal(const QString& nombre);
 // Why DIRTERMBD cannot name the folder inside the shares ("" when it can): it may be empty or hold
 // folders joined by "\", none of them empty, "." or "..", and no "/" or ":".
 QString MotivoDirTermBD(const QString& dirTermBD);

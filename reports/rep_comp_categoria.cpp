@@ -72,7 +72,7 @@ std::vector<Renglon> planea(const adodb::Recordset& rs)
 // Writes the rows below the heading in one step.
 void escribeReporte(grid::Grid& g, const std::vector<Renglon>& renglones, const adodb::Recordset& rs)
 {
-    const grid::Grid::Filling llenado(g);
+    const grid::QuietCellWrites llenado(g);
     g.setRowCount(kFilasDiseno + int(renglones.size()));
     const grid::CellFormat moneda = grid::CellFormat::currency();
     int fila = kFilasDiseno;

@@ -57,7 +57,7 @@ repDetCompEmpleado::repDetCompEmpleado(const QString& nombre, const QString& per
 
 void repDetCompEmpleado::agregaCategorias(const adodb::Recordset& categorias)
 {
-    const grid::Grid::Filling llenado(*fpsDetalle);
+    const grid::QuietCellWrites llenado(*fpsDetalle);
     const int antes = fpsDetalle->rowCount();
     const int filas = categorias.recordCount();
     const int categoria = categorias.field(QStringLiteral("Nombre_Categoria")).index();

@@ -162,7 +162,7 @@ void RepVentana::ejecutaBusqueda()
     {
         GuardaBusqueda guarda(m_buscar, m_tablas);
         // However a report writes its rows, the grid takes them in one step.
-        std::optional<grid::Grid::Filling> llenado;
+        std::optional<grid::QuietCellWrites> llenado;
         if (m_rejilla)
             llenado.emplace(*m_rejilla);
         try {

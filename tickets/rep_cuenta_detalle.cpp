@@ -58,7 +58,7 @@ void RepCuentaDetalle::llena()
     grid::Grid* g = rejilla();
     g->setRowCount(0);
     const adodb::Recordset rs = consulta(consultascuentas::cuentas(m_comanda, m_control));
-    const grid::Grid::Filling llenado(*g);
+    const grid::QuietCellWrites llenado(*g);
     const int filas = rs.recordCount();
     g->setRowCount(filas);
     for (int r = 0; r < filas; ++r) {

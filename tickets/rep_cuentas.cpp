@@ -90,7 +90,7 @@ void RepCuentas::buscar()
     adodb::Recordset rs = consulta(consultascuentas::lista(desde, hasta));
     // One step: the rows are made at once, only the cells that hold something are written, and the
     // cells are read by position.
-    const grid::Grid::Filling llenado(*g);
+    const grid::QuietCellWrites llenado(*g);
     const int filas = rs.recordCount();
     g->setRowCount(kFilasEncabezado + filas);
     for (int r = 0; r < filas; ++r) {

@@ -43,7 +43,7 @@ RepDetCuentas::RepDetCuentas(QWidget* parent)
 void RepDetCuentas::agregaProductos(const adodb::Recordset& productos, const QString& monto)
 {
     grid::Grid* g = rejilla();
-    const grid::Grid::Filling llenado(*g);
+    const grid::QuietCellWrites llenado(*g);
     const int antes = g->rowCount();
     const int filas = productos.recordCount();
     const int nombre = productos.field(QStringLiteral("Nombre_Completo")).index();

@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
@@ -10,6 +11,8 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace grid {
 
@@ -27,8 +30,8 @@ const FormatPtr& plainText()
     return format;
 }
 
-// Rows and columns come and go with the model's signals on, also while filling: the views must
-// follow the table's shape.
+// Rows and columns come and go with the model's signals on, also while writes are quiet: the views
+// must follow the table's shape.
 class ShapeChange {
 public:
     explicit ShapeChange(QAbstractItemModel* model) : m_model(model), m_wasBlocked(model->blockSignals(false)) {}
@@ -162,25 +165,60 @@ bool Grid::defaultLocked(int column) const
     return m_columns.at(column - 1).locked;
 }
 
-void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                        const std::function<void(GridItem& item, int row, int column)>& content)
 {
     if (firstRow > lastRow || firstColumn > lastColumn)
         return;
+    std::vector<bool> made(lastColumn - firstColumn + 1, true);
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        made[c - firstColumn] = content || !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
     {
         const QSignalBlocker quiet(m_table->model());
-        for (int c = firstColumn; c <= lastColumn; ++c) {
-            // While filling, a cell that draws nothing when empty is made only when written.
-            if (isFilling() && !needsItemWhenEmpty(defaultFormat(c)))
-                continue;
-            for (int r = firstRow; r <= lastRow; ++r)
-                m_table->setItem(r - 1, c - 1, newItem(c));
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int c = firstColumn; c <= lastColumn; ++c) {
+                if (!made[c - firstColumn])
+                    continue;
+                GridItem* item = newItem(c);
+                if (content)
+                    content(*item, r, c);
+                m_table->setItem(r - 1, c - 1, item);
+            }
         }
     }
-    if (!isFilling()) {
-        const QAbstractItemModel* model = m_table->model();
-        emit m_table->model()->dataChanged(model->index(firstRow - 1, firstColumn - 1),
-                                           model->index(lastRow - 1, lastColumn - 1));
+    // One notice for the whole block instead of one per cell; none while writes are quiet, whose
+    // end repaints everything.
+    if (!writesAreQuiet()) {
+        QAbstractItemModel* model = m_table->model();
+        emit model->dataChanged(model->index(firstRow - 1, firstColumn - 1), model->index(lastRow - 1, lastColumn - 1));
     }
+}
+
+void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
+{
+    ++m_quiet;
+    if (rowCount() > 0)
+        keepSpareItems(1, rowCount());
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(0);
+        m_table->setRowCount(qMax(0, rows));
+    }
+    fillNewCells(1, rowCount(), 1, columnCount(), [&](GridItem& item, int row, int column) {
+        const QVariant value = cell(row, column);
+        if (textsAsWritten && value.typeId() == QMetaType::QString)
+            item.setCellText(value.toString());
+        else
+            item.setCellValue(value);
+    });
+    --m_quiet;
+}
+
+void Grid::repaintCells()
+{
+    m_table->viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
 }
 
 // --- Size ------------------------------------------------------------------------------------

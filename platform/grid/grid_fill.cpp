@@ -1,40 +1,43 @@
-// Filling: many rows and cells written with one notice to the views.
+// Quiet writes: many rows and cells written, the views told once.
 #include "platform/grid/grid.h"
 
 #include "platform/grid/grid_table.h"
 
+#include <QHeaderView>
+
 namespace grid {
 
-Grid::Filling::Filling(Grid& grid) : m_grid(grid)
+QuietCellWrites::QuietCellWrites(Grid& grid) : m_grid(grid)
 {
-    m_grid.beginFill();
+    m_grid.beginQuietWrites();
 }
 
-Grid::Filling::~Filling()
+QuietCellWrites::~QuietCellWrites()
 {
-    m_grid.endFill();
+    m_grid.endQuietWrites();
 }
 
-void Grid::beginFill()
+void Grid::beginQuietWrites()
 {
-    if (m_filling++ == 0)
-        m_table->model()->blockSignals(true);
+    if (m_quietWrites++ == 0)
+        m_modelWasQuiet = m_table->model()->blockSignals(true);
 }
 
-void Grid::endFill()
+void Grid::endQuietWrites()
 {
-    if (--m_filling > 0)
+    if (--m_quietWrites > 0)
         return;
     freeSpareItems();
     QAbstractItemModel* model = m_table->model();
-    model->blockSignals(false);
-    const int rows = rowCount(), columns = columnCount();
-    if (rows > 0 && columns > 0)
-        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, columns - 1));
-    if (columns > 0)
-        emit model->headerDataChanged(Qt::Horizontal, 0, columns - 1);
-    if (rows > 0)
-        emit model->headerDataChanged(Qt::Vertical, 0, rows - 1);
+    model->blockSignals(m_modelWasQuiet);
+    if (m_modelWasQuiet)
+        return;
+    // Captions written meanwhile may need wider or taller headers.
+    if (columnCount() > 0)
+        emit model->headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0)
+        emit model->headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    repaintCells();
     if (m_pendingActive) {
         m_pendingActive = false;
         setActiveCell(m_pendingRow, m_pendingColumn);

@@ -39,6 +39,7 @@ int GridItem::defaultAlignment(const CellFormat& format)
 
 void GridItem::changed()
 {
+    // A cell not yet in its table is drawn from what it holds when it joins.
     if (auto* table = static_cast<GridTable*>(tableWidget()))
         table->cellChanged(this);
 }

@@ -25,8 +25,9 @@ void Grid::setActiveCell(int row, int column)
 {
     if (!inRange(row, column))
         return;
-    // Moving the cursor scrolls the view to it: while filling, only the last move is made, at the end.
-    if (isFilling()) {
+    // Moving the cursor scrolls the view to it: while writes are quiet, only the last move is made, at
+    // their end.
+    if (writesAreQuiet()) {
         m_pendingActive = true;
         m_pendingRow = row;
         m_pendingColumn = column;

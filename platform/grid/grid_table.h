@@ -26,11 +26,15 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    // Moves the cursor to the next (previous) cell that Tab stops at; false when there is none.
+    bool tabToCell(bool forward);
+
     Grid* m_grid;
 };
 
