@@ -39,14 +39,21 @@ RepDetCuentas::RepDetCuentas(QWidget* parent)
     fpsDetalle->setProtected(true);
 }
 
-void RepDetCuentas::agregaProducto(const QString& nombre, double monto)
+void RepDetCuentas::agregaProductos(const adodb::Recordset& productos, const QString& monto)
 {
     grid::Grid* g = rejilla();
-    const int fila = g->rowCount() + 1;
-    g->setRowCount(fila);
-    g->setText(fila, 1, nombre);
-    g->setValue(fila, 2, monto);
-    g->setRowLocked(fila, true);
+    const grid::QuietCellWrites llenado(*g);
+    const int antes = g->rowCount();
+    const int filas = productos.recordCount();
+    const int nombre = productos.field(QStringLiteral("Nombre_Completo")).index();
+    const int importe = productos.field(monto).index();
+    g->setRowCount(antes + filas);
+    for (int r = 0; r < filas; ++r) {
+        const int fila = antes + 1 + r;
+        g->setText(fila, 1, productos.cell(r, nombre).toString());
+        g->setValue(fila, 2, productos.cell(r, importe).toDouble());
+        g->setRowLocked(fila, true);
+    }
 }
 
 void RepDetCuentas::preparaImpresion(bool)

@@ -10,6 +10,7 @@
 #include "tickets/rep_det_cuentas.h"
 #include "tickets/ticket.h"
 #include "foundation/database/cls_ado.h"
+#include "tests/support/full_scans.h"
 
 #include <QApplication>
 #include <QDir>
@@ -360,6 +361,12 @@ TEST_F(Ticket, TheProcedureGroupsByProductAndUnitPrice)
                            QStringLiteral("10003 | REFRESCO | 2 | 29.00 | 25.00 | 8.00 | 58.00 | 50.00")}));
     // Another control of the same check has nothing.
     EXPECT_TRUE(filas(QStringLiteral("ImprimirTicket 101,4,1")).isEmpty());
+    {
+        // One check's rows, found by key: the reprint does not grow with the history.
+        const testsupport::FullScans scans(db);
+        filas(QStringLiteral("ImprimirTicket 102,3,1"));
+        EXPECT_TRUE(scans.statements().isEmpty()) << scans.statements().join(QLatin1Char('\n')).toStdString();
+    }
     // Every check's Precio adds up to its account's total.
     for (const auto& [comanda, cuenta, total] : {std::tuple{101, 1, 301.0}, std::tuple{102, 1, 170.0}, std::tuple{102, 2, 21.5}}) {
         double suma = 0;
