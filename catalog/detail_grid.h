@@ -163,6 +163,9 @@ private:
     // Whether the row's field holds what was loaded into it.
     bool unchanged(const QVariantList* loaded, int field, int row) const;
     void rememberLoaded();
+    // After the database refused a row as a duplicate: the message that names the row repeating an
+    // earlier one; empty when the grid shows no such row.
+    QString repeatedRowMessage() const;
 
     struct Combo {
         int column;

@@ -30,7 +30,7 @@ void LookupPair::llenaLista()
         // An unreadable list leaves the combo empty; the window still opens.
     }
     if (m_conNinguno)
-        m_combo->insertItem(0, m_ninguno);  // no data: no key
+        m_combo->addItem(m_ninguno);  // no data: no key
 }
 
 void LookupPair::actualiza()
@@ -56,7 +56,7 @@ void LookupPair::caja_Change()
         return;
     const QString texto = m_caja->text().trimmed();
     if (texto.isEmpty()) {
-        m_combo->setCurrentIndex(m_conNinguno ? 0 : -1);
+        m_combo->setCurrentIndex(m_conNinguno ? m_combo->count() - 1 : -1);
         return;
     }
     bool esNumero = false;

@@ -8,6 +8,7 @@
 #include "platform/grid/grid_preview.h"
 #include "platform/grid/grid_printer.h"
 #include "platform/grid/grid_stack.h"
+#include "platform/ui/date_typing.h"
 #include "platform/ui/msgbox.h"
 #include "reports/caja_empleados.h"
 #include "reports/guarda_busqueda.h"
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace {
 
@@ -92,6 +95,7 @@ QDateEdit* RepVentana::agregaFecha(const QString& nombre, const QString& etiquet
     fecha->setObjectName(nombre);
     fecha->setCalendarPopup(true);
     fecha->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    ui::typeDatesWhole(fecha);
     agregaControl(fecha, etiqueta, fila);
     return fecha;
 }
@@ -157,6 +161,10 @@ void RepVentana::ejecutaBusqueda()
     bool fallida = false;
     {
         GuardaBusqueda guarda(m_buscar, m_tablas);
+        // However a report writes its rows, the grid takes them in one step.
+        std::optional<grid::QuietCellWrites> llenado;
+        if (m_rejilla)
+            llenado.emplace(*m_rejilla);
         try {
             buscar();
         } catch (const BusquedaInterrumpida&) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12; does nothing when all is there.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3
-          libgtest-dev libbenchmark-dev poppler-utils
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3 libssl-dev
+          libgtest-dev libbenchmark-dev poppler-utils libcups2-dev
           qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #include "foundation/forms/controls.h"
 #include "foundation/forms/multiline_text_box.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QtMath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -34,6 +36,16 @@ void collect(QWidget* parent, QWidgetList& out)
 }
 
 } // namespace
+
+void setWidthInLetters(QLineEdit* box, int letters)
+{
+    static const QString capitals = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const QFontMetricsF metrics(box->font());
+    const qreal letter = metrics.horizontalAdvance(capitals) / capitals.size();
+    const QMargins text = box->textMargins();
+    // 12: the frame and the inner margins that the style draws around the text.
+    box->setMinimumWidth(qCeil(letter * letters) + text.left() + text.right() + 12);
+}
 
 bool isContainer(const QWidget* w)
 {

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 
 #include <climits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace adodb {
 
@@ -68,6 +72,42 @@ QVariant parseDate(const QString& text)
             return QDateTime(d, QTime(0, 0));
     }
     return text;
+}
+
+// The texts a column repeats down its rows (names, products, days) are read once and shared by every
+// row that holds them, so that a long result costs one string per distinct text, not one per cell.
+// A column of mostly different texts soon stops being remembered.
+class RepeatedTexts {
+public:
+    QVariant value(sqlite3_stmt* stmt, int column, DataType type)
+    {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        const std::string_view text(bytes, size_t(sqlite3_column_bytes(stmt, column)));
+        if (m_full || text.size() > kLongest)
+            return readValue(stmt, column, type);
+        if (const auto seen = m_seen.find(text); seen != m_seen.end())
+            return seen->second;
+        QVariant read = readValue(stmt, column, type);
+        m_seen.emplace(std::string(text), read);
+        m_full = m_seen.size() >= kMostTexts;
+        return read;
+    }
+
+private:
+    static constexpr size_t kLongest = 64;
+    static constexpr size_t kMostTexts = 1024;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, QVariant, Hash, std::equal_to<>> m_seen;
+    bool m_full = false;
+};
+
+int busyMilliseconds(int seconds)
+{
+    const long long ms = qMax(0LL, static_cast<long long>(seconds) * 1000);
+    return int(qMin<long long>(ms, INT_MAX));
 }
 
 } // namespace
@@ -246,6 +286,7 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
     }
 
     const sqlite3_int64 changedBefore = sqlite3_total_changes64(c.db);
+    std::vector<RepeatedTexts> texts(columnCount);
     int bookmark = 1;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
@@ -262,7 +303,8 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
                 default: break;
                 }
             }
-            row.values.push_back(readValue(stmt, i, col.type));
+            row.values.push_back(sqlite3_column_type(stmt, i) == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
+                                                                              : readValue(stmt, i, col.type));
         }
         result.rows.push_back(std::move(row));
     }
@@ -289,6 +331,11 @@ Connection wrapConnection(std::shared_ptr<ConnectionData> data)
 
 void Connection::openFile(const QString& filePath, bool createIfMissing, bool wal)
 {
+    openDatabase(filePath, createIfMissing, wal ? Journal::Wal : Journal::Rollback);
+}
+
+void Connection::openDatabase(const QString& filePath, bool createIfMissing, Journal journal)
+{
     if (!d)
         d = std::make_shared<ConnectionData>();
     close();
@@ -305,12 +352,18 @@ void Connection::openFile(const QString& filePath, bool createIfMissing, bool wa
     int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, flags, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
-        // A file that is no database fails here, at the first read.
-        rc = sqlite3_exec(db, wal ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        sqlite3_busy_timeout(db, busyMilliseconds(d->commandTimeout));
+        // A file that is no database fails here, at the first read; reading writes nothing.
+        const char* firstRead = journal == Journal::Wal        ? "PRAGMA journal_mode=WAL"
+                                : journal == Journal::Rollback ? "PRAGMA journal_mode=DELETE"
+                                                               : "SELECT count(*) FROM sqlite_master";
+        rc = sqlite3_exec(db, firstRead, nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("sin memoria");
         sqlite3_close_v2(db);
+        if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
+            raiseBusy(*d);
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + rc, QStringLiteral("08001"),
                       QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(filePath, message));
     }
@@ -341,7 +394,9 @@ void Connection::open(const QString& connectionString, const QString& user, cons
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("La cadena de conexión no indica la base de datos."));
     }
-    openFile(centralDatabasePath(parts.value(QStringLiteral("server")), database), false, true);
+    // Nothing is written on opening: the file may be empty or another program's, which whoever
+    // opened it checks first.
+    openDatabase(centralDatabasePath(parts.value(QStringLiteral("server")), database), false, Journal::AsStored);
 }
 
 QString centralDatabasePath(const QString& server, const QString& database)
@@ -440,10 +495,8 @@ bool Connection::inTransaction() const
 void Connection::setCommandTimeout(int seconds)
 {
     d->commandTimeout = seconds;
-    if (d->db) {
-        const long long ms = qMax(0LL, static_cast<long long>(seconds) * 1000);
-        sqlite3_busy_timeout(d->db, int(qMin<long long>(ms, INT_MAX)));
-    }
+    if (d->db)
+        sqlite3_busy_timeout(d->db, busyMilliseconds(seconds));
 }
 
 int Connection::commandTimeout() const

@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
@@ -8,17 +9,40 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace grid {
 
 namespace {
+
+// A check box or a button draws itself in an empty cell, and a combo is picked from its item.
+bool needsItemWhenEmpty(const CellFormat& format)
+{
+    return format.type == CellType::CheckBox || format.type == CellType::Button || format.type == CellType::Combo;
+}
 
 const FormatPtr& plainText()
 {
     static const FormatPtr format = std::make_shared<const CellFormat>();
     return format;
 }
+
+// Rows and columns come and go with the model's signals on, also while writes are quiet: the views
+// must follow the table's shape.
+class ShapeChange {
+public:
+    explicit ShapeChange(QAbstractItemModel* model) : m_model(model), m_wasBlocked(model->blockSignals(false)) {}
+    ~ShapeChange() { m_model->blockSignals(m_wasBlocked); }
+    ShapeChange(const ShapeChange&) = delete;
+    ShapeChange& operator=(const ShapeChange&) = delete;
+
+private:
+    QAbstractItemModel* m_model;
+    bool m_wasBlocked;
+};
 
 } // namespace
 
@@ -55,7 +79,10 @@ Grid::Grid(QWidget* parent)
             [this](const QItemSelection& selected) { stampSelection(selected); });
 }
 
-Grid::~Grid() = default;
+Grid::~Grid()
+{
+    freeSpareItems();
+}
 
 QTableWidget* Grid::table() const
 {
@@ -87,17 +114,111 @@ GridItem* Grid::item(int row, int column) const
     return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
 }
 
-GridItem* Grid::newItem(int column) const
+GridItem* Grid::cell(int row, int column)
 {
-    const ColumnDefaults& defaults = m_columns.at(column - 1);
-    return new GridItem(defaults.format, defaults.locked);
+    if (!inRange(row, column))
+        return nullptr;
+    if (GridItem* existing = item(row, column))
+        return existing;
+    // An empty item looks like no item: the views need not hear of it.
+    const QSignalBlocker quiet(m_table->model());
+    GridItem* made = newItem(column);
+    m_table->setItem(row - 1, column - 1, made);
+    return made;
 }
 
-void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+GridItem* Grid::newItem(int column)
 {
+    const ColumnDefaults& defaults = m_columns.at(column - 1);
+    if (m_spareItems.empty())
+        return new GridItem(defaults.format, defaults.locked);
+    GridItem* spare = m_spareItems.back();
+    m_spareItems.pop_back();
+    spare->reset(defaults.format, defaults.locked);
+    return spare;
+}
+
+void Grid::keepSpareItems(int firstRow, int lastRow)
+{
+    const QSignalBlocker quiet(m_table->model());
     for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = firstColumn; c <= lastColumn; ++c)
-            m_table->setItem(r - 1, c - 1, newItem(c));
+        for (int c = 1; c <= columnCount(); ++c)
+            if (QTableWidgetItem* taken = m_table->takeItem(r - 1, c - 1))
+                m_spareItems.push_back(static_cast<GridItem*>(taken));
+}
+
+void Grid::freeSpareItems()
+{
+    for (GridItem* spare : m_spareItems)
+        delete spare;
+    m_spareItems.clear();
+    m_spareItems.shrink_to_fit();
+}
+
+const CellFormat& Grid::defaultFormat(int column) const
+{
+    return *m_columns.at(column - 1).format;
+}
+
+bool Grid::defaultLocked(int column) const
+{
+    return m_columns.at(column - 1).locked;
+}
+
+void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                        const std::function<void(GridItem& item, int row, int column)>& content)
+{
+    if (firstRow > lastRow || firstColumn > lastColumn)
+        return;
+    std::vector<bool> made(lastColumn - firstColumn + 1, true);
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        made[c - firstColumn] = content || !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
+    {
+        const QSignalBlocker quiet(m_table->model());
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int c = firstColumn; c <= lastColumn; ++c) {
+                if (!made[c - firstColumn])
+                    continue;
+                GridItem* item = newItem(c);
+                if (content)
+                    content(*item, r, c);
+                m_table->setItem(r - 1, c - 1, item);
+            }
+        }
+    }
+    // One notice for the whole block instead of one per cell; none while writes are quiet, whose
+    // end repaints everything.
+    if (!writesAreQuiet()) {
+        QAbstractItemModel* model = m_table->model();
+        emit model->dataChanged(model->index(firstRow - 1, firstColumn - 1), model->index(lastRow - 1, lastColumn - 1));
+    }
+}
+
+void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
+{
+    ++m_quiet;
+    if (rowCount() > 0)
+        keepSpareItems(1, rowCount());
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(0);
+        m_table->setRowCount(qMax(0, rows));
+    }
+    fillNewCells(1, rowCount(), 1, columnCount(), [&](GridItem& item, int row, int column) {
+        const QVariant value = cell(row, column);
+        if (textsAsWritten && value.typeId() == QMetaType::QString)
+            item.setCellText(value.toString());
+        else
+            item.setCellValue(value);
+    });
+    --m_quiet;
+}
+
+void Grid::repaintCells()
+{
+    m_table->viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
 }
 
 // --- Size ------------------------------------------------------------------------------------
@@ -112,7 +233,12 @@ void Grid::setRowCount(int rows)
     rows = qMax(0, rows);
     const int old = rowCount();
     ++m_quiet;
-    m_table->setRowCount(rows);
+    if (rows < old)
+        keepSpareItems(rows + 1, old);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(rows);
+    }
     if (rows > old)
         fillNewCells(old + 1, rows, 1, columnCount());
     --m_quiet;
@@ -131,7 +257,10 @@ void Grid::setColumnCount(int columns)
     while (m_columns.size() < columns)
         m_columns.append(ColumnDefaults{plainText(), m_allLocked});
     m_columns.resize(columns);
-    m_table->setColumnCount(columns);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setColumnCount(columns);
+    }
     if (columns > old)
         fillNewCells(1, rowCount(), old + 1, columns);
     --m_quiet;
@@ -142,7 +271,10 @@ void Grid::insertRows(int row, int count)
     if (row < 1 || row > rowCount() + 1 || count <= 0)
         return;
     ++m_quiet;
-    m_table->model()->insertRows(row - 1, count);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->model()->insertRows(row - 1, count);
+    }
     fillNewCells(row, row + count - 1, 1, columnCount());
     --m_quiet;
 }
@@ -152,6 +284,7 @@ void Grid::deleteRows(int row, int count)
     if (row < 1 || row > rowCount() || count <= 0)
         return;
     ++m_quiet;
+    const ShapeChange shape(m_table->model());
     m_table->model()->removeRows(row - 1, qMin(count, rowCount() - row + 1));
     --m_quiet;
 }
@@ -160,7 +293,7 @@ int Grid::lastDataRow() const
 {
     for (int r = rowCount(); r >= 1; --r)
         for (int c = 1; c <= columnCount(); ++c)
-            if (item(r, c)->holdsData())
+            if (const GridItem* cell = item(r, c); cell && cell->holdsData())
                 return r;
     return 0;
 }
@@ -205,8 +338,8 @@ void Grid::setText(int row, int column, const QString& text)
         }
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellText(text);
+    if (GridItem* made = cell(row, column))
+        made->setCellText(text);
 }
 
 QVariant Grid::value(int row, int column) const
@@ -225,8 +358,8 @@ void Grid::setValue(int row, int column, const QVariant& value)
         setText(row, column, value.toString());
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellValue(value);
+    if (GridItem* made = cell(row, column))
+        made->setCellValue(value);
 }
 
 void Grid::clearCell(int row, int column)
@@ -237,8 +370,8 @@ void Grid::clearCell(int row, int column)
 
 void Grid::setFormula(int row, int column, const QString& formula)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormula(formula);
+    if (GridItem* made = cell(row, column))
+        made->setFormula(formula);
 }
 
 QString Grid::formula(int row, int column) const
@@ -251,14 +384,21 @@ QString Grid::formula(int row, int column) const
 
 CellFormat Grid::cellFormat(int row, int column) const
 {
+    if (!inRange(row, column))
+        return CellFormat();
     const GridItem* cell = item(row, column);
-    return cell ? cell->format() : CellFormat();
+    return cell ? cell->format() : defaultFormat(column);
 }
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormat(std::make_shared<const CellFormat>(format));
+    GridItem* made = cell(row, column);
+    if (!made)
+        return;
+    // A report gives thousands of cells the same type one by one: they share one copy of it.
+    if (!m_lastCellFormat || !(*m_lastCellFormat == format))
+        m_lastCellFormat = std::make_shared<const CellFormat>(format);
+    made->setFormat(m_lastCellFormat);
 }
 
 void Grid::setColumnFormat(int column, const CellFormat& format)
@@ -267,8 +407,13 @@ void Grid::setColumnFormat(int column, const CellFormat& format)
         return;
     const FormatPtr shared = std::make_shared<const CellFormat>(format);
     m_columns[column - 1].format = shared;
-    for (int r = 1; r <= rowCount(); ++r)
-        item(r, column)->setFormat(shared);
+    const bool needsItems = needsItemWhenEmpty(format);
+    for (int r = 1; r <= rowCount(); ++r) {
+        if (GridItem* existing = item(r, column))
+            existing->setFormat(shared);
+        else if (needsItems)
+            cell(r, column);
+    }
 }
 
 CellFormat Grid::columnFormat(int column) const

@@ -7,11 +7,14 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QItemSelection;
 class QTableView;
@@ -68,6 +71,10 @@ public:
     void deleteRows(int row, int count = 1);
     // The last row with a text or value in any column, hidden ones included; 0 when none.
     int lastDataRow() const;
+    // Replaces every row by `rows` new rows, each cell taking cell(row, column) as its value, or,
+    // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
+    // the way to fill thousands of rows.
+    void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -107,6 +114,15 @@ public:
     void setProtected(bool on);
     // Whether the user can type into, toggle, pick in or press the cell now.
     bool isCellEditable(int row, int column) const;
+    // Off (the default): Enter and Tab keep an entry the cell's type cannot take yet ("25:99") in
+    // its editor. On: they end the edit as a click elsewhere does, so that editFinished reports it.
+    bool keysEndIncompleteEntries() const;
+    void setKeysEndIncompleteEntries(bool on);
+    // With it on, Tab and Shift+Tab go from cell to cell that the user can type into, pick in or
+    // toggle, row by row, and leave the grid for the window's next control after the last (before
+    // the first); off (the default), they leave the grid at once.
+    void setTabThroughCells(bool on) { m_tabThroughCells = on; }
+    bool tabThroughCells() const { return m_tabThroughCells; }
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -226,32 +242,79 @@ signals:
 private:
     friend class GridDelegate;
     friend class GridTable;
+    friend class QuietCellWrites;
 
     struct ColumnDefaults {
         FormatPtr format;
         bool locked = false;
     };
 
+    // The cell's item; null off the grid, and for a cell quiet writes left unwritten.
     GridItem* item(int row, int column) const;
-    GridItem* newItem(int column) const;
-    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // The cell's item, made when missing; null off the grid.
+    GridItem* cell(int row, int column);
+    GridItem* newItem(int column);
+    // Takes the items of the rows about to be dropped for the rows added next; the spares left when
+    // quiet writes end, or the grid goes, are freed.
+    void keepSpareItems(int firstRow, int lastRow);
+    void freeSpareItems();
+    const CellFormat& defaultFormat(int column) const;
+    bool defaultLocked(int column) const;
+    // Gives the cells of the block new items, filled by `content` before they join the table.
+    // Without content, while writes are quiet, a cell that shows nothing when empty gets none yet.
+    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                      const std::function<void(GridItem& item, int row, int column)>& content = nullptr);
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    bool writesAreQuiet() const { return m_quietWrites > 0; }
+    void beginQuietWrites();
+    void endQuietWrites();
+    // Repaints every view of the cells.
+    void repaintCells();
+    // The cell that Tab (forward) or Shift+Tab reaches from the active cell; {0, 0} when none.
+    QPoint nextTabCell(bool forward) const;
 
     GridTable* m_table;
     GridDelegate* m_delegate;
     QList<ColumnDefaults> m_columns;
     bool m_allLocked = false;
     bool m_protected = true;
+    bool m_keysEndIncompleteEntries = false;
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
+    bool m_tabThroughCells = false;
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     FrozenRows* m_frozen = nullptr;
+    FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
+    // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
+    // than handed back and taken anew.
+    std::vector<GridItem*> m_spareItems;
+    int m_quietWrites = 0;
+    bool m_modelWasQuiet = false;
+    // The active cell set while writes are quiet, shown when they end.
+    bool m_pendingActive = false;
+    int m_pendingRow = 0;
+    int m_pendingColumn = 0;
+};
+
+// While one lives, the grid's cells change with no notice, repaint or scroll per change, so that a
+// search writes thousands of rows at the speed of its query: the views repaint once, when the
+// outermost ends, and the active cell set meanwhile is shown then. Rows and columns may be added
+// or dropped meanwhile; the cells of rows added meanwhile that are never written take no memory
+// (they read and behave as the empty cells of their column's type and lock until written or edited).
+class QuietCellWrites {
+public:
+    explicit QuietCellWrites(Grid& grid);
+    ~QuietCellWrites();
+    Q_DISABLE_COPY_MOVE(QuietCellWrites)
+
+private:
+    Grid& m_grid;
 };
 
 } // namespace grid

@@ -21,8 +21,11 @@ struct SortKey {
     QString text;
 };
 
-SortKey keyOf(const GridItem& cell)
+SortKey keyOf(const GridItem* item)
 {
+    if (!item)
+        return {};
+    const GridItem& cell = *item;
     const QVariant value = cell.data(GridItem::kValueRole);
     const CellFormat& format = cell.format();
     if (!value.isNull()) {
@@ -63,7 +66,7 @@ QList<int> Grid::sortedRows(int column, Qt::SortOrder order) const
         return sorted;
     std::vector<SortKey> keys(rows);
     for (int r = 0; r < rows; ++r)
-        keys[r] = keyOf(*item(r + 1, column));
+        keys[r] = keyOf(item(r + 1, column));
     std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
         const SortKey& ka = keys[a - 1];
         const SortKey& kb = keys[b - 1];

@@ -17,17 +17,24 @@ public:
 
     // The sum of the numeric values in the block (1-based); 0 for an empty block.
     double sum(const CellRange& range) const;
+    // Tells the views that a cell's own members changed, so that they repaint it; nothing while the
+    // grid fills, whose end tells them once.
+    void cellChanged(const QTableWidgetItem* cell);
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    // Moves the cursor to the next (previous) cell that Tab stops at; false when there is none.
+    bool tabToCell(bool forward);
+
     Grid* m_grid;
 };
 

@@ -4,11 +4,13 @@
 #include "platform/paths/paths.h"
 #include "platform/grid/grid.h"
 #include "platform/printqueue/ctl_trabajos.h"
+#include "platform/printsystem/print_system.h"
 #include "tickets/rep_cuenta_detalle.h"
 #include "tickets/rep_cuentas.h"
 #include "tickets/rep_det_cuentas.h"
 #include "tickets/ticket.h"
 #include "foundation/database/cls_ado.h"
+#include "tests/support/full_scans.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,6 +107,32 @@ TEST_F(Ticket, ReprintQueuesOneClosedJobAndCountsIt)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
+// The branch block: seven centred lines, an empty value a blank line, and a blank line before the folio.
+TEST_F(Ticket, TheBranchBlockStandsApartFromTheFolio)
+{
+    for (const auto& [clave, valor] : {std::pair{"SUCURSAL", "SUCURSAL CENTRO"}, std::pair{"DIRECCIONCALLE", "AV. JUAREZ 10"},
+                                       std::pair{"DIRECCIONCOL", "CENTRO"}, std::pair{"DIRECCIONDEL", "CUAUHTEMOC"},
+                                       std::pair{"DIRECCIONEYC", "CDMX"}, std::pair{"DIRECCIONCP", "06000"},
+                                       std::pair{"RFC", "ABC010101XYZ"}})
+        db.execute(QStringLiteral("UPDATE Parametros SET Valor_Cad='%1' WHERE ID_Parametro='%2'")
+                       .arg(QLatin1String(valor), QLatin1String(clave)));
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    const QStringList l = lineas(imprimeYLee(detalle));
+    const int sucursal = l.indexOf(QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"));
+    ASSERT_GE(sucursal, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.mid(sucursal, 9), (QStringList{QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"),
+                                               QString(10, QLatin1Char(' ')) + QStringLiteral("AV. JUAREZ 10"),
+                                               QString(),
+                                               QString(13, QLatin1Char(' ')) + QStringLiteral("CENTRO"),
+                                               QString(11, QLatin1Char(' ')) + QStringLiteral("CUAUHTEMOC"),
+                                               QString(8, QLatin1Char(' ')) + QStringLiteral("CDMX C.P. 06000"),
+                                               QString(6, QLatin1Char(' ')) + QStringLiteral("R.F.C. ABC010101XYZ"),
+                                               QString(),
+                                               QStringLiteral("Folio: 101 Cuenta: 1  Serie: A")}))
+        << l.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(Ticket, FeatureSwitchesChangeTheTicket)
 {
     activaFuncion(16);
@@ -158,6 +186,29 @@ TEST_F(Ticket, EachAccountOfACheckPrintsAndCountsItself)
     EXPECT_EQ(impresiones(102, 2), 2);
 }
 
+// An item of ten thousand or more keeps its amount whole on its line, the name gives way; the total
+// in words wraps between words.
+TEST_F(Ticket, AnItemOfTenThousandOrMoreKeepsItsAmountWhole)
+{
+    db.execute(QStringLiteral("UPDATE Producto SET Nombre_Cuenta='CAFE DE OLLA CON CANELA Y PILON' WHERE ID_Producto=203;"
+                              "UPDATE ProductosXCuenta SET Precio_Venta=12345.67 WHERE ID_ProductosXCuenta=10008;"
+                              "UPDATE ImpuestosXCuenta SET Monto_ImpuestosXCuenta=0 WHERE ID_ProductosXCuenta=10008;"));
+    RepDetCuentas* cuenta2 = detalle102(2);
+    ASSERT_TRUE(cuenta2);
+    const QStringList l = lineas(imprimeYLee(cuenta2));
+    const int item = l.indexOf(QStringLiteral("CAFE DE OLLA CON CANELA 12345.67"));
+    ASSERT_GE(item, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.value(item + 1), QString());
+    EXPECT_TRUE(l.contains(QStringLiteral("Total   12346.00"))) << l.join(QLatin1Char('\n')).toStdString();
+    const int palabras = l.indexOf(QStringLiteral("Doce mil trescientos cuarenta y"));
+    ASSERT_GE(palabras, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.value(palabras + 1), QStringLiteral("seis pesos 00/100 M.N."));
+    // The PDF shows the same lines.
+    const QString pdf = ultimoPdf();
+    EXPECT_TRUE(pdf.contains(QStringLiteral("CAFE DE OLLA CON CANELA 12345.67"))) << pdf.toStdString();
+    EXPECT_TRUE(pdf.contains(QStringLiteral("seis pesos 00/100 M.N."))) << pdf.toStdString();
+}
+
 TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
 {
     // A total of ten million or more and a dollar figure of ten thousand or more grow their fields.
@@ -167,13 +218,17 @@ TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
     RepDetCuentas* cuenta2 = detalle102(2);
     ASSERT_TRUE(cuenta2);
     const QString t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("CAFE {16}123456789\\.00"))) << t.toStdString();
     EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total 123456789\\.00"))) << t.toStdString();
     EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {6}6172839\\.00 U\\.S\\.")));
-    // The words wrap at the roll's edge, where a blank is dropped.
-    const auto pegado = [](QString x) { return x.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')); };
-    EXPECT_TRUE(pegado(t).contains(pegado(QStringLiteral(
-        "Ciento veinte y tres millón cuatrocientos cincuenta y seis mil setecientos ochenta y nueve pesos 00/100 M.N."))))
-        << t.toStdString();
+    // The words wrap between words, where the blanks are dropped.
+    const QStringList l = lineas(t);
+    const int palabras = l.indexOf(QRegularExpression(QStringLiteral("^Ciento veinte.*")));
+    ASSERT_GE(palabras, 0) << t.toStdString();
+    EXPECT_EQ(l.mid(palabras, 4), (QStringList{QStringLiteral("Ciento veinte y tres millón"),
+                                               QStringLiteral("cuatrocientos cincuenta y seis"),
+                                               QStringLiteral("mil setecientos ochenta y nueve"),
+                                               QStringLiteral("pesos 00/100 M.N.")}));
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(impresiones(102, 2), 1);
 }
@@ -197,7 +252,7 @@ TEST_F(Ticket, FailuresLeaveNoJobAndNoCount)
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Detallecolaimpresion")).toInt(), 0);
     EXPECT_EQ(impresiones(101, 1), 0);
-    EXPECT_TRUE(QDir(QFileInfo(CtlTrabajos::archivoTrabajo(1)).absolutePath()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(impresion.jobs.isEmpty());
     bool registrado = false;
     for (const QFileInfo& f : QDir(paths::toLocal(QStringLiteral("C:\\plimo"))).entryInfoList(QDir::Files)) {
         QFile log(f.absoluteFilePath());
@@ -223,15 +278,71 @@ TEST_F(Ticket, EmptyCheckColumnsAndADeletedWaiterStillPrint)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(Ticket, ACountThatChangesNoRowIsReported)
+TEST_F(Ticket, ATicketWhoseReprintCannotBeCountedIsNotPrinted)
 {
     RepDetCuentas* detalle = detalle101();
     ASSERT_TRUE(detalle);
-    // The account is gone since the window opened: the ticket prints, the count has no row.
+    // The account is gone since the window opened: the count has no row, so no paper comes out.
     db.execute(QStringLiteral("DELETE FROM Cuenta WHERE ID_Comanda=101"));
     imprime(detalle);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion WHERE Cerrado=1")).toInt(), 1);
-    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se pudo registrar la reimpresión del ticket")});
+    EXPECT_TRUE(impresion.jobs.isEmpty());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Error al imprimir el ticket: No se pudo registrar la reimpresión del ticket")});
+}
+
+// The reprint counts only a ticket that reached the printer's queue, and says what the print
+// system said of it.
+TEST_F(Ticket, TheReprintCountFollowsWhatThePrintSystemDidWithTheTicket)
+{
+    struct Caso {
+        const char* nombre;
+        printsystem::QueueState cola;
+        printsystem::JobFate suerte;
+        int cuenta;       // what the reprint count gains
+        QString mensaje;  // the box shown ("" none); a file's path follows "se guardó en "
+    };
+    using printsystem::Fate;
+    using Answer = printsystem::QueueState::Answer;
+    printsystem::QueueState noAcepta = ScriptedPrintSystem::answer(Answer::Ready);
+    noAcepta.accepting = false;
+    noAcepta.message = QStringLiteral("sin papel");
+    const QList<Caso> casos{
+        {"impreso", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Printed, 0, QString()}, 1, QString()},
+        {"rechazado", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Refused, 0, QStringLiteral("sin papel")}, 0,
+         QStringLiteral("Error al imprimir el ticket: La impresora TICKETS no aceptó el trabajo: sin papel")},
+        {"cola que no acepta", noAcepta, {Fate::Printed, 0, QString()}, 0,
+         QStringLiteral("Error al imprimir el ticket: La impresora TICKETS no acepta trabajos: sin papel")},
+        {"detenida", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Held, 0, QStringLiteral("sin papel")}, 1,
+         QStringLiteral("La impresora TICKETS está detenida: sin papel. El trabajo espera en su cola y se imprimirá cuando la impresora se reanude.")},
+        {"servidor colgado", ScriptedPrintSystem::answer(Answer::NoAnswer), {Fate::Printed, 0, QString()}, 0,
+         QStringLiteral("Error al imprimir el ticket: El sistema de impresión no respondió en 5 segundos: no se pudo imprimir en la impresora TICKETS")},
+        {"sin esa impresora", ScriptedPrintSystem::answer(Answer::Missing), {Fate::Printed, 0, QString()}, 1,
+         QStringLiteral("No hay una impresora del sistema llamada TICKETS: el ticket se guardó en ")},
+    };
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        impresion.queues.insert(QStringLiteral("TICKETS"), caso.cola);
+        impresion.fate = caso.suerte;
+        boxes.clear();
+        const int antes = impresiones(101, 1);
+        imprime(detalle);
+        EXPECT_EQ(impresiones(101, 1), antes + caso.cuenta);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion WHERE Cerrado=0")).toInt(), 0);
+        if (caso.mensaje.isEmpty()) {
+            EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+            continue;
+        }
+        ASSERT_EQ(boxes.texts().size(), 1);
+        const QString texto = boxes.texts().first();
+        EXPECT_TRUE(texto.startsWith(caso.mensaje)) << texto.toStdString();
+        if (texto.contains(QStringLiteral("se guardó en "))) {
+            const QString archivo = texto.section(QStringLiteral("se guardó en "), 1);
+            EXPECT_TRUE(archivo.startsWith(root.path())) << archivo.toStdString();
+            EXPECT_TRUE(QFile::exists(archivo)) << archivo.toStdString();
+        }
+    }
 }
 
 TEST_F(Ticket, ACheckIdOfZeroPrintsNothing)
@@ -250,6 +361,12 @@ TEST_F(Ticket, TheProcedureGroupsByProductAndUnitPrice)
                            QStringLiteral("10003 | REFRESCO | 2 | 29.00 | 25.00 | 8.00 | 58.00 | 50.00")}));
     // Another control of the same check has nothing.
     EXPECT_TRUE(filas(QStringLiteral("ImprimirTicket 101,4,1")).isEmpty());
+    {
+        // One check's rows, found by key: the reprint does not grow with the history.
+        const testsupport::FullScans scans(db);
+        filas(QStringLiteral("ImprimirTicket 102,3,1"));
+        EXPECT_TRUE(scans.statements().isEmpty()) << scans.statements().join(QLatin1Char('\n')).toStdString();
+    }
     // Every check's Precio adds up to its account's total.
     for (const auto& [comanda, cuenta, total] : {std::tuple{101, 1, 301.0}, std::tuple{102, 1, 170.0}, std::tuple{102, 2, 21.5}}) {
         double suma = 0;
