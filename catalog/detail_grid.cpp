@@ -95,6 +95,8 @@ void DetailGrid::refreshLists()
 void DetailGrid::setMode(Mode mode)
 {
     m_mode = mode;
+    if (mode == Mode::Modify)
+        rememberLoaded();
     const bool limited = mode == Mode::Modify && m_limitModify;
     m_grid->setProtected(mode == Mode::Browse || limited);
     for (int column : m_modifyStored)
@@ -108,6 +110,7 @@ void DetailGrid::fill(const QString& recordKey)
 {
     m_grid->setRowCount(0);
     m_loaded.clear();
+    m_loadedDue = false;
     if (!isKey(recordKey) || m_fillQuery.isEmpty())
         return;
     adodb::Recordset filas;
@@ -119,7 +122,10 @@ void DetailGrid::fill(const QString& recordKey)
         filas.recordCount(),
         [&filas, columns](int row, int column) { return column <= columns ? filas.cell(row - 1, column - 1) : QVariant(); },
         true);
-    rememberLoaded();
+    // What the rows hold as loaded is taken when a change begins: nothing has touched them by then.
+    m_loadedDue = true;
+    if (m_mode == Mode::Modify)
+        rememberLoaded();
 }
 
 QString DetailGrid::rowState(int row) const

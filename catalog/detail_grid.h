@@ -162,7 +162,10 @@ private:
     const QVariantList* loaded(const QVariantList& keys) const;
     // Whether the row's field holds what was loaded into it.
     bool unchanged(const QVariantList* loaded, int field, int row) const;
+    // Takes the rows as loaded, once after each fill.
     void rememberLoaded();
+    // A row's key values as one text, to find the row among others.
+    static QString keyText(const QVariantList& keys);
     // After the database refused a row as a duplicate: the message that names the row repeating an
     // earlier one; empty when the grid shows no such row.
     QString repeatedRowMessage() const;
@@ -201,4 +204,5 @@ private:
     QString m_refusalMessage;
     // The stored rows' field values as loaded, by their loaded keys.
     QHash<QString, QVariantList> m_loaded;
+    bool m_loadedDue = false;
 };

@@ -10,16 +10,13 @@ QString DetailGrid::repeatedRowMessage() const
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         if (!writable(row) || rowState(row) == QLatin1String("B"))
             continue;
-        QStringList partes;
-        for (const DetailField& field : m_fields) {
-            if (!field.key)
-                continue;
-            const QVariant valor = cellValue(field, row, field.column);
-            partes << (valor.isNull() ? QStringLiteral("\x01") : valor.toString());
-        }
+        QVariantList partes;
+        for (const DetailField& field : m_fields)
+            if (field.key)
+                partes << cellValue(field, row, field.column);
         if (partes.isEmpty())
             return QString();
-        const QString llave = partes.join(QChar(0));
+        const QString llave = keyText(partes);
         if (!vistas.contains(llave)) {
             vistas.insert(llave);
             continue;

@@ -9,21 +9,6 @@
 
 #include <QSet>
 
-namespace {
-
-// A row's loaded keys as one text, to find what was loaded into it.
-QString identity(const QVariantList& keys)
-{
-    QString texto;
-    for (const QVariant& v : keys) {
-        texto += v.isNull() ? QStringLiteral("\x01") : v.toString();
-        texto += QChar(0);
-    }
-    return texto;
-}
-
-} // namespace
-
 bool DetailGrid::save(const QString& recordKey, bool newRecord)
 {
     if (!isKey(recordKey) || m_table.isEmpty())
@@ -80,7 +65,7 @@ bool DetailGrid::saveList(DetailStatements& statements, qlonglong recordKey)
         for (const DetailField& field : m_fields)
             if (field.key)
                 llave << cellValue(field, row, field.column);
-        const QString id = identity(llave);
+        const QString id = keyText(llave);
         if (!llave.isEmpty() && escritos.contains(id))
             continue;
         escritos.insert(id);
@@ -177,22 +162,38 @@ QVariantList DetailGrid::loadedKeys(int row) const
     return llaves;
 }
 
+QString DetailGrid::keyText(const QVariantList& keys)
+{
+    if (keys.size() == 1 && !keys.first().isNull())
+        return keys.first().toString();
+    QString texto;
+    for (const QVariant& v : keys) {
+        texto += v.isNull() ? QStringLiteral("\x01") : v.toString();
+        texto += QChar(0);
+    }
+    return texto;
+}
+
 void DetailGrid::rememberLoaded()
 {
+    if (!m_loadedDue)
+        return;
+    m_loadedDue = false;
     m_loaded.clear();
     if (m_stateColumn == 0)
         return;
+    m_loaded.reserve(m_grid->rowCount());
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         QVariantList valores;
         for (const DetailField& field : m_fields)
             valores << m_grid->value(row, field.column);
-        m_loaded.insert(identity(loadedKeys(row)), valores);
+        m_loaded.insert(keyText(loadedKeys(row)), valores);
     }
 }
 
 const QVariantList* DetailGrid::loaded(const QVariantList& keys) const
 {
-    const auto cargado = m_loaded.constFind(identity(keys));
+    const auto cargado = m_loaded.constFind(keyText(keys));
     return cargado == m_loaded.constEnd() ? nullptr : &*cargado;
 }
 

@@ -59,12 +59,12 @@ QString DetailStatements::keyConditionText(qlonglong recordKey, const QVariantLi
     return texto;
 }
 
-bool DetailStatements::run(std::unique_ptr<adodb::PreparedStatement>& statement, const QString& sql,
-                           const QVariantList& values)
+bool DetailStatements::run(std::unique_ptr<adodb::PreparedStatement>& statement,
+                           const std::function<QString()>& sql, const QVariantList& values)
 {
     try {
         if (!statement)
-            statement = std::make_unique<adodb::PreparedStatement>(g_ClsAdo().conexion(), sql);
+            statement = std::make_unique<adodb::PreparedStatement>(g_ClsAdo().conexion(), sql());
         statement->run(values);
         return true;
     } catch (const adodb::ComError&) {
@@ -72,24 +72,32 @@ bool DetailStatements::run(std::unique_ptr<adodb::PreparedStatement>& statement,
     }
 }
 
-bool DetailStatements::insert(qlonglong recordKey, const QVariantList& values)
+QString DetailStatements::columnList() const
 {
     QStringList campos{m_recordKeyField};
-    QStringList marcas{QStringLiteral("?")};
-    for (const DetailColumn& c : m_columns) {
+    for (const DetailColumn& c : m_columns)
         campos << c.name;
-        marcas << QStringLiteral("?");
-    }
-    const QString lista = campos.join(QLatin1Char(','));
-    const QString sql = QStringLiteral("INSERT INTO ") + m_table + QStringLiteral(" (") + lista
-                        + QStringLiteral(") VALUES (") + marcas.join(QLatin1Char(',')) + QLatin1Char(')');
-    if (!run(m_insert, sql, QVariantList{recordKey} + values))
+    return campos.join(QLatin1Char(','));
+}
+
+bool DetailStatements::insert(qlonglong recordKey, const QVariantList& values)
+{
+    const auto sql = [this] {
+        QStringList marcas(m_columns.size() + 1, QStringLiteral("?"));
+        return QStringLiteral("INSERT INTO ") + m_table + QStringLiteral(" (") + columnList()
+               + QStringLiteral(") VALUES (") + marcas.join(QLatin1Char(',')) + QLatin1Char(')');
+    };
+    QVariantList enlaces;
+    enlaces.reserve(values.size() + 1);
+    enlaces << recordKey;
+    enlaces += values;
+    if (!run(m_insert, sql, enlaces))
         return false;
     if (g_ClsAdo().Registrando()) {
         QStringList valores{QString::number(recordKey)};
         for (const QVariant& v : values)
             valores << literal(v);
-        g_ClsAdo().Registra({QStringLiteral("Valor insertado en "), m_table, QStringLiteral(" campos: "), lista,
+        g_ClsAdo().Registra({QStringLiteral("Valor insertado en "), m_table, QStringLiteral(" campos: "), columnList(),
                              QStringLiteral(" valores: "), valores.join(QLatin1Char(','))});
     }
     return true;
@@ -99,29 +107,35 @@ bool DetailStatements::update(qlonglong recordKey, const QList<bool>& changed, c
                               const QVariantList& keys)
 {
     // One text for every row: a column the row does not change keeps what is stored.
-    QStringList asignaciones;
     QVariantList enlaces;
-    QList<int> cambiadas;
+    enlaces.reserve(2 * m_columns.size() + 1 + keys.size());
+    bool alguna = false;
     for (int i = 0; i < m_columns.size(); ++i) {
-        const DetailColumn& c = m_columns.at(i);
-        if (!c.updatable)
+        if (!m_columns.at(i).updatable)
             continue;
-        asignaciones << c.name + QStringLiteral("=CASE WHEN ? THEN ? ELSE ") + c.name + QStringLiteral(" END");
         const bool cambia = changed.value(i);
         enlaces << (cambia ? 1 : 0) << (cambia ? values.value(i) : QVariant());
-        if (cambia)
-            cambiadas << i;
+        alguna = alguna || cambia;
     }
-    if (cambiadas.isEmpty())
+    if (!alguna)
         return true;
-    const QString sql = QStringLiteral("UPDATE ") + m_table + QStringLiteral(" SET ")
-                        + asignaciones.join(QLatin1Char(',')) + whereText();
-    if (!run(m_update, sql, enlaces + QVariantList{recordKey} + keys))
+    enlaces << recordKey;
+    enlaces += keys;
+    const auto sql = [this] {
+        QStringList asignaciones;
+        for (const DetailColumn& c : m_columns)
+            if (c.updatable)
+                asignaciones << c.name + QStringLiteral("=CASE WHEN ? THEN ? ELSE ") + c.name + QStringLiteral(" END");
+        return QStringLiteral("UPDATE ") + m_table + QStringLiteral(" SET ") + asignaciones.join(QLatin1Char(','))
+               + whereText();
+    };
+    if (!run(m_update, sql, enlaces))
         return false;
     if (g_ClsAdo().Registrando()) {
         QStringList cambios;
-        for (int i : cambiadas)
-            cambios << m_columns.at(i).name + QLatin1Char('=') + literal(values.value(i));
+        for (int i = 0; i < m_columns.size(); ++i)
+            if (m_columns.at(i).updatable && changed.value(i))
+                cambios << m_columns.at(i).name + QLatin1Char('=') + literal(values.value(i));
         g_ClsAdo().Registra({QStringLiteral("Modificacion en "), m_table, QStringLiteral(" Valor: "),
                              cambios.join(QLatin1Char(','))});
     }
@@ -130,7 +144,7 @@ bool DetailStatements::update(qlonglong recordKey, const QList<bool>& changed, c
 
 bool DetailStatements::remove(qlonglong recordKey, const QVariantList& keys)
 {
-    const QString sql = QStringLiteral("DELETE FROM ") + m_table + whereText();
+    const auto sql = [this] { return QStringLiteral("DELETE FROM ") + m_table + whereText(); };
     if (!run(m_delete, sql, QVariantList{recordKey} + keys))
         return false;
     if (g_ClsAdo().Registrando())

@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 // A column of a detail table as a grid's save writes it.
@@ -40,8 +41,12 @@ public:
 
 private:
     QString whereText() const;
+    // The record's key column, then every column, as the insert and its log line name them.
+    QString columnList() const;
     QString keyConditionText(qlonglong recordKey, const QVariantList& keys) const;
-    bool run(std::unique_ptr<adodb::PreparedStatement>& statement, const QString& sql, const QVariantList& values);
+    // sql gives the statement's text, needed only the first time.
+    bool run(std::unique_ptr<adodb::PreparedStatement>& statement, const std::function<QString()>& sql,
+             const QVariantList& values);
 
     QString m_table;
     QString m_recordKeyField;
