@@ -108,14 +108,14 @@ void DetailGrid::setMode(Mode mode)
 
 void DetailGrid::fill(const QString& recordKey)
 {
-    m_grid->setRowCount(0);
     m_loaded.clear();
     m_loadedDue = false;
-    if (!isKey(recordKey) || m_fillQuery.isEmpty())
-        return;
     adodb::Recordset filas;
-    if (!g_ClsAdo().Establece_consulta(filas, m_fillQuery + recordKey.trimmed(), 3, 3, 1))
+    if (!isKey(recordKey) || m_fillQuery.isEmpty()
+        || !g_ClsAdo().Establece_consulta(filas, m_fillQuery + recordKey.trimmed(), 3, 3, 1)) {
+        m_grid->setRowCount(0);
         return;
+    }
     const int columns = filas.fieldCount();
     // Texts go in as written, so that a name the combo's list lacks still shows.
     m_grid->loadRows(
