@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
 #include "platform/grid/grid_table.h"
@@ -55,7 +56,18 @@ Grid::Grid(QWidget* parent)
             [this](const QItemSelection& selected) { stampSelection(selected); });
 }
 
-Grid::~Grid() = default;
+Grid::~Grid()
+{
+    // The table frees its model and its open editor as it goes: nothing may follow it there. The
+    // frozen rows' view follows the model's resets, and an editor losing its focus commits its
+    // text through the delegate, into cells being freed.
+    delete m_frozen;
+    m_frozen = nullptr;
+    disconnect(m_delegate, nullptr, m_table, nullptr);
+    disconnect(m_table, nullptr, this, nullptr);
+    disconnect(m_table->selectionModel(), nullptr, this, nullptr);
+    delete m_table;
+}
 
 QTableWidget* Grid::table() const
 {
