@@ -17,12 +17,14 @@ public:
 
     // The sum of the numeric values in the block (1-based); 0 for an empty block.
     double sum(const CellRange& range) const;
+    Grid* grid() const { return m_grid; }
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;

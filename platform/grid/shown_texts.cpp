@@ -1,0 +1,133 @@
+#include "platform/grid/shown_texts.h"
+
+#include "platform/grid/grid.h"
+#include "platform/grid/text_runs.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+
+namespace grid {
+
+namespace {
+
+// The blank the style leaves on each side of a cell's text.
+int textMargin(const QWidget* view)
+{
+    const QStyle* style = view ? view->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+}
+
+bool showsText(const CellFormat& format)
+{
+    return format.type != CellType::CheckBox && format.type != CellType::Button;
+}
+
+} // namespace
+
+QFont fittingFont(const QFont& font, const QString& text, double width, const QPaintDevice* device)
+{
+    const double natural = QFontMetricsF(font, device).horizontalAdvance(text);
+    if (natural <= width || natural <= 0 || width <= 0)
+        return font;
+    QFont smaller = font;
+    double scale = width / natural;
+    // Sizes do not scale the advance exactly (hinting): step down until the text fits.
+    for (int attempt = 0; attempt < 12; ++attempt) {
+        if (font.pointSizeF() > 0)
+            smaller.setPointSizeF(font.pointSizeF() * scale);
+        else
+            smaller.setPixelSize(qMax(1, int(font.pixelSize() * scale)));
+        if (QFontMetricsF(smaller, device).horizontalAdvance(text) <= width)
+            break;
+        scale *= 0.95;
+    }
+    return smaller;
+}
+
+void drawWholeText(QPainter& painter, const QRectF& rect, int flags, const QString& text, const QFont& font)
+{
+    painter.setFont(fittingFont(font, text, rect.width(), painter.device()));
+    painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+bool fitsCell(const QStyleOptionViewItem& option)
+{
+    return QFontMetricsF(option.font).horizontalAdvance(option.text) + 2 * textMargin(option.widget)
+        <= option.rect.width();
+}
+
+QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
+{
+    const int margin = textMargin(&view);
+    const QAbstractItemModel* model = view.model();
+    QList<RunCell> cells;
+    QList<int> columns;
+    QList<QRect> rects;
+    const int rowTop = view.rowViewportPosition(row);
+    for (int c = 0; c < model->columnCount(); ++c) {
+        if (view.isColumnHidden(c))
+            continue;
+        const QRect rect = view.visualRect(model->index(row, c));
+        if (rect.left() != view.columnViewportPosition(c))
+            continue;  // under a span that starts to its left
+        RunCell cell;
+        cell.width = rect.width();
+        const CellFormat format = grid.cellFormat(row + 1, c + 1);
+        const QString text = grid.text(row + 1, c + 1);
+        if (rect.top() != rowTop || !showsText(format)) {
+            cell.empty = false;  // under a span from above, a check box or a button
+        } else if (!text.isEmpty()) {
+            cell.empty = false;
+            cell.needed = QFontMetricsF(grid.cellFont(row + 1, c + 1)).horizontalAdvance(text) + 2 * margin;
+            cell.alignment = grid.cellAlignment(row + 1, c + 1);
+            cell.spills = !staysInCell(format, text);
+        }
+        cells.append(cell);
+        columns.append(c);
+        rects.append(rect);
+    }
+    QList<WideText> wide;
+    const QList<TextRun> runs = layTextRuns(cells);
+    for (int i = 0; i < runs.size(); ++i) {
+        if (cells.at(i).needed <= cells.at(i).width)
+            continue;
+        const TextRun& run = runs.at(i);
+        wide.append(WideText{columns.at(i), rects.at(run.first).united(rects.at(run.last)), run.first != run.last});
+    }
+    return wide;
+}
+
+void paintSpilledTexts(const Grid& grid, QTableView& view, const QRegion& region)
+{
+    const QRect bounds = region.boundingRect();
+    const int first = view.rowAt(bounds.top());
+    if (first < 0)
+        return;
+    int last = view.rowAt(bounds.bottom());
+    if (last < 0)
+        last = view.model()->rowCount() - 1;
+    const int margin = textMargin(&view);
+    QPainter painter(view.viewport());
+    painter.setClipRegion(region);
+    for (int row = first; row <= last; ++row) {
+        if (view.isRowHidden(row))
+            continue;
+        for (const WideText& wide : wideTexts(grid, view, row)) {
+            if (!wide.spills || !region.intersects(wide.rect))
+                continue;
+            const QModelIndex index = view.model()->index(row, wide.column);
+            const QVariant foreground = index.data(Qt::ForegroundRole);
+            painter.setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
+                                                          : view.palette().color(QPalette::Text));
+            drawWholeText(painter, QRectF(wide.rect.adjusted(margin, 0, -margin, 0)),
+                          int(grid.cellAlignment(row + 1, wide.column + 1) | Qt::AlignVCenter),
+                          grid.text(row + 1, wide.column + 1), grid.cellFont(row + 1, wide.column + 1));
+        }
+    }
+}
+
+} // namespace grid

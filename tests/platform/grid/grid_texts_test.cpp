@@ -1,0 +1,129 @@
+// Texts wider than their cells, on the screen and on paper: a text runs over its empty
+// neighbours, a number is never cut; nothing ends in "..." or is clipped.
+#include "platform/grid/grid.h"
+#include "platform/grid/text_runs.h"
+#include "tests/support/text_recorder.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using grid::CellFormat;
+using grid::Grid;
+
+namespace {
+
+const QString kTitulo = QStringLiteral("INFORME DE VENTAS DEL PERIODO");
+const QString kPeriodo = QStringLiteral("01/03/2024 - 02/03/2024");
+const QString kCentrado = QStringLiteral("CENTRADO Y LARGO");
+const QString kEtiqueta = QStringLiteral("VENTAS BRUTAS DEL DIA");
+const QString kMonto = QStringLiteral("$18,075,712.50");
+
+// Five narrow columns: a bold title over empty cells, a right-aligned period, a centred text, and a
+// label beside an amount, neither of which has room.
+void llena(Grid& g)
+{
+    g.setColumnCount(5);
+    g.setRowCount(4);
+    g.setColumnHeaderVisible(false);
+    g.setRowHeaderVisible(false);
+    for (int c = 1; c <= 5; ++c)
+        g.setColumnWidth(c, 6);
+    g.setText(1, 2, kTitulo);
+    g.setCellBold(1, 2, true);
+    g.setText(2, 4, kPeriodo);
+    g.setCellAlignment(2, 4, Qt::AlignRight);
+    g.setText(3, 3, kCentrado);
+    g.setCellAlignment(3, 3, Qt::AlignHCenter);
+    g.setText(4, 1, kEtiqueta);
+    g.setCellFormat(4, 2, CellFormat::currency());
+    g.setValue(4, 2, 18075712.5);
+}
+
+struct Caso {
+    const char* nombre;
+    QList<grid::RunCell> celdas;
+    QList<QPair<int, int>> tramos;  // first and last cell of each cell's run
+    QList<bool> caben;
+};
+
+grid::RunCell vacia(double ancho = 10)
+{
+    return grid::RunCell{ancho, 0, Qt::AlignLeft, true, false};
+}
+
+grid::RunCell texto(double necesita, Qt::Alignment alineacion = Qt::AlignLeft, bool sale = true)
+{
+    return grid::RunCell{10, necesita, alineacion, false, sale};
+}
+
+TEST(TextRuns, ATextTakesTheEmptyCellsItNeedsOnTheSideItIsAlignedTo)
+{
+    const QList<Caso> casos{
+        {"fits its cell", {texto(8), vacia()}, {{0, 0}, {1, 1}}, {true, true}},
+        {"left runs right as far as it needs", {texto(25), vacia(), vacia(), vacia()}, {{0, 2}, {1, 1}, {2, 2}, {3, 3}},
+         {true, true, true, true}},
+        {"right runs left", {vacia(), vacia(), texto(25, Qt::AlignRight)}, {{0, 0}, {1, 1}, {0, 2}}, {true, true, true}},
+        {"centred grows to both sides", {vacia(), texto(28, Qt::AlignHCenter), vacia(), vacia()},
+         {{0, 0}, {0, 2}, {2, 2}, {3, 3}}, {true, true, true, true}},
+        {"a full neighbour stops it", {texto(25), texto(5)}, {{0, 0}, {1, 1}}, {false, true}},
+        {"a number stays", {vacia(), texto(25, Qt::AlignRight, false)}, {{0, 0}, {1, 1}}, {true, false}},
+        {"a cell run over is taken", {texto(15), vacia(), texto(15, Qt::AlignRight)}, {{0, 1}, {1, 1}, {2, 2}},
+         {true, true, false}},
+        {"the row's end stops it", {vacia(), texto(25)}, {{0, 0}, {1, 1}}, {true, false}},
+    };
+    for (const Caso& caso : casos) {
+        const QList<grid::TextRun> tramos = grid::layTextRuns(caso.celdas);
+        ASSERT_EQ(tramos.size(), caso.celdas.size()) << caso.nombre;
+        for (int i = 0; i < tramos.size(); ++i) {
+            EXPECT_EQ(tramos.at(i).first, caso.tramos.at(i).first) << caso.nombre << " cell " << i;
+            EXPECT_EQ(tramos.at(i).last, caso.tramos.at(i).second) << caso.nombre << " cell " << i;
+            EXPECT_EQ(tramos.at(i).fits, caso.caben.at(i)) << caso.nombre << " cell " << i;
+        }
+    }
+}
+
+TEST(TextRuns, NumbersDatesAndNumberTextsStayInTheirCells)
+{
+    EXPECT_TRUE(grid::staysInCell(CellFormat::currency(), QStringLiteral("$1.00")));
+    EXPECT_TRUE(grid::staysInCell(CellFormat::date(), QStringLiteral("01/03/2024")));
+    for (const char* numero : {"1971000.00", " 12", "-3.5", "$1,004,628.00", "12.5%"})
+        EXPECT_TRUE(grid::staysInCell(CellFormat::text(), QString::fromLatin1(numero))) << numero;
+    for (const char* texto : {"INFORME", "01/03/2024 - 02/03/2024", "_____________________", "1X2"})
+        EXPECT_FALSE(grid::staysInCell(CellFormat::text(), QString::fromLatin1(texto))) << texto;
+}
+
+TEST(GridTexts, OnScreenNothingIsCutToDots)
+{
+    QWidget ventana;
+    auto* g = new Grid(&ventana);
+    llena(*g);
+    ventana.resize(600, 300);
+    g->resize(600, 300);
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+
+    TextRecorder pantalla(g->size(), g->logicalDpiX());
+    g->render(&pantalla);
+    for (const QString& texto : {kTitulo, kPeriodo, kCentrado, kEtiqueta, kMonto})
+        EXPECT_EQ(pantalla.find(texto).size(), 1) << texto.toStdString();
+    EXPECT_TRUE(pantalla.faults().isEmpty()) << pantalla.faults().join(QLatin1Char('\n')).toStdString();
+    // The title lies over the empty cells to its right; the period over those to its left.
+    const QTableWidget* tabla = g->table();
+    ASSERT_EQ(pantalla.find(kTitulo).size(), 1);
+    EXPECT_GT(pantalla.find(kTitulo).first().bounds.right(), tabla->columnViewportPosition(3));
+    EXPECT_LT(pantalla.find(kPeriodo).first().bounds.left(), tabla->columnViewportPosition(2));
+
+    // The rows held at the top show the same.
+    g->setFrozenRows(1);
+    QApplication::processEvents();
+    ASSERT_NE(g->frozenView(), nullptr);
+    TextRecorder fijas(g->frozenView()->size(), g->logicalDpiX());
+    g->frozenView()->render(&fijas);
+    EXPECT_EQ(fijas.find(kTitulo).size(), 1);
+    EXPECT_TRUE(fijas.faults().isEmpty()) << fijas.faults().join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
