@@ -140,6 +140,8 @@ public:
     void setSpan(int row, int column, int rows, int columns);
     int columnSpan(int row, int column) const;
     int rowSpan(int row, int column) const;
+    // Whether the cell lies under a span that starts in another cell, and so shows nothing itself.
+    bool isSpanCovered(int row, int column) const;
     // Fills the cell's background; an invalid colour returns it to the grid's own.
     void setCellBackground(int row, int column, const QColor& color);
     QColor cellBackground(int row, int column) const;  // invalid when the cell has none of its own

@@ -30,8 +30,10 @@ bool showsText(const CellFormat& format)
 
 QFont fittingFont(const QFont& font, const QString& text, double width, const QPaintDevice* device)
 {
+    // A text laid out to the width exactly may measure a hair over it.
+    width += 0.01;
     const double natural = QFontMetricsF(font, device).horizontalAdvance(text);
-    if (natural <= width || natural <= 0 || width <= 0)
+    if (natural <= width || natural <= 0 || width <= 0.01)
         return font;
     QFont smaller = font;
     double scale = width / natural;

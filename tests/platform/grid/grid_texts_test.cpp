@@ -1,10 +1,12 @@
 // Texts wider than their cells, on the screen and on paper: a text runs over its empty
 // neighbours, a number is never cut; nothing ends in "..." or is clipped.
 #include "platform/grid/grid.h"
+#include "platform/grid/page_composer.h"
 #include "platform/grid/text_runs.h"
 #include "tests/support/text_recorder.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -40,6 +42,24 @@ void llena(Grid& g)
     g.setText(4, 1, kEtiqueta);
     g.setCellFormat(4, 2, CellFormat::currency());
     g.setValue(4, 2, 18075712.5);
+}
+
+// The pages of a print-out as they land on paper: a letter page at 300 dpi, each page's texts.
+QList<TextRecorder*> imprime(const Grid& g, grid::PageComposer& composer, std::vector<std::unique_ptr<TextRecorder>>& guardadas)
+{
+    QList<TextRecorder*> paginas;
+    const QSize carta(8 * 300, 10 * 300);
+    auto primera = std::make_unique<TextRecorder>(carta, 300);
+    composer.layout(*primera, carta);
+    for (int p = 1; p <= composer.pageCount(); ++p) {
+        auto pagina = std::make_unique<TextRecorder>(carta, 300);
+        QPainter painter(pagina.get());
+        composer.paintPage(painter, p);
+        painter.end();
+        paginas.append(pagina.get());
+        guardadas.push_back(std::move(pagina));
+    }
+    return paginas;
 }
 
 struct Caso {
@@ -124,6 +144,76 @@ TEST(GridTexts, OnScreenNothingIsCutToDots)
     g->frozenView()->render(&fijas);
     EXPECT_EQ(fijas.find(kTitulo).size(), 1);
     EXPECT_TRUE(fijas.faults().isEmpty()) << fijas.faults().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(GridTexts, OnPaperNothingIsCutAndNumbersWidenTheirColumns)
+{
+    Grid g;
+    llena(g);
+    grid::PrintSettings ajustes;
+    ajustes.header = grid::titledHeader(QStringLiteral("UN TITULO"));
+    grid::PageComposer composer(g, ajustes);
+    std::vector<std::unique_ptr<TextRecorder>> guardadas;
+    const QList<TextRecorder*> paginas = imprime(g, composer, guardadas);
+    ASSERT_EQ(paginas.size(), 1);
+    const TextRecorder& pagina = *paginas.first();
+    for (const QString& texto : {kTitulo, kPeriodo, kCentrado, kEtiqueta, kMonto})
+        EXPECT_EQ(pagina.find(texto).size(), 1) << texto.toStdString();
+    EXPECT_TRUE(pagina.faults().isEmpty()) << pagina.faults().join(QLatin1Char('\n')).toStdString();
+    // The amount prints at the body's size: its column widened instead.
+    ASSERT_EQ(pagina.find(kMonto).size(), 1);
+    EXPECT_NEAR(pagina.find(kMonto).first().pointSize, g.table()->font().pointSizeF(), 0.01);
+}
+
+// A design of 20 columns of which 7 hold anything, and a cross-tab too wide for a page.
+TEST(GridTexts, OnPaperOnlyTheColumnsInUsePrintAtAReadableSizeAcrossPagesIfTheyMust)
+{
+    Grid g;
+    g.setColumnCount(20);
+    g.setRowCount(3);
+    g.setColumnHeaderVisible(false);
+    g.setRowHeaderVisible(false);
+    for (int c = 1; c <= 20; ++c)
+        g.setColumnWidth(c, 12);
+    for (int c = 1; c <= 7; ++c)
+        g.setText(2, c, QStringLiteral("C%1").arg(c));
+    g.setRangeBackground(grid::CellRange{3, 1, 3, 20}, Qt::gray);
+    grid::PageComposer angosta(g, grid::PrintSettings());
+    std::vector<std::unique_ptr<TextRecorder>> guardadas;
+    ASSERT_EQ(imprime(g, angosta, guardadas).size(), 1);
+    EXPECT_EQ(angosta.printedColumns(), QList<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(angosta.scale(), 1.0);
+
+    // Twenty columns in use: at 8 points they still do not fit one page.
+    g.setRowCount(120);
+    for (int r = 1; r <= 120; ++r) {
+        g.setText(r, 1, QStringLiteral("RENGLON %1").arg(r));
+        for (int c = 2; c <= 20; ++c) {
+            g.setCellFormat(r, c, CellFormat::currency());
+            g.setValue(r, c, 1000000.0 * c + r);
+        }
+    }
+    grid::PageComposer ancha(g, grid::PrintSettings());
+    const QList<TextRecorder*> paginas = imprime(g, ancha, guardadas);
+    ASSERT_GT(ancha.bandCount(), 1);
+    EXPECT_EQ(paginas.size() % ancha.bandCount(), 0);
+    EXPECT_GT(paginas.size(), ancha.bandCount());
+    QHash<QString, int> vistos;
+    for (int p = 0; p < paginas.size(); ++p) {
+        const TextRecorder& pagina = *paginas.at(p);
+        EXPECT_TRUE(pagina.faults().isEmpty()) << "page " << p + 1 << ": "
+                                               << pagina.faults().join(QLatin1Char('\n')).toStdString();
+        for (const TextRecorder::Text& t : pagina.texts()) {
+            EXPECT_GE(t.pointSize, grid::PageComposer::kLeastPointSize - 0.01) << t.text.toStdString();
+            ++vistos[t.text];
+        }
+    }
+    // Every amount once; the row names head every band of their rows.
+    for (int r = 1; r <= 120; ++r) {
+        EXPECT_EQ(vistos.value(QStringLiteral("RENGLON %1").arg(r)), ancha.bandCount()) << r;
+        for (int c = 2; c <= 20; ++c)
+            EXPECT_EQ(vistos.value(g.text(r, c)), 1) << g.text(r, c).toStdString();
+    }
 }
 
 } // namespace
