@@ -47,7 +47,7 @@ void PageComposer::layout(const QPaintDevice& device, const QSizeF& pageSize)
     m_pageSize = pageSize;
     m_metrics.clear();
     const QFontMetricsF& body = metrics(m_font);
-    m_padding = body.height() * 0.15;
+    m_padding = body.height() * 0.12;
 
     const double gap = body.height() * 0.5;
     m_headerHeight = linesHeight(parsePrintCodes(m_settings.header, 1, 1));
@@ -65,6 +65,8 @@ void PageComposer::layout(const QPaintDevice& device, const QSizeF& pageSize)
     findColumns();
     measureRows();
     widenColumns();
+    if (tableWidth() > pageSize.width())
+        tightenColumns();
     fitToPage();
     splitRows();
 }
@@ -212,21 +214,57 @@ void PageComposer::widenColumns()
         m_widths[i] += lack.at(i);
 }
 
+double PageComposer::tableWidth() const
+{
+    double width = m_rowHeaderWidth;
+    for (double w : m_widths)
+        width += w;
+    return width;
+}
+
+// A table wider than the page first gives up the room its columns do not use: each column narrows
+// to its widest text or caption, then widens again for the texts that ran over it.
+void PageComposer::tightenColumns()
+{
+    const double least = metrics(m_font).horizontalAdvance(QLatin1Char('0')) + 2 * m_padding;
+    QList<double> content(m_columns.size(), least);
+    if (m_columnHeaderHeight > 0) {
+        const QAbstractItemModel* model = m_grid.table()->model();
+        for (int i = 0; i < m_columns.size(); ++i)
+            content[i] = qMax(content.at(i), metrics(m_font).horizontalAdvance(
+                                                 model->headerData(m_columns.at(i) - 1, Qt::Horizontal).toString())
+                                                 + 2 * m_padding);
+    }
+    Band all;
+    for (int i = 0; i < m_columns.size(); ++i)
+        all.append(i);
+    for (int row : m_rows) {
+        const QList<BandCell> cells = bandCells(row, all);
+        const QList<RunCell> runs = runCells(row, cells);
+        for (int i = 0; i < cells.size(); ++i) {
+            const int index = cells.at(i).lastIndex;
+            if (m_columns.at(index) == cells.at(i).column)  // a span widens again below
+                content[index] = qMax(content.at(index), runs.at(i).needed);
+        }
+    }
+    for (int i = 0; i < m_widths.size(); ++i)
+        m_widths[i] = qMin(m_widths.at(i), content.at(i));
+    widenColumns();
+}
+
 // The scale that fits the table to the page's width, down to the least readable size; what is still
 // wider goes across pages in bands of columns.
 void PageComposer::fitToPage()
 {
-    double tableWidth = m_rowHeaderWidth;
+    const double width = tableWidth();
     double widest = 0;
-    for (double w : m_widths) {
-        tableWidth += w;
+    for (double w : m_widths)
         widest = qMax(widest, w);
-    }
     const double pageWidth = m_pageSize.width();
     const double least = qMin(1.0, kLeastPointSize / bodyPointSize());
     m_scale = 1;
-    if (tableWidth > pageWidth && tableWidth > 0)
-        m_scale = qMax(pageWidth / tableWidth, least);
+    if (width > pageWidth && width > 0)
+        m_scale = qMax(pageWidth / width, least);
     // A single column wider than a page is the one thing that prints smaller.
     if (widest > 0 && (m_rowHeaderWidth + widest) * m_scale > pageWidth)
         m_scale = pageWidth / (m_rowHeaderWidth + widest);

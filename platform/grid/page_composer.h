@@ -24,7 +24,7 @@ class Grid;
 // Only the columns in use print (a column with no text in any shown row and no caption is left
 // out). No text is cut: a text wider than its cell runs over the empty cells beside it, and a
 // column widens for what still does not fit (numbers never run over). A table wider than the page
-// is scaled down, but never below a body text of kLeastPointSize; beyond that it goes on across
+// narrows its columns to their texts, then is scaled down, but never below a body text of kLeastPointSize; beyond that it goes on across
 // pages, the first column repeated on each, every band of columns of a set of rows before the next
 // rows.
 class PageComposer {
@@ -63,6 +63,8 @@ private:
     void findColumns();
     void measureRows();
     void widenColumns();
+    void tightenColumns();
+    double tableWidth() const;
     void fitToPage();
     void splitRows();
     QList<BandCell> bandCells(int row, const Band& band) const;
@@ -79,7 +81,7 @@ private:
     double bandWidth(const Band& band) const;
     void paintColumnHeaders(QPainter& painter, const Band& band, double top) const;
     double paintRow(QPainter& painter, int index, const Band& band, double top) const;
-    void paintCellBox(QPainter& painter, int row, int column, const QRectF& rect) const;
+    void paintCellBorder(QPainter& painter, int row, int column, const QRectF& rect) const;
     void paintCellText(QPainter& painter, int row, const BandCell& cell, const QRectF& rect) const;
 
     const Grid& m_grid;

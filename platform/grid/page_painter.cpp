@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace grid {
 
 namespace {
@@ -168,36 +170,53 @@ double PageComposer::paintRow(QPainter& painter, int index, const Band& band, do
         painter.restore();
     }
     const QList<BandCell> cells = bandCells(row, band);
-    for (const BandCell& cell : cells)
-        paintCellBox(painter, row, cell.column, QRectF(cell.x, top, cell.width, height));
     const QList<TextRun> runs = layTextRuns(runCells(row, cells));
-    for (int i = 0; i < cells.size(); ++i) {
-        const BandCell& first = cells.at(runs.at(i).first);
-        const BandCell& last = cells.at(runs.at(i).last);
-        paintCellText(painter, row, cells.at(i), QRectF(first.x, top, last.x + last.width - first.x, height));
+    const auto runRect = [&](const TextRun& run) {
+        const BandCell& first = cells.at(run.first);
+        const BandCell& last = cells.at(run.last);
+        return QRectF(first.x, top, last.x + last.width - first.x, height);
+    };
+    for (const BandCell& cell : cells) {
+        const QColor background = m_grid.cellBackground(row, cell.column);
+        if (background.isValid())
+            painter.fillRect(QRectF(cell.x, top, cell.width, height), background);
     }
+    // The grid lines go round a text and the cells it runs over, not through the text.
+    painter.save();
+    painter.setPen(QPen(kGridLine, 0));
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i < cells.size(); ++i) {
+        const bool runOver = std::any_of(runs.cbegin(), runs.cend(), [i](const TextRun& run) {
+            return run.first != run.last && run.first <= i && i <= run.last;
+        });
+        if (!runOver)
+            painter.drawRect(runRect(TextRun{i, i}));
+        else if (runs.at(i).first != runs.at(i).last)
+            painter.drawRect(runRect(runs.at(i)));
+    }
+    painter.restore();
+    for (const BandCell& cell : cells)
+        paintCellBorder(painter, row, cell.column, QRectF(cell.x, top, cell.width, height));
+    for (int i = 0; i < cells.size(); ++i)
+        paintCellText(painter, row, cells.at(i), runRect(runs.at(i)));
     return height;
 }
 
-void PageComposer::paintCellBox(QPainter& painter, int row, int column, const QRectF& rect) const
+void PageComposer::paintCellBorder(QPainter& painter, int row, int column, const QRectF& rect) const
 {
-    painter.save();
-    const QColor background = m_grid.cellBackground(row, column);
-    painter.setPen(QPen(kGridLine, 0));
-    painter.setBrush(background.isValid() ? QBrush(background) : QBrush(Qt::NoBrush));
-    painter.drawRect(rect);
     const CellBorder border = m_grid.cellBorder(row, column);
-    if (border.edges) {
-        painter.setPen(QPen(border.color, 0, border.style));
-        if (border.edges & Qt::TopEdge)
-            painter.drawLine(rect.topLeft(), rect.topRight());
-        if (border.edges & Qt::BottomEdge)
-            painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        if (border.edges & Qt::LeftEdge)
-            painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        if (border.edges & Qt::RightEdge)
-            painter.drawLine(rect.topRight(), rect.bottomRight());
-    }
+    if (!border.edges)
+        return;
+    painter.save();
+    painter.setPen(QPen(border.color, 0, border.style));
+    if (border.edges & Qt::TopEdge)
+        painter.drawLine(rect.topLeft(), rect.topRight());
+    if (border.edges & Qt::BottomEdge)
+        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    if (border.edges & Qt::LeftEdge)
+        painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    if (border.edges & Qt::RightEdge)
+        painter.drawLine(rect.topRight(), rect.bottomRight());
     painter.restore();
 }
 
