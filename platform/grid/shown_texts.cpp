@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -24,6 +25,26 @@ int textMargin(const QWidget* view)
 bool showsText(const CellFormat& format)
 {
     return format.type != CellType::CheckBox && format.type != CellType::Button;
+}
+
+// The grid lines between the cells a text runs over, painted over in the cells' own background so
+// that they do not cross the text; left where a cell is selected.
+void hideInnerGridLines(QPainter& painter, const QTableView& view, int row, const WideText& wide)
+{
+    if (!view.showGrid())
+        return;
+    const QItemSelectionModel* selection = view.selectionModel();
+    const QAbstractItemModel* model = view.model();
+    for (int column : wide.innerColumns)
+        if (selection && (selection->isSelected(model->index(row, column))
+                          || selection->isSelected(model->index(row, column + 1))))
+            return;
+    for (int column : wide.innerColumns) {
+        const QRect cell = view.visualRect(model->index(row, column));
+        const QVariant background = model->index(row, column).data(Qt::BackgroundRole);
+        const QBrush brush = background.canConvert<QBrush>() ? background.value<QBrush>() : view.palette().base();
+        painter.fillRect(QRect(cell.right(), cell.top(), 1, cell.height() - 1), brush);
+    }
 }
 
 } // namespace
@@ -98,7 +119,10 @@ QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
         if (cells.at(i).needed <= cells.at(i).width)
             continue;
         const TextRun& run = runs.at(i);
-        wide.append(WideText{columns.at(i), rects.at(run.first).united(rects.at(run.last)), run.first != run.last});
+        WideText text{columns.at(i), rects.at(run.first).united(rects.at(run.last)), run.first != run.last, {}};
+        for (int k = run.first; k < run.last; ++k)
+            text.innerColumns.append(columns.at(k));
+        wide.append(text);
     }
     return wide;
 }
@@ -121,6 +145,7 @@ void paintSpilledTexts(const Grid& grid, QTableView& view, const QRegion& region
         for (const WideText& wide : wideTexts(grid, view, row)) {
             if (!wide.spills || !region.intersects(wide.rect))
                 continue;
+            hideInnerGridLines(painter, view, row, wide);
             const QModelIndex index = view.model()->index(row, wide.column);
             const QVariant foreground = index.data(Qt::ForegroundRole);
             painter.setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()

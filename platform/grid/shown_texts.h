@@ -19,6 +19,7 @@ struct WideText {
     int column = -1;       // the model column of the cell that holds it
     QRect rect;            // the cells it lies across, in the view's viewport
     bool spills = false;   // it runs beyond its own cell
+    QList<int> innerColumns;  // the model columns of the cells it runs over, but the last
 };
 
 // The texts of a row (0-based) of a view over the grid that do not fit their own cells.
