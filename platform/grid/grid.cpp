@@ -267,6 +267,12 @@ CellFormat Grid::cellFormat(int row, int column) const
     return cell ? cell->format() : CellFormat();
 }
 
+CellType Grid::cellType(int row, int column) const
+{
+    const GridItem* cell = item(row, column);
+    return cell ? cell->format().type : CellType::Text;
+}
+
 void Grid::setCellFormat(int row, int column, const CellFormat& format)
 {
     if (GridItem* cell = item(row, column))

@@ -87,6 +87,8 @@ public:
 
     // --- Types --------------------------------------------------------------------------------
     CellFormat cellFormat(int row, int column) const;
+    // The type alone, without copying the format.
+    CellType cellType(int row, int column) const;
     void setCellFormat(int row, int column, const CellFormat& format);
     // Gives every cell of the column the format, and so the rows added later.
     void setColumnFormat(int column, const CellFormat& format);
@@ -250,6 +252,7 @@ private:
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
+    bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
 };
 

@@ -30,16 +30,28 @@ GridPreview::GridPreview(QWidget* parent)
 
     // The page fills the width at first; Ctrl with the wheel or with + and - zooms.
     m_view->fitToWidth();
-    const auto atajo = [this](const QKeySequence& keys, void (QPrintPreviewWidget::*zoom)(qreal)) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, m_view, [this, zoom] { (m_view->*zoom)(kZoomStep); });
-    };
-    atajo(QKeySequence::ZoomIn, &QPrintPreviewWidget::zoomIn);
-    atajo(QKeySequence(Qt::CTRL | Qt::Key_Equal), &QPrintPreviewWidget::zoomIn);
-    atajo(QKeySequence::ZoomOut, &QPrintPreviewWidget::zoomOut);
+    addZoomShortcut(QKeySequence::ZoomIn, &GridPreview::zoomIn);
+    addZoomShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), &GridPreview::zoomIn);
+    addZoomShortcut(QKeySequence::ZoomOut, &GridPreview::zoomOut);
     for (QAbstractScrollArea* area : m_view->findChildren<QAbstractScrollArea*>())
         area->viewport()->installEventFilter(this);
+}
+
+void GridPreview::addZoomShortcut(const QKeySequence& keys, void (GridPreview::*zoom)())
+{
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, zoom);
+}
+
+void GridPreview::zoomIn()
+{
+    m_view->zoomIn(kZoomStep);
+}
+
+void GridPreview::zoomOut()
+{
+    m_view->zoomOut(kZoomStep);
 }
 
 bool GridPreview::eventFilter(QObject* watched, QEvent* event)
@@ -49,9 +61,9 @@ bool GridPreview::eventFilter(QObject* watched, QEvent* event)
         if (wheel->modifiers() & Qt::ControlModifier) {
             const int delta = wheel->angleDelta().y();
             if (delta > 0)
-                m_view->zoomIn(kZoomStep);
+                zoomIn();
             else if (delta < 0)
-                m_view->zoomOut(kZoomStep);
+                zoomOut();
             return true;
         }
     }

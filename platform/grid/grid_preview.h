@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QKeySequence;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -34,6 +35,9 @@ protected:
 
 private:
     void paintPages(QPrinter* printer);
+    void addZoomShortcut(const QKeySequence& keys, void (GridPreview::*zoom)());
+    void zoomIn();
+    void zoomOut();
 
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget* m_view;

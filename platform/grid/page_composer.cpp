@@ -14,7 +14,7 @@ namespace {
 
 bool showsSomething(const Grid& grid, int row, int column)
 {
-    const CellType type = grid.cellFormat(row, column).type;
+    const CellType type = grid.cellType(row, column);
     return type == CellType::CheckBox || type == CellType::Button || !grid.text(row, column).isEmpty();
 }
 
@@ -25,13 +25,35 @@ PageComposer::PageComposer(const Grid& grid, const PrintSettings& settings)
 {
 }
 
-const QFontMetricsF& PageComposer::metrics(const QFont& font) const
+const PageComposer::FontInfo& PageComposer::fontInfo(const QFont& font) const
 {
-    const QString key = font.key();
-    auto known = m_metrics.constFind(key);
-    if (known == m_metrics.constEnd())
-        known = m_metrics.insert(key, QFontMetricsF(font, m_device));
-    return *known;
+    auto known = m_fontIndex.constFind(font);
+    if (known == m_fontIndex.constEnd()) {
+        FontInfo info{QFontMetricsF(font, m_device), {}};
+        info.advances.fill(-1);
+        m_fonts.push_back(info);
+        known = m_fontIndex.insert(font, int(m_fonts.size()) - 1);
+    }
+    return m_fonts[*known];
+}
+
+double PageComposer::neededWidth(const QFont& font, const QString& text, double room) const
+{
+    const FontInfo& info = fontInfo(font);
+    auto& advances = const_cast<std::array<double, 256>&>(info.advances);
+    double sum = 2 * m_padding;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code > 255)
+            return info.metrics.horizontalAdvance(text) + 2 * m_padding;
+        if (advances[code] < 0)
+            advances[code] = info.metrics.horizontalAdvance(c);
+        sum += advances[code];
+    }
+    // Kerning moves a text's width a hair from the sum of its characters': what fits by the sum is
+    // drawn to fit (shrunk by that hair if it must), and a text that lacks room asks for a little
+    // more than the sum.
+    return sum <= room ? sum : sum * 1.03;
 }
 
 double PageComposer::bodyPointSize() const
@@ -45,7 +67,8 @@ void PageComposer::layout(const QPaintDevice& device, const QSizeF& pageSize)
 {
     m_device = &device;
     m_pageSize = pageSize;
-    m_metrics.clear();
+    m_fontIndex.clear();
+    m_fonts.clear();
     const QFontMetricsF& body = metrics(m_font);
     m_padding = body.height() * 0.12;
 
@@ -142,6 +165,7 @@ void PageComposer::measureRows()
 QList<PageComposer::BandCell> PageComposer::bandCells(int row, const Band& band) const
 {
     QList<BandCell> cells;
+    cells.reserve(band.size());
     double x = m_rowHeaderWidth;
     int coveredUpTo = 0;  // grid columns under a span started in this band
     for (int k = 0; k < band.size(); ++k) {
@@ -170,14 +194,16 @@ QList<RunCell> PageComposer::runCells(int row, const QList<BandCell>& cells) con
         run.width = cell.width;
         if (m_grid.isSpanCovered(row, cell.column)) {
             run.empty = false;
-        } else if (showsSomething(m_grid, row, cell.column)) {
-            run.empty = false;
-            const CellFormat format = m_grid.cellFormat(row, cell.column);
-            if (format.type != CellType::CheckBox && format.type != CellType::Button) {
-                const QString text = m_grid.text(row, cell.column);
-                run.needed = metrics(m_grid.cellFont(row, cell.column)).horizontalAdvance(text) + 2 * m_padding;
-                run.alignment = m_grid.cellAlignment(row, cell.column);
-                run.spills = !staysInCell(format, text);
+        } else {
+            const CellType type = m_grid.cellType(row, cell.column);
+            const QString text = m_grid.text(row, cell.column);
+            run.empty = text.isEmpty() && type != CellType::CheckBox && type != CellType::Button;
+            if (!text.isEmpty() && type != CellType::CheckBox && type != CellType::Button) {
+                run.needed = neededWidth(m_grid.cellFont(row, cell.column), text, cell.width);
+                if (run.needed > cell.width) {
+                    run.alignment = m_grid.cellAlignment(row, cell.column);
+                    run.spills = !staysInCell(type, text);
+                }
             }
         }
         runs.append(run);

@@ -10,6 +10,9 @@
 #include <QList>
 #include <QRectF>
 
+#include <array>
+#include <deque>
+
 class QPaintDevice;
 class QPainter;
 
@@ -69,7 +72,14 @@ private:
     void splitRows();
     QList<BandCell> bandCells(int row, const Band& band) const;
     QList<RunCell> runCells(int row, const QList<BandCell>& cells) const;
-    const QFontMetricsF& metrics(const QFont& font) const;
+    struct FontInfo {
+        QFontMetricsF metrics;
+        std::array<double, 256> advances;  // of the Latin-1 characters, negative until measured
+    };
+    const FontInfo& fontInfo(const QFont& font) const;
+    const QFontMetricsF& metrics(const QFont& font) const { return fontInfo(font).metrics; }
+    // The width a text takes in the font with the cell's margins, from its characters' widths.
+    double neededWidth(const QFont& font, const QString& text, double room) const;
     double bodyPointSize() const;
 
     // --- Painting (page_painter.cpp) ---
@@ -103,7 +113,8 @@ private:
     QList<RowPage> m_rowPages;
     int m_frozenCount = 0;       // the first entries of m_rows that are frozen
     double m_frozenHeight = 0;
-    mutable QHash<QString, QFontMetricsF> m_metrics;
+    mutable QHash<QFont, int> m_fontIndex;
+    mutable std::deque<FontInfo> m_fonts;  // deque: what metrics() handed out stays in place
 };
 
 } // namespace grid

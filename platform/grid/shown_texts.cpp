@@ -22,9 +22,9 @@ int textMargin(const QWidget* view)
     return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
 }
 
-bool showsText(const CellFormat& format)
+bool showsText(CellType type)
 {
-    return format.type != CellType::CheckBox && format.type != CellType::Button;
+    return type != CellType::CheckBox && type != CellType::Button;
 }
 
 // The grid lines between the cells a text runs over, painted over in the cells' own background so
@@ -99,15 +99,15 @@ QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
             continue;  // under a span that starts to its left
         RunCell cell;
         cell.width = rect.width();
-        const CellFormat format = grid.cellFormat(row + 1, c + 1);
+        const CellType type = grid.cellType(row + 1, c + 1);
         const QString text = grid.text(row + 1, c + 1);
-        if (rect.top() != rowTop || !showsText(format)) {
+        if (rect.top() != rowTop || !showsText(type)) {
             cell.empty = false;  // under a span from above, a check box or a button
         } else if (!text.isEmpty()) {
             cell.empty = false;
             cell.needed = QFontMetricsF(grid.cellFont(row + 1, c + 1)).horizontalAdvance(text) + 2 * margin;
             cell.alignment = grid.cellAlignment(row + 1, c + 1);
-            cell.spills = !staysInCell(format, text);
+            cell.spills = cell.needed > cell.width && !staysInCell(type, text);
         }
         cells.append(cell);
         columns.append(c);

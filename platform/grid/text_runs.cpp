@@ -52,9 +52,9 @@ QList<TextRun> layTextRuns(const QList<RunCell>& cells)
     return runs;
 }
 
-bool staysInCell(const CellFormat& format, const QString& text)
+bool staysInCell(CellType type, const QString& text)
 {
-    switch (format.type) {
+    switch (type) {
     case CellType::Integer: case CellType::Number: case CellType::Currency: case CellType::Percent:
     case CellType::Date: case CellType::Time:
         return true;

@@ -33,6 +33,6 @@ QList<TextRun> layTextRuns(const QList<RunCell>& cells);
 
 // Whether the cell's text stays in its own cell: numbers, dates and times (typed or written as text)
 // are kept whole where they belong, never spread over their neighbours.
-bool staysInCell(const CellFormat& format, const QString& text);
+bool staysInCell(CellType type, const QString& text);
 
 } // namespace grid
