@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/column_fitter.h"
 #include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
@@ -24,7 +25,7 @@ const FormatPtr& plainText()
 } // namespace
 
 Grid::Grid(QWidget* parent)
-    : QWidget(parent), m_table(new GridTable(this)), m_delegate(new GridDelegate(this))
+    : QWidget(parent), m_table(new GridTable(this)), m_delegate(new GridDelegate(this)), m_fitter(new ColumnFitter(m_table))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -85,6 +86,11 @@ void Grid::commitEdit(bool closeEditor)
     emit delegado->commitData(editor);
     if (closeEditor)
         emit delegado->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool Grid::widenColumn(int column, int pixels) const
+{
+    return m_fitter->widen(column, pixels);
 }
 
 bool Grid::inRange(int row, int column) const

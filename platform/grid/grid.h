@@ -21,6 +21,7 @@ class QTableWidgetItem;
 
 namespace grid {
 
+class ColumnFitter;
 class FrozenRows;
 class GridDelegate;
 class GridItem;
@@ -234,6 +235,9 @@ private:
     };
 
     GridItem* item(int row, int column) const;
+    // Widens a column (0-based) to `pixels` once the paint under way is over, unless the user sized
+    // it by hand; false then.
+    bool widenColumn(int column, int pixels) const;
     GridItem* newItem(int column) const;
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
     QTableWidgetItem* headerItem(int row, int column, bool create);
@@ -254,6 +258,7 @@ private:
     int m_frozenRows = 0;
     bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
+    ColumnFitter* m_fitter;
 };
 
 } // namespace grid

@@ -223,7 +223,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
 }
 
 // A text wider than its cell is never cut to "...": it runs over its empty neighbours, which the
-// view paints after the cells, or shrinks to its cell here.
+// view paints after the cells; what still lacks room widens its column once this paint is over,
+// and shows shrunk meanwhile.
 bool GridDelegate::paintWideText(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem item(option);
@@ -235,9 +236,14 @@ bool GridDelegate::paintWideText(QPainter* painter, const QStyleOptionViewItem& 
     const QString text = item.text;
     item.text.clear();
     styleOf(option)->drawControl(QStyle::CE_ItemViewItem, &item, painter, option.widget);
-    for (const WideText& wide : wideTexts(*m_grid, *view, index.row()))
-        if (wide.column == index.column() && wide.spills)
+    for (const WideText& wide : wideTexts(*m_grid, *view, index.row())) {
+        if (wide.column != index.column())
+            continue;
+        if (wide.lacking > 0)
+            m_grid->widenColumn(wide.widenColumn, view->columnWidth(wide.widenColumn) + wide.lacking);
+        if (wide.spills)
             return true;
+    }
     QPalette::ColorGroup group = item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
     if (group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active))
         group = QPalette::Inactive;

@@ -11,9 +11,15 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 
+#include <cmath>
+
 namespace grid {
 
 namespace {
+
+// A pixel more than the text measures: the style's own layout of a text that fills its cell to the
+// pixel wraps or elides it.
+constexpr int kSlack = 1;
 
 // The blank the style leaves on each side of a cell's text.
 int textMargin(const QWidget* view)
@@ -43,7 +49,8 @@ void hideInnerGridLines(QPainter& painter, const QTableView& view, int row, cons
         const QRect cell = view.visualRect(model->index(row, column));
         const QVariant background = model->index(row, column).data(Qt::BackgroundRole);
         const QBrush brush = background.canConvert<QBrush>() ? background.value<QBrush>() : view.palette().base();
-        painter.fillRect(QRect(cell.right(), cell.top(), 1, cell.height() - 1), brush);
+        // The view draws a cell's right line just beyond the rect it gives the cell.
+        painter.fillRect(QRect(cell.right() + 1, cell.top(), 1, cell.height()), brush);
     }
 }
 
@@ -79,7 +86,7 @@ void drawWholeText(QPainter& painter, const QRectF& rect, int flags, const QStri
 
 bool fitsCell(const QStyleOptionViewItem& option)
 {
-    return QFontMetricsF(option.font).horizontalAdvance(option.text) + 2 * textMargin(option.widget)
+    return QFontMetricsF(option.font).horizontalAdvance(option.text) + 2 * textMargin(option.widget) + kSlack
         <= option.rect.width();
 }
 
@@ -89,6 +96,7 @@ QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
     const QAbstractItemModel* model = view.model();
     QList<RunCell> cells;
     QList<int> columns;
+    QList<int> lastColumns;  // a span's last shown column; the cell's own otherwise
     QList<QRect> rects;
     const int rowTop = view.rowViewportPosition(row);
     for (int c = 0; c < model->columnCount(); ++c) {
@@ -105,12 +113,17 @@ QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
             cell.empty = false;  // under a span from above, a check box or a button
         } else if (!text.isEmpty()) {
             cell.empty = false;
-            cell.needed = QFontMetricsF(grid.cellFont(row + 1, c + 1)).horizontalAdvance(text) + 2 * margin;
+            cell.needed = QFontMetricsF(grid.cellFont(row + 1, c + 1)).horizontalAdvance(text) + 2 * margin + kSlack;
             cell.alignment = grid.cellAlignment(row + 1, c + 1);
             cell.spills = cell.needed > cell.width && !staysInCell(type, text);
         }
+        int last = c;
+        for (int k = c + 1; k < c + grid.columnSpan(row + 1, c + 1); ++k)
+            if (!view.isColumnHidden(k))
+                last = k;
         cells.append(cell);
         columns.append(c);
+        lastColumns.append(last);
         rects.append(rect);
     }
     QList<WideText> wide;
@@ -119,7 +132,8 @@ QList<WideText> wideTexts(const Grid& grid, const QTableView& view, int row)
         if (cells.at(i).needed <= cells.at(i).width)
             continue;
         const TextRun& run = runs.at(i);
-        WideText text{columns.at(i), rects.at(run.first).united(rects.at(run.last)), run.first != run.last, {}};
+        WideText text{columns.at(i), rects.at(run.first).united(rects.at(run.last)), run.first != run.last, {},
+                      run.fits ? 0 : int(std::ceil(cells.at(i).needed - run.width)), lastColumns.at(i)};
         for (int k = run.first; k < run.last; ++k)
             text.innerColumns.append(columns.at(k));
         wide.append(text);

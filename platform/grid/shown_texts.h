@@ -14,12 +14,15 @@ namespace grid {
 class Grid;
 
 // A cell's text that does not fit its own cell on the screen, where it is shown instead of being
-// cut to "...": over the empty cells beside it, or shrunk to its cell.
+// cut to "...": over the empty cells beside it; what still lacks room widens its column, and shrinks
+// until then (or for good in a column sized by hand).
 struct WideText {
     int column = -1;       // the model column of the cell that holds it
     QRect rect;            // the cells it lies across, in the view's viewport
     bool spills = false;   // it runs beyond its own cell
     QList<int> innerColumns;  // the model columns of the cells it runs over, but the last
+    int lacking = 0;          // pixels it lacks even so; 0 when it fits
+    int widenColumn = -1;     // the model column to widen for it: its own, or its span's last
 };
 
 // The texts of a row (0-based) of a view over the grid that do not fit their own cells.

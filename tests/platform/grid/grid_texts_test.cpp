@@ -6,6 +6,7 @@
 #include "tests/support/text_recorder.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
 #include <QTableWidget>
@@ -107,12 +108,12 @@ TEST(TextRuns, ATextTakesTheEmptyCellsItNeedsOnTheSideItIsAlignedTo)
 
 TEST(TextRuns, NumbersDatesAndNumberTextsStayInTheirCells)
 {
-    EXPECT_TRUE(grid::staysInCell(CellFormat::currency(), QStringLiteral("$1.00")));
-    EXPECT_TRUE(grid::staysInCell(CellFormat::date(), QStringLiteral("01/03/2024")));
+    EXPECT_TRUE(grid::staysInCell(grid::CellType::Currency, QStringLiteral("$1.00")));
+    EXPECT_TRUE(grid::staysInCell(grid::CellType::Date, QStringLiteral("01/03/2024")));
     for (const char* numero : {"1971000.00", " 12", "-3.5", "$1,004,628.00", "12.5%"})
-        EXPECT_TRUE(grid::staysInCell(CellFormat::text(), QString::fromLatin1(numero))) << numero;
+        EXPECT_TRUE(grid::staysInCell(grid::CellType::Text, QString::fromLatin1(numero))) << numero;
     for (const char* texto : {"INFORME", "01/03/2024 - 02/03/2024", "_____________________", "1X2"})
-        EXPECT_FALSE(grid::staysInCell(CellFormat::text(), QString::fromLatin1(texto))) << texto;
+        EXPECT_FALSE(grid::staysInCell(grid::CellType::Text, QString::fromLatin1(texto))) << texto;
 }
 
 TEST(GridTexts, OnScreenNothingIsCutToDots)
@@ -125,8 +126,10 @@ TEST(GridTexts, OnScreenNothingIsCutToDots)
     ventana.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
 
-    TextRecorder pantalla(g->size(), g->logicalDpiX());
-    g->render(&pantalla);
+    // The cells as the table's viewport paints them, in its own coordinates.
+    QWidget* celdas = g->table()->viewport();
+    TextRecorder pantalla(celdas->size(), g->logicalDpiX());
+    celdas->render(&pantalla);
     for (const QString& texto : {kTitulo, kPeriodo, kCentrado, kEtiqueta, kMonto})
         EXPECT_EQ(pantalla.find(texto).size(), 1) << texto.toStdString();
     EXPECT_TRUE(pantalla.faults().isEmpty()) << pantalla.faults().join(QLatin1Char('\n')).toStdString();
@@ -136,14 +139,49 @@ TEST(GridTexts, OnScreenNothingIsCutToDots)
     EXPECT_GT(pantalla.find(kTitulo).first().bounds.right(), tabla->columnViewportPosition(3));
     EXPECT_LT(pantalla.find(kPeriodo).first().bounds.left(), tabla->columnViewportPosition(2));
 
+    // The amount lacked room: its column widens once the paint is over, and it shows at full size.
+    const int ancho = tabla->columnWidth(1);
+    QApplication::processEvents();
+    EXPECT_GT(tabla->columnWidth(1), ancho);
+    pantalla.clear();
+    celdas->render(&pantalla);
+    ASSERT_EQ(pantalla.find(kMonto).size(), 1);
+    EXPECT_NEAR(pantalla.find(kMonto).first().pointSize, g->font().pointSizeF(), 0.01);
+    EXPECT_TRUE(pantalla.faults().isEmpty()) << pantalla.faults().join(QLatin1Char('\n')).toStdString();
+
     // The rows held at the top show the same.
     g->setFrozenRows(1);
     QApplication::processEvents();
     ASSERT_NE(g->frozenView(), nullptr);
-    TextRecorder fijas(g->frozenView()->size(), g->logicalDpiX());
-    g->frozenView()->render(&fijas);
+    TextRecorder fijas(g->frozenView()->viewport()->size(), g->logicalDpiX());
+    g->frozenView()->viewport()->render(&fijas);
     EXPECT_EQ(fijas.find(kTitulo).size(), 1);
     EXPECT_TRUE(fijas.faults().isEmpty()) << fijas.faults().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(GridTexts, AColumnSizedByHandKeepsItsWidthAndItsNumbersShrink)
+{
+    QWidget ventana;
+    auto* g = new Grid(&ventana);
+    llena(*g);
+    g->setColumnHeaderVisible(true);
+    ventana.resize(600, 300);
+    g->resize(600, 300);
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    QHeaderView* encabezado = g->table()->horizontalHeader();
+    const int borde = encabezado->sectionViewportPosition(1) + encabezado->sectionSize(1) - 1;
+    QTest::mousePress(encabezado->viewport(), Qt::LeftButton, {}, QPoint(borde, 5));
+    encabezado->resizeSection(1, 40);
+    QTest::mouseRelease(encabezado->viewport(), Qt::LeftButton, {}, QPoint(borde - 20, 5));
+    QApplication::processEvents();
+    TextRecorder pantalla(g->table()->viewport()->size(), g->logicalDpiX());
+    g->table()->viewport()->render(&pantalla);
+    QApplication::processEvents();
+    EXPECT_EQ(g->table()->columnWidth(1), 40);
+    ASSERT_EQ(pantalla.find(kMonto).size(), 1);
+    EXPECT_LT(pantalla.find(kMonto).first().pointSize, g->font().pointSizeF());
+    EXPECT_TRUE(pantalla.faults().isEmpty()) << pantalla.faults().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(GridTexts, OnPaperNothingIsCutAndNumbersWidenTheirColumns)
