@@ -107,17 +107,24 @@ void RepCompEmpleado::buscar()
                          + QStringLiteral("', '") + kTabla + QLatin1Char('\''));
 
     const bool porCategoria = chkCategoria->isChecked();
-    // A group whose prices or guests are all NULL counts 0.
-    QString sql = QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
-                                 "TOTAL(T.Precio_Venta) AS Neto,TOTAL(T.NumHuespedes) AS Huespedes");
-    if (porCategoria)
-        sql += QStringLiteral(",Nombre_Categoria FROM Empleado E,\"#TempCompEmpleado\" T,Categoria K WHERE "
-                              "E.ID_Empleado=T.ID_Empleado AND T.ID_Categoria=K.ID_Categoria "
-                              "GROUP BY T.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno,Nombre_Categoria "
-                              "ORDER BY Nombre_Empleado,Nombre_Categoria");
-    else
-        sql += QStringLiteral(" FROM Empleado E,\"#TempCompEmpleado\" T WHERE E.ID_Empleado=T.ID_Empleado "
-                              "GROUP BY T.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno ORDER BY Nombre_Empleado");
+    // A group whose prices or guests are all NULL counts 0. The items are summed per employee (and
+    // category) before the names join, so the many item rows are grouped on their ids alone.
+    const QString sumas = QStringLiteral("COUNT(ID_ProductosXCuenta) AS Articulo,TOTAL(Precio_Venta) AS Neto,"
+                                         "TOTAL(NumHuespedes) AS Huespedes FROM \"#TempCompEmpleado\"");
+    const QString sql = porCategoria
+        ? QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,SUM(V.Articulo) AS Articulo,"
+                         "TOTAL(V.Neto) AS Neto,TOTAL(V.Huespedes) AS Huespedes,Nombre_Categoria FROM "
+                         "(SELECT ID_Empleado,ID_Categoria,")
+            + sumas
+            + QStringLiteral(" GROUP BY ID_Empleado,ID_Categoria) V JOIN Empleado E ON E.ID_Empleado=V.ID_Empleado "
+                             "JOIN Categoria K ON K.ID_Categoria=V.ID_Categoria "
+                             "GROUP BY V.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno,Nombre_Categoria "
+                             "ORDER BY Nombre_Empleado,Nombre_Categoria")
+        : QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,V.Articulo,V.Neto,V.Huespedes FROM "
+                         "(SELECT ID_Empleado,")
+            + sumas
+            + QStringLiteral(" GROUP BY ID_Empleado) V JOIN Empleado E ON E.ID_Empleado=V.ID_Empleado "
+                             "ORDER BY Nombre_Empleado");
     adodb::Recordset rs = consulta(sql);
 
     if (porCategoria) {
@@ -175,12 +182,14 @@ repDetCompEmpleado* RepCompEmpleado::sprDatos_DblClick(int /*columna*/, int fila
 
 repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
 {
+    // The employee's ids first: the period's items are then read once, without a lookup each.
     adodb::Recordset rs = consulta(
         QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
-                       "TOTAL(T.Precio_Venta) AS Monto FROM Empleado E,\"#TempCompEmpleado\" T,Categoria K "
-                       "WHERE E.ID_Empleado=T.ID_Empleado AND T.ID_Categoria=K.ID_Categoria AND ")
+                       "TOTAL(T.Precio_Venta) AS Monto FROM \"#TempCompEmpleado\" T "
+                       "CROSS JOIN Empleado E ON E.ID_Empleado=T.ID_Empleado "
+                       "CROSS JOIN Categoria K ON T.ID_Categoria=K.ID_Categoria WHERE T.ID_Empleado IN (SELECT ID_Empleado FROM Empleado WHERE ")
         + kNombreSql + QStringLiteral("='") + DuplicaComillas(nombre)
-        + QStringLiteral("' GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
+        + QStringLiteral("') GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
                          "ORDER BY Nombre_Empleado,Nombre_Categoria"));
     auto* detalle = new repDetCompEmpleado(nombre, periodo());
     for (; !rs.eof(); rs.moveNext())

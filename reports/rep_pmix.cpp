@@ -74,6 +74,21 @@ void RepPMIX::disenoRejilla()
     }
 }
 
+QString RepPMIX::articulosVendidos(const QDate& desde, const QDate& hasta, const QString& categoria)
+{
+    // The period's items are summed per product, through the period's checks, before they meet the
+    // catalog: joined item by item, the catalog would have every item of the history indexed.
+    return QStringLiteral("SELECT IFNULL(V.Articulos,0),Pr.ID_Producto,Pr.Nombre_Completo,"
+                          "CASE WHEN IFNULL(V.Articulos,0)=0 THEN NULL ELSE Redondear(V.Vendido/V.Articulos,2) END,"
+                          "V.Original,0 FROM Producto Pr LEFT JOIN (SELECT P.ID_Producto AS ID_Producto,"
+                          "COUNT(P.ID_ProductosXCuenta) AS Articulos,TOTAL(P.Precio_Venta) AS Vendido,"
+                          "MAX(P.Precio_Original) AS Original FROM ProductosXCuenta P WHERE P.ID_Tipo_Anulacion IS NULL AND "
+                          "P.ID_Comanda IN (SELECT ID_Comanda FROM Comanda WHERE")
+        + fechatrabajo::periodo(desde, hasta)
+        + QStringLiteral(") GROUP BY P.ID_Producto) V ON V.ID_Producto=Pr.ID_Producto WHERE 1=1") + categoria
+        + QStringLiteral(" ORDER BY Pr.ID_Producto");
+}
+
 void RepPMIX::buscar()
 {
     grid::Grid* g = rejilla();
@@ -86,17 +101,8 @@ void RepPMIX::buscar()
 
     ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempPMIX\"(Articulos INTEGER,id_Producto INTEGER,Nombre_Completo "
                            "VARCHAR(100),PrecioVendido REAL,PrecioOriginal REAL,Costo REAL)"));
-    // Every product of the category is kept; only the items sold in the period, not voided, join.
-    ejecuta(QStringLiteral("INSERT INTO \"#TempPMIX\" SELECT COUNT(V.ID_ProductosXCuenta),Pr.ID_Producto,Pr.Nombre_Completo,"
-                           "CASE WHEN COUNT(V.ID_ProductosXCuenta)=0 THEN NULL ELSE "
-                           "Redondear(TOTAL(V.Precio_Venta)/COUNT(V.ID_ProductosXCuenta),2) END,MAX(V.Precio_Original),0 "
-                           "FROM Producto Pr LEFT JOIN (SELECT P.ID_ProductosXCuenta,P.ID_Producto,P.Precio_Venta,"
-                           "P.Precio_Original FROM ProductosXCuenta P WHERE P.ID_Tipo_Anulacion IS NULL AND P.ID_Comanda IN "
-                           "(SELECT ID_Comanda FROM Comanda WHERE")
-            + fechatrabajo::periodo(desde, hasta)
-            + QStringLiteral(")) V ON V.ID_Producto=Pr.ID_Producto WHERE 1=1")
-            + condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND Pr.ID_Categoria="))
-            + QStringLiteral(" GROUP BY Pr.ID_Producto,Pr.Nombre_Completo ORDER BY Pr.ID_Producto"));
+    ejecuta(QStringLiteral("INSERT INTO \"#TempPMIX\" ")
+            + articulosVendidos(desde, hasta, condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND Pr.ID_Categoria="))));
 
     // The totals cover every product, also those the filter hides, so the shares stay the same.
     const QString filtro = chkVenta->isChecked() ? QStringLiteral(" WHERE Articulos>0") : QString();

@@ -19,6 +19,10 @@ public:
     QComboBox* cmbCategoria = nullptr;
     QCheckBox* chkVenta = nullptr;
 
+    // The rows of "#TempPMIX": every product (of the category, when `categoria` holds
+    // " AND Pr.ID_Categoria=n") with the items sold in the period, not voided, summed per product.
+    static QString articulosVendidos(const QDate& desde, const QDate& hasta, const QString& categoria);
+
 protected:
     void buscar() override;
 

@@ -1,6 +1,7 @@
 #include "reports/rep_ventas.h"
 
 #include "foundation/database/cls_ado.h"
+#include "foundation/routines/period_sales.h"
 #include "platform/grid/grid.h"
 #include "reports/renglones.h"
 #include "reports/sql_ventas.h"
@@ -63,7 +64,7 @@ RepVentas::RepVentas(QWidget* parent) : RepVentana(QStringLiteral("RepVentas"), 
     sprDatos->setRangeBackground({3, 1, 3, kColumnas}, QColor(192, 192, 192));
     sprDatos->setColumnHeaderVisible(false);
     sprDatos->setRowHeaderVisible(false);
-    setTablasTemporales({kTempDia, kTmpVentas, kTempSecCat});
+    setTablasTemporales(QStringList{kTempDia, kTmpVentas, kTempSecCat} + PeriodSales::tables());
 }
 
 void RepVentas::renglonVacio()
@@ -90,7 +91,9 @@ void RepVentas::buscar()
     sprDatos->setText(2, 4, inicio + QStringLiteral(" - ") + fin);
     sprDatos->setSpan(2, 4, 1, 2);
 
-    ventasNetasYBrutas(desde, hasta);
+    // Every section below, and the procedures called, read the period's items from here.
+    const PeriodSales ventas(g_ClsAdo().conexion(), desde, hasta);
+    ventasNetasYBrutas();
 
     renglonVacio();
     adodb::Recordset secciones = consulta(QStringLiteral("SELECT * FROM Seccion_dia ORDER BY Nombre"));
@@ -100,7 +103,7 @@ void RepVentas::buscar()
     titulo(QStringLiteral("Número de invitados por parte del Día"), 3);
     ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempDia\" (ID_Comanda NUMERIC, Fecha_Apertura DATETIME TEXT,"
                            " Categoria VARCHAR(80), Huespedes INTEGER, Monto REAL)"));
-    ejecuta(sqlventas::llenaTempDia(desde, hasta));
+    ejecuta(sqlventas::llenaTempDia());
     porSeccionDia(invitados, QStringLiteral("Invitados"));
     titulo(QStringLiteral("Cuentas por Parte del Día"), 2);
     porSeccionDia(invitados, QStringLiteral("Cuentas"));
@@ -110,11 +113,11 @@ void RepVentas::buscar()
 
     seccionLista(QStringLiteral("Pagos no hechos en efectivo"), consulta(sqlventas::pagosNoEfectivo(desde, hasta)),
                  QStringLiteral("Nombre_Tipo_Pago"));
-    seccionLista(QStringLiteral("Cortesias"), consulta(sqlventas::cortesias(desde, hasta)),
+    seccionLista(QStringLiteral("Cortesias"), consulta(sqlventas::cortesias()),
                  QStringLiteral("Nombre_Tipo_Cortesia"));
-    seccionLista(QStringLiteral("Promociones"), consulta(sqlventas::promociones(desde, hasta)),
+    seccionLista(QStringLiteral("Promociones"), consulta(sqlventas::promociones()),
                  QStringLiteral("Nombre_Promocion"));
-    seccionLista(QStringLiteral("Anulaciones"), consulta(sqlventas::anulaciones(desde, hasta)),
+    seccionLista(QStringLiteral("Anulaciones"), consulta(sqlventas::anulaciones()),
                  QStringLiteral("Nombre_Categoria"));
     seccionLista(QStringLiteral("Impuestos"),
                  g_ClsAdo().conexion().execute(QStringLiteral("Rep_Ventas_Imp_Mod '") + inicio + QStringLiteral("','")
@@ -130,12 +133,12 @@ void RepVentas::buscar()
     sprDatos->setCellBold(ultimo, 1, true);
 }
 
-void RepVentas::ventasNetasYBrutas(const QDate& desde, const QDate& hasta)
+void RepVentas::ventasNetasYBrutas()
 {
-    adodb::Recordset netas = consulta(sqlventas::ventasNetas(desde, hasta));
+    adodb::Recordset netas = consulta(sqlventas::ventasNetas());
     AgregaRenglon(*rejilla(), QStringLiteral("VENTAS NETAS"));
     EscribeMonto(*rejilla(), netas.eof() ? 0.0 : netas.value(QStringLiteral("TotalVenta")).toDouble());
-    adodb::Recordset brutas = consulta(sqlventas::ventasBrutas(desde, hasta));
+    adodb::Recordset brutas = consulta(sqlventas::ventasBrutas());
     AgregaRenglon(*rejilla(), QStringLiteral("VENTAS BRUTAS"));
     EscribeMonto(*rejilla(), brutas.eof() ? 0.0 : brutas.value(QStringLiteral("Bruto")).toDouble());
 }

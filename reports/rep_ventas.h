@@ -20,7 +20,7 @@ protected:
     void buscar() override;
 
 private:
-    void ventasNetasYBrutas(const QDate& desde, const QDate& hasta);
+    void ventasNetasYBrutas();
     void porSeccionDia(const QString& llamada, const QString& campo);
     void ventasPorCategoria(const QString& desde, const QString& hasta);
     void ventasSeccionCategoria(adodb::Recordset& secciones);

@@ -11,58 +11,49 @@ QString periodo(const QDate& desde, const QDate& hasta, const QString& columna)
     return fechatrabajo::periodo(desde, hasta, columna);
 }
 
-// The modifiers of the item P, net of their tax (null when it has none).
-const QString kModificadoresNetos = QStringLiteral(
-    "(SELECT SUM(M.Precio_Modificador-M.impuesto_modificador) FROM Modificador M"
-    " WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta)");
+// The staged items, and the sums of each one's side rows (PeriodSales).
+const QString kItems = QStringLiteral("\"#PeriodItems\"");
+const QString kModificadores = QStringLiteral("\"#PeriodModifiers\"");
+const QString kImpuestos = QStringLiteral("\"#PeriodTaxes\"");
+const QString kCortesias = QStringLiteral("\"#PeriodCourtesies\"");
+
+// " FROM <side> X CROSS JOIN items V ON ...": the items that have rows in a side table, walked in
+// key order from the (smaller) side table.
+QString conItems(const QString& lado)
+{
+    return QStringLiteral(" FROM ") + lado + QStringLiteral(" X CROSS JOIN ") + kItems
+        + QStringLiteral(" V ON V.ID_ProductosXCuenta=X.ID_ProductosXCuenta");
+}
 
 } // namespace
 
-QString ventasNetas(const QDate& desde, const QDate& hasta)
+QString ventasNetas()
 {
-    return QStringLiteral("SELECT SUM(P.Precio_Venta)+IFNULL(SUM(") + kModificadoresNetos
-        + QStringLiteral("),0) AS TotalVenta FROM Comanda C JOIN ProductosXCuenta P ON C.ID_Comanda=P.ID_Comanda"
-                         " WHERE P.ID_Tipo_Anulacion IS NULL AND")
-        + periodo(desde, hasta, QStringLiteral("C.Fecha_Trabajo"));
+    return QStringLiteral("SELECT (SELECT SUM(Precio_Venta) FROM ") + kItems
+        + QStringLiteral(" WHERE Voided=0)+IFNULL((SELECT SUM(X.Net)") + conItems(kModificadores)
+        + QStringLiteral(" WHERE V.Voided=0),0) AS TotalVenta");
 }
 
-QString ventasBrutas(const QDate& desde, const QDate& hasta)
+QString ventasBrutas()
 {
-    const QString comandas = QStringLiteral("(SELECT ID_Comanda FROM Comanda WHERE")
-        + periodo(desde, hasta, QStringLiteral("Fecha_Trabajo")) + QLatin1Char(')');
-    // The items not voided of the period, their check matched by number (and by control when asked).
-    auto items = [&](bool conControl) {
-        return QStringLiteral("(SELECT ProductosXCuenta.ID_ProductosXCuenta FROM Comanda JOIN ProductosXCuenta ON"
-                              " ProductosXCuenta.ID_Comanda=Comanda.ID_Comanda")
-            + (conControl ? QStringLiteral(" AND ProductosXCuenta.Control=Comanda.Control") : QString())
-            + QStringLiteral(" WHERE ProductosXCuenta.ID_Tipo_Anulacion IS NULL AND")
-            + periodo(desde, hasta, QStringLiteral("Comanda.Fecha_Trabajo")) + QLatin1Char(')');
-    };
     return QStringLiteral("SELECT (impNeto.Venta+IFNULL(impMod.Modif,0)+IFNULL(impCor.Cortesia,0)+IFNULL(impImp.Impuesto,0))"
-                          " AS Bruto FROM"
-                          " (SELECT SUM(Precio_Venta) AS Venta FROM ProductosXCuenta WHERE ID_Tipo_Anulacion IS NULL"
-                          " AND ID_Comanda IN ")
-        + comandas
-        + QStringLiteral(") impNeto, (SELECT SUM(Precio_Modificador) AS Modif FROM Modificador WHERE ID_ProductosXCuenta IN ")
-        + items(false)
-        + QStringLiteral(") impMod, (SELECT SUM(Monto) AS Cortesia FROM Cortesia WHERE ID_ProductosXCuenta IN ")
-        + items(true)
-        + QStringLiteral(") impCor, (SELECT SUM(Monto_ImpuestosXCuenta) AS Impuesto FROM ImpuestosXCuenta WHERE"
-                         " ID_ProductosXCuenta IN ")
-        + items(true) + QStringLiteral(") impImp");
+                          " AS Bruto FROM (SELECT SUM(Precio_Venta) AS Venta FROM ")
+        + kItems + QStringLiteral(" WHERE Voided=0) impNeto, (SELECT SUM(X.Price) AS Modif") + conItems(kModificadores)
+        + QStringLiteral(" WHERE V.Voided=0) impMod, (SELECT SUM(X.Amount) AS Cortesia") + conItems(kCortesias)
+        + QStringLiteral(" WHERE V.Voided=0 AND V.SameControl=1) impCor, (SELECT SUM(X.Amount) AS Impuesto")
+        + conItems(kImpuestos) + QStringLiteral(" WHERE V.Voided=0 AND V.SameControl=1) impImp");
 }
 
-QString llenaTempDia(const QDate& desde, const QDate& hasta)
+QString llenaTempDia()
 {
     return QStringLiteral("INSERT INTO \"#TempDia\" SELECT C.ID_Comanda, C.Fecha_Apertura, Ca.Nombre_Categoria,"
-                          " C.CantHuespedes, SUM(P.Precio_Venta)+SUM(IFNULL(")
-        + kModificadoresNetos
-        + QStringLiteral(",0)) AS Monto FROM Comanda C JOIN ProductosXCuenta P ON P.ID_Comanda=C.ID_Comanda"
-                         " JOIN Producto Pr ON P.ID_Producto=Pr.ID_Producto"
-                         " JOIN Categoria Ca ON Pr.ID_Categoria=Ca.ID_Categoria"
-                         " WHERE P.ID_Tipo_Anulacion IS NULL AND")
-        + periodo(desde, hasta, QStringLiteral("C.Fecha_Trabajo"))
-        + QStringLiteral(" GROUP BY C.ID_Comanda, C.Fecha_Apertura, Ca.Nombre_Categoria, C.CantHuespedes");
+                          " C.CantHuespedes, SUM(V.Precio_Venta)+SUM(IFNULL(M.Net,0)) AS Monto FROM ")
+        + kItems
+        + QStringLiteral(" V CROSS JOIN Comanda C ON C.ID_Comanda=V.ID_Comanda CROSS JOIN Producto Pr ON"
+                         " V.ID_Producto=Pr.ID_Producto CROSS JOIN Categoria Ca ON Pr.ID_Categoria=Ca.ID_Categoria LEFT JOIN ")
+        + kModificadores
+        + QStringLiteral(" M ON M.ID_ProductosXCuenta=V.ID_ProductosXCuenta WHERE V.Voided=0"
+                         " GROUP BY C.ID_Comanda, C.Fecha_Apertura, Ca.Nombre_Categoria, C.CantHuespedes");
 }
 
 QString pagosNoEfectivo(const QDate& desde, const QDate& hasta)
@@ -73,35 +64,31 @@ QString pagosNoEfectivo(const QDate& desde, const QDate& hasta)
         + periodo(desde, hasta, QStringLiteral("COM.Fecha_Trabajo")) + QStringLiteral(" GROUP BY Nombre_Tipo_Pago");
 }
 
-QString cortesias(const QDate& desde, const QDate& hasta)
+QString cortesias()
 {
-    return QStringLiteral("SELECT Nombre_Tipo_Cortesia, SUM(Monto) AS Monto"
-                          " FROM Cortesia COR, ProductosXCuenta PXC, Tipo_Cortesia TC, Comanda COM"
-                          " WHERE COR.ID_Tipo_Cortesia=TC.ID_Tipo_Cortesia AND COR.ID_ProductosXCuenta=PXC.ID_ProductosXCuenta"
-                          " AND PXC.ID_Comanda=COM.ID_Comanda AND PXC.Control=COM.Control AND ID_Tipo_Anulacion IS NULL AND")
-        + periodo(desde, hasta, QStringLiteral("COM.Fecha_Trabajo")) + QStringLiteral(" GROUP BY Nombre_Tipo_Cortesia");
+    return QStringLiteral("SELECT Nombre_Tipo_Cortesia, SUM(COR.Monto) AS Monto") + conItems(kCortesias)
+        + QStringLiteral(" CROSS JOIN Cortesia COR ON COR.ID_ProductosXCuenta=X.ID_ProductosXCuenta"
+                         " CROSS JOIN Tipo_Cortesia TC ON COR.ID_Tipo_Cortesia=TC.ID_Tipo_Cortesia"
+                         " WHERE V.SameControl=1 AND V.Voided=0 GROUP BY Nombre_Tipo_Cortesia");
 }
 
-QString promociones(const QDate& desde, const QDate& hasta)
+QString promociones()
 {
-    return QStringLiteral("SELECT Nombre_Promocion, SUM(Precio_Venta) AS Monto FROM ProductosXCuenta, Promocion, Comanda"
-                          " WHERE ProductosXCuenta.ID_Promocion=Promocion.ID_Promocion"
-                          " AND ProductosXCuenta.ID_Comanda=Comanda.ID_Comanda"
-                          " AND ProductosXCuenta.ID_Tipo_Anulacion IS NULL AND")
-        + periodo(desde, hasta, QStringLiteral("Comanda.Fecha_Trabajo")) + QStringLiteral(" GROUP BY Nombre_Promocion");
+    return QStringLiteral("SELECT Nombre_Promocion, SUM(V.Precio_Venta) AS Monto FROM ") + kItems
+        + QStringLiteral(" V CROSS JOIN Promocion ON V.ID_Promocion=Promocion.ID_Promocion WHERE V.Voided=0"
+                         " GROUP BY Nombre_Promocion");
 }
 
-QString anulaciones(const QDate& desde, const QDate& hasta)
+// A voided item without a price counts nothing, whatever its modifiers and taxes.
+QString anulaciones()
 {
-    return QStringLiteral(
-               "SELECT Nombre_Categoria, SUM(P.Precio_Venta"
-               "+IFNULL((SELECT SUM(M.Precio_Modificador) FROM Modificador M WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0)"
-               "+IFNULL((SELECT SUM(I.Monto_ImpuestosXCuenta) FROM ImpuestosXCuenta I"
-               " WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0)) AS Monto"
-               " FROM Comanda C JOIN ProductosXCuenta P ON C.ID_Comanda=P.ID_Comanda AND C.Control=P.Control"
-               " JOIN Producto Pr ON P.ID_Producto=Pr.ID_Producto JOIN Categoria Ca ON Pr.ID_Categoria=Ca.ID_Categoria"
-               " WHERE P.ID_Tipo_Anulacion IS NOT NULL AND")
-        + periodo(desde, hasta, QStringLiteral("C.Fecha_Trabajo")) + QStringLiteral(" GROUP BY Nombre_Categoria");
+    return QStringLiteral("SELECT Nombre_Categoria, SUM(V.Precio_Venta+IFNULL(M.Price,0)+IFNULL(I.Amount,0)) AS Monto FROM ")
+        + kItems
+        + QStringLiteral(" V CROSS JOIN Producto Pr ON V.ID_Producto=Pr.ID_Producto CROSS JOIN Categoria Ca ON"
+                         " Pr.ID_Categoria=Ca.ID_Categoria LEFT JOIN ")
+        + kModificadores + QStringLiteral(" M ON M.ID_ProductosXCuenta=V.ID_ProductosXCuenta LEFT JOIN ") + kImpuestos
+        + QStringLiteral(" I ON I.ID_ProductosXCuenta=V.ID_ProductosXCuenta WHERE V.SameControl=1 AND V.Voided=1"
+                         " GROUP BY Nombre_Categoria");
 }
 
 QString efectivo(const QDate& desde, const QDate& hasta)
@@ -120,9 +107,8 @@ QString propinas(const QDate& desde, const QDate& hasta)
 
 QStringList todas(const QDate& desde, const QDate& hasta)
 {
-    return {ventasNetas(desde, hasta), ventasBrutas(desde, hasta),  llenaTempDia(desde, hasta),
-            pagosNoEfectivo(desde, hasta), cortesias(desde, hasta), promociones(desde, hasta),
-            anulaciones(desde, hasta), efectivo(desde, hasta),     propinas(desde, hasta)};
+    return {ventasNetas(),   ventasBrutas(),           llenaTempDia(),       pagosNoEfectivo(desde, hasta), cortesias(),
+            promociones(), anulaciones(), efectivo(desde, hasta), propinas(desde, hasta)};
 }
 
 } // namespace sqlventas

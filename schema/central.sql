@@ -553,6 +553,11 @@ CREATE TABLE EndOfDayTerminal (
 CREATE INDEX IX_Comanda_Orden_Fecha_Trabajo
     ON Comanda ((substr(Fecha_Trabajo,5,4)||substr(Fecha_Trabajo,3,2)||substr(Fecha_Trabajo,1,2)));
 
+-- The courtesy views give the working date as "yyyy.mm.dd" (FechaTrabajo); this index serves a
+-- period of it, so that a day's courtesies or gold cards read that day's checks only.
+CREATE INDEX IX_Comanda_FechaTrabajo_Vistas
+    ON Comanda ((substr(Fecha_Trabajo,5,4)||'.'||substr(Fecha_Trabajo,3,2)||'.'||substr(Fecha_Trabajo,1,2)));
+
 -- The customer of an account (IdTipoCliente 2: gold card). Nothing in the program writes it; the
 -- courtesy views read it.
 CREATE TABLE ClientesXCuenta (

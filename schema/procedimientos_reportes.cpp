@@ -53,7 +53,8 @@ adodb::Recordset proReporteAnulacion(adodb::Connection& conexion, const QVariant
 // EXEC proComparacionVenta 'desde','hasta'[,'tabla'[,'tabla de modificadores']]: one row per item
 // sold (not voided) into the table ("#Temp" by default), by position: item, waiter, check, category,
 // product, product name, sale price and the check's guests, written on the check's lowest item id
-// and 0 on its others, so that summing them counts each check once. The modifiers of those items
+// and 0 on its others, so that summing them counts each check once (the check's items are walked in
+// key order to the first sold, not all summed up for every item). The modifiers of those items
 // go, by position, into the modifier table ("#TempMod" by default, when the caller created one):
 // item, modifier, price and modifier name.
 adodb::Recordset proComparacionVenta(adodb::Connection& conexion, const QVariantList& argumentos)
@@ -69,8 +70,9 @@ adodb::Recordset proComparacionVenta(adodb::Connection& conexion, const QVariant
         + QStringLiteral(
               " SELECT P.ID_ProductosXCuenta, C.ID_Empleado, P.ID_Comanda, Pr.ID_Categoria, P.ID_Producto,"
               " Pr.Nombre_Completo, P.Precio_Venta,"
-              " CASE WHEN P.ID_ProductosXCuenta=(SELECT MIN(Q.ID_ProductosXCuenta) FROM ProductosXCuenta Q"
-              " WHERE Q.ID_Comanda=P.ID_Comanda AND Q.Control=P.Control AND Q.ID_Tipo_Anulacion IS NULL)"
+              " CASE WHEN P.ID_ProductosXCuenta=(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
+              " WHERE Q.ID_Comanda=P.ID_Comanda AND Q.Control=P.Control AND Q.ID_Tipo_Anulacion IS NULL"
+              " ORDER BY Q.ID_ProductosXCuenta LIMIT 1)"
               " THEN IFNULL(C.CantHuespedes,0) ELSE 0 END")
         + itemsDelPeriodo(desde, hasta, QStringLiteral(" LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto"))
         + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL"));

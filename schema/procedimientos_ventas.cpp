@@ -1,52 +1,40 @@
 // The procedures of the daily sales report: sales per category, guests and checks per day part,
 // taxes per tax type. Periods are working dates; an item counts as sold while it is not voided, and
-// every amount is summed per item first, so that an item with two taxes or two modifiers counts once.
+// every amount is summed per item first (PeriodSales), so that an item with two taxes or two
+// modifiers counts once. Called by the daily sales report, they read the period it has staged.
 #include "schema/procedimientos_comun.h"
 
 #include "foundation/routines/fecha_trabajo.h"
+#include "foundation/routines/period_sales.h"
 
 namespace procedimientos {
 
 namespace {
 
-// One row per item of the period with its own sums of modifiers, taxes and courtesies.
-QString itemsConSumas(const QDate& desde, const QDate& hasta)
-{
-    return QStringLiteral(
-               "SELECT P.ID_Producto AS ID_Producto, P.ID_Tipo_Anulacion AS Anulacion, IFNULL(P.Precio_Venta,0) AS Precio,"
-               " IFNULL(P.Precio_Original,0) AS Original, P.ID_Promocion AS Promocion,"
-               " IFNULL((SELECT SUM(M.Precio_Modificador) FROM Modificador M"
-               " WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0) AS Modificadores,"
-               " IFNULL((SELECT SUM(M.impuesto_modificador) FROM Modificador M"
-               " WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0) AS ImpModificadores,"
-               " IFNULL((SELECT SUM(I.Monto_ImpuestosXCuenta) FROM ImpuestosXCuenta I"
-               " WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0) AS Impuestos,"
-               " IFNULL((SELECT SUM(K.Monto) FROM Cortesia K WHERE K.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0) AS Cortesias")
-        + itemsDelPeriodo(desde, hasta);
-}
-
-// EXEC Reporte_Ventas 'desde','hasta': fills the caller's #Tmp_Ventas with one row per category:
-// net sales (price plus modifiers net of their tax), courtesies, promotions (list price less sale
-// price of promoted items), voids (voided items at price, modifiers and taxes) and taxes (the items'
-// and their modifiers').
+// EXEC Reporte_Ventas 'desde','hasta': fills the caller's #Tmp_Ventas with one row per category of
+// the items whose Control is their check's: net sales (price plus modifiers net of their tax),
+// courtesies, promotions (list price less sale price of promoted items), voids (voided items at
+// price, modifiers and taxes) and taxes (the items' and their modifiers').
 adodb::Recordset Reporte_Ventas(adodb::Connection& conexion, const QVariantList& argumentos)
 {
     const QDate desde = fechaArgumento(conexion, argumentos, 0, QStringLiteral("Reporte_Ventas"));
     const QDate hasta = fechaArgumento(conexion, argumentos, 1, QStringLiteral("Reporte_Ventas"));
-    conexion.execute(
-        QStringLiteral(
-            "INSERT INTO \"#Tmp_Ventas\" (ID_Categoria, Nombre, Ventas_Netas, Cortesias, Promociones, Anulaciones, Impuestos)"
-            " SELECT Pr.ID_Categoria, Ca.Nombre_Categoria,"
-            " SUM(CASE WHEN i.Anulacion IS NULL THEN i.Precio + i.Modificadores - i.ImpModificadores ELSE 0 END),"
-            " SUM(CASE WHEN i.Anulacion IS NULL THEN i.Cortesias ELSE 0 END),"
-            " SUM(CASE WHEN i.Anulacion IS NULL AND i.Promocion IS NOT NULL THEN i.Original - i.Precio ELSE 0 END),"
-            " SUM(CASE WHEN i.Anulacion IS NOT NULL THEN i.Precio + i.Modificadores + i.Impuestos ELSE 0 END),"
-            " SUM(CASE WHEN i.Anulacion IS NULL THEN i.Impuestos + i.ImpModificadores ELSE 0 END)"
-            " FROM (")
-        + itemsConSumas(desde, hasta)
-        + QStringLiteral(") i LEFT JOIN Producto Pr ON Pr.ID_Producto=i.ID_Producto"
-                         " LEFT JOIN Categoria Ca ON Ca.ID_Categoria=Pr.ID_Categoria"
-                         " GROUP BY Pr.ID_Categoria, Ca.Nombre_Categoria"));
+    const PeriodSales ventas(conexion, desde, hasta);
+    conexion.execute(QStringLiteral(
+        "INSERT INTO \"#Tmp_Ventas\" (ID_Categoria, Nombre, Ventas_Netas, Cortesias, Promociones, Anulaciones, Impuestos)"
+        " SELECT Pr.ID_Categoria, Ca.Nombre_Categoria,"
+        " SUM(CASE WHEN V.Voided=0 THEN IFNULL(V.Precio_Venta,0)+IFNULL(M.Price,0)-IFNULL(M.Tax,0) ELSE 0 END),"
+        " SUM(CASE WHEN V.Voided=0 THEN IFNULL(K.Amount,0) ELSE 0 END),"
+        " SUM(CASE WHEN V.Voided=0 AND V.ID_Promocion IS NOT NULL"
+        " THEN IFNULL(V.Precio_Original,0)-IFNULL(V.Precio_Venta,0) ELSE 0 END),"
+        " SUM(CASE WHEN V.Voided=1 THEN IFNULL(V.Precio_Venta,0)+IFNULL(M.Price,0)+IFNULL(I.Amount,0) ELSE 0 END),"
+        " SUM(CASE WHEN V.Voided=0 THEN IFNULL(I.Amount,0)+IFNULL(M.Tax,0) ELSE 0 END)"
+        " FROM \"#PeriodItems\" V"
+        " LEFT JOIN \"#PeriodModifiers\" M ON M.ID_ProductosXCuenta=V.ID_ProductosXCuenta"
+        " LEFT JOIN \"#PeriodTaxes\" I ON I.ID_ProductosXCuenta=V.ID_ProductosXCuenta"
+        " LEFT JOIN \"#PeriodCourtesies\" K ON K.ID_ProductosXCuenta=V.ID_ProductosXCuenta"
+        " LEFT JOIN Producto Pr ON Pr.ID_Producto=V.ID_Producto LEFT JOIN Categoria Ca ON Ca.ID_Categoria=Pr.ID_Categoria"
+        " WHERE V.SameControl=1 GROUP BY Pr.ID_Categoria, Ca.Nombre_Categoria"));
     return adodb::Recordset();
 }
 
@@ -70,25 +58,28 @@ adodb::Recordset Invitados_X_SeccionDia(adodb::Connection& conexion, const QVari
 }
 
 // Rep_Ventas_Imp_Mod 'desde','hasta': Nombre_Tipo_Impuesto and Monto of every tax type charged on
-// the items sold, by name. A modifier's tax goes to its item's lowest tax type, or, for an item
-// without taxes, to the lowest tax type there is.
+// the items sold whose Control is their check's, by name. A modifier's tax goes to its item's
+// lowest tax type, or, for an item without taxes, to the lowest tax type there is.
 adodb::Recordset Rep_Ventas_Imp_Mod(adodb::Connection& conexion, const QVariantList& argumentos)
 {
     const QDate desde = fechaArgumento(conexion, argumentos, 0, QStringLiteral("Rep_Ventas_Imp_Mod"));
     const QDate hasta = fechaArgumento(conexion, argumentos, 1, QStringLiteral("Rep_Ventas_Imp_Mod"));
+    const PeriodSales ventas(conexion, desde, hasta);
     return adodb::Recordset::open(
         conexion,
-        QStringLiteral("SELECT T.Nombre_Tipo_Impuesto AS Nombre_Tipo_Impuesto, SUM(G.Monto) AS Monto FROM ("
-                       " SELECT I.ID_Tipo_Impuesto AS Tipo, I.Monto_ImpuestosXCuenta AS Monto")
-            + itemsDelPeriodo(desde, hasta, QStringLiteral(" JOIN ImpuestosXCuenta I ON I.ID_ProductosXCuenta=P.ID_ProductosXCuenta"))
-            + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL UNION ALL"
-                             " SELECT IFNULL((SELECT MIN(I.ID_Tipo_Impuesto) FROM ImpuestosXCuenta I"
-                             " WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta),"
-                             " (SELECT MIN(ID_Tipo_Impuesto) FROM Tipos_Impuesto)), M.impuesto_modificador")
-            + itemsDelPeriodo(desde, hasta, QStringLiteral(" JOIN Modificador M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta"))
-            + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL AND M.impuesto_modificador<>0) G"
-                             " LEFT JOIN Tipos_Impuesto T ON T.ID_Tipo_Impuesto=G.Tipo"
-                             " GROUP BY G.Tipo, T.Nombre_Tipo_Impuesto ORDER BY T.Nombre_Tipo_Impuesto"));
+        QStringLiteral(
+            "SELECT T.Nombre_Tipo_Impuesto AS Nombre_Tipo_Impuesto, SUM(G.Monto) AS Monto FROM ("
+            " SELECT I.ID_Tipo_Impuesto AS Tipo, I.Monto_ImpuestosXCuenta AS Monto FROM \"#PeriodTaxes\" X"
+            " CROSS JOIN \"#PeriodItems\" V ON V.ID_ProductosXCuenta=X.ID_ProductosXCuenta"
+            " CROSS JOIN ImpuestosXCuenta I ON I.ID_ProductosXCuenta=X.ID_ProductosXCuenta"
+            " WHERE V.SameControl=1 AND V.Voided=0"
+            " UNION ALL SELECT IFNULL(X.LowestType, (SELECT MIN(ID_Tipo_Impuesto) FROM Tipos_Impuesto)), M.impuesto_modificador"
+            " FROM \"#PeriodModifiers\" W CROSS JOIN \"#PeriodItems\" V ON V.ID_ProductosXCuenta=W.ID_ProductosXCuenta"
+            " CROSS JOIN Modificador M ON M.ID_ProductosXCuenta=W.ID_ProductosXCuenta"
+            " LEFT JOIN \"#PeriodTaxes\" X ON X.ID_ProductosXCuenta=W.ID_ProductosXCuenta"
+            " WHERE V.SameControl=1 AND V.Voided=0 AND M.impuesto_modificador<>0) G"
+            " LEFT JOIN Tipos_Impuesto T ON T.ID_Tipo_Impuesto=G.Tipo"
+            " GROUP BY G.Tipo, T.Nombre_Tipo_Impuesto ORDER BY T.Nombre_Tipo_Impuesto"));
 }
 
 } // namespace

@@ -75,6 +75,47 @@ TEST_F(PMIX, TheAveragePriceIsRealAndRounded)
     EXPECT_TRUE(filas.at(1).startsWith(QStringLiteral("PASTEL 4 10.25 41.00 10.25 "))) << filas.at(1).toStdString();
 }
 
+// Only the period's items not voided count, for the real price (the highest list price) too.
+TEST_F(PMIX, VoidedItemsAndOtherDaysCountNowhere)
+{
+    // Item, check, sale and list price, void type: PASTEL twice on the 15th, voided once, and once on
+    // the 14th (check 103).
+    const struct {
+        int item, comanda, venta, lista;
+        const char* anulacion;
+    } pasteles[] = {{2001, 101, 10, 30, "NULL"}, {2002, 101, 12, 32, "NULL"}, {2003, 101, 99, 99, "1"}, {2004, 103, 50, 60, "NULL"}};
+    for (const auto& p : pasteles)
+        db.execute(QStringLiteral("INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta,"
+                                  " Precio_Original, ID_Tipo_Anulacion, Control) VALUES (%1, %2, 1, 40, %3, %4, %5, 1)")
+                       .arg(p.item)
+                       .arg(p.comanda)
+                       .arg(p.venta)
+                       .arg(p.lista)
+                       .arg(QLatin1String(p.anulacion)));
+    RepPMIX* w = abrePMIX();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(busca(w, QStringLiteral("COMIDA"), false),
+              QStringList({QStringLiteral("HAMBURGUESA 1 100.00 100.00 100.00 81.97%"), QStringLiteral("PASTEL 2 11.00 22.00 11.00 18.03%")}));
+    // The real price, the highest list price sold.
+    EXPECT_EQ(w->rejilla()->text(8, 3), QStringLiteral("100.00"));
+    EXPECT_EQ(w->rejilla()->text(9, 3), QStringLiteral("32.00"));
+}
+
+// A day's products are summed from that day's checks: the plan reads no item beyond them.
+TEST_F(PMIX, ADayReadsOnlyItsOwnItems)
+{
+    const QStringList pasos = filas(QStringLiteral("EXPLAIN QUERY PLAN ")
+                                    + RepPMIX::articulosVendidos(QDate(2024, 3, 15), QDate(2024, 3, 15), QString()));
+    for (const QString& paso : pasos) {
+        const QString detalle = paso.section(QStringLiteral(" | "), 3);
+        EXPECT_FALSE(detalle.contains(QStringLiteral("AUTOMATIC")) && !detalle.startsWith(QStringLiteral("SEARCH V ")))
+            << detalle.toStdString();
+        const QString escaneada = detalle.startsWith(QStringLiteral("SCAN ")) ? detalle.section(QLatin1Char(' '), 1, 1) : QString();
+        EXPECT_NE(escaneada, QStringLiteral("P")) << detalle.toStdString();
+        EXPECT_NE(escaneada, QStringLiteral("Comanda")) << detalle.toStdString();
+    }
+}
+
 TEST_F(PMIX, ADayWithoutSalesSaysSoAndKeepsTheHeading)
 {
     RepPMIX* w = abrePMIX();

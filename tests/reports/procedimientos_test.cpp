@@ -1,4 +1,5 @@
 // The database procedures and views of the reports, on the shared sales data set.
+#include "foundation/routines/period_sales.h"
 #include "tests/foundation/forms/typing.h"
 #include "tests/reports/reportes_fixture.h"
 
@@ -45,6 +46,30 @@ TEST_F(Procedimientos, SalesPerCategoryCountEachItemOnceWhateverItsTaxesAndModif
     EXPECT_EQ(ventas(QStringLiteral("14032024"), QStringLiteral("15032024")).first(),
               QStringLiteral("BEBIDAS | 32.00 | 20.00 | 13.00 | 12.00 | 3.20 | 68.20"));
     EXPECT_TRUE(ventas(QStringLiteral("16/03/2024"), QStringLiteral("15/03/2024")).isEmpty());
+}
+
+// A period staged by its caller is read as staged; one called on its own stages and drops its own.
+TEST_F(Procedimientos, SalesOfAStagedPeriodAreReadFromTheStage)
+{
+    const auto temporales = [this] {
+        return filas(QStringLiteral("SELECT name FROM sqlite_temp_master WHERE type='table' ORDER BY name"));
+    };
+    const QStringList categorias = ventas(QStringLiteral("15/03/2024"), QStringLiteral("15/03/2024"));
+    const QString impuestos = QStringLiteral("Rep_Ventas_Imp_Mod '15/03/2024','15/03/2024'");
+    const QStringList porTipo = filas(impuestos);
+    ASSERT_EQ(categorias.size(), 2);
+    {
+        const PeriodSales periodo(db, QDate(2024, 3, 15), QDate(2024, 3, 15));
+        db.execute(QStringLiteral("DELETE FROM ProductosXCuenta"));
+        EXPECT_EQ(ventas(QStringLiteral("15/03/2024"), QStringLiteral("15/03/2024")), categorias);
+        EXPECT_EQ(filas(impuestos), porTipo);
+        EXPECT_EQ(temporales().size(), PeriodSales::tables().size());
+    }
+    EXPECT_TRUE(temporales().isEmpty());
+    // Nothing staged: the sales tables as they are now, and nothing left behind.
+    EXPECT_TRUE(ventas(QStringLiteral("15/03/2024"), QStringLiteral("15/03/2024")).isEmpty());
+    EXPECT_TRUE(filas(impuestos).isEmpty());
+    EXPECT_TRUE(temporales().isEmpty());
 }
 
 TEST_F(Procedimientos, GuestsAndChecksPerDayPartNeverNull)
@@ -160,6 +185,21 @@ TEST_F(Procedimientos, CourtesyViewsNameTheWaiterAndLeaveTheManagerEmpty)
               QStringList({QStringLiteral("C101 | MARIA TORRES | 2 | 2024.03.15 | 101 | 1 | 135.60 | NULL | LOPEZ DIAZ ANA"),
                            QStringLiteral("C102 | JUAN PEREZ | 2 | 2024.03.15 | 102 | 1 | 12.00 | NULL | RUIZ SOTO BETO"),
                            QStringLiteral("C103 | LUIS ORTIZ | 1 | 2024.03.14 | 103 | 1 | 23.20 | NULL | LOPEZ DIAZ ANA")}));
+}
+
+// A day of the courtesy views, as the courtesy and gold card reports ask for it, reads that day's
+// checks only: no whole sales table is scanned.
+TEST_F(Procedimientos, CourtesyViewsOfADayReadThatDaysChecksOnly)
+{
+    const QString dia = QStringLiteral(" BETWEEN '2024.03.15' AND '2024.03.15'");
+    for (const QString& sql : {QStringLiteral("SELECT * FROM Vw_ReporteCortesias WHERE FechaTrabajo") + dia,
+                               QStringLiteral("SELECT SUM(Total) FROM Vw_ReporteCortesiasEspeciales WHERE IdTipoCliente=2 AND"
+                                              " FechaTrabajo") + dia}) {
+        for (const QString& paso : filas(QStringLiteral("EXPLAIN QUERY PLAN ") + sql)) {
+            const QString detalle = paso.section(QStringLiteral(" | "), 3);
+            EXPECT_FALSE(detalle.startsWith(QStringLiteral("SCAN "))) << sql.toStdString() << "\n" << detalle.toStdString();
+        }
+    }
 }
 
 } // namespace
