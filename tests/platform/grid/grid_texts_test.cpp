@@ -24,16 +24,22 @@ const QString kCentrado = QStringLiteral("CENTRADO Y LARGO");
 const QString kEtiqueta = QStringLiteral("VENTAS BRUTAS DEL DIA");
 const QString kMonto = QStringLiteral("$18,075,712.50");
 
+// A cell-built design: no headers, every column of the same width in characters.
+void disena(Grid& g, int columnas, int renglones, double ancho)
+{
+    g.setColumnCount(columnas);
+    g.setRowCount(renglones);
+    g.setColumnHeaderVisible(false);
+    g.setRowHeaderVisible(false);
+    for (int c = 1; c <= columnas; ++c)
+        g.setColumnWidth(c, ancho);
+}
+
 // Five narrow columns: a bold title over empty cells, a right-aligned period, a centred text, and a
 // label beside an amount, neither of which has room.
 void llena(Grid& g)
 {
-    g.setColumnCount(5);
-    g.setRowCount(4);
-    g.setColumnHeaderVisible(false);
-    g.setRowHeaderVisible(false);
-    for (int c = 1; c <= 5; ++c)
-        g.setColumnWidth(c, 6);
+    disena(g, 5, 4, 6);
     g.setText(1, 2, kTitulo);
     g.setCellBold(1, 2, true);
     g.setText(2, 4, kPeriodo);
@@ -207,12 +213,7 @@ TEST(GridTexts, OnPaperNothingIsCutAndNumbersWidenTheirColumns)
 TEST(GridTexts, OnPaperOnlyTheColumnsInUsePrintAtAReadableSizeAcrossPagesIfTheyMust)
 {
     Grid g;
-    g.setColumnCount(20);
-    g.setRowCount(3);
-    g.setColumnHeaderVisible(false);
-    g.setRowHeaderVisible(false);
-    for (int c = 1; c <= 20; ++c)
-        g.setColumnWidth(c, 12);
+    disena(g, 20, 3, 12);
     for (int c = 1; c <= 7; ++c)
         g.setText(2, c, QStringLiteral("C%1").arg(c));
     g.setRangeBackground(grid::CellRange{3, 1, 3, 20}, Qt::gray);
