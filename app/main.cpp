@@ -13,6 +13,7 @@
 #include "schema/procedimientos.h"
 #include "tickets/ventanas_horas.h"
 #include "platform/grid/print_job.h"
+#include "platform/paths/paths.h"
 #include "platform/ui/translations.h"
 #include "tickets/ventanas_tickets.h"
 #include "zorva_version.h"
@@ -70,6 +71,8 @@ void registraVentanas()
 
 int main(int argc, char** argv)
 {
+    // Before anything is written, in every way the program runs.
+    paths::keepPrivate();
     if (argc > 1 && std::strcmp(argv[1], "--crear-base") == 0) {
         QCoreApplication app(argc, argv);
         return creaBase(QCoreApplication::arguments());
@@ -78,10 +81,9 @@ int main(int argc, char** argv)
         // "zorva_servidor --fin-dia SERVIDOR BASE", from a scheduler: no display is needed.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        // stderr carries the run's own errors only; Qt's notes go to the daily log.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& texto) {
-            EscribeBitacora(QStringLiteral("Qt: ") + texto);
-        });
+        // stderr carries the run's own errors only; Qt's notes go to the daily log, and no box
+        // opens before the application exists.
+        PreparaFinDiaSinPantalla();
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("ZORVA_Servidor"));
         registraProcedimientos();
@@ -100,9 +102,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     registraVentanas();
 
-    // "zorva_servidor SERVIDOR BASE": the login reads the words from the line as typed.
-    const QString lineaComandos = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
-    auto* inicio = new frmInicio([lineaComandos] { MuestraLogin(lineaComandos); });
+    // "zorva_servidor SERVIDOR BASE": each word as given, so that a name with blanks opens.
+    const QStringList argumentos = QCoreApplication::arguments().mid(1);
+    auto* inicio = new frmInicio([argumentos] { MuestraLogin(argumentos); });
     inicio->show();
     return app.exec();
 }

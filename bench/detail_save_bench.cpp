@@ -4,24 +4,18 @@
 //
 //     build/bench/bench_detail_save
 
+#include "bench/catalog_db.h"
+#include "bench/widgets_run.h"
 #include "catalog/detail_grid.h"
 #include "catalog/op_submenu.h"
-#include "foundation/database/cls_ado.h"
-#include "foundation/log/cls_bitacora.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/msgbox.h"
-#include "schema/schema.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -29,35 +23,12 @@ namespace {
 
 constexpr int kRows = 1000;
 
-struct Fixture {
-    QTemporaryDir dir;
-    QString file;
-    ClsBitacora bitacora;
-
-    Fixture()
-    {
-        qputenv("ZORVA_DATA", dir.path().toLocal8Bit());
-        file = QDir(dir.path()).filePath(QStringLiteral("bench.db"));
-        adodb::Connection setup;
-        setup.openFile(file, true, true);
-        schema::createCentral(setup);
-        setup.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<%1) "
-                                     "INSERT INTO Producto (ID_Producto, Nombre_Completo) "
-                                     "SELECT i, 'PRODUCTO ' || i FROM n")
-                          .arg(kRows));
-        setup.close();
-        bitacora.inciar_log({.PCrearArchivo = false, .Parchivo = false, .PMsgBox = false});
-        g_ClsAdo().CClsBitacora = &bitacora;
-        g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("bench"), QStringLiteral("vypjv_ok"), QString());
-        // The delete between rounds asks its question.
-        ui::setAnswerer([](const ui::Box&) { return ui::Yes; });
-    }
-};
-
-Fixture& fixture()
+bench::CatalogDb& fixture()
 {
-    static Fixture f;
-    return f;
+    static bench::CatalogDb db(kRows);
+    // The delete between rounds asks its question.
+    ui::setAnswerer([](const ui::Box&) { return ui::Yes; });
+    return db;
 }
 
 void Submenu_Window(benchmark::State& state)
@@ -155,40 +126,9 @@ void Submenu_Bare(benchmark::State& state)
 BENCHMARK(Submenu_Window)->Unit(benchmark::kMillisecond);
 BENCHMARK(Submenu_Bare)->Unit(benchmark::kMillisecond);
 
-namespace {
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto w = m_times.find("Submenu_Window");
-        const auto b = m_times.find("Submenu_Bare");
-        if (w != m_times.end() && b != m_times.end() && b->second > 0)
-            std::printf("%d product rows saved new, then changed: window / bare = %.2f\n", kRows, w->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    bench::RatioReporter reporter({{"Submenu_Window", "Submenu_Bare",
+                                    std::to_string(kRows) + " product rows saved new, then changed: window / bare"}});
+    return bench::runWithWidgets(argc, argv, &reporter);
 }

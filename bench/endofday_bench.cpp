@@ -1,8 +1,11 @@
 // The end of day over generated sales: 10 terminals with 2,000 checks each (items, taxes, a
-// courtesy, a modifier and a payment per check). Prints the collection's time against a bare SQLite
-// ATTACH + INSERT ... SELECT of the same rows into an equal central database (aim: under 2x), and
-// the time of a whole headless run that fetches, collects, builds and pushes them (aim: under 5 s).
+// courtesy, a modifier and a payment per check). Prints, as ratios to a bare SQLite ATTACH +
+// INSERT ... SELECT of the same rows into an equal central database: the collection as the run does
+// it (aim: at most 1.5), and the whole headless run that fetches, measures, collects, builds and
+// pushes them (aim: at most 3). Each time is the best of a few tries, the machine being shared; the
+// process's CPU time is printed beside the clock's, being less moved by the other programs.
 
+#include "endofday/copia_adjunta.h"
 #include "endofday/fin_dia_entrada.h"
 #include "endofday/pasos_fin_dia.h"
 #include "foundation/database/cls_ado.h"
@@ -19,9 +22,37 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
+
+// Clock time and the process's CPU time, in milliseconds.
+struct Tiempo {
+    double pared = 0;
+    double cpu = 0;
+};
+
+class Cronometro {
+public:
+    Cronometro()
+    {
+        m_reloj.start();
+        m_cpu = cpuMs();
+    }
+    Tiempo tiempo() const { return {m_reloj.nsecsElapsed() / 1e6, cpuMs() - m_cpu}; }
+
+private:
+    static double cpuMs()
+    {
+        timespec t;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    }
+    QElapsedTimer m_reloj;
+    double m_cpu;
+};
 
 constexpr int kTerminales = 10;
 constexpr int kCheques = 2000;
@@ -116,12 +147,11 @@ findia::TerminalFinDia terminal(int t)
 }
 
 // The same rows by hand: attach each copy and insert its tables whole.
-double cargaDesnuda(const QString& central)
+Tiempo cargaDesnuda(const QString& central)
 {
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(central).constData(), &db);
-    QElapsedTimer reloj;
-    reloj.start();
+    const Cronometro reloj;
     for (int t = 1; t <= kTerminales; ++t) {
         const QByteArray adjunta = "ATTACH DATABASE '"
                                    + QFile::encodeName(terminal(t).carpetaLocal + QStringLiteral("/Zorva_Terminal.mdb"))
@@ -145,9 +175,9 @@ double cargaDesnuda(const QString& central)
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_exec(db, "DETACH DATABASE terminal", nullptr, nullptr, nullptr);
     }
-    const double ms = reloj.nsecsElapsed() / 1e6;
+    const Tiempo t = reloj.tiempo();
     sqlite3_close(db);
-    return ms;
+    return t;
 }
 
 // A data root with the central database, the template and each terminal's day, on its share
@@ -184,8 +214,8 @@ void preparaDatos(const QString& raizDatos, bool conShares)
     }
 }
 
-// The collection step alone, terminal by terminal as the run does it; returns its milliseconds.
-double recogida(int& filas)
+// The collection step alone, terminal by terminal as the run does it.
+Tiempo recogida(int& filas)
 {
     g_ClsAdo().Conectar(QStringLiteral("."), QStringLiteral("central"), QString(), QString());
     adodb::Connection& db = g_ClsAdo().conexion();
@@ -202,17 +232,34 @@ double recogida(int& filas)
     for (int t = 1; t <= kTerminales; ++t)
         banderas << conciliacion.Compara(terminal(t));
 
-    QElapsedTimer reloj;
-    reloj.start();
+    const Cronometro reloj;
     filas = 0;
     for (int t = 1; t <= kTerminales; ++t) {
-        db.beginTrans();
+        // As the run does: the copy attached outside the terminal's write transaction.
+        const findia::CopiaAdjunta adjunta(db.handle(), terminal(t).carpetaLocal + QStringLiteral("/Zorva_Terminal.mdb"));
+        db.execute(QStringLiteral("BEGIN IMMEDIATE"));
         filas += findia::RecogeVentasTerminal(corrida(), terminal(t), banderas[t - 1]).insertadas;
         db.commitTrans();
     }
-    const double ms = reloj.nsecsElapsed() / 1e6;
+    const Tiempo t = reloj.tiempo();
     g_ClsAdo().Cerrar();
-    return ms;
+    return t;
+}
+
+Tiempo mejor(const QList<Tiempo>& tiempos)
+{
+    Tiempo m = tiempos.first();
+    for (const Tiempo& t : tiempos) {
+        m.pared = std::min(m.pared, t.pared);
+        m.cpu = std::min(m.cpu, t.cpu);
+    }
+    return m;
+}
+
+void imprime(const char* que, const Tiempo& t, const Tiempo& desnuda, const char* meta)
+{
+    std::printf("%s: %.0f ms (CPU %.0f ms), razón %.2f (CPU %.2f) (meta <= %s)\n", que, t.pared, t.cpu, t.pared / desnuda.pared,
+                t.cpu / desnuda.cpu, meta);
 }
 
 } // namespace
@@ -221,25 +268,33 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     g_ClsBitacora().inciar_log({.PCrearArchivo = false, .Parchivo = false, .PMsgBox = false});
+    constexpr int kIntentos = 3;
 
-    QTemporaryDir pasos;
-    preparaDatos(pasos.path(), false);
+    QList<Tiempo> recogidas, desnudas, corridas;
     int filas = 0;
-    const double msRecogida = recogida(filas);
-    const double msDesnuda = cargaDesnuda(QDir(pasos.path()).filePath(QStringLiteral("desnuda.db")));
+    int resultado = 0;
+    for (int i = 0; i < kIntentos; ++i) {
+        QTemporaryDir pasos;
+        preparaDatos(pasos.path(), false);
+        recogidas << recogida(filas);
+        desnudas << cargaDesnuda(QDir(pasos.path()).filePath(QStringLiteral("desnuda.db")));
 
-    QTemporaryDir entera;
-    preparaDatos(entera.path(), true);
-    std::FILE* nada = std::fopen("/dev/null", "w");
-    QElapsedTimer reloj;
-    reloj.start();
-    const int resultado = CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), nada, nada);
-    const double msCorrida = reloj.nsecsElapsed() / 1e6;
-
-    std::printf("filas recogidas: %d\n", filas);
-    std::printf("recogida: %.0f ms, ATTACH + INSERT ... SELECT: %.0f ms, razón %.2f (meta < 2)\n", msRecogida, msDesnuda,
-                msRecogida / msDesnuda);
-    std::printf("corrida entera (traer, medir, recoger, armar y enviar): %.0f ms, %s (meta < 5000)\n", msCorrida,
-                resultado == 0 ? "terminada limpia" : "terminada con avisos");
+        QTemporaryDir entera;
+        preparaDatos(entera.path(), true);
+        std::FILE* nada = std::fopen("/dev/null", "w");
+        const Cronometro reloj;
+        resultado |= CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), nada, nada);
+        corridas << reloj.tiempo();
+        std::fclose(nada);
+    }
+    QFile carga(QStringLiteral("/proc/loadavg"));
+    const QByteArray cargaMaquina = carga.open(QIODevice::ReadOnly) ? carga.readAll().trimmed() : QByteArray("?");
+    const Tiempo desnuda = mejor(desnudas);
+    std::printf("filas recogidas por corrida: %d (mejor de %d intentos; carga de la máquina: %s)\n", filas, kIntentos,
+                cargaMaquina.constData());
+    std::printf("ATTACH + INSERT ... SELECT desnudo: %.0f ms (CPU %.0f ms)\n", desnuda.pared, desnuda.cpu);
+    imprime("recogida", mejor(recogidas), desnuda, "1.5");
+    imprime("corrida entera (traer, medir, recoger, armar y enviar)", mejor(corridas), desnuda, "3");
+    std::printf("%s\n", resultado == 0 ? "corridas terminadas limpias" : "corridas con avisos");
     return 0;
 }

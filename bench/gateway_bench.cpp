@@ -2,6 +2,7 @@
 // memory, and inserting 10,000 rows composed as SQL text inside one transaction. Each pair prints
 // the gateway's time; compare the "_Gateway" and "_Bare" lines (aim: within 2x).
 
+#include "bench/ratio_reporter.h"
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 
@@ -12,8 +13,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <variant>
 #include <vector>
@@ -155,42 +154,11 @@ BENCHMARK(OpenRecordset_Bare)->Unit(benchmark::kMillisecond);
 BENCHMARK(Alta_Gateway)->Unit(benchmark::kMillisecond);
 BENCHMARK(Alta_Bare)->Unit(benchmark::kMillisecond);
 
-namespace {
-
-// Prints, after the usual table, how many times slower the gateway was than the bare API.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const char* name : {"OpenRecordset", "Alta"}) {
-            const std::string base(name);
-            const auto g = m_times.find(base + "_Gateway");
-            const auto b = m_times.find(base + "_Bare");
-            if (g != m_times.end() && b != m_times.end() && b->second > 0)
-                std::printf("%s: gateway / bare = %.2f\n", name, g->second / b->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    bench::RatioReporter reporter({{"OpenRecordset_Gateway", "OpenRecordset_Bare", "OpenRecordset: gateway / bare"},
+                                   {"Alta_Gateway", "Alta_Bare", "Alta: gateway / bare"}});
+    return bench::run(argc, argv, &reporter);
 }

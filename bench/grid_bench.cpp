@@ -2,12 +2,12 @@
 // layout of a long report into pages. Compare "_Grid" with "_BareTable" (aim: within 3x; the grid
 // also reads each value by its column's type).
 
+#include "bench/widgets_run.h"
 #include "platform/adodb/adodb.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/page_composer.h"
 #include "platform/grid/recordset_fill.h"
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -88,11 +88,5 @@ BENCHMARK(Layout_Pages)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithWidgets(argc, argv);
 }

@@ -63,8 +63,7 @@ void CatalogWindow::Form_Load()
     for (QLineEdit* caja : findChildren<QLineEdit*>()) {
         if (caja->maxLength() >= 32767)
             continue;
-        const int letras = qMin(caja->maxLength(), 40);
-        caja->setMinimumWidth(caja->fontMetrics().averageCharWidth() * letras + 12);
+        forms::setWidthInLetters(caja, qMin(caja->maxLength(), 40));
     }
     DataEntryWindow::Form_Load();
     modoDetalles(DetailGrid::Mode::Browse);

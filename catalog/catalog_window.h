@@ -60,7 +60,7 @@ protected:
     void agregaRequerido(QWidget* control, const QString& palabra);
     CodePair* agregaParCodigo(QComboBox* combo, QLineEdit* caja, const QList<Codigo>& codigos);
     // consulta: the text shown and the key, in the order listed. ninguno, when given ("NINGUNO"),
-    // heads the list and stands for no row (NULL).
+    // ends the list and stands for no row (NULL).
     LookupPair* agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta,
                                   const QString& ninguno = QString());
     // A grid of the record's rows; the window configures the DetailGrid returned.

@@ -12,6 +12,8 @@ DetailGrid::DetailGrid(grid::Grid* grid, QObject* parent) : QObject(parent), m_g
 {
     grid->setAllLocked(true);
     grid->setProtected(true);
+    // A row is typed from its first cell to its last, as a record's fields are.
+    grid->setTabThroughCells(true);
     connect(grid, &grid::Grid::keyPressed, this, [this](int key, Qt::KeyboardModifiers) { onKey(key); });
     connect(grid, &grid::Grid::leaveCell, this, &DetailGrid::onLeaveCell);
     connect(grid, &grid::Grid::buttonClicked, this, &DetailGrid::onButton);
@@ -98,19 +100,12 @@ void DetailGrid::fill(const QString& recordKey)
     adodb::Recordset filas;
     if (!g_ClsAdo().Establece_consulta(filas, m_fillQuery + recordKey.trimmed(), 3, 3, 1))
         return;
-    const int rows = filas.recordCount();
-    const int columns = qMin(filas.fieldCount(), m_grid->columnCount());
-    m_grid->setRowCount(rows);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            const QVariant valor = filas.cell(r, c);
-            // Texts go in as written, so that a name the combo's list lacks still shows.
-            if (valor.typeId() == QMetaType::QString)
-                m_grid->setText(r + 1, c + 1, valor.toString());
-            else
-                m_grid->setValue(r + 1, c + 1, valor);
-        }
-    }
+    const int columns = filas.fieldCount();
+    // Texts go in as written, so that a name the combo's list lacks still shows.
+    m_grid->loadRows(
+        filas.recordCount(),
+        [&filas, columns](int row, int column) { return column <= columns ? filas.cell(row - 1, column - 1) : QVariant(); },
+        true);
 }
 
 QString DetailGrid::rowState(int row) const

@@ -149,6 +149,9 @@ private:
     bool updateStored(const QString& recordKey, int row);
     bool deleteRowStored(const QString& recordKey, int row);
     bool writable(int row) const;
+    // After the database refused a row as a duplicate: the message that names the row repeating an
+    // earlier one; empty when the grid shows no such row.
+    QString repeatedRowMessage() const;
     QString valueSql(const DetailField& field, int row, int column) const;
     QString condition(const QString& recordKey, int row) const;
 

@@ -25,9 +25,15 @@ bool DetailGrid::save(const QString& recordKey, bool newRecord)
     if (ok)
         return true;
     QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
+    const bool repetido = !errores.isEmpty() && (errores.first().NativeError == adodb::native::DuplicateKey
+                                                 || errores.first().NativeError == adodb::native::DuplicateIndex);
     if (!m_refusalMessage.isEmpty()) {
         errores.clear();
         ui::msgBox(m_refusalMessage, ui::Exclamation);
+    } else if (const QString fila = repetido ? repeatedRowMessage() : QString(); !fila.isEmpty()) {
+        // The record's own duplicate words would blame the record.
+        errores.clear();
+        ui::msgBox(fila, ui::Exclamation, g_ClsAdo().CpsTitulo);
     } else {
         // What the database said; a refused delete has been reported by the gateway already.
         g_ClsAdo().Reporta_Error();

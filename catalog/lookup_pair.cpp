@@ -20,7 +20,7 @@ LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consult
         // An unreadable list leaves the combo empty; the window still opens.
     }
     if (m_conNinguno)
-        combo->insertItem(0, ninguno);  // no data: no key
+        combo->addItem(ninguno);  // no data: no key
     // The box's value as it stands: an empty one shows the "none" entry when there is one.
     caja_Change();
     connect(combo, &QComboBox::activated, this, &LookupPair::combo_Click);
@@ -41,7 +41,7 @@ void LookupPair::caja_Change()
         return;
     const QString texto = m_caja->text().trimmed();
     if (texto.isEmpty()) {
-        m_combo->setCurrentIndex(m_conNinguno ? 0 : -1);
+        m_combo->setCurrentIndex(m_conNinguno ? m_combo->count() - 1 : -1);
         return;
     }
     bool esNumero = false;

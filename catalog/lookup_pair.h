@@ -11,7 +11,7 @@ class QLineEdit;
 // item's data) and the hidden box beside it, bound to the foreign-key column, holds the key.
 // Picking a name writes its key into the box; whenever the box changes, the combo shows the row of
 // that key, or no selection when no row of the list has it. An optional "none" entry ("NINGUNO")
-// heads the list and stands for an empty box (NULL).
+// ends the list and stands for an empty box (NULL).
 class LookupPair : public QObject {
     Q_OBJECT
 public:

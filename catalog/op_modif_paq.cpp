@@ -66,7 +66,7 @@ OpModifPaq::OpModifPaq(const QString& paquete, QWidget* parent) : QDialog(parent
     TxtNombre = new QLineEdit(this);
     TxtNombre->setObjectName(QStringLiteral("TxtNombre"));
     TxtNombre->setMaxLength(25);
-    TxtNombre->setMinimumWidth(fontMetrics().averageCharWidth() * 25 + 12);
+    forms::setWidthInLetters(TxtNombre, 25);
     forms::setTag(TxtNombre, QStringLiteral("Mayusculas"));
     txtOrdenados = new QLineEdit(this);
     txtOrdenados->setObjectName(QStringLiteral("txtOrdenados"));

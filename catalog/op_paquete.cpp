@@ -33,7 +33,7 @@ OpPaquete::OpPaquete(QWidget* parent) : DataEntryWindow(parent)
     forms::keyBoxStyle(lblId);
     lblId->setMinimumWidth(lblId->fontMetrics().averageCharWidth() * 10 + 12);
     lblproducto = forms::textBox(Frame1, QStringLiteral("lblproducto"), QStringLiteral("Nombre_Completo"));
-    lblproducto->setMinimumWidth(lblproducto->fontMetrics().averageCharWidth() * 25 + 12);
+    forms::setWidthInLetters(lblproducto, 25);
     auto* Label1 = forms::label(Frame1, QStringLiteral("Label1"), QStringLiteral("ID Paquete:"), lblId);
     forms::setTag(Label1, QStringLiteral("lblid"));
     auto* Label2 = forms::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Nombre:"), lblproducto);

@@ -281,12 +281,14 @@ void OpProductos::BotonBuscar()
         CatalogWindow::BotonBuscar();
 }
 
-// The filter joins both groups: a product without either is not listed.
+// The groups' names come with each product; a product without a group ("NINGUNO", "NINGUNA") is
+// listed all the same, with the name empty.
 void OpProductos::BotonFiltro()
 {
     AbreFiltro(this,
-               QStringLiteral("Producto,Grupo_Modificadores,Grupo_Impresoras WHERE "
-                              "Producto.ID_Grupo_Modificadores=Grupo_Modificadores.ID_Grupo_Modificadores AND "
-                              "Producto.ID_Grupo_Impresoras=Grupo_Impresoras.ID_Grupo_Impresoras "),
+               QStringLiteral("Producto LEFT JOIN Grupo_Modificadores ON "
+                              "Producto.ID_Grupo_Modificadores=Grupo_Modificadores.ID_Grupo_Modificadores "
+                              "LEFT JOIN Grupo_Impresoras ON "
+                              "Producto.ID_Grupo_Impresoras=Grupo_Impresoras.ID_Grupo_Impresoras WHERE"),
                columnasFiltro());
 }

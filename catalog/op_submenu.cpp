@@ -1,5 +1,6 @@
 #include "catalog/op_submenu.h"
 #include "catalog/grid_width.h"
+#include "foundation/database/cls_ado.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
 #include "platform/grid/grid.h"
@@ -27,20 +28,40 @@ grid::Grid* rejilla(QWidget* parent, const QString& nombre, const QStringList& t
     return g;
 }
 
+// The rows of the submenu stored in a table, by their key column.
+QSet<qlonglong> guardados(const QString& tabla, const QString& columna, const QString& submenu)
+{
+    QSet<qlonglong> llaves;
+    if (!DetailGrid::isKey(submenu))
+        return llaves;
+    adodb::Recordset filas;
+    if (!g_ClsAdo().Establece_consulta(filas, QStringLiteral("SELECT ") + columna + QStringLiteral(" FROM ") + tabla
+                                                  + QStringLiteral(" WHERE ID_SubMenu=") + submenu.trimmed()))
+        return llaves;
+    for (int r = 0; r < filas.recordCount(); ++r)
+        llaves.insert(filas.cell(r, 0).toLongLong());
+    return llaves;
+}
+
 // A menu or product listed twice is stored once: the repeated rows added in this edit go before
-// the save, so that the database never refuses them. Rows to be deleted do not count, so a row
+// the save, so that the database never refuses them. A stored row counts even when the grid no
+// longer shows it (its own button picked products in its place): picked again, it stays as stored,
+// taking the new row's position when one was typed. Rows to be deleted do not count, so a row
 // deleted and entered again is written again.
-void quitaRepetidos(DetailGrid* detalle, int columnaLlave)
+void quitaRepetidos(DetailGrid* detalle, int columnaLlave, const QSet<qlonglong>& enLaBase, int columnaOrden = 0)
 {
     grid::Grid* g = detalle->grid();
     QSet<qlonglong> vistos;
+    QSet<qlonglong> borrados;
     QList<int> nuevas;
     for (int r = 1; r <= g->rowCount(); ++r) {
         const QString estado = detalle->rowState(r);
         const QString llave = g->text(r, columnaLlave).trimmed();
-        if (llave.isEmpty() || estado == QLatin1String("B"))
+        if (llave.isEmpty())
             continue;
-        if (estado == QLatin1String("N"))
+        if (estado == QLatin1String("B"))
+            borrados.insert(llave.toLongLong());
+        else if (estado == QLatin1String("N"))
             nuevas << r;
         else
             vistos.insert(llave.toLongLong());
@@ -48,10 +69,17 @@ void quitaRepetidos(DetailGrid* detalle, int columnaLlave)
     QList<int> repetidas;
     for (int r : nuevas) {
         const qlonglong llave = g->text(r, columnaLlave).trimmed().toLongLong();
-        if (vistos.contains(llave))
+        const bool guardada = enLaBase.contains(llave) && !borrados.contains(llave);
+        if (vistos.contains(llave)) {
             repetidas.prepend(r);
-        else
+        } else if (guardada && columnaOrden > 0 && !g->text(r, columnaOrden).trimmed().isEmpty()) {
+            g->setText(r, detalle->stateColumn(), QStringLiteral("M"));
             vistos.insert(llave);
+        } else if (guardada) {
+            repetidas.prepend(r);
+        } else {
+            vistos.insert(llave);
+        }
     }
     for (int r : repetidas)
         g->deleteRows(r);
@@ -175,7 +203,9 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
 
 bool OpSubmenu::Guarda_Detalle()
 {
-    quitaRepetidos(detalles().at(0), 1);
-    quitaRepetidos(detalles().at(1), 2);
+    const QString submenu = bNuevo() ? QString() : llave();
+    quitaRepetidos(detalles().at(0), 1, guardados(QStringLiteral("SubMenuXMenu"), QStringLiteral("ID_Menu"), submenu));
+    quitaRepetidos(detalles().at(1), 2,
+                   guardados(QStringLiteral("ProductosXSubmenu"), QStringLiteral("ID_Producto"), submenu), 6);
     return CatalogWindow::Guarda_Detalle();
 }

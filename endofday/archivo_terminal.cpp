@@ -1,113 +1,44 @@
 #include "endofday/archivo_terminal.h"
 #include "endofday/punto_falla.h"
 
+#include "endofday/copia_archivo.h"
 #include "endofday/falla_paso.h"
 #include "platform/paths/paths.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
-#include <cerrno>
 #include <memory>
-#include <cstdio>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace findia {
 
 namespace {
 
-const QString kTemporal = QStringLiteral(".Zorva_Terminal.mdb.tmp");
+const QString kNombreTerminal = QLatin1String(kArchivoTerminal);
 
 [[noreturn]] void falla(int numero)
 {
     throw FallaPaso::conNumero(numero);
 }
 
-int numeroPorErrno(int codigo)
-{
-    return codigo == ENOENT || codigo == ENOTDIR ? FallaPaso::RutaNoEncontrada : FallaPaso::ErrorAcceso;
-}
-
-void sincronizaCarpeta(const QString& carpeta)
-{
-    const int fd = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        falla(numeroPorErrno(errno));
-    const bool hecho = ::fsync(fd) == 0;
-    ::close(fd);
-    if (!hecho)
-        falla(FallaPaso::ErrorAcceso);
-}
-
-// A folder that must be there: 76 when it is not, 75 when it cannot be entered.
-void exigeCarpeta(const QString& carpeta)
-{
-    const QFileInfo info(carpeta);
-    if (!info.exists() || !info.isDir())
-        falla(FallaPaso::RutaNoEncontrada);
-    if (!info.isReadable() || !info.isExecutable())
-        falla(FallaPaso::ErrorAcceso);
-}
-
-// Writes origen's bytes to a temporary name in destino's folder, flushes it and renames it over
-// destino; returns the digest of the bytes written. alRenombrar runs just before the rename.
-template <typename Antes>
-QString copiaSegura(const QString& origen, const QString& destino, Antes alRenombrar)
-{
-    const QString carpeta = QFileInfo(destino).absolutePath();
-    const QString temporal = QDir(carpeta).filePath(kTemporal);
-    QFile entrada(origen);
-    if (!entrada.open(QIODevice::ReadOnly))
-        falla(entrada.exists() ? FallaPaso::ErrorAcceso : FallaPaso::ArchivoNoEncontrado);
-    QFile salida(temporal);
-    if (!salida.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        falla(numeroPorErrno(errno ? errno : EACCES));
-    QCryptographicHash huella(QCryptographicHash::Sha256);
-    try {
-        while (!entrada.atEnd()) {
-            const QByteArray bloque = entrada.read(1 << 20);
-            if (bloque.isEmpty() && entrada.error() != QFileDevice::NoError)
-                falla(FallaPaso::ErrorAcceso);
-            huella.addData(bloque);
-            if (salida.write(bloque) != bloque.size())
-                falla(FallaPaso::ErrorAcceso);
-        }
-        if (!salida.flush() || ::fsync(salida.handle()) != 0)
-            falla(FallaPaso::ErrorAcceso);
-        salida.close();
-        entrada.close();
-        alRenombrar();
-        if (std::rename(QFile::encodeName(temporal).constData(), QFile::encodeName(destino).constData()) != 0)
-            falla(numeroPorErrno(errno));
-        sincronizaCarpeta(carpeta);
-    } catch (...) {
-        salida.close();
-        QFile::remove(temporal);
-        throw;
-    }
-    return QString::fromLatin1(huella.result().toHex());
-}
-
 // Holds the lock of a terminal database while it is copied or replaced: no writer can then be in
-// the middle of a change. A database held by a writer, or left with a hot journal (a change that
-// its next opener would roll back), is in use. A file that is no database has no writer and is
-// copied as it is.
+// the middle of a change. A database held by a writer is in use. A file that is no database has no
+// writer and is copied as it is.
 class BloqueoBase {
 public:
     explicit BloqueoBase(const QString& ruta)
     {
-        const QFileInfo diario(ruta + QStringLiteral("-journal"));
-        if (diario.exists() && diario.size() > 0)
-            falla(FallaPaso::PermisoDenegado);
         const QByteArray nombre = QFile::encodeName(ruta);
         const bool escribible = QFileInfo(ruta).isWritable();
         int rc = sqlite3_open_v2(nombre.constData(), &m_db,
-                                 escribible ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY, nullptr);
+                                 (escribible ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOFOLLOW, nullptr);
         if (rc != SQLITE_OK)
             return;
         sqlite3_busy_timeout(m_db, 0);
@@ -116,11 +47,6 @@ public:
         rc = sqlite3_exec(m_db, escribible ? "BEGIN IMMEDIATE" : "BEGIN; SELECT COUNT(*) FROM sqlite_master",
                           nullptr, nullptr, nullptr);
         if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED) {
-            cierra();
-            falla(FallaPaso::PermisoDenegado);
-        }
-        // A hot journal that appeared meanwhile would make this connection roll it back.
-        if (diario.exists() && QFileInfo(diario.filePath()).size() > 0) {
             cierra();
             falla(FallaPaso::PermisoDenegado);
         }
@@ -141,22 +67,70 @@ private:
     sqlite3* m_db = nullptr;
 };
 
+// The folder of a terminal's database on its share, reached from the shares root without
+// following any link.
+CarpetaAbierta carpetaCompartida(const QString& rutaCompartida)
+{
+    const QString raiz = paths::sharesRoot();
+    const QString relativa = QDir(raiz).relativeFilePath(QFileInfo(rutaCompartida).absolutePath());
+    if (relativa.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relativa))
+        throw FallaPaso(FallaPaso::NombreIncorrecto, QStringLiteral("La ruta no está en las carpetas compartidas: ") + rutaCompartida);
+    return CarpetaAbierta::abreDebajo(raiz, relativa);
+}
+
+// What the share holds in the database's place, and beside it, allows it to be read: a plain file
+// of its own (no link, no second name), not empty, with no change of a writer pending in a journal
+// or a WAL file.
+void compruebaArchivoCompartido(const CarpetaAbierta& carpeta, const struct stat& st)
+{
+    const QString ruta = carpeta.rutaDe(kNombreTerminal);
+    if (S_ISLNK(st.st_mode))
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal es un enlace simbólico: ") + ruta);
+    if (!S_ISREG(st.st_mode))
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal no es un archivo: ") + ruta);
+    if (st.st_nlink > 1)
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal tiene otro nombre (un enlace): ") + ruta);
+    if (st.st_size == 0)
+        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de datos de la terminal está vacía: ") + ruta);
+    for (const char* sufijo : {"-journal", "-wal"}) {
+        struct stat junto;
+        if (!carpeta.estado(kNombreTerminal + QLatin1String(sufijo), junto))
+            continue;
+        if (!S_ISREG(junto.st_mode))
+            throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("No es un archivo: ") + ruta + QLatin1String(sufijo));
+        // A change that its next opener would roll back or still has to write into the database.
+        if (junto.st_size > 0)
+            falla(FallaPaso::PermisoDenegado);
+    }
+}
+
+bool mismoArchivo(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec
+           && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+// A descriptor closed on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { ::close(m_fd); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+const QString kCambio = QStringLiteral("La base de la terminal cambió después de recogerla");
+
 } // namespace
 
 EsperaArchivo& esperaArchivo()
 {
     static EsperaArchivo espera;
     return espera;
-}
-
-QString MotivoNombreTerminal(const QString& nombre)
-{
-    if (nombre.trimmed().isEmpty())
-        return QStringLiteral("El nombre de la terminal está vacío");
-    if (nombre == QLatin1String(".") || nombre == QLatin1String("..") || nombre.contains(QLatin1Char('\\'))
-        || nombre.contains(QLatin1Char('/')) || nombre.contains(QLatin1Char(':')))
-        return QStringLiteral("El nombre de la terminal no puede formar una ruta: ") + nombre;
-    return QString();
 }
 
 QString MotivoDirTermBD(const QString& dirTermBD)
@@ -187,25 +161,33 @@ QString TraeBaseTerminal(const QString& rutaCompartida, const QString& carpetaLo
 {
     if (!QDir().mkpath(carpetaLocal))
         falla(FallaPaso::ErrorAcceso);
-    const QFileInfo compartida(rutaCompartida);
-    exigeCarpeta(compartida.absolutePath());
-    if (!compartida.exists() || !compartida.isFile() || compartida.isHidden())
+    const CarpetaAbierta carpeta = carpetaCompartida(rutaCompartida);
+    struct stat st;
+    if (!carpeta.estado(kNombreTerminal, st))
         return QString();
-    if (!compartida.isReadable())
-        falla(FallaPaso::ErrorAcceso);
-    BloqueoBase bloqueo(rutaCompartida);
-    return copiaSegura(rutaCompartida, QDir(carpetaLocal).filePath(QLatin1String(kArchivoTerminal)), [] {});
+    compruebaArchivoCompartido(carpeta, st);
+    const BloqueoBase bloqueo(carpeta.rutaDe(kNombreTerminal));
+    // A journal that appeared meanwhile would have been rolled back by the lock's connection.
+    compruebaArchivoCompartido(carpeta, st);
+    const Descriptor archivo(carpeta.abreParaLeer(kNombreTerminal));
+    struct stat abierto;
+    if (::fstat(archivo.fd(), &abierto) != 0 || !mismoArchivo(st, abierto))
+        falla(FallaPaso::PermisoDenegado);
+    return CopiaEnCarpeta(archivo.fd(), CarpetaAbierta::abre(carpetaLocal), kNombreTerminal, 0600);
 }
 
-QString HuellaArchivo(const QString& ruta)
+QString HuellaCompartida(const QString& rutaCompartida)
 {
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
+    try {
+        const CarpetaAbierta carpeta = carpetaCompartida(rutaCompartida);
+        struct stat st;
+        if (!carpeta.estado(kNombreTerminal, st))
+            return QString();
+        const Descriptor archivo(carpeta.abreParaLeer(kNombreTerminal));
+        return HuellaDescriptor(archivo.fd());
+    } catch (const FallaPaso&) {
         return QString();
-    QCryptographicHash huella(QCryptographicHash::Sha256);
-    if (!huella.addData(&archivo))
-        return QString();
-    return QString::fromLatin1(huella.result().toHex());
+    }
 }
 
 QString CopiaPlantilla()
@@ -214,29 +196,41 @@ QString CopiaPlantilla()
     const QString plantilla = QDir(carpeta).filePath(QLatin1String(kPlantilla));
     if (!QFileInfo(plantilla).isFile())
         throw FallaPaso(FallaPaso::ArchivoNoEncontrado, QStringLiteral("No se encontró el archivo ") + QLatin1String(kPlantilla));
-    copiaSegura(plantilla, QDir(carpeta).filePath(QLatin1String(kArchivoTerminal)), [] {});
+    CopiaArchivoLocal(plantilla, QDir(carpeta).filePath(kNombreTerminal));
     return carpeta;
 }
 
-void EnviaArchivoTerminal(const QString& copiaPlantilla, const QString& rutaCompartida, const QString& huellaTraida)
+void EnviaArchivoTerminal(const QString& copiaPlantilla, const QString& rutaCompartida, const QString& huellaTraida,
+                          const std::function<void(const QString&)>& antesDeRenombrar)
 {
-    exigeCarpeta(QFileInfo(rutaCompartida).absolutePath());
-    // The digest is read before the lock is taken: closing any other descriptor of the file would
-    // drop the lock. Size and time, which need no descriptor, show a change in between.
-    const QFileInfo antes(rutaCompartida);
-    const bool existe = antes.exists();
-    const QString huella = existe ? HuellaArchivo(rutaCompartida) : QString();
-    if (existe && huella != huellaTraida)
-        throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal cambió después de recogerla"));
+    const CarpetaAbierta carpeta = carpetaCompartida(rutaCompartida);
+    struct stat antes;
+    const bool existe = carpeta.estado(kNombreTerminal, antes);
+    if (existe) {
+        compruebaArchivoCompartido(carpeta, antes);
+        // The digest is read before the lock is taken: closing any other descriptor of the file
+        // would drop the lock. Size and time, which need no descriptor, show a change in between.
+        const Descriptor actual(carpeta.abreParaLeer(kNombreTerminal));
+        if (HuellaDescriptor(actual.fd()) != huellaTraida)
+            throw FallaPaso(FallaPaso::ErrorAcceso, kCambio);
+    }
+    const int fd = ::open(QFile::encodeName(copiaPlantilla).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FallaPaso(FallaPaso::ArchivoNoEncontrado, QStringLiteral("No se encontró el archivo ") + copiaPlantilla);
+    const Descriptor origen(fd);
     std::unique_ptr<BloqueoBase> bloqueo;
-    copiaSegura(copiaPlantilla, rutaCompartida, [&] {
+    const mode_t modo = existe ? (antes.st_mode & 07777) : 0644;
+    CopiaEnCarpeta(origen.fd(), carpeta, kNombreTerminal, modo, [&](const QString& huella) {
         puntofalla::pasa(QStringLiteral("envio:temporal"));
-        if (!existe)
-            return;
-        bloqueo = std::make_unique<BloqueoBase>(rutaCompartida);
-        const QFileInfo ahora(rutaCompartida);
-        if (!ahora.exists() || ahora.size() != antes.size() || ahora.lastModified() != antes.lastModified())
-            throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La base de la terminal cambió después de recogerla"));
+        if (existe) {
+            bloqueo = std::make_unique<BloqueoBase>(carpeta.rutaDe(kNombreTerminal));
+            struct stat ahora;
+            if (!carpeta.estado(kNombreTerminal, ahora) || !mismoArchivo(antes, ahora))
+                throw FallaPaso(FallaPaso::ErrorAcceso, kCambio);
+            compruebaArchivoCompartido(carpeta, ahora);
+        }
+        if (antesDeRenombrar)
+            antesDeRenombrar(huella);
     });
 }
 

@@ -11,13 +11,29 @@ namespace findia {
 QString CondicionVigente(const QString& inicio, const QString& fin)
 {
     const QString hoy = QLatin1Char('\'') + appclock::now().date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
-    return QLatin1Char('(') + fin + QStringLiteral(" IS NULL OR ") + hoy + QStringLiteral(" BETWEEN date(") + inicio
-           + QStringLiteral(") AND date(") + fin + QStringLiteral("))");
+    return QStringLiteral("((") + inicio + QStringLiteral(" IS NULL OR date(") + inicio + QStringLiteral(")<=") + hoy
+           + QStringLiteral(") AND (") + fin + QStringLiteral(" IS NULL OR date(") + fin + QStringLiteral(")>=") + hoy
+           + QStringLiteral("))");
 }
 
-int CopiaCatalogosTerminal()
+namespace {
+
+// The rate of a tax type in force today with the latest start: the terminal holds one per type.
+QString TasaVigente()
 {
-    const QString impuestoVigente = CondicionVigente(QStringLiteral("Fecha_Inicio_Impuesto"), QStringLiteral("Fecha_Fin_Impuesto"));
+    const QString p = QStringLiteral("PorcentajeXTipo_Impuesto");
+    return QStringLiteral("Tipos_Impuesto.ID_Tipo_Impuesto=") + p + QStringLiteral(".ID_Tipo_Impuesto AND ")
+           + CondicionVigente(p + QStringLiteral(".Fecha_Inicio_Impuesto"), p + QStringLiteral(".Fecha_Fin_Impuesto"))
+           + QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM ") + p + QStringLiteral(" o WHERE o.ID_Tipo_Impuesto=") + p
+           + QStringLiteral(".ID_Tipo_Impuesto AND ")
+           + CondicionVigente(QStringLiteral("o.Fecha_Inicio_Impuesto"), QStringLiteral("o.Fecha_Fin_Impuesto"))
+           + QStringLiteral(" AND o.Fecha_Inicio_Impuesto>") + p + QStringLiteral(".Fecha_Inicio_Impuesto)");
+}
+
+} // namespace
+
+QStringList CopiaCatalogosTerminal(adodb::Connection& plantilla)
+{
     const QString cortesiaVigente = CondicionVigente(QStringLiteral("Fecha_Inicio_Cortesia"), QStringLiteral("Fecha_Fin_Cortesia"));
     struct Copia {
         const char* origen;
@@ -41,8 +57,7 @@ int CopiaCatalogosTerminal()
          "ID_Impresora,Nombre_Impresora,Puerto,Modo,ID_Terminal,Redirigido,Estado_Impresora,EsDeCheques,Id_Impresora_Respaldo", {}},
         {"ImpresorasXGrupo", "ImpresorasXGrupo", "ID_Impresora,ID_Grupo_Impresoras", {}},
         {"Tipos_Impuesto,PorcentajeXTipo_Impuesto", "Tipos_Impuesto",
-         "Tipos_Impuesto.ID_Tipo_Impuesto,Nombre_Tipo_Impuesto,Porcentaje,Tipo_Imp_Activo",
-         QStringLiteral("Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND ") + impuestoVigente},
+         "Tipos_Impuesto.ID_Tipo_Impuesto,Nombre_Tipo_Impuesto,Porcentaje,Tipo_Imp_Activo", TasaVigente()},
         {"Tipos_Anulacion", "Tipos_Anulacion", "ID_Tipo_Anulacion,Nombre_Tipos_Anulacion,Regresa_Existencia", {}},
         {"Modo_Preparacion", "Modo_Preparacion", "ID_Modo_Preparacion,Nombre_Modo_Preparacion,Indicador", {}},
         {"Tipo_Modificador", "Tipo_Modificador",
@@ -73,17 +88,16 @@ int CopiaCatalogosTerminal()
          "ID_Grupo_Obsequios", {}},
         {"Parametros", "Parametros", "ID_Parametro,Valor_Num,Valor_Cad", {}},
     };
-    int rechazadas = 0;
+    QStringList rechazadas;
     for (const Copia& c : copias) {
-        const int r = CopiaTablaTerminal(QString::fromUtf8(c.origen), QString::fromUtf8(c.destino),
-                                         QString::fromUtf8(c.columnas), c.condicion);
+        const int r = CopiaTablaTerminal(plantilla, QString::fromUtf8(c.origen), QString::fromUtf8(c.destino),
+                                         QString::fromUtf8(c.columnas), c.condicion, &rechazadas);
         if (r < 0)
             throw FallaPaso(FallaPaso::ArchivoNoEncontrado, QStringLiteral("No se pudo llenar la copia de Plantilla.mdb con la tabla ")
                                                                  + QString::fromUtf8(c.destino));
-        rechazadas += r;
     }
-    if (rechazadas > 0)
-        EscribeBitacora(QStringLiteral("Base de las terminales: ") + QString::number(rechazadas)
+    if (!rechazadas.isEmpty())
+        EscribeBitacora(QStringLiteral("Base de las terminales: ") + QString::number(rechazadas.size())
                         + QStringLiteral(" filas de los catálogos rechazadas"));
     return rechazadas;
 }

@@ -1,4 +1,5 @@
 #include "endofday/corrida_fin_dia.h"
+#include "endofday/escritura_fin_dia.h"
 
 #include "foundation/database/cls_ado.h"
 
@@ -27,18 +28,13 @@ void ActualizaFolios(adodb::Connection& db)
 void CierraDia(const CorridaFinDia& corrida)
 {
     adodb::Connection& db = g_ClsAdo().conexion();
-    db.beginTrans();
-    try {
-        db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Cad=? WHERE ID_Parametro='FECHA_TRABAJO'"),
-                        {corrida.fechaNueva});
-        ActualizaFolios(db);
-        diario::marcaCorrida(corrida.idCorrida, QLatin1String(kRecogida));
-        db.commitTrans();
-    } catch (...) {
-        if (db.inTransaction())
-            db.rollbackTrans();
-        throw;
-    }
+    // Every terminal's sales on disk before any share is replaced.
+    EscrituraFinDia escritura(true);
+    db.executeBound(QStringLiteral("UPDATE Parametros SET Valor_Cad=? WHERE ID_Parametro='FECHA_TRABAJO'"),
+                    {corrida.fechaNueva});
+    ActualizaFolios(db);
+    diario::marcaCorrida(corrida.idCorrida, QLatin1String(kRecogida));
+    escritura.confirma();
 }
 
 } // namespace findia

@@ -1,5 +1,6 @@
 #include "endofday/comandos_terminal.h"
 
+#include "endofday/escritura_fin_dia.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/ui/msgbox.h"
 
@@ -41,7 +42,6 @@ void ejecuta(bool hecho, const QString& que)
 bool PublicaComando(const QString& comando)
 {
     ClsAdo& ado = g_ClsAdo();
-    bool enTransaccion = false;
     try {
         adodb::Recordset servidor = consulta(QStringLiteral("SELECT Valor_Num FROM Parametros WHERE ID_Parametro='TERMINAL'"));
         if (servidor.eof() || servidor.field(0).isNull())
@@ -58,8 +58,7 @@ bool PublicaComando(const QString& comando)
             return true;
 
         ado.conexion().errors().clear();
-        ado.conexion().beginTrans();
-        enTransaccion = true;
+        EscrituraFinDia escritura;
         ejecuta(ado.Alta(QStringLiteral("Transacciones"), QStringLiteral("Transaccion"),
                          QLatin1Char('\'') + comando + QLatin1Char('\'')),
                 QStringLiteral("No se pudo escribir el comando ") + comando);
@@ -73,16 +72,12 @@ bool PublicaComando(const QString& comando)
         ejecuta(ado.Modificar(clave, QStringLiteral("Transacciones"), QStringLiteral("Escribiendo=0"),
                               QStringLiteral("ID_Transaccion=") + trans),
                 QStringLiteral("No se pudo terminar el comando ") + comando);
-        enTransaccion = false;
-        ado.conexion().commitTrans();
+        escritura.confirma();
         return true;
     } catch (const Fallo& fallo) {
-        if (enTransaccion)
-            ado.Cancela_Transaccion();
+        // The transaction is rolled back before the box: the guard ended with the try block.
         ui::msgBox(QString::number(fallo.numero) + fallo.descripcion);
     } catch (const adodb::ComError& e) {
-        if (ado.conexion().inTransaction())
-            ado.Cancela_Transaccion();
         ui::msgBox(QString::number(e.number()) + e.description());
     }
     return false;

@@ -18,7 +18,8 @@ bool FaseRecoleccion(EstadoCorrida& estado);
 // One transaction: the next working date, the order and payment folios, the run collected.
 void CierraDia(const CorridaFinDia& corrida);
 
-// The template copy, its catalogs, and the push to every terminal that may receive it.
-void FaseEnvio(EstadoCorrida& estado);
+// The template copy, its catalogs, and the push to every terminal that may receive it. False when
+// any of it failed: the terminals are then not started, and the next start sends what is missing.
+bool FaseEnvio(EstadoCorrida& estado);
 
 } // namespace findia

@@ -1,6 +1,7 @@
 #include "endofday/diario_fin_dia.h"
 
 #include "endofday/archivo_terminal.h"
+#include "endofday/escritura_fin_dia.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/clock/clock.h"
 
@@ -45,32 +46,27 @@ std::optional<CorridaDiario> corridaPendiente(const QString& dirTermBD)
 qint64 creaCorrida(const QString& fechaAnterior, const QString& fechaNueva, const QString& usuario)
 {
     adodb::Connection& db = conexion();
-    db.beginTrans();
-    try {
-        db.executeBound(QStringLiteral("INSERT INTO EndOfDayRun (OldDate, NewDate, State, StartedAt, UserName) "
-                                       "VALUES (?, ?, 'started', ?, ?)"),
-                        {fechaAnterior, fechaNueva, ahora(), usuario});
-        const qint64 id = db.execute(QStringLiteral("SELECT MAX(RunId) FROM EndOfDayRun")).field(0).value().toLongLong();
-        db.executeBound(QStringLiteral("INSERT INTO EndOfDayTerminal (RunId, TerminalId, TerminalName, MenuId, State) "
-                                       "SELECT ?, ID_Terminal, Nombre_Terminal, ID_Menu, 'pending' FROM Terminal "
-                                       "WHERE Estado_Terminal='A'"),
-                        {id});
-        db.commitTrans();
-        return id;
-    } catch (...) {
-        if (db.inTransaction())
-            db.rollbackTrans();
-        throw;
-    }
+    EscrituraFinDia escritura;
+    db.executeBound(QStringLiteral("INSERT INTO EndOfDayRun (OldDate, NewDate, State, StartedAt, UserName) "
+                                   "VALUES (?, ?, 'started', ?, ?)"),
+                    {fechaAnterior, fechaNueva, ahora(), usuario});
+    const qint64 id = db.execute(QStringLiteral("SELECT MAX(RunId) FROM EndOfDayRun")).field(0).value().toLongLong();
+    db.executeBound(QStringLiteral("INSERT INTO EndOfDayTerminal (RunId, TerminalId, TerminalName, MenuId, State) "
+                                   "SELECT ?, ID_Terminal, Nombre_Terminal, ID_Menu, 'pending' FROM Terminal "
+                                   "WHERE Estado_Terminal='A'"),
+                    {id});
+    escritura.confirma();
+    return id;
 }
 
 QList<TerminalDiario> terminales(const CorridaFinDia& corrida, bool porMenu)
 {
     adodb::Recordset rs = conexion().execute(
-        QStringLiteral("SELECT TerminalId, TerminalName, MenuId, State, Digest, RowsRefused FROM EndOfDayTerminal "
-                       "WHERE RunId=%1 ORDER BY %2")
+        QStringLiteral("SELECT e.TerminalId, e.TerminalName, e.MenuId, e.State, e.Digest, e.RowsRefused, e.ErrorText, "
+                       "e.PushError, e.PushDigest, EXISTS (SELECT 1 FROM Terminal t WHERE t.ID_Terminal=e.TerminalId "
+                       "AND t.Estado_Terminal='A') AS Active FROM EndOfDayTerminal e WHERE e.RunId=%1 ORDER BY %2")
             .arg(corrida.idCorrida)
-            .arg(porMenu ? QStringLiteral("MenuId, TerminalId") : QStringLiteral("TerminalId")));
+            .arg(porMenu ? QStringLiteral("e.MenuId, e.TerminalId") : QStringLiteral("e.TerminalId")));
     QList<TerminalDiario> lista;
     for (; !rs.eof(); rs.moveNext()) {
         TerminalDiario t;
@@ -84,9 +80,32 @@ QList<TerminalDiario> terminales(const CorridaFinDia& corrida, bool porMenu)
         t.estado = rs.value(QStringLiteral("State")).toString();
         t.huella = rs.value(QStringLiteral("Digest")).toString();
         t.rechazadas = rs.value(QStringLiteral("RowsRefused")).toInt();
+        t.activa = rs.value(QStringLiteral("Active")).toBool();
+        t.error = rs.value(QStringLiteral("ErrorText")).toString();
+        t.errorEnvio = rs.value(QStringLiteral("PushError")).toString();
+        t.huellaEnvio = rs.value(QStringLiteral("PushDigest")).toString();
         lista << t;
     }
     return lista;
+}
+
+QString lineasDeCierre(const CorridaFinDia& corrida)
+{
+    QString texto;
+    for (const TerminalDiario& t : terminales(corrida)) {
+        if (!t.activa)
+            continue;
+        QStringList motivos = t.error.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (!t.errorEnvio.isEmpty())
+            motivos << t.errorEnvio;
+        if (motivos.isEmpty() && t.estado != QLatin1String(kEnviada))
+            motivos << (t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kAusente)
+                            ? QStringLiteral("no se le envió su base de datos")
+                            : QStringLiteral("no se recogió"));
+        for (const QString& motivo : motivos)
+            texto += QStringLiteral("\r\n") + t.terminal.Nombre_Terminal + QLatin1Char(' ') + motivo;
+    }
+    return texto;
 }
 
 void marcaTerminal(qint64 corrida, qint64 terminal, const QString& estado)
@@ -115,11 +134,24 @@ void anotaRecoleccion(qint64 corrida, qint64 terminal, const ResultadoRecoleccio
                              terminal});
 }
 
-void anotaEnvio(qint64 corrida, qint64 terminal, qint64 folio)
+void anotaHuellaEnvio(qint64 corrida, qint64 terminal, const QString& huella, qint64 folio)
 {
-    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET State='pushed', ItemFolioSent=? "
-                                           "WHERE RunId=? AND TerminalId=?"),
-                            {folio, corrida, terminal});
+    // On disk before the share's database is replaced, so that a start after a power loss knows it.
+    EscrituraFinDia escritura(true);
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET PushDigest=?, ItemFolioSent=? WHERE RunId=? AND TerminalId=?"),
+                            {huella, folio, corrida, terminal});
+    escritura.confirma();
+}
+
+void anotaEnvio(qint64 corrida, qint64 terminal)
+{
+    conexion().executeBound(QStringLiteral("UPDATE EndOfDayTerminal SET State='pushed', PushError=NULL WHERE RunId=? AND TerminalId=?"),
+                            {corrida, terminal});
+}
+
+void anotaErrorEnvio(qint64 corrida, qint64 terminal, const QString& texto)
+{
+    actualizaTerminal(corrida, terminal, QStringLiteral("PushError=?"), texto);
 }
 
 void anotaError(qint64 corrida, qint64 terminal, const QString& texto)

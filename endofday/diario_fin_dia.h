@@ -34,6 +34,10 @@ struct TerminalDiario {
     QString estado;
     QString huella;
     int rechazadas = 0;
+    bool activa = true;      // still an active terminal: one set inactive since is left out
+    QString error;           // why it was skipped, or its refused rows, one per line
+    QString errorEnvio;      // why its last push failed
+    QString huellaEnvio;     // the digest of the database last about to be sent to it
 };
 
 namespace diario {
@@ -48,11 +52,18 @@ qint64 creaCorrida(const QString& fechaAnterior, const QString& fechaNueva, cons
 // The run's terminals, by terminal key, or in menu order for the push.
 QList<TerminalDiario> terminales(const CorridaFinDia& corrida, bool porMenu = false);
 
+// "\r\nNAME reason" for every terminal of the run still active that was not sent its database
+// or had rows refused, from what the journal holds: the lines of the closing box.
+QString lineasDeCierre(const CorridaFinDia& corrida);
+
 void marcaTerminal(qint64 corrida, qint64 terminal, const QString& estado);
 void anotaHuella(qint64 corrida, qint64 terminal, const QString& huella);
 void anotaMedidas(qint64 corrida, qint64 terminal, const QString& medidas);
 void anotaRecoleccion(qint64 corrida, qint64 terminal, const ResultadoRecoleccion& resultado);
-void anotaEnvio(qint64 corrida, qint64 terminal, qint64 folio);
+// Just before the database built for the terminal takes its share's place.
+void anotaHuellaEnvio(qint64 corrida, qint64 terminal, const QString& huella, qint64 folio);
+void anotaEnvio(qint64 corrida, qint64 terminal);
+void anotaErrorEnvio(qint64 corrida, qint64 terminal, const QString& texto);
 void anotaError(qint64 corrida, qint64 terminal, const QString& texto);
 void marcaCorrida(qint64 corrida, const QString& estado);
 

@@ -1,8 +1,15 @@
 #include "endofday/archivo_terminal.h"
+#include "endofday/copia_adjunta.h"
 #include "endofday/corrida_fin_dia.h"
+#include "endofday/escritura_fin_dia.h"
+#include "endofday/punto_falla.h"
 #include "foundation/database/cls_ado.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
+
+#include <sys/stat.h>
 
 namespace findia {
 
@@ -58,31 +65,54 @@ private:
     bool m_antes;
 };
 
-// Only the copy taken in this run is read: an earlier copy left by a failed fetch never is.
-void compruebaCopia(const TerminalDiario& t)
+// The file at a path as the system knows it: device, node, size and time of the last change.
+QString identidad(const QString& ruta)
 {
-    const QString copia = QDir(t.terminal.carpetaLocal).filePath(QLatin1String(kArchivoTerminal));
-    if (t.huella.isEmpty() || HuellaArchivo(copia) != t.huella)
+    struct stat st;
+    if (::stat(QFile::encodeName(ruta).constData(), &st) != 0)
+        return QString();
+    return QStringLiteral("%1:%2:%3:%4.%5")
+        .arg(st.st_dev)
+        .arg(st.st_ino)
+        .arg(st.st_size)
+        .arg(st.st_mtim.tv_sec)
+        .arg(st.st_mtim.tv_nsec);
+}
+
+QString copiaDe(const TerminalDiario& t)
+{
+    return QDir(t.terminal.carpetaLocal).filePath(QLatin1String(kArchivoTerminal));
+}
+
+// Only the copy taken in this run is read: an earlier copy left by a failed fetch never is. The
+// file this run wrote is still the same file when nothing changed it since (its digest was taken
+// as it was written).
+void compruebaCopia(const TerminalDiario& t, const QString& traida)
+{
+    if (t.huella.isEmpty() || traida.isEmpty() || identidad(copiaDe(t)) != traida)
         throw FallaPaso(FallaPaso::ErrorAcceso, QStringLiteral("La copia local no es la traída en este fin de día"));
 }
 
-void recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas,
-            ManejadorFinDia& manejador)
+// Collects one terminal in one transaction with its journal state. A copy that cannot be collected
+// (unreadable, damaged, or its refused rows cannot be kept aside) rolls that terminal back alone:
+// its reason comes back, and the share keeps its sales for the next run. A failure of the central
+// database ends the run.
+QString recoge(const CorridaFinDia& corrida, const TerminalDiario& t, const BanderasDiferencia& banderas)
 {
     SilencioGateway silencio;
-    adodb::Connection& db = g_ClsAdo().conexion();
-    db.beginTrans();
+    puntofalla::pasa(QStringLiteral("recogida:empieza"));
+    ResultadoRecoleccion resultado;
     try {
-        const ResultadoRecoleccion resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
+        // Attached before the transaction, detached after it: SQLite allows neither inside one.
+        const CopiaAdjunta adjunta(g_ClsAdo().conexion().handle(), copiaDe(t));
+        EscrituraFinDia escritura;
+        resultado = RecogeVentasTerminal(corrida, t.terminal, banderas);
         diario::anotaRecoleccion(corrida.idCorrida, t.terminal.ID_Terminal, resultado);
-        db.commitTrans();
-        for (const QString& rechazo : resultado.rechazos)
-            manejador.recoge(t.terminal.Nombre_Terminal, rechazo);
-    } catch (...) {
-        if (db.inTransaction())
-            db.rollbackTrans();
-        throw;
+        escritura.confirma();
+    } catch (const FallaPaso& f) {
+        return f.descripcion();
     }
+    return QString();
 }
 
 } // namespace
@@ -95,14 +125,14 @@ bool FaseRecoleccion(EstadoCorrida& e)
     TablasConciliacion tablas;
 
     auto omite = [&](const TerminalDiario& t, const QString& motivo) {
-        manejador.recoge(t.terminal.Nombre_Terminal, motivo);
         diario::marcaTerminal(id, t.terminal.ID_Terminal, QLatin1String(kOmitida));
         diario::anotaError(id, t.terminal.ID_Terminal, motivo);
     };
 
     QList<TerminalDiario> traidas;
+    QHash<qint64, QString> identidades;
     for (TerminalDiario t : diario::terminales(e.corrida)) {
-        if (t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
+        if (!t.activa || t.estado == QLatin1String(kRecogidaTerminal) || t.estado == QLatin1String(kEnviada))
             continue;
         const QString nombre = t.terminal.Nombre_Terminal;
         if (const QString motivo = MotivoNombreTerminal(nombre); !motivo.isEmpty()) {
@@ -125,10 +155,11 @@ bool FaseRecoleccion(EstadoCorrida& e)
         }
         diario::anotaHuella(id, t.terminal.ID_Terminal, huella);
         t.huella = huella;
+        identidades.insert(t.terminal.ID_Terminal, identidad(copiaDe(t)));
 
         QString medidas;
         r = manejador.ejecuta(nombre, [&] {
-            compruebaCopia(t);
+            compruebaCopia(t, identidades.value(t.terminal.ID_Terminal));
             medidas = MideVentasTerminal(e.corrida, t.terminal);
         }, true);
         if (r == ResultadoPaso::Abortado)
@@ -145,14 +176,16 @@ bool FaseRecoleccion(EstadoCorrida& e)
     const ConciliacionFinDia conciliacion(e.corrida);
     for (const TerminalDiario& t : traidas) {
         const BanderasDiferencia banderas = conciliacion.Compara(t.terminal);
-        const ResultadoPaso r = manejador.ejecuta(t.terminal.Nombre_Terminal, [&] { compruebaCopia(t); }, true);
+        const ResultadoPaso r = manejador.ejecuta(t.terminal.Nombre_Terminal,
+                                                  [&] { compruebaCopia(t, identidades.value(t.terminal.ID_Terminal)); }, true);
         if (r == ResultadoPaso::Abortado)
             return false;
         if (r == ResultadoPaso::Omitido) {
             omite(t, manejador.ultimoMotivo());
             continue;
         }
-        recoge(e.corrida, t, banderas, manejador);
+        if (const QString motivo = recoge(e.corrida, t, banderas); !motivo.isEmpty())
+            omite(t, motivo);
     }
     manejador.modo = ModoManejador::Recogiendo;
     return true;

@@ -5,8 +5,10 @@
 #include "endofday/candado_fin_dia.h"
 #include "endofday/comandos_terminal.h"
 #include "endofday/corrida_fin_dia.h"
+#include "endofday/escritura_fin_dia.h"
 #include "endofday/fecha_trabajo.h"
 #include "foundation/database/cls_ado.h"
+#include "foundation/log/bitacora.h"
 #include "mainwindow/login_state.h"
 #include "platform/keys/key_file_error.h"
 #include "platform/ui/msgbox.h"
@@ -46,26 +48,25 @@ bool confirma(const CorridaFinDia& corrida, bool reanuda)
     return ui::msgBox(pregunta, ui::YesNo | ui::Question | ui::DefaultButton2) == ui::Yes;
 }
 
-// Every terminal collected (or without a database) and sent its database, no row refused.
-bool todasEnviadas(const CorridaFinDia& corrida)
+// A run resumed after terminals were set inactive leaves them out; the log says so.
+void anotaInactivas(const CorridaFinDia& corrida)
 {
     for (const TerminalDiario& t : diario::terminales(corrida))
-        if (t.estado != QLatin1String(kEnviada) || t.rechazadas > 0)
-            return false;
-    return true;
+        if (!t.activa && t.estado != QLatin1String(kEnviada))
+            EscribeBitacora(QStringLiteral("Fin de día: la terminal ") + t.terminal.Nombre_Terminal
+                            + QStringLiteral(" ya no está activa y queda fuera"));
 }
 
 void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& resultado)
 {
     ManejadorFinDia& manejador = e.manejador;
-    CandadoFinDia candado;
+    CandadoFinDia candado(g_ClsAdo().conexion().filePath());
     if (!candado.tomado()) {
         ui::msgBox(QStringLiteral("Ya hay un fin de día en curso"), ui::Exclamation);
         return;
     }
     RestauraGateway restaura;
-    // A state written is a state kept, even through a power loss.
-    g_ClsAdo().conexion().execute(QStringLiteral("PRAGMA synchronous=FULL"));
+    const SincroniaFinDia sincronia;
 
     const QVariant dirTermBD = parametro(QStringLiteral("DIRTERMBD"));
     if (dirTermBD.isNull())
@@ -76,6 +77,7 @@ void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& re
     std::optional<CorridaDiario> pendiente = diario::corridaPendiente(dirTermBD.toString());
     if (pendiente) {
         e.corrida = pendiente->corrida;
+        anotaInactivas(e.corrida);
     } else {
         const QString fecha = parametro(QStringLiteral("FECHA_TRABAJO")).toString();
         if (!EsFechaTrabajo(fecha))
@@ -115,17 +117,26 @@ void corre(const OpcionesFinDia& opciones, EstadoCorrida& e, ResultadoFinDia& re
         CierraDia(e.corrida);
         puntofalla::pasa(QStringLiteral("paso:fecha"));
     }
-    FaseEnvio(e);
+    const bool enviadas = FaseEnvio(e);
     puntofalla::pasa(QStringLiteral("paso:envio"));
 
-    if (!manejador.errores().isEmpty())
-        ui::msgBox(QStringLiteral("Error de comunicación con terminales:") + manejador.errores(), ui::Critical,
-                   QStringLiteral("Error fin día"));
+    // What every terminal of the run came to, also in an earlier start of it, and what the
+    // template met.
+    const QString errores = manejador.errores() + diario::lineasDeCierre(e.corrida);
+    if (!errores.isEmpty())
+        ui::msgBox(QStringLiteral("Error de comunicación con terminales:") + errores, ui::Critical, QStringLiteral("Error fin día"));
+    if (!enviadas) {
+        // A terminal restarted on yesterday's database would sell on it; the next start sends it.
+        ui::msgBox(QStringLiteral("No se pudo enviar la base de datos a todas las terminales: siguen apagadas. "
+                                  "Vuelva a ejecutar el fin de día para terminarlo."),
+                   ui::Critical, QStringLiteral("Error fin día"));
+        return;
+    }
     puntero.reset();
     const bool encendidas = EnciendeTerminales();
     puntofalla::pasa(QStringLiteral("paso:encendido"));
     diario::marcaCorrida(e.corrida.idCorrida, QLatin1String(kTerminada));
-    resultado.limpio = encendidas && manejador.errores().isEmpty() && todasEnviadas(e.corrida);
+    resultado.limpio = encendidas && errores.isEmpty();
     resultado.desenlace = DesenlaceFinDia::Terminado;
     ui::msgBox(QStringLiteral("Proceso terminado"), ui::Information);
 }

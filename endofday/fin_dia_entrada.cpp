@@ -6,6 +6,7 @@
 #include "foundation/forms/menu_commands.h"
 #include "foundation/log/bitacora.h"
 #include "foundation/log/cls_bitacora.h"
+#include "foundation/log/log_files.h"
 #include "platform/paths/paths.h"
 #include "platform/ui/msgbox.h"
 #include "schema/upgrade.h"
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cstdio>
 
@@ -38,7 +40,52 @@ ui::Answerer imprimeCajas(std::FILE* salida, std::FILE* errores)
     };
 }
 
+// A log that cannot be written is said once on each stream (the one before the application exists
+// and the run's are the same stderr); the log is never written about itself.
+logfiles::FailureReporter dilaUnaVez(std::FILE* errores)
+{
+    return [errores](const QString& texto) {
+        static QSet<std::FILE*> dicho;
+        if (dicho.contains(errores))
+            return;
+        dicho.insert(errores);
+        escribe(errores, texto);
+    };
+}
+
+// Qt's notes go to the daily log; a note raised while one is written is dropped.
+void notaQt(QtMsgType, const QMessageLogContext&, const QString& texto)
+{
+    static thread_local bool escribiendo = false;
+    if (escribiendo)
+        return;
+    escribiendo = true;
+    EscribeBitacora(QStringLiteral("Qt: ") + texto);
+    escribiendo = false;
+}
+
+// The reporter the caller had, back on every way out.
+class AvisosDeBitacora {
+public:
+    explicit AvisosDeBitacora(std::FILE* errores) : m_antes(logfiles::failureReporter())
+    {
+        logfiles::setFailureReporter(dilaUnaVez(errores));
+    }
+    ~AvisosDeBitacora() { logfiles::setFailureReporter(m_antes); }
+    AvisosDeBitacora(const AvisosDeBitacora&) = delete;
+    AvisosDeBitacora& operator=(const AvisosDeBitacora&) = delete;
+
+private:
+    logfiles::FailureReporter m_antes;
+};
+
 } // namespace
+
+void PreparaFinDiaSinPantalla()
+{
+    logfiles::setFailureReporter(dilaUnaVez(stderr));
+    qInstallMessageHandler(notaQt);
+}
 
 void registraFinDia()
 {
@@ -61,6 +108,7 @@ int FinDiaSinPantalla(const QStringList& argumentos)
 
 int CorreFinDiaSinPantalla(const QString& servidor, const QString& base, std::FILE* salida, std::FILE* errores)
 {
+    const AvisosDeBitacora avisos(errores);
     ui::setAnswerer(imprimeCajas(salida, errores));
     g_ClsBitacora().inciar_log({.PArchivoLog = QStringLiteral("C:\\ZORVA.log"),
                                 .PSistema = QStringLiteral("ZORVA"),

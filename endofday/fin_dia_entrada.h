@@ -7,6 +7,11 @@
 // The ways into the end of day: the menu item "&Fin día" and the command line
 // "zorva_servidor --fin-dia SERVIDOR BASE".
 
+// For the command line, before the application exists: the daily log's own failures are said once
+// on stderr and Qt's notes go to the log, so that no box can open before the run or without a
+// screen.
+void PreparaFinDiaSinPantalla();
+
 // Registers "&Fin día" with the main window, when the run's steps are complete.
 void registraFinDia();
 
@@ -16,5 +21,6 @@ void registraFinDia();
 // with no row refused, 1 otherwise, 2 for wrong arguments.
 int FinDiaSinPantalla(const QStringList& argumentos);
 
-// The same run once the arguments are known: the boxes go to salida and errores.
+// The same run once the arguments are known: the boxes go to salida and errores, and so does, once,
+// a daily log that cannot be written.
 int CorreFinDiaSinPantalla(const QString& servidor, const QString& base, std::FILE* salida, std::FILE* errores);

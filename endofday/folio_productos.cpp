@@ -1,9 +1,15 @@
 #include "endofday/folio_productos.h"
 
+#include "endofday/copia_terminal.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/adodb/adodb.h"
 
 #include <QFileInfo>
+#include <QStringList>
+
+#include <limits>
+
+#include <sqlite3.h>
 
 namespace findia {
 
@@ -19,6 +25,28 @@ QString mayorFolio(const QString& digitos, const QString& tabla, const QString& 
            + QStringLiteral("' AND length(CAST(p.ID_ProductosXCuenta AS TEXT))>") + n + extra;
 }
 
+// The same for a terminal's copy, by ranges of the key: the keys of L digits that begin with the
+// terminal's are one range of numbers, where the folio is the key less the range's start. One look
+// at the key's index per length, not a reading of every item.
+QString mayorFolioPorRangos(qint64 idTerminal, const QString& tabla)
+{
+    const int n = int(QString::number(idTerminal).size());
+    QStringList partes;
+    qint64 escala = 1;
+    for (int largo = n + 1; largo <= 19; ++largo) {
+        if (escala > std::numeric_limits<qint64>::max() / 10 / (idTerminal + 1))
+            break;
+        escala *= 10;
+        const qint64 desde = idTerminal * escala;
+        const qint64 hasta = (idTerminal + 1) * escala - 1;
+        partes << QStringLiteral("SELECT MAX(ID_ProductosXCuenta)-%1 AS f FROM %2 WHERE ID_ProductosXCuenta BETWEEN %1 AND %3")
+                      .arg(desde)
+                      .arg(tabla)
+                      .arg(hasta);
+    }
+    return QStringLiteral("SELECT MAX(f) FROM (") + partes.join(QStringLiteral(" UNION ALL ")) + QLatin1Char(')');
+}
+
 std::optional<qint64> valor(const adodb::Recordset& rs)
 {
     if (rs.isNull() || rs.recordCount() == 0 || rs.cell(0, 0).isNull())
@@ -32,11 +60,20 @@ std::optional<qint64> MayorFolioEnCopia(qint64 idTerminal, const QString& rutaCo
 {
     if (rutaCopia.isEmpty() || !QFileInfo(rutaCopia).isFile())
         return std::nullopt;
-    adodb::Connection copia;
-    copia.openFile(rutaCopia, false, false);
-    const auto r = valor(copia.execute(mayorFolio(QString::number(idTerminal), QStringLiteral("ProductosXCuenta"))));
-    copia.close();
-    return r;
+    const CopiaTerminal copia(rutaCopia);
+    copia.columnas(QStringLiteral("ProductosXCuenta"));
+    const QByteArray sql = mayorFolioPorRangos(idTerminal, QStringLiteral("main.ProductosXCuenta")).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(copia.db(), sql.constData(), int(sql.size()), &s, nullptr) != SQLITE_OK)
+        copia.falla(QStringLiteral("leer los folios"));
+    const int rc = sqlite3_step(s);
+    std::optional<qint64> mayor;
+    if (rc == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
+        mayor = sqlite3_column_int64(s, 0);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_ROW)
+        copia.falla(QStringLiteral("leer los folios"));
+    return mayor;
 }
 
 qint64 FolioProductosX(qint64 idTerminal, const QString& rutaCopia, std::optional<qint64> folioEnviado)

@@ -55,10 +55,8 @@ ResultadoPaso ManejadorFinDia::ejecuta(const QString& nombre, const std::functio
         }
         if (!falla.esComunicacion() && !comoComunicacion)
             termina(falla.numero(), falla.descripcion());
-        if (modo == ModoManejador::Recogiendo) {
-            recoge(nombre, falla.descripcion());
+        if (modo == ModoManejador::Recogiendo)
             return ResultadoPaso::Omitido;
-        }
         switch (ui::msgBox(QStringLiteral("Falla de comunicación con ") + nombre, ui::AbortRetryIgnore | ui::Exclamation)) {
         case ui::Abort:
             ui::msgBox(QStringLiteral("Abortado"), ui::Information);

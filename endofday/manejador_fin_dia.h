@@ -9,7 +9,7 @@
 //  - in use (70): the step is tried again after a short pause until the wait runs out, then
 //    "La terminal X no se cerro" and the step is given up;
 //  - communication (52, 75, 76): while asking, "Falla de comunicación con X" with Abort, Retry and
-//    Ignore; while collecting, a line for the closing box and the step is given up;
+//    Ignore; while collecting, the step is given up (the caller records why: ultimoMotivo());
 //  - anything else: "number description", and the run ends (CorridaTerminada).
 namespace findia {
 
@@ -31,7 +31,7 @@ public:
     // Ends the run with the handler's last-row message.
     [[noreturn]] void termina(long numero, const QString& descripcion);
 
-    // A line for the closing box.
+    // A line for the closing box that concerns no terminal (the journal holds the terminals').
     void recoge(const QString& nombre, const QString& descripcion);
     const QString& errores() const { return m_errores; }
 

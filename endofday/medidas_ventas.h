@@ -12,6 +12,8 @@ class Connection;
 
 namespace findia {
 
+class CopiaTerminal;
+
 // The eight measures of a terminal's sales (or of the closing day's central sales): row counts and
 // amounts, compared measure by measure to tell which sales tables differ.
 struct MedidasVentas {
@@ -35,11 +37,14 @@ QString textoMedidas(const MedidasVentas& medidas);
 // "Cmd PXC A" (the names of the set flags), "ninguna" when none is set.
 QString textoBanderas(const BanderasVentas& banderas);
 
-// Takes the eight measures on a connection: every sales row of a terminal database when
-// fechaTrabajo is empty, otherwise the rows of the central orders of that working date ("ddmmyyyy").
-// Amounts are summed in ten-thousandths, so no rounding of doubles decides a difference. A query
-// that fails raises adodb::ComError.
-MedidasVentas MideVentas(adodb::Connection& conexion, const QString& fechaTrabajo = QString());
+// Takes the eight measures of the central orders of a working date ("ddmmyyyy"). Amounts are summed
+// in ten-thousandths, so no rounding of doubles decides a difference. A query that fails raises
+// adodb::ComError.
+MedidasVentas MideVentas(adodb::Connection& conexion, const QString& fechaTrabajo);
+
+// The same measures over every sales row of a terminal's copy; a column that an older terminal
+// lacks counts as nothing. A copy that cannot be measured raises FallaPaso 75.
+MedidasVentas MideCopia(const CopiaTerminal& copia);
 
 // The flags of a terminal against the day: a count or an amount that differs in any way.
 BanderasVentas ComparaMedidas(const MedidasVentas& terminal, const MedidasVentas& dia);

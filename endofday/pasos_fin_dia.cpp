@@ -4,6 +4,7 @@
 
 #include "endofday/catalogos_terminal.h"
 #include "endofday/conexion_terminal.h"
+#include "endofday/copia_terminal.h"
 #include "endofday/folio_productos.h"
 #include "endofday/medidas_ventas.h"
 #include "endofday/menu_terminal.h"
@@ -44,9 +45,8 @@ QString MideVentasTerminal(const CorridaFinDia&, const TerminalFinDia& terminal)
 {
     MedidasVentas m;
     {
-        adodb::Connection copia;
-        copia.open(CadenaConexionTerminal(terminal.carpetaLocal));
-        m = MideVentas(copia);
+        const CopiaTerminal copia(copiaDe(terminal));
+        m = MideCopia(copia);
     }
     using MV = MedidasVentas;
     adodb::Connection& central = g_ClsAdo().conexion();
@@ -117,7 +117,7 @@ ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const Te
 {
     // The flags are the record of the comparison, not a switch: a terminal whose figures happen to
     // equal the day's may still hold sales that are not central, so every table is collected.
-    const RecogidaTerminal r = RecogeVentasCopia(terminal.Nombre_Terminal, copiaDe(terminal), corrida.fechaAnterior);
+    const RecogidaTerminal r = RecogeVentasCopia(terminal.Nombre_Terminal, terminal.ID_Terminal, copiaDe(terminal), corrida.fechaAnterior);
     g_ClsAdo().conexion().executeBound(
         QStringLiteral("UPDATE EndOfDayTerminal SET Measures=IFNULL(Measures||' ','')||? WHERE RunId=? AND TerminalId=?"),
         {QStringLiteral("banderas: ") + textoBanderas(comoArreglo(banderas)), corrida.idCorrida, terminal.ID_Terminal});
@@ -133,19 +133,40 @@ ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const Te
     return resultado;
 }
 
-void ArmaBaseTerminal(const CorridaFinDia&, const QString&)
+adodb::Connection AbrePlantilla(const QString& carpeta)
 {
-    CopiaCatalogosTerminal();
+    adodb::Connection plantilla;
+    plantilla.open(CadenaConexionTerminal(carpeta));
+    plantilla.execute(QStringLiteral("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF"));
+    return plantilla;
 }
 
-qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
-                           const QString& carpetaPlantilla)
+namespace {
+
+// One transaction on the template copy, rolled back on every way out that did not commit.
+template <typename Trabajo>
+auto enTransaccion(adodb::Connection& plantilla, Trabajo trabajo)
+{
+    plantilla.beginTrans();
+    try {
+        auto resultado = trabajo();
+        plantilla.commitTrans();
+        return resultado;
+    } catch (...) {
+        if (plantilla.inTransaction())
+            plantilla.rollbackTrans();
+        throw;
+    }
+}
+
+qint64 preparaTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
+                       adodb::Connection& plantilla)
 {
     // A terminal without a menu keeps what the copy carries; the first one with a menu, and each
     // change of menu, rebuild the menu part.
     if (!terminal.ID_Menu.isNull() && terminal.ID_Menu.toInt() != 0
         && (menuAnterior.isNull() || menuAnterior.toInt() != terminal.ID_Menu.toInt()))
-        CambiaMenuPlantilla(carpetaPlantilla, terminal.ID_Menu.toInt());
+        CambiaMenuPlantilla(plantilla, terminal.ID_Menu.toInt());
 
     // Its own keys: those of the copy fetched and collected in this run, and never below the folio
     // last sent to it.
@@ -161,8 +182,21 @@ qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& t
     if (!diario.cell(0, 1).isNull())
         enviado = diario.cell(0, 1).toLongLong();
     const qint64 folio = FolioProductosX(terminal.ID_Terminal, recogida ? copiaDe(terminal) : QString(), enviado);
-    FijaParametrosTerminal(carpetaPlantilla, terminal.ID_Terminal, folio);
+    FijaParametrosTerminal(plantilla, terminal.ID_Terminal, folio);
     return folio;
+}
+
+} // namespace
+
+QStringList ArmaBaseTerminal(const CorridaFinDia&, adodb::Connection& plantilla)
+{
+    return enTransaccion(plantilla, [&] { return CopiaCatalogosTerminal(plantilla); });
+}
+
+qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
+                           adodb::Connection& plantilla)
+{
+    return enTransaccion(plantilla, [&] { return preparaTerminal(corrida, terminal, menuAnterior, plantilla); });
 }
 
 bool PasosFinDiaListos()

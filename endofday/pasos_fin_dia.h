@@ -9,6 +9,10 @@
 
 #include <memory>
 
+namespace adodb {
+class Connection;
+}
+
 // The steps that measure, reconcile and collect each terminal's sales and build the terminal
 // database. The run (fin_dia.*) calls them; it owns the journal, the files, the temporary tables,
 // the transactions and the error handling around them.
@@ -91,14 +95,20 @@ private:
 ResultadoRecoleccion RecogeVentasTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal,
                                           const BanderasDiferencia& banderas);
 
-// Fills the template copy in carpetaPlantilla with the central catalogs.
-void ArmaBaseTerminal(const CorridaFinDia& corrida, const QString& carpetaPlantilla);
+// The template copy (Zorva_Terminal.mdb in carpeta) open for the build. It is scratch work, made
+// again by every run: nothing waits for the disk while it is written; the push flushes each copy
+// it sends.
+adodb::Connection AbrePlantilla(const QString& carpeta);
 
-// Before the template copy goes to a terminal: the menu work when the terminal's menu differs from
-// menuAnterior (null before the first terminal of the push loop), then its terminal number and
-// item folio. Returns the item folio written, which the journal keeps.
+// Fills the template copy open on plantilla with the central catalogs, in one transaction; returns
+// the catalog rows it refused, one line each.
+QStringList ArmaBaseTerminal(const CorridaFinDia& corrida, adodb::Connection& plantilla);
+
+// Before the template copy goes to a terminal, in one transaction: the menu work when the
+// terminal's menu differs from menuAnterior (null before the first terminal of the push loop),
+// then its terminal number and item folio. Returns the item folio written, which the journal keeps.
 qint64 PreparaBaseTerminal(const CorridaFinDia& corrida, const TerminalFinDia& terminal, const QVariant& menuAnterior,
-                           const QString& carpetaPlantilla);
+                           adodb::Connection& plantilla);
 
 // False while placeholder steps are linked: the menu item and the command-line switch stay closed,
 // since a run that collects nothing would then replace the terminals' sales.

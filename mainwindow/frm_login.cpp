@@ -11,6 +11,7 @@
 #include "platform/keys/key_file_error.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
+#include "schema/key_file_check.h"
 #include "schema/schema.h"
 #include "schema/upgrade.h"
 #include "zorva_version.h"
@@ -51,6 +52,15 @@ QLabel* luz(QWidget* parent, const char* nombre, imagenes::Luz color)
     return pic;
 }
 
+// A start refused: said on screen, on standard error and in the log; the connection is closed.
+void rehusaInicio(const QString& motivo)
+{
+    g_ClsBitacora().Mandar_Log(motivo);
+    std::fputs((motivo + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    g_ClsAdo().Cerrar();
+    ui::msgBox(motivo, ui::Critical);
+}
+
 // Brings the central database and the terminal template up to this program's schema before
 // anybody logs in. On false the user has been told why; the database is as it was.
 bool actualizaEsquema()
@@ -61,18 +71,45 @@ bool actualizaEsquema()
         g_ClsBitacora().Mandar_Log(nota);
     if (motivo.isEmpty())
         return true;
+    rehusaInicio(motivo);
+    return false;
+}
+
+// Under another installation's key file no stored password deciphers: every right password would
+// count as a failure and suspend its user. On false the user has been told why.
+bool compruebaArchivoClaves()
+{
+    QString motivo;
+    try {
+        if (schema::matchKeyFile(g_ClsAdo().conexion()) == schema::KeyFileMatch::Differs)
+            motivo = schema::keyFileOfAnotherDatabase();
+    } catch (const KeyFileError& e) {
+        motivo = e.message();
+    } catch (const adodb::ComError& e) {
+        motivo = e.description();
+    }
+    if (motivo.isEmpty())
+        return true;
+    rehusaInicio(motivo);
+    return false;
+}
+
+// Why the connection failed, for the log and standard error; the user sees the login's own message.
+void anotaSinConexion()
+{
+    QString motivo = kMsgSinConexion;
+    const QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
+    if (!errores.isEmpty())
+        motivo += QStringLiteral(": ") + errores.first().Description;
     g_ClsBitacora().Mandar_Log(motivo);
     std::fputs((motivo + QLatin1Char('\n')).toUtf8().constData(), stderr);
-    g_ClsAdo().Cerrar();
-    ui::msgBox(motivo, ui::Critical);
-    return false;
 }
 
 } // namespace
 
-frmLogin::frmLogin(const QString& lineaComandos, QWidget* parent)
+frmLogin::frmLogin(const QStringList& argumentos, QWidget* parent)
     : QDialog(parent)
-    , m_lineaComandos(lineaComandos)
+    , m_argumentos(argumentos)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Ingreso"));
@@ -156,7 +193,7 @@ frmLogin::frmLogin(const QString& lineaComandos, QWidget* parent)
 
 bool frmLogin::Form_Load()
 {
-    g_Argumentos = DivideLineaComandos(m_lineaComandos);
+    g_Argumentos = m_argumentos;
 
     g_ClsBitacora().inciar_log({.PArchivoLog = QStringLiteral("C:\\ZORVA.log"),
                                 .PSistema = QStringLiteral("ZORVA"),
@@ -174,11 +211,12 @@ bool frmLogin::Form_Load()
         && g_ClsAdo().Conectar(g_Argumentos.at(0), g_Argumentos.at(1), QStringLiteral("vypjv_ok"),
                                QStringLiteral("quorma3048"));
     if (!conectado) {
+        anotaSinConexion();
         ui::msgBox(kMsgSinConexion, ui::Critical);
         endProgram(1);
         return false;
     }
-    if (!actualizaEsquema()) {
+    if (!actualizaEsquema() || !compruebaArchivoClaves()) {
         endProgram(1);
         return false;
     }
@@ -282,17 +320,19 @@ void frmLogin::ContrasenaErronea(QVariant intentosGuardados, const QString& cond
 
     // A count never written counts as none, so the suspension still comes.
     const int intentos = intentosGuardados.isNull() ? 0 : intentosGuardados.toInt();
+    const bool suspende = intentos > 3;
+    QString cambio = QStringLiteral("Intentos=") + QString::number(intentos + 1);
+    if (suspende)
+        cambio += QStringLiteral(",Estado_Empleado='S'");
     adodb::Recordset ninguno;
-    if (intentos > 3) {
-        g_ClsAdo().Modificar(ninguno, QStringLiteral("Empleado"),
-                             QStringLiteral("Intentos=") + QString::number(intentos + 1)
-                                 + QStringLiteral(",Estado_Empleado='S'"),
-                             condicion, false);
-        ui::msgBox(kMsgSuspendido, ui::Critical, kTituloLogin);
-    } else {
-        g_ClsAdo().Modificar(ninguno, QStringLiteral("Empleado"),
-                             QStringLiteral("Intentos=") + QString::number(intentos + 1), condicion, false);
+    // A failure that could not be counted is said, never passed over: the count is what stops
+    // somebody guessing.
+    if (!g_ClsAdo().Modificar(ninguno, QStringLiteral("Empleado"), cambio, condicion, false)) {
+        g_ClsAdo().Reporta_Error();
+        return;
     }
+    if (suspende)
+        ui::msgBox(kMsgSuspendido, ui::Critical, kTituloLogin);
 }
 
 void frmLogin::Acepta(const QString& usuario, const QString& condicion)
@@ -300,7 +340,19 @@ void frmLogin::Acepta(const QString& usuario, const QString& condicion)
     PicRojo->hide();
     PicVerde->show();
     adodb::Recordset ninguno;
-    g_ClsAdo().Modificar(ninguno, QStringLiteral("Empleado"), QStringLiteral("Intentos=0"), condicion, false);
+    // A database that cannot take the new count could not take anything the user did either.
+    if (!g_ClsAdo().Modificar(ninguno, QStringLiteral("Empleado"), QStringLiteral("Intentos=0"), condicion, false)) {
+        PicVerde->hide();
+        PicRojo->show();
+        g_ClsAdo().Reporta_Error();
+        return;
+    }
+    // The right password proves the key file: a database set up or upgraded without one learns it.
+    try {
+        schema::recordKeyFile(g_ClsAdo().conexion());
+    } catch (const std::exception&) {
+        g_ClsAdo().conexion().errors().clear();
+    }
 
     adodb::Recordset rs;
     bool leido = false;
@@ -360,9 +412,9 @@ void frmLogin::Descarga()
     deleteLater();
 }
 
-void MuestraLogin(const QString& lineaComandos)
+void MuestraLogin(const QStringList& argumentos)
 {
-    auto* login = new frmLogin(lineaComandos);
+    auto* login = new frmLogin(argumentos);
     if (!login->Form_Load()) {
         login->deleteLater();
         return;

@@ -1,23 +1,26 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <QVariant>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The login window "Ingreso": connects the shared gateway to the database named on the command
-// line, checks a user and password against Empleado with its count of failed logins, and opens the
-// main window for an accepted user.
+// The login window "Ingreso": connects the shared gateway to the database named by the program's
+// arguments, checks a user and password against Empleado with its count of failed logins, and
+// opens the main window for an accepted user.
 class frmLogin : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmLogin(const QString& lineaComandos, QWidget* parent = nullptr);
+    // argumentos: the program's arguments after its name, as given (a name may hold blanks).
+    explicit frmLogin(const QStringList& argumentos, QWidget* parent = nullptr);
 
-    // The load: command line, log object, gateway and connection. False when no connection was
-    // made: the message is shown and the program is ending.
+    // The load: arguments, log object, gateway and connection; a database that cannot be used or
+    // whose key file is another's is refused. False when refused: the message is shown and the
+    // program is ending.
     bool Form_Load();
 
     void cmdOK_Click();
@@ -46,9 +49,9 @@ private:
     void ContrasenaErronea(QVariant intentosGuardados, const QString& condicion);
     void Acepta(const QString& usuario, const QString& condicion);
 
-    QString m_lineaComandos;
+    QStringList m_argumentos;
     bool m_descargado = false;
 };
 
 // Creates the login window, runs its load and shows it when the connection was made.
-void MuestraLogin(const QString& lineaComandos);
+void MuestraLogin(const QStringList& argumentos);

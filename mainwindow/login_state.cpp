@@ -5,11 +5,6 @@ qint16 g_IdEmpleado = 0;
 bool g_bAdminUsuarios = false;
 QString g_UsuarioActual;
 
-QStringList DivideLineaComandos(const QString& lineaComandos)
-{
-    return lineaComandos.split(QLatin1Char(' '));
-}
-
 void LimpiaEstadoLogin()
 {
     g_Argumentos.clear();

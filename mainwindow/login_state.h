@@ -7,7 +7,7 @@
 // Who is logged in and what the program was started with; written only by the login window and
 // kept for the whole run.
 
-// The command line split at every blank: word 0 the server, word 1 the database.
+// The program's arguments as they were given: word 0 the server, word 1 the database.
 extern QStringList g_Argumentos;
 // ID_Empleado of the logged-in employee.
 extern qint16 g_IdEmpleado;
@@ -15,9 +15,6 @@ extern qint16 g_IdEmpleado;
 extern bool g_bAdminUsuarios;
 // The user name with which the employee logged in.
 extern QString g_UsuarioActual;
-
-// Splits a command line at each blank, so that a run of blanks yields empty words.
-QStringList DivideLineaComandos(const QString& lineaComandos);
 
 // Clears the login state (tests).
 void LimpiaEstadoLogin();

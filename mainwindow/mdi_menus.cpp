@@ -62,7 +62,13 @@ QAction* MDIPrincipal::itemVentana(QMenu* padre, const QString& caption, const Q
 
 QAction* MDIPrincipal::itemComando(QMenu* padre, const QString& caption, const QString& name, bool oculto)
 {
-    return item(padre, caption, name, [name] { MenuCommands::run(name); }, oculto);
+    // A command may close the day or run a script: the working date shown is read again after it.
+    QPointer<MDIPrincipal> principal(this);
+    return item(padre, caption, name, [name, principal] {
+        MenuCommands::run(name);
+        if (principal)
+            principal->MuestraFechaTrabajo();
+    }, oculto);
 }
 
 void MDIPrincipal::CreaMenus()

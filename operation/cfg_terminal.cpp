@@ -3,6 +3,7 @@
 #include "foundation/forms/clstxt_valida.h"
 #include "foundation/forms/controls.h"
 #include "foundation/forms/design.h"
+#include "foundation/routines/nombre_terminal.h"
 #include "platform/ui/msgbox.h"
 
 #include <QCheckBox>
@@ -89,18 +90,13 @@ CfgTerminal::CfgTerminal(QWidget* parent) : CatalogWindow(parent)
     Form_Load();
 }
 
-bool CfgTerminal::nombreDeEquipoValido(const QString& nombre)
-{
-    return !nombre.contains(QLatin1Char('\\')) && !nombre.contains(QLatin1Char('/'))
-           && !nombre.contains(QLatin1String("..")) && nombre.trimmed() != QLatin1String(".");
-}
-
 bool CfgTerminal::direccionValida(const QString& direccion)
 {
     if (direccion.isEmpty())
         return true;
+    // Only the digits 0 to 9: other scripts' digits (a pasted "１.２.３.４") name no address.
     for (const QChar c : direccion)
-        if (!c.isDigit() && c != QLatin1Char('.'))
+        if ((c < QLatin1Char('0') || c > QLatin1Char('9')) && c != QLatin1Char('.'))
             return false;
     return Clstxt_valida::direccionIpValida(direccion);
 }
@@ -115,8 +111,9 @@ bool CfgTerminal::Campos_Completos()
 {
     // The name goes into the paths of the terminal's shares: it is checked right after it is found
     // filled, before anything else.
-    if (!TxtNombre->text().trimmed().isEmpty() && !nombreDeEquipoValido(TxtNombre->text())) {
-        ui::msgBox(QStringLiteral("El nombre de la terminal no es un nombre de equipo válido"), ui::Exclamation);
+    if (const QString motivo = MotivoNombreTerminal(TxtNombre->text());
+        !TxtNombre->text().trimmed().isEmpty() && !motivo.isEmpty()) {
+        ui::msgBox(motivo, ui::Exclamation);
         TxtNombre->setFocus(Qt::OtherFocusReason);
         return false;
     }

@@ -14,9 +14,7 @@ public:
     explicit CfgTerminal(QWidget* parent = nullptr);
 
     static const QList<Codigo>& estados();
-    // Whether a name can stand for a computer in a share path: no separator, no way up, not ".".
-    static bool nombreDeEquipoValido(const QString& nombre);
-    // Whether an address is four groups of digits separated by points, each at most 255; an
+    // Whether an address is four groups of the digits 0 to 9 separated by points, each at most 255; an
     // empty address is none and passes.
     static bool direccionValida(const QString& direccion);
 

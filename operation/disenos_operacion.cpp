@@ -2,6 +2,7 @@
 #include "catalog/detail_grid.h"
 #include "foundation/forms/controls.h"
 #include "platform/grid/grid.h"
+#include "platform/ui/date_typing.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -33,6 +34,7 @@ QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& 
     fecha->setObjectName(nombre);
     fecha->setCalendarPopup(true);
     fecha->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    ui::typeDatesWhole(fecha);
     forms::setDataField(fecha, columna);
     return fecha;
 }

@@ -65,6 +65,9 @@ bool OpGpoProductos::Guarda_Detalle()
     bool rechazado = false;
     for (int row = 1; row <= sprProductos->rowCount(); ++row) {
         const QString producto = sprProductos->text(row, 1).trimmed();
+        // A row appended with Insert and left without a product is no member.
+        if (producto.isEmpty())
+            continue;
         if (!DetailGrid::isKey(producto)
             || !g_ClsAdo().Alta(m_grupo.miembros, campos,
                                 clave + QLatin1Char(',') + QString::number(producto.toLongLong())))

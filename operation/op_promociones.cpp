@@ -177,3 +177,20 @@ bool OpPromociones::Campos_Completos()
     sstFolder->setCurrentIndex(pestana);
     return true;
 }
+
+// A rule appended with Insert and left with every cell empty is no rule: stored, it would reach the
+// terminals as a rule of nothing.
+bool OpPromociones::Guarda_Detalle()
+{
+    DetailGrid* reglas = detalles().at(0);
+    for (int row = sprDetalle->rowCount(); row >= 1; --row) {
+        if (reglas->rowState(row) != QLatin1String("N"))
+            continue;
+        bool vacia = true;
+        for (int c : {Minimo, Maximo, Obsequios, Descuento, IdGpoProm, IdGpoObseq})
+            vacia = vacia && sprDetalle->text(row, c).trimmed().isEmpty();
+        if (vacia)
+            sprDetalle->deleteRows(row);
+    }
+    return CatalogWindow::Guarda_Detalle();
+}

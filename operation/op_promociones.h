@@ -28,6 +28,7 @@ protected:
     // The name, the type and dates in order, and the numbers: the messages point at the record's
     // fields, so they show on their tab.
     bool Campos_Completos() override;
+    bool Guarda_Detalle() override;
 
 private:
     QTabWidget* sstFolder;

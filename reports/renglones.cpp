@@ -21,6 +21,11 @@ void AgregaTitulo(grid::Grid& rejilla, const QString& titulo)
     const int fila = rejilla.rowCount() + 1;
     rejilla.setRowCount(fila);
     rejilla.setActiveCell(fila, 1);
+    EscribeTitulo(rejilla, fila, titulo);
+}
+
+void EscribeTitulo(grid::Grid& rejilla, int fila, const QString& titulo)
+{
     rejilla.setCellBold(fila, 1, true);
     rejilla.setCellUnderline(fila, 1, true);
     rejilla.setCellFontSize(fila, 1, 10);

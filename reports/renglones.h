@@ -14,6 +14,8 @@ void AgregaRenglon(grid::Grid& rejilla, const QString& etiqueta);
 
 // Appends a section title: column 1 bold, underlined, 10 points.
 void AgregaTitulo(grid::Grid& rejilla, const QString& titulo);
+// Writes a section title into a row the grid has already.
+void EscribeTitulo(grid::Grid& rejilla, int fila, const QString& titulo);
 
 // A total row: AgregaRenglon with the label, the amount written, and a black line above it.
 void AgregaTotal(grid::Grid& rejilla, const QString& etiqueta, double monto);

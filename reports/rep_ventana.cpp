@@ -8,6 +8,7 @@
 #include "platform/grid/grid_preview.h"
 #include "platform/grid/grid_printer.h"
 #include "platform/grid/grid_stack.h"
+#include "platform/ui/date_typing.h"
 #include "platform/ui/msgbox.h"
 #include "reports/caja_empleados.h"
 #include "reports/guarda_busqueda.h"
@@ -92,6 +93,7 @@ QDateEdit* RepVentana::agregaFecha(const QString& nombre, const QString& etiquet
     fecha->setObjectName(nombre);
     fecha->setCalendarPopup(true);
     fecha->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    ui::typeDatesWhole(fecha);
     agregaControl(fecha, etiqueta, fila);
     return fecha;
 }

@@ -444,7 +444,9 @@ CREATE TABLE Comanda (
     Tipo               VARCHAR(20),
     Fecha_Trabajo      CHAR(8),
     Control            INTEGER DEFAULT 0,
-    CantHuespedes      INTEGER DEFAULT 0
+    CantHuespedes      INTEGER DEFAULT 0,
+    -- The terminal the order was collected from; NULL for orders collected before it was kept.
+    ID_Terminal_Origen INTEGER
 );
 
 CREATE TABLE Cuenta (
@@ -545,6 +547,10 @@ CREATE TABLE EndOfDayTerminal (
     RowsRefused        INTEGER DEFAULT 0,
     ItemFolioSent      INTEGER,
     ErrorText          TEXT,
+    -- SHA-256 of the database sent, recorded before it takes the share's place, and why the
+    -- last try to send it failed.
+    PushDigest         VARCHAR(64),
+    PushError          TEXT,
     PRIMARY KEY (RunId, TerminalId)
 );
 
@@ -649,7 +655,8 @@ CREATE INDEX IX_HorasXEmpleado_Empleado_Fecha_Trabajo
 
 -- A corrected time recomputes the entry: whole minutes from clock-in to clock-out (NULL while
 -- either is missing) and their cost at the employee's rate in the entry's department (0 without a
--- rate).
+-- rate), to the cent with ties to the even cent as Redondear rounds. The rounding is plain SQL, so
+-- that a time corrected from any tool that opens the database is recomputed alike.
 CREATE TRIGGER TR_HorasXEmpleado_Correccion AFTER UPDATE OF Hora_Inicio, Hora_Final ON HorasXEmpleado
 BEGIN
     UPDATE HorasXEmpleado
@@ -659,8 +666,15 @@ BEGIN
     UPDATE HorasXEmpleado
        SET Costo = CASE WHEN EXISTS (SELECT 1 FROM CostosXEmpleado C
                                       WHERE C.ID_Empleado = NEW.Id_Empleado AND C.ID_Departamento = NEW.ID_Departamento)
-                        THEN (SELECT Redondear(HorasXEmpleado.Minutos * C.Costo_Hora / 60.0) FROM CostosXEmpleado C
-                               WHERE C.ID_Empleado = NEW.Id_Empleado AND C.ID_Departamento = NEW.ID_Departamento)
+                        THEN (SELECT (R.Piso + CASE WHEN abs(R.Centavos - R.Piso - 0.5) < 1e-9 * max(1.0, abs(R.Centavos))
+                                                    THEN R.Piso % 2 <> 0
+                                                    ELSE R.Centavos - R.Piso > 0.5 END) / 100.0
+                                FROM (SELECT V.Centavos,
+                                             CAST(V.Centavos AS INTEGER) - (V.Centavos < CAST(V.Centavos AS INTEGER)) AS Piso
+                                        FROM (SELECT HorasXEmpleado.Minutos * C.Costo_Hora / 60.0 * 100.0 AS Centavos
+                                                FROM CostosXEmpleado C
+                                               WHERE C.ID_Empleado = NEW.Id_Empleado
+                                                 AND C.ID_Departamento = NEW.ID_Departamento) V) R)
                         ELSE 0 END
      WHERE ID_Entrada = NEW.ID_Entrada;
 END;
@@ -688,4 +702,12 @@ CREATE TABLE Ultima_Clave (
     Tabla              VARCHAR(50) COLLATE NOCASE NOT NULL,
     Clave              INTEGER NOT NULL,
     PRIMARY KEY (Tabla)
+);
+
+-- The check value of the key file whose cipher key enciphered the employees' passwords (a digest,
+-- never the key): a key file of another installation is refused at start instead of turning every
+-- right password into a failed login. One row; none until a key file was present.
+CREATE TABLE KeyFileCheck (
+    Id                 INTEGER PRIMARY KEY CHECK (Id = 1),
+    Digest             VARCHAR(64) NOT NULL
 );

@@ -9,6 +9,7 @@
 #include "platform/keys/clsclaves.h"
 #include "platform/keys/key_file_error.h"
 #include "platform/paths/paths.h"
+#include "schema/key_file_check.h"
 #include "schema/schema.h"
 
 #include <QDir>
@@ -32,13 +33,23 @@ bool falla(QString* error, const QString& motivo)
     return false;
 }
 
+// The server and the database name travel in a connection string, where these mark its parts.
+bool cabeEnCadenaConexion(const QString& nombre)
+{
+    return !nombre.contains(QLatin1Char(';')) && !nombre.contains(QLatin1Char('{')) && !nombre.contains(QLatin1Char('}'));
+}
+
 // What the login and the employees window could not work with later.
-QString revisaDatos(const QString& baseDatos, const QString& usuario, const QString& contrasena)
+QString revisaDatos(const QString& servidor, const QString& baseDatos, const QString& usuario, const QString& contrasena)
 {
     if (baseDatos.trimmed().isEmpty())
         return QStringLiteral("Falta el nombre de la base de datos.");
     if (baseDatos.contains(QLatin1Char('/')) || baseDatos.contains(QLatin1Char('\\')))
         return QStringLiteral("El nombre de la base de datos no puede llevar carpetas: %1").arg(baseDatos);
+    if (!cabeEnCadenaConexion(baseDatos))
+        return QStringLiteral("El nombre de la base de datos no puede llevar ; { ni }: %1").arg(baseDatos);
+    if (!cabeEnCadenaConexion(servidor))
+        return QStringLiteral("El servidor no puede llevar ; { ni }: %1").arg(servidor);
     if (usuario.isEmpty())
         return QStringLiteral("Falta el usuario del administrador.");
     for (const QChar c : usuario) {
@@ -71,6 +82,7 @@ void escribeBase(const QString& ruta, const QString& usuario, const QString& con
             "INSERT INTO EmpleadosXGrupo (ID_Empleado, ID_Grupo_Trabajo) "
             "SELECT 1, ID_Grupo_Trabajo FROM Grupo_Trabajo WHERE Nombre_Grupo_Trabajo='ADMINISTRADORES';")
                              .arg(DuplicaComillas(usuario), DuplicaComillas(cifrada)));
+        recordKeyFile(conexion);
         conexion.commitTrans();
     } catch (...) {
         conexion.rollbackTrans();
@@ -99,6 +111,37 @@ bool colocaBase(const QString& temporal, const QString& ruta)
     return !QFileInfo::exists(ruta) && std::rename(desde.constData(), hacia.constData()) == 0;
 }
 
+// The folders that a set-up made, so that a failed one leaves none behind.
+class CarpetasNuevas {
+public:
+    bool crea(const QString& carpeta)
+    {
+        QStringList faltan;
+        for (QString c = QDir::cleanPath(QDir(carpeta).absolutePath()); !QFileInfo::exists(c);
+             c = QFileInfo(c).absolutePath()) {
+            faltan.prepend(c);
+            if (c == QFileInfo(c).absolutePath())
+                break;
+        }
+        for (const QString& c : faltan) {
+            if (!QDir().mkdir(c))
+                return false;
+            m_hechas.prepend(c);
+        }
+        return true;
+    }
+    // The deepest first; one that holds anything not made here stays.
+    void quita()
+    {
+        for (const QString& c : m_hechas)
+            QDir().rmdir(c);
+        m_hechas.clear();
+    }
+
+private:
+    QStringList m_hechas;
+};
+
 } // namespace
 
 QString rutaBaseCentral(const QString& servidor, const QString& baseDatos)
@@ -111,7 +154,7 @@ bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QS
 {
     const QString usuarioMayusculas = usuario.trimmed().toUpper();
     const QString contrasenaMayusculas = contrasena.toUpper();
-    QString motivo = revisaDatos(baseDatos, usuarioMayusculas, contrasena);
+    QString motivo = revisaDatos(servidor, baseDatos, usuarioMayusculas, contrasena);
     if (!motivo.isEmpty())
         return falla(error, motivo);
 
@@ -119,12 +162,17 @@ bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QS
     const QString yaExiste = QStringLiteral("La base de datos %1 ya existe; no se modificó nada.").arg(ruta);
     if (QFileInfo::exists(ruta))
         return falla(error, yaExiste);
-    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()) || !QDir().mkpath(paths::dataRoot()))
+    CarpetasNuevas carpetas;
+    if (!carpetas.crea(QFileInfo(ruta).absolutePath()) || !carpetas.crea(paths::dataRoot())) {
+        carpetas.quita();
         return falla(error, QStringLiteral("No se puede crear la carpeta %1.").arg(QFileInfo(ruta).absolutePath()));
+    }
 
     const bool creaClaves = !ClsClaves::ExisteArchivo();
-    if (creaClaves && !ClsClaves::CreaArchivo(&motivo))
+    if (creaClaves && !ClsClaves::CreaArchivo(&motivo)) {
+        carpetas.quita();
         return falla(error, motivo);
+    }
     const QString plantilla = terminalTemplatePath();
     const bool creaPlantilla = !QFileInfo::exists(plantilla);
     const QString temporal = ruta + QStringLiteral(".nuevo");
@@ -155,6 +203,7 @@ bool creaInstalacion(const QString& servidor, const QString& baseDatos, const QS
         QFile::remove(plantilla);
     if (creaClaves)
         QFile::remove(ClsClaves::RutaArchivo());
+    carpetas.quita();
     return falla(error, motivo);
 }
 

@@ -1,9 +1,13 @@
 #include "schema/upgrade.h"
 
+#include "platform/keys/key_file_error.h"
+#include "schema/central_checks.h"
+#include "schema/key_file_check.h"
 #include "schema/schema.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -49,9 +53,61 @@ QString danglingReferences(adodb::Connection& connection)
         .arg(rows.field(0).text(), rows.field(2).text());
 }
 
-// Runs the steps after version `from` inside the open transaction.
-void runSteps(adodb::Connection& connection, const QList<UpgradeStep>& steps, int from, int to)
+QStringList tableNames(adodb::Connection& connection)
 {
+    QStringList names;
+    for (adodb::Recordset rs = connection.execute(
+             QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND substr(name, 1, 7) <> 'sqlite_'"));
+         !rs.eof(); rs.moveNext())
+        names << rs.field(0).text();
+    return names;
+}
+
+QMap<QString, qint64> rowCounts(adodb::Connection& connection)
+{
+    QMap<QString, qint64> counts;
+    for (const QString& table : tableNames(connection)) {
+        QString quoted = table;
+        quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        counts.insert(table, connection.execute(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(quoted))
+                                 .field(0).value().toLongLong());
+    }
+    return counts;
+}
+
+// "paso 6: 5 filas de ProductosXSubmenu" for every table that the step left with fewer rows (a
+// table rebuilt under its name is compared by that name; a table dropped lost all of them).
+QStringList rowsRemoved(int version, const QMap<QString, qint64>& before, const QMap<QString, qint64>& after)
+{
+    QStringList lines;
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        const qint64 removed = it.value() - after.value(it.key(), 0);
+        if (removed > 0)
+            lines << QStringLiteral("paso %1: %2 %3 de %4")
+                         .arg(version)
+                         .arg(removed)
+                         .arg(removed == 1 ? QStringLiteral("fila") : QStringLiteral("filas"), it.key());
+    }
+    return lines;
+}
+
+// A database without the key file's check value gets the one of the key file present now.
+void recordKeyFileWhenPossible(adodb::Connection& connection)
+{
+    if (!tableNames(connection).contains(QStringLiteral("KeyFileCheck")))
+        return;
+    try {
+        recordKeyFile(connection);
+    } catch (const KeyFileError&) {
+        // None to record: the first accepted login records it.
+    }
+}
+
+// Runs the steps after version `from` inside the open transaction; returns the rows they removed.
+QStringList runSteps(adodb::Connection& connection, const QList<UpgradeStep>& steps, int from, int to)
+{
+    QStringList removed;
+    QMap<QString, qint64> counts = rowCounts(connection);
     for (const UpgradeStep& step : steps) {
         if (step.version <= from)
             continue;
@@ -60,10 +116,15 @@ void runSteps(adodb::Connection& connection, const QList<UpgradeStep>& steps, in
         } catch (const adodb::ComError& e) {
             throw stepError(QStringLiteral("el paso %1 falló: %2").arg(step.version).arg(e.description()));
         }
+        const QMap<QString, qint64> after = rowCounts(connection);
+        removed << rowsRemoved(step.version, counts, after);
+        counts = after;
     }
+    recordKeyFileWhenPossible(connection);
     connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(to));
     if (const QString dangling = danglingReferences(connection); !dangling.isEmpty())
         throw stepError(dangling);
+    return removed;
 }
 
 UpgradeOutcome failed(int from, int to, const QString& reason)
@@ -72,7 +133,7 @@ UpgradeOutcome failed(int from, int to, const QString& reason)
                                       .arg(from).arg(to)
                                 : QStringLiteral("No se pudo actualizar la base de datos");
     return {UpgradeResult::Failed, from, to,
-            what + QStringLiteral(": ") + reason + QStringLiteral("\nLa base de datos quedó como estaba."), QString()};
+            what + QStringLiteral(": ") + reason + QStringLiteral("\nLa base de datos quedó como estaba."), QString(), {}};
 }
 
 } // namespace
@@ -128,9 +189,9 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
     const int from = stored == 0 ? 1 : stored;
     const int to = schemaVersion(steps);
     if (stored > to)
-        return {UpgradeResult::Newer, from, to, kNewerDatabase, QString()};
+        return {UpgradeResult::Newer, from, to, kNewerDatabase, QString(), {}};
     if (stored == to)
-        return {UpgradeResult::UpToDate, from, to, QString(), QString()};
+        return {UpgradeResult::UpToDate, from, to, QString(), QString(), {}};
 
     const QString backup = connection.filePath() + QStringLiteral(".v%1.bak").arg(from);
     try {
@@ -139,7 +200,7 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
         return failed(from, to, e.description());
     }
 
-    UpgradeOutcome outcome{UpgradeResult::Upgraded, from, to, QString(), backup};
+    UpgradeOutcome outcome{UpgradeResult::Upgraded, from, to, QString(), backup, {}};
     try {
         // A step may rebuild a table (new table, copy, drop, rename): the references are checked
         // once, at the end, and renaming the new table must not rewrite the views that name the
@@ -152,7 +213,7 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
             connection.rollbackTrans();
             outcome.result = UpgradeResult::UpToDate;
         } else {
-            runSteps(connection, steps, from, to);
+            outcome.removed = runSteps(connection, steps, from, to);
             connection.commitTrans();
         }
     } catch (const adodb::ComError& e) {
@@ -173,13 +234,26 @@ UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& fold
 
 QString bringUpToDate(adodb::Connection& connection, QString* nota)
 {
+    if (const QString motivo = centralUnusable(connection); !motivo.isEmpty())
+        return motivo;
     const UpgradeOutcome resultado = upgradeCentral(connection);
     if (resultado.result == UpgradeResult::Newer || resultado.result == UpgradeResult::Failed)
         return resultado.message;
-    if (resultado.result == UpgradeResult::Upgraded && nota)
+    if (resultado.result == UpgradeResult::Upgraded && nota) {
         *nota = QStringLiteral("Base de datos actualizada a la versión %1 del esquema; copia previa: %2")
                     .arg(resultado.to)
                     .arg(resultado.backup);
+        if (!resultado.removed.isEmpty())
+            *nota += QStringLiteral("; filas quitadas: ") + resultado.removed.join(QStringLiteral(", "));
+    }
+    try {
+        // The central database is opened as it is stored; a copy put back from a backup is in
+        // the rollback journal's mode.
+        connection.execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+    } catch (const adodb::ComError& e) {
+        connection.errors().clear();
+        return e.description();
+    }
     try {
         refreshTerminalTemplate(terminalTemplatePath());
     } catch (const adodb::ComError& e) {

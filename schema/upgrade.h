@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The schema version of the central database (PRAGMA user_version) and the steps that bring an
 // older database up to date. A step is a script "NNN.sql" that takes the database from version
@@ -40,6 +41,7 @@ struct UpgradeOutcome {
     int to = 0;
     QString message;  // Spanish, for Newer and Failed
     QString backup;   // the copy made before the steps
+    QStringList removed;  // "paso N: R filas de TABLA", for each table a step left with fewer rows
 };
 
 inline const QString kNewerDatabase = QStringLiteral("La base de datos es de una versión más nueva que este programa");
@@ -49,9 +51,11 @@ inline const QString kNewerDatabase = QStringLiteral("La base de datos es de una
 // before the commit. Any failure rolls everything back.
 UpgradeOutcome upgradeCentral(adodb::Connection& connection, const QString& folder = upgradeFolder());
 
-// What every way into the program does right after connecting: the central database and the
-// terminal template brought up to this program's schema. Returns why not (Spanish; nothing was
-// changed), or empty. `nota` receives the log line of an upgrade made, when there was one.
+// What every way into the program does right after connecting: a database that is no central
+// one, that this user cannot write or that another process holds refused (centralUnusable), then
+// the central database and the terminal template brought up to this program's schema. Returns why
+// not (Spanish; nothing was changed), or empty. `nota` receives the log line of an upgrade made,
+// with the rows its steps removed, when there was one.
 QString bringUpToDate(adodb::Connection& connection, QString* nota);
 
 } // namespace schema

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12; does nothing when all is there.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3 libssl-dev
           libgtest-dev libbenchmark-dev poppler-utils
           qt6-translations-l10n)
 missing=()

@@ -7,25 +7,23 @@ namespace correccionhora {
 Correccion corrige(const QString& fechaTrabajo, const QDateTime& entrada, const QDateTime& salida, Hora hora,
                    const QTime& tecleada)
 {
-    const QDate trabajo = QDate::fromString(fechaTrabajo.trimmed(), QStringLiteral("ddMMyyyy"));
-    QDate fecha;
-    if (hora == Hora::Entrada)
-        fecha = entrada.isValid() ? entrada.date() : trabajo;
-    else if (salida.isValid())
-        fecha = salida.date();
-    else if (entrada.isValid())
-        fecha = tecleada < entrada.time() ? entrada.date().addDays(1) : entrada.date();
-    else
-        fecha = trabajo;
-    if (!fecha.isValid() || !tecleada.isValid())
+    if (!tecleada.isValid())
         return {};
-
-    const QDateTime momento(fecha, QTime(tecleada.hour(), tecleada.minute(), tecleada.second()), Qt::UTC);
-    const QDateTime nuevaEntrada = hora == Hora::Entrada ? momento : entrada;
-    const QDateTime nuevaSalida = hora == Hora::Salida ? momento : salida;
-    if (nuevaEntrada.isValid() && nuevaSalida.isValid() && nuevaSalida < nuevaEntrada)
-        return {Resultado::SalidaAnterior, momento};
-    return {Resultado::Valida, momento};
+    const QTime t(tecleada.hour(), tecleada.minute(), tecleada.second());
+    // Against the other time the edited one takes the date that keeps the entry from 0 to under
+    // 24 hours long, so a shift may cross midnight either way.
+    QDate fecha;
+    if (hora == Hora::Salida && entrada.isValid())
+        fecha = t < entrada.time() ? entrada.date().addDays(1) : entrada.date();
+    else if (hora == Hora::Entrada && salida.isValid())
+        fecha = t > salida.time() ? salida.date().addDays(-1) : salida.date();
+    else if (const QDateTime& propia = hora == Hora::Entrada ? entrada : salida; propia.isValid())
+        fecha = propia.date();
+    else
+        fecha = QDate::fromString(fechaTrabajo.trimmed(), QStringLiteral("ddMMyyyy"));
+    if (!fecha.isValid())
+        return {};
+    return {Resultado::Valida, QDateTime(fecha, t, Qt::UTC)};
 }
 
 QDateTime leeMomento(const QVariant& valor)

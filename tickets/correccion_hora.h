@@ -7,16 +7,15 @@
 
 #include <optional>
 
-// A corrected clock-in or clock-out time of a clock entry: the date it takes and whether the entry
-// stays in order. Only the edited time is written; the other keeps what is stored, seconds included.
+// A corrected clock-in or clock-out time of a clock entry: the date it takes. Only the edited time is
+// written; the other keeps what is stored, seconds included.
 namespace correccionhora {
 
 enum class Hora { Entrada, Salida };
 
 enum class Resultado {
     Valida,
-    SalidaAnterior,  // the clock-out would come before the clock-in
-    SinFecha,        // the time has no date to take (a missing time and a work date that is no date)
+    SinFecha,  // the time has no date to take (a missing time and a work date that is no date)
 };
 
 struct Correccion {
@@ -25,9 +24,10 @@ struct Correccion {
 };
 
 // The entry's work date "ddmmyyyy", its stored clock-in and clock-out (invalid while missing), the
-// time edited and the time typed. A stored time keeps its date; a missing clock-in takes the work
-// date; a missing clock-out takes the clock-in's date, or the next day when the typed time is
-// earlier than the clock-in's, or the work date when the clock-in is missing too.
+// time edited and the time typed. Beside the other time, a clock-out is the first such time at or
+// after the clock-in and a clock-in the last such time at or before the clock-out, so the entry
+// lasts from 0 to under 24 hours. With the other time missing the edited one keeps its own date,
+// or takes the work date when it is missing too.
 Correccion corrige(const QString& fechaTrabajo, const QDateTime& entrada, const QDateTime& salida, Hora hora,
                    const QTime& tecleada);
 

@@ -27,9 +27,10 @@ const QStringList kTeens{QStringLiteral("Ten"), QStringLiteral("Eleven"), QStrin
                          QStringLiteral("Thirteen"), QStringLiteral("Fourteen"), QStringLiteral("Fifteen"),
                          QStringLiteral("Sixteen"), QStringLiteral("Seventeen"), QStringLiteral("Eighteen"),
                          QStringLiteral("Nineteen")};
-// By the three-digit group counted from the right; the Spanish words have no plural.
+// By the three-digit group counted from the right; the Spanish words have no plural, but for the
+// thousands of millions, which are worded with the millions ("dos mil quinientos  millones").
 const QStringList kEscalas{QString(), QStringLiteral(" mil "), QStringLiteral(" millón "), QStringLiteral(" millón "),
-                           QStringLiteral(" trillón ")};
+                           QStringLiteral(" billón ")};
 const QStringList kScales{QString(), QStringLiteral(" Thousand "), QStringLiteral(" Million "),
                           QStringLiteral(" Billion "), QStringLiteral(" Trillion ")};
 
@@ -128,12 +129,20 @@ QString MontoANombre(const Moneda& monto, const QString& cualIdioma, const QStri
         entero = texto.left(punto).trimmed();
     }
 
+    // The words of each three-digit group, from the right.
+    QStringList cientos;
+    for (; !entero.isEmpty(); entero.chop(qMin<qsizetype>(3, entero.size())))
+        cientos << NombreCientos(entero.right(3), idioma);
+    const bool milesDeMillones = idioma == kEspanol && !cientos.value(3).isEmpty();
     QString palabras;
-    for (int grupo = 1; !entero.isEmpty(); ++grupo) {
-        const QString cientos = NombreCientos(entero.right(3), idioma);
-        if (!cientos.isEmpty())
-            palabras = cientos + escalas.value(grupo - 1) + palabras;
-        entero.chop(qMin<qsizetype>(3, entero.size()));
+    for (qsizetype grupo = cientos.size() - 1; grupo >= 0; --grupo) {
+        const QString& w = cientos.at(grupo);
+        if (milesDeMillones && grupo == 3)
+            palabras += w == QLatin1String("un") ? QStringLiteral("mil") : w + QStringLiteral(" mil");
+        else if (milesDeMillones && grupo == 2)
+            palabras += (w.isEmpty() ? QString() : QLatin1Char(' ') + w) + QStringLiteral(" millones ");
+        else if (!w.isEmpty())
+            palabras += w + escalas.value(grupo);
     }
 
     QString resultado;

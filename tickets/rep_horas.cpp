@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumnas = 10;
@@ -75,9 +77,20 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
         fpsDatos->setText(6, c, titulos.at(c - 1));
         fpsDatos->setCellBold(6, c, true);
     }
+    // The data rows take their columns' types as they are added; the heading keeps plain text.
+    const grid::CellFormat tipos[] = {grid::CellFormat::time(),   grid::CellFormat::time(),     grid::CellFormat::currency(),
+                                      grid::CellFormat::number(), grid::CellFormat::currency(), grid::CellFormat::percent(),
+                                      grid::CellFormat::percent()};
+    for (int c = kColEntrada; c <= kColumnas; ++c) {
+        fpsDatos->setColumnFormat(c, tipos[c - kColEntrada]);
+        for (int r = 1; r <= kRenglonesEncabezado; ++r)
+            fpsDatos->setCellFormat(r, c, grid::CellFormat::text());
+    }
     // Nothing can be typed but the one time cell a double-click opens.
     fpsDatos->setAllLocked(true);
     fpsDatos->setProtected(true);
+    // An impossible time ends its edit with Enter or Tab too, and is said.
+    fpsDatos->setKeysEndIncompleteEntries(true);
     connect(fpsDatos, &grid::Grid::doubleClicked, this, [this](int row, int column) { fpsDatos_DblClick(column, row); });
     connect(fpsDatos, &grid::Grid::editFinished, this,
             [this](int row, int column, const QString& tecleado) { fpsDatos_Change(column, row, tecleado); });
@@ -88,16 +101,11 @@ RepHoras::RepHoras(QWidget* parent) : RepVentana(QStringLiteral("RepHoras"), aju
 void RepHoras::buscar()
 {
     grid::Grid* fpsDatos = rejilla();
-    fpsDatos->setRowCount(kRenglonesEncabezado);
-    m_entradas.clear();
     pila()->showGrid();
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     const QString departamento = condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Departamento="));
-
-    adodb::Recordset totales = consulta(sqlhoras::totalesDetalle(desde, hasta, departamento));
-    const double totalMinutos = totales.eof() ? 0.0 : totales.value(QStringLiteral("Minutos")).toDouble();
-    const double totalCosto = totales.eof() ? 0.0 : totales.value(QStringLiteral("Costo")).toDouble();
-
+    // Read first: a failed query leaves the last search as it was.
+    adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
     fpsDatos->setActiveCell(1, 4);
     fpsDatos->setCellBold(1, 4, true);
     fpsDatos->setText(1, 4, QStringLiteral("DETALLE DE HORAS"));
@@ -107,9 +115,28 @@ void RepHoras::buscar()
     fpsDatos->setText(2, 4, textoFecha(desde) + QStringLiteral(" - ") + textoFecha(hasta));
     fpsDatos->setSpan(2, 4, 1, 3);
 
-    adodb::Recordset rs = consulta(sqlhoras::detalle(desde, hasta, departamento));
-    for (; !rs.eof(); rs.moveNext())
-        escribeRenglon(rs, totalMinutos, totalCosto);
+    // The rows of the last search are written over, those missing added at once: every cell of a
+    // data row is written below, and the open cell is locked again until its entry's row is known.
+    if (m_abierta)
+        if (const int fila = renglonDe(m_abierta->entrada))
+            fpsDatos->setCellLocked(fila, m_abierta->columna, true);
+    m_entradas.resize(rs.recordCount());
+    fpsDatos->setRowCount(kRenglonesEncabezado + rs.recordCount());
+    {
+        grid::QuietCellWrites quiet(*fpsDatos);
+        for (int i = 0; i < rs.recordCount(); ++i)
+            escribeEntrada(kRenglonesEncabezado + 1 + i, rs, i);
+        // The period's totals are those of the rows listed (NULL counts 0), the divisors of the shares.
+        m_totalMinutos = m_totalCosto = 0;
+        for (const Entrada& e : std::as_const(m_entradas)) {
+            m_totalMinutos += e.minutos.value_or(0);
+            m_totalCosto += e.costo.value_or(0);
+        }
+        for (int fila = kRenglonesEncabezado + 1; fila <= fpsDatos->rowCount(); ++fila)
+            escribePorcentajes(fila);
+    }
+    if (!m_entradas.isEmpty())
+        fpsDatos->setActiveCell(fpsDatos->rowCount(), 1);
 
     // The open cell stays open on its entry's new row.
     if (m_abierta) {
@@ -126,55 +153,78 @@ void RepHoras::buscar()
     }
 }
 
-void RepHoras::escribeRenglon(const adodb::Recordset& rs, double totalMinutos, double totalCosto)
+void RepHoras::escribeEntrada(int fila, const adodb::Recordset& rs, int registro)
 {
+    // By position: the columns of the hours detail's statement, in their order.
+    enum { Id, Empleado, Departamento, CostoHora, Inicio, Final, Minutos, Costo };
+    const auto valor = [&rs, registro](int columna) { return rs.cell(registro, columna); };
     grid::Grid* g = rejilla();
-    const int fila = g->rowCount() + 1;
-    g->setRowCount(fila);
-    g->setActiveCell(fila, 1);
-    const qint64 entrada = rs.value(QStringLiteral("Id_Entrada")).toLongLong();
-    m_entradas.append(entrada);
-    // A total of 0 divides as 1: the share is then the entry's own minutes or cost times 100.
-    const double divisorMinutos = totalMinutos == 0 ? 1 : totalMinutos;
-    const double divisorCosto = totalCosto == 0 ? 1 : totalCosto;
-    const QVariant minutos = rs.value(QStringLiteral("Minutos"));
-    const QVariant costo = rs.value(QStringLiteral("Costo"));
+    Entrada& e = m_entradas[fila - kRenglonesEncabezado - 1];
+    e.id = valor(Id).toLongLong();
+    const QVariant minutos = valor(Minutos);
+    const QVariant costo = valor(Costo);
+    e.minutos = minutos.isNull() ? std::nullopt : std::optional<double>(minutos.toDouble());
+    e.costo = costo.isNull() ? std::nullopt : std::optional<double>(costo.toDouble());
 
-    g->setText(fila, 1, QLatin1Char(' ') + QString::number(entrada));
-    g->setText(fila, 2, rs.value(QStringLiteral("Empleado")).toString());
-    g->setText(fila, 3, rs.value(QStringLiteral("Departamento")).toString());
-    const struct {
-        int columna;
-        grid::CellFormat formato;
-    } tipos[] = {{4, grid::CellFormat::time()},     {5, grid::CellFormat::time()},      {6, grid::CellFormat::currency()},
-                 {7, grid::CellFormat::number()},   {8, grid::CellFormat::currency()},  {9, grid::CellFormat::percent()},
-                 {10, grid::CellFormat::percent()}};
-    for (const auto& t : tipos)
-        g->setCellFormat(fila, t.columna, t.formato);
-    const QDateTime inicio = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio")));
-    const QDateTime fin = correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final")));
-    if (inicio.isValid())
-        g->setValue(fila, kColEntrada, inicio.time());
-    if (fin.isValid())
-        g->setValue(fila, kColSalida, fin.time());
-    g->setValue(fila, 6, rs.value(QStringLiteral("Costo_Hora")).toDouble());
-    g->setValue(fila, 7, minutos.toDouble() / 60);
-    g->setValue(fila, 8, costo.toDouble());
-    g->setValue(fila, 9, minutos.isNull() ? 0.0 : minutos.toDouble() * 100 / divisorMinutos);
-    g->setValue(fila, 10, costo.isNull() ? 0.0 : costo.toDouble() * 100 / divisorCosto);
+    g->setText(fila, 1, QLatin1Char(' ') + QString::number(e.id));
+    g->setText(fila, 2, valor(Empleado).toString());
+    g->setText(fila, 3, valor(Departamento).toString());
+    for (const auto& [columna, campo] : {std::pair{kColEntrada, Inicio}, std::pair{kColSalida, Final}}) {
+        const QTime hora = QTime::fromString(valor(campo).toString(), Qt::ISODate);
+        g->setValue(fila, columna, hora.isValid() ? QVariant(hora) : QVariant());
+    }
+    g->setValue(fila, 6, valor(CostoHora).toDouble());
+    g->setValue(fila, 7, e.minutos.value_or(0) / 60);
+    g->setValue(fila, 8, e.costo.value_or(0));
+}
+
+void RepHoras::escribePorcentajes(int fila)
+{
+    const Entrada& e = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    // A total of 0 divides as 1: the share is then the entry's own minutes or cost times 100.
+    const double divisorMinutos = m_totalMinutos == 0 ? 1 : m_totalMinutos;
+    const double divisorCosto = m_totalCosto == 0 ? 1 : m_totalCosto;
+    rejilla()->setValue(fila, 9, e.minutos ? *e.minutos * 100 / divisorMinutos : 0.0);
+    rejilla()->setValue(fila, 10, e.costo ? *e.costo * 100 / divisorCosto : 0.0);
+}
+
+bool RepHoras::refrescaEntrada(qint64 entrada)
+{
+    const int fila = renglonDe(entrada);
+    adodb::Recordset rs;
+    if (!fila || !g_ClsAdo().Establece_consulta(rs, sqlhoras::detalleEntrada(entrada)) || rs.eof())
+        return false;
+    const Entrada antes = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    escribeEntrada(fila, rs, 0);
+    const Entrada& ahora = m_entradas.at(fila - kRenglonesEncabezado - 1);
+    const double minutos = ahora.minutos.value_or(0) - antes.minutos.value_or(0);
+    const double costo = ahora.costo.value_or(0) - antes.costo.value_or(0);
+    if (minutos == 0 && costo == 0) {
+        escribePorcentajes(fila);
+        return true;
+    }
+    // The period's totals move by the entry's change, and with them every share.
+    m_totalMinutos += minutos;
+    m_totalCosto += costo;
+    grid::QuietCellWrites quiet(*rejilla());
+    for (int r = kRenglonesEncabezado + 1; r <= rejilla()->rowCount(); ++r)
+        escribePorcentajes(r);
+    return true;
 }
 
 int RepHoras::renglonDe(qint64 entrada) const
 {
-    const int i = m_entradas.indexOf(entrada);
-    return i < 0 ? 0 : kRenglonesEncabezado + 1 + i;
+    // The rows come in entry order.
+    const auto i = std::lower_bound(m_entradas.cbegin(), m_entradas.cend(), entrada,
+                                    [](const Entrada& e, qint64 id) { return e.id < id; });
+    return i == m_entradas.cend() || i->id != entrada ? 0 : kRenglonesEncabezado + 1 + int(i - m_entradas.cbegin());
 }
 
 void RepHoras::abreCelda(int fila, int columna)
 {
     cierraCelda();
     grid::Grid* g = rejilla();
-    m_abierta = CeldaAbierta{m_entradas.at(fila - kRenglonesEncabezado - 1), columna};
+    m_abierta = CeldaAbierta{m_entradas.at(fila - kRenglonesEncabezado - 1).id, columna};
     g->setCellLocked(fila, columna, false);
     g->setActiveCell(fila, columna);
 }
@@ -208,8 +258,10 @@ void RepHoras::fpsDatos_Change(int Col, int Row, const QString& tecleado)
     const QString error = guardaHora(m_abierta->entrada, Col, tecleado, &icono);
     if (!error.isEmpty())
         ui::msgBox(error, icono, kTituloMensajes);
-    // The report shows what is stored, corrected or not.
-    ejecutaBusqueda();
+    // The report shows what is stored, corrected or not: the entry's row, or the whole search when
+    // the entry can no longer be read.
+    if (!refrescaEntrada(m_abierta->entrada))
+        ejecutaBusqueda();
     if (m_abierta) {
         rejilla()->setActiveCell(renglonDe(m_abierta->entrada), m_abierta->columna);
         rejilla()->setFocus();
@@ -236,10 +288,6 @@ QString RepHoras::guardaHora(qint64 entrada, int columna, const QString& teclead
         correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Inicio"))),
         correccionhora::leeMomento(rs.value(QStringLiteral("Hora_Final"))),
         salida ? correccionhora::Hora::Salida : correccionhora::Hora::Entrada, hora.toTime());
-    if (c.resultado == correccionhora::Resultado::SalidaAnterior) {
-        *icono = ui::Exclamation;
-        return QStringLiteral("La hora de salida es anterior a la de entrada");
-    }
     if (c.resultado != correccionhora::Resultado::Valida)
         return noGuardada;
 

@@ -119,18 +119,22 @@ void RepNomina::renglonTitulos(const QStringList& titulos)
     }
 }
 
-void RepNomina::lineaTotal(int desdeColumna, int hastaColumna)
+void RepNomina::lineaTotal(int desdeColumna, int hastaColumna, int fila)
 {
-    const int fila = rejilla()->rowCount();
+    if (fila == 0)
+        fila = rejilla()->rowCount();
     rejilla()->setRangeBorder({fila, desdeColumna, fila, hastaColumna}, Qt::TopEdge, Qt::black, Qt::SolidLine);
 }
 
 void RepNomina::numero(int columna, double valor, int decimales, Qt::Alignment alineacion)
 {
+    numeroEn(rejilla()->rowCount(), columna, valor, decimales, alineacion);
+}
+
+void RepNomina::numeroEn(int fila, int columna, double valor, int decimales, Qt::Alignment alineacion)
+{
     grid::Grid* g = rejilla();
-    const int fila = g->rowCount();
     g->setCellFormat(fila, columna, grid::CellFormat::number(decimales));
     g->setCellAlignment(fila, columna, alineacion);
     g->setValue(fila, columna, valor);
 }
-

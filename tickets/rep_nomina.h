@@ -38,10 +38,12 @@ protected:
     void titulo(const QString& texto);
     // A row of centred bold captions from column 1 (an empty caption leaves its cell empty).
     void renglonTitulos(const QStringList& titulos);
-    // The line above a total, over the columns given, in the last row.
-    void lineaTotal(int desde, int hasta);
+    // The line above a total, over the columns given, in the row (the last when 0).
+    void lineaTotal(int desde, int hasta, int fila = 0);
     // A number cell of the last row holding the value, aligned as given.
     void numero(int columna, double valor, int decimales = 2, Qt::Alignment alineacion = Qt::AlignRight);
+    // The same in a row the grid has already.
+    void numeroEn(int fila, int columna, double valor, int decimales = 2, Qt::Alignment alineacion = Qt::AlignRight);
 
 
     QDate desde() const;

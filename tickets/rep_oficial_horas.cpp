@@ -5,6 +5,8 @@
 #include "reports/renglones.h"
 #include "tickets/sql_horas.h"
 
+#include <algorithm>
+
 namespace {
 
 RepVentana::Ajustes ajustesOficial()
@@ -27,7 +29,11 @@ RepVentana::Ajustes ajustesOficial()
 // "31/ene/2025" of a work date "ddmmyyyy"; the text as stored when it is no date.
 QString diaTrabajo(const QString& fechaTrabajo)
 {
-    const QDate fecha = QDate::fromString(fechaTrabajo, QStringLiteral("ddMMyyyy"));
+    // Read by hand: a parse by pattern costs more than the rest of the row.
+    const bool digitos = fechaTrabajo.size() == 8
+        && std::all_of(fechaTrabajo.cbegin(), fechaTrabajo.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const auto parte = [&fechaTrabajo](int desde, int largo) { return QStringView(fechaTrabajo).mid(desde, largo).toInt(); };
+    const QDate fecha = digitos ? QDate(parte(4, 4), parte(2, 2), parte(0, 2)) : QDate();
     if (!fecha.isValid())
         return fechaTrabajo;
     return QStringLiteral("%1/%2/%3")
@@ -72,37 +78,49 @@ void RepOficialHoras::empleados()
     renglonVacio();
     titulo(QStringLiteral("Resumen de Horas X Empleado"));
     renglonTitulos({QString(), QStringLiteral("HORAS")});
-    adodb::Recordset rs = consulta(sqlhoras::diasPorEmpleado(desde(), hasta()));
-    std::optional<qint64> actual;
-    while (!rs.eof()) {
-        const qint64 empleado = rs.value(QStringLiteral("ID_Empleado")).toLongLong();
-        if (empleado != actual) {
-            AgregaTitulo(g, rs.value(QStringLiteral("Empleado")).toString());
-            actual = empleado;
-            renglonVacio();
+    const adodb::Recordset rs = consulta(sqlhoras::diasPorEmpleado(desde(), hasta()));
+    // By position: ID_Empleado, Empleado, Fecha_Trabajo, Horas.
+    const int dias = rs.recordCount();
+    const auto empleadoDe = [&rs](int registro) { return rs.cell(registro, 0).toLongLong(); };
+
+    // The section's rows at once: each employee's days and five of their own (name, spacer,
+    // TOTAL, signature, spacer).
+    int empleados = 0;
+    for (int i = 0; i < dias; ++i)
+        if (i == 0 || empleadoDe(i) != empleadoDe(i - 1))
+            ++empleados;
+    int fila = g.rowCount();
+    g.setRowCount(fila + dias + 5 * empleados);
+    grid::QuietCellWrites quiet(g);
+
+    double minutos = 0;
+    for (int i = 0; i < dias; ++i) {
+        if (i == 0 || empleadoDe(i) != empleadoDe(i - 1)) {
+            EscribeTitulo(g, ++fila, rs.cell(i, 1).toString());
+            minutos = 0;
+            ++fila;
         }
-        renglonVacio();
-        const int fila = g.rowCount();
-        g.setText(fila, 1, diaTrabajo(rs.value(QStringLiteral("Fecha_Trabajo")).toString()));
+        ++fila;
+        g.setText(fila, 1, diaTrabajo(rs.cell(i, 2).toString()));
         g.setCellAlignment(fila, 1, Qt::AlignRight);
-        numero(2, rs.value(QStringLiteral("Horas")).toDouble() / 60);
-        rs.moveNext();
-        if (rs.eof() || rs.value(QStringLiteral("ID_Empleado")).toLongLong() != *actual)
-            cierreEmpleado(*actual);
+        const double horas = rs.cell(i, 3).toDouble();
+        numeroEn(fila, 2, horas / 60);
+        // The employee's TOTAL is the sum of these days: the same entries and dates.
+        minutos += horas;
+        if (i + 1 == dias || empleadoDe(i + 1) != empleadoDe(i))
+            fila = cierreEmpleado(fila, minutos);
     }
 }
 
-void RepOficialHoras::cierreEmpleado(qint64 empleado)
+int RepOficialHoras::cierreEmpleado(int fila, double minutos)
 {
     grid::Grid& g = *rejilla();
-    adodb::Recordset total = consulta(sqlhoras::totalEmpleado(desde(), hasta(), empleado));
-    renglonVacio();
-    const int fila = g.rowCount();
+    ++fila;
     g.setText(fila, 1, QStringLiteral("TOTAL"));
     g.setCellAlignment(fila, 1, Qt::AlignRight);
-    lineaTotal(1, 2);
-    numero(2, total.eof() ? 0.0 : total.value(QStringLiteral("Horas")).toDouble() / 60, 2, Qt::AlignHCenter);
-    AgregaTitulo(g, QStringLiteral("FIRMA DE CONFORMIDAD:"));
-    g.setText(g.rowCount(), 2, QStringLiteral("_____________________"));
-    renglonVacio();
+    lineaTotal(1, 2, fila);
+    numeroEn(fila, 2, minutos / 60, 2, Qt::AlignHCenter);
+    EscribeTitulo(g, ++fila, QStringLiteral("FIRMA DE CONFORMIDAD:"));
+    g.setText(fila, 2, QStringLiteral("_____________________"));
+    return fila + 1;
 }

@@ -15,6 +15,6 @@ protected:
 private:
     void departamentos();
     void empleados();
-    // TOTAL, signature and spacer rows of one employee.
-    void cierreEmpleado(qint64 empleado);
+    // The TOTAL of one employee's minutes, signature and spacer rows after row `fila`; the last of them.
+    int cierreEmpleado(int fila, double minutos);
 };

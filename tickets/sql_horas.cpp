@@ -92,23 +92,23 @@ QString diasPorEmpleado(const QDate& desde, const QDate& hasta)
         + fechatrabajo::expresionOrden(QStringLiteral("horas.Fecha_Trabajo"));
 }
 
-QString totalEmpleado(const QDate& desde, const QDate& hasta, qint64 empleado)
-{
-    return QStringLiteral("SELECT SUM(horas.Minutos) AS Horas FROM HorasXEmpleado horas WHERE")
-        + periodoHoras(desde, hasta) + QStringLiteral(" AND horas.Id_Empleado = ") + QString::number(empleado);
-}
+namespace {
+
+// The hours detail shows the times of day alone, read as text.
+const QString kColumnasDetalle = QStringLiteral(
+    "SELECT Id_Entrada, Empleado, Departamento, Costo_Hora, time(Hora_Inicio) AS Hora_Inicio, "
+    "time(Hora_Final) AS Hora_Final, Minutos, Costo FROM Vw_DetalleHoras WHERE");
+
+} // namespace
 
 QString detalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento)
 {
-    return QStringLiteral("SELECT Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, Hora_Inicio, Hora_Final, "
-                          "Minutos, Costo FROM Vw_DetalleHoras WHERE")
-        + fechatrabajo::periodo(desde, hasta) + condicionDepartamento + QStringLiteral(" ORDER BY Id_Entrada");
+    return kColumnasDetalle + fechatrabajo::periodo(desde, hasta) + condicionDepartamento + QStringLiteral(" ORDER BY Id_Entrada");
 }
 
-QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento)
+QString detalleEntrada(qint64 entrada)
 {
-    return QStringLiteral("SELECT SUM(Minutos) AS Minutos, SUM(Costo) AS Costo FROM Vw_DetalleHoras WHERE")
-        + fechatrabajo::periodo(desde, hasta) + condicionDepartamento;
+    return kColumnasDetalle + QStringLiteral(" Id_Entrada = ") + QString::number(entrada);
 }
 
 } // namespace sqlhoras

@@ -35,14 +35,12 @@ QString totalEmpleados(const QDate& desde, const QDate& hasta);
 // One row per employee and work date of the period, by name, employee and date: ID_Empleado,
 // Empleado, Fecha_Trabajo ("ddmmyyyy"), Horas (minutes, NULL counted as 0).
 QString diasPorEmpleado(const QDate& desde, const QDate& hasta);
-// Horas: one employee's minutes in the period.
-QString totalEmpleado(const QDate& desde, const QDate& hasta, qint64 empleado);
 
-// The clock entries of the period, optionally of one department, as the hours detail lists them:
-// Id_Entrada, Empleado, ID_Departamento, Departamento, Costo_Hora, Hora_Inicio, Hora_Final,
-// Minutos, Costo, in entry order.
+// The clock entries of the period, optionally of one department, as the hours detail lists them,
+// in entry order: Id_Entrada, Empleado, Departamento, Costo_Hora, Hora_Inicio, Hora_Final (the
+// times of day, "hh:mm:ss"), Minutos, Costo, in this order.
 QString detalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
-// Minutos and Costo of the same entries (each NULL for none).
-QString totalesDetalle(const QDate& desde, const QDate& hasta, const QString& condicionDepartamento);
+// The same columns of one clock entry.
+QString detalleEntrada(qint64 entrada);
 
 } // namespace sqlhoras

@@ -91,15 +91,23 @@ QString CentradoConCorte(const QString& texto)
 
 QString LineaArticulo(const QString& nombre, const Moneda& cantidad, const Moneda& unitario, const Moneda& importe)
 {
+    // An amount wider than its field takes the room from the name: the line stays 32 wide and the
+    // amount is never split.
+    const QString cifra = importe.dosDecimales();
+    const int campoNombre = qMax(0, kAncho - qMax(kCampoImporte, int(cifra.size())));
     QString campo;
     if (cantidad > Moneda::deDiezmilesimos(10000)) {
         const QString sufijo = QLatin1Char('(') + cantidad.texto() + QLatin1Char('@') + unitario.texto() + QLatin1Char(')');
         // A suffix too long for the field prints alone.
-        campo = nombre.left(qMax(0, kCampoNombre - int(sufijo.size()))) + sufijo;
+        campo = nombre.left(qMax(0, campoNombre - int(sufijo.size()))) + sufijo;
     } else {
-        campo = nombre.left(kCampoNombre);
+        campo = nombre.left(campoNombre);
     }
-    return campo.leftJustified(kCampoNombre, QLatin1Char(' ')) + importe.dosDecimales().rightJustified(kCampoImporte, QLatin1Char(' '));
+    campo = campo.leftJustified(campoNombre, QLatin1Char(' '));
+    // Past the field, a blank keeps the amount a word of its own, which the printer moves whole.
+    if (campo.size() > campoNombre && cifra.size() >= kCampoImporte)
+        campo += QLatin1Char(' ');
+    return campo + cifra.rightJustified(kCampoImporte, QLatin1Char(' '));
 }
 
 void TotalesTicket(CtlTrabajos& trabajos, qint32 trabajo, const Moneda& total, const Moneda& subtotal,

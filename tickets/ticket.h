@@ -28,7 +28,8 @@ void TotalesTicket(CtlTrabajos& trabajos, qint32 trabajo, const Moneda& total, c
 QString AlinearTexto(const QString& texto, int ancho, int alineacion, bool cortar);
 
 // One item: the name (with "(quantity@unit)" when the quantity is above 1) in 25 columns, the
-// amount in 7. A suffix longer than the name's field prints alone; a longer amount grows the line.
+// amount in 7; a longer amount takes its room from the name. A suffix longer than the name's field
+// prints alone, and the line grows.
 QString LineaArticulo(const QString& nombre, const Moneda& cantidad, const Moneda& unitario, const Moneda& importe);
 
 // Whether the feature switch is on in Funciones.

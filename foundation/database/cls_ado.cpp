@@ -49,7 +49,7 @@ short ClsAdo::Recount() const
 bool ClsAdo::Conectar(const QString& PsNom_servidor, const QString& PsBase_de_datos, const QString& PsUID,
                       const QString& PsPasswd)
 {
-    m_conexion.setCommandTimeout(100000);
+    m_conexion.setCommandTimeout(kEsperaBloqueo);
     const QString cadena = QStringLiteral("server=") + PsNom_servidor + QStringLiteral(";driver={SQL Server};database=")
                            + PsBase_de_datos;
     try {

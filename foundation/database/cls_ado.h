@@ -68,6 +68,9 @@ public:
 
     // How many times Conectar tries the second login while the server answers with its generic error.
     static constexpr int kIntentosSegundoLogin = 3;
+    // Seconds that a statement waits for another process's lock before it gives up, writing
+    // nothing, with "in use" (adodb::sqlstate::Busy).
+    static constexpr int kEsperaBloqueo = 30;
 
 private:
     void ManejaErrorBD(const adodb::ComError& error);

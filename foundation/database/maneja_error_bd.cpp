@@ -13,7 +13,8 @@ constexpr long kProveedor40002 = 40002;
 
 bool esErrorDelProveedor(long numero)
 {
-    return numero == kProveedor40002 || numero == adodb::err::ProviderSyntax || numero == adodb::err::ProviderIntegrity;
+    return numero == kProveedor40002 || numero == adodb::err::ProviderSyntax || numero == adodb::err::ProviderIntegrity
+           || numero == adodb::err::ProviderTimeout;
 }
 
 // The table named in a reference conflict: from 8 characters after the first comma up to the next
@@ -112,7 +113,7 @@ void ClsAdo::ManejaErrorProveedor(const adodb::Error& primero)
         fatalConTexto(QStringLiteral("No se pudo encontrar al servidor"), true);
         return;
     case adodb::native::LostConnection:
-        // A full disk, a read-only or damaged file and an I/O error say what happened.
+        // A full disk, a read-only, busy or damaged file and an I/O error say what happened.
         if (primero.SQLState.isEmpty() || primero.SQLState == adodb::sqlstate::LostConnection)
             fatalConTexto(QStringLiteral("Se perdio la conexión con el servidor"), true);
         else

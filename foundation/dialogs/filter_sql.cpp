@@ -81,6 +81,65 @@ std::optional<QString> conditionText(const QString& op, const QString& column, c
     return column + QStringLiteral(" BETWEEN ") + *first + QStringLiteral(" AND ") + *second;
 }
 
+std::optional<TypedDate> typedDate(const QString& typed)
+{
+    const QString text = typed.simplified();
+    for (const char* pattern : {"d/M/yyyy", "yyyy-MM-dd"}) {
+        const QDate day = QDate::fromString(text, QLatin1String(pattern));
+        if (day.isValid())
+            return TypedDate{QDateTime(day, QTime(0, 0)), false};
+    }
+    for (const char* pattern : {"d/M/yyyy H:mm:ss", "d/M/yyyy H:mm", "yyyy-MM-dd H:mm:ss", "yyyy-MM-dd H:mm"}) {
+        const QDateTime moment = QDateTime::fromString(text, QLatin1String(pattern));
+        if (moment.isValid())
+            return TypedDate{moment, true};
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+QString isoDay(const QDateTime& moment)
+{
+    return quoted(moment.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+QString isoStamp(const QDateTime& moment)
+{
+    return quoted(moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+} // namespace
+
+std::optional<QString> dateConditionText(const QString& op, const QString& column, const QString& value,
+                                         const QString& secondValue)
+{
+    if (!operators().contains(op))
+        return std::nullopt;
+    const QString stamp = column.trimmed();
+    if (op == kParecido) {
+        const QString shown = QStringLiteral("CASE WHEN time(%1)='00:00:00' THEN strftime('%d/%m/%Y',%1) "
+                                             "ELSE strftime('%d/%m/%Y %H:%M:%S',%1) END")
+                                  .arg(stamp);
+        return shown + QStringLiteral(" LIKE ") + quoted(ComodinAPorcentaje(value));
+    }
+    const std::optional<TypedDate> first = typedDate(value);
+    if (!first)
+        return std::nullopt;
+    const QString day = QStringLiteral("date(") + stamp + QLatin1Char(')');
+    if (op != kEntre)
+        return first->withTime ? stamp + op + isoStamp(first->moment) : day + op + isoDay(first->moment);
+    const std::optional<TypedDate> second = typedDate(secondValue);
+    if (!second)
+        return std::nullopt;
+    if (!first->withTime && !second->withTime)
+        return day + QStringLiteral(" BETWEEN ") + isoDay(first->moment) + QStringLiteral(" AND ")
+               + isoDay(second->moment);
+    // A day at either end counts whole.
+    const QDateTime to = second->withTime ? second->moment : QDateTime(second->moment.date(), QTime(23, 59, 59));
+    return stamp + QStringLiteral(" BETWEEN ") + isoStamp(first->moment) + QStringLiteral(" AND ") + isoStamp(to);
+}
+
 QString conditionJoin(const QString& statement)
 {
     if (!statement.contains(QLatin1String("WHERE")))

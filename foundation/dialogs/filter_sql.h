@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,22 @@ std::optional<QString> wholeNumber(const QString& typed);
 // integer column, "Parecido" on an integer column, "Entre" without its second value.
 std::optional<QString> conditionText(const QString& op, const QString& column, const QString& value,
                                      const QString& secondValue, bool integerColumn);
+
+// A date typed for a date column: as the result grid shows it, day first ("5/7/2021",
+// "05/07/2021 14:03:22"), or as it is stored ("2021-07-05", "2021-07-05 14:03:22"). Nothing for any
+// other text.
+struct TypedDate {
+    QDateTime moment;
+    bool withTime = false;
+};
+std::optional<TypedDate> typedDate(const QString& typed);
+
+// The condition text of an operator for a date column, whose values are stored "yyyy-mm-dd hh:mm:ss"
+// and shown day first. A date without a time compares the day (date(col)='2021-07-05'), one with a
+// time the whole stamp; "Entre" takes whole days at its ends; "Parecido" matches the pattern against
+// the text the grid shows. Nothing when a value is not a date or "Entre" lacks its second value.
+std::optional<QString> dateConditionText(const QString& op, const QString& column, const QString& value,
+                                         const QString& secondValue);
 
 // What joins the next condition to the statement: " WHERE " when it has none, " AND " after
 // conditions of its own, nothing right after a trailing WHERE.

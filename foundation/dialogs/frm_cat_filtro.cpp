@@ -281,7 +281,9 @@ bool FrmCatFiltro::composeCondition(QString& statement)
         return true;
     }
     const std::optional<QString> condition =
-        filtersql::conditionText(op, column, TxtCondicion->text(), TxtCondicion2->text(), integer);
+        !integer && isDateColumn(column)
+            ? filtersql::dateConditionText(op, column, TxtCondicion->text(), TxtCondicion2->text())
+            : filtersql::conditionText(op, column, TxtCondicion->text(), TxtCondicion2->text(), integer);
     if (!condition) {
         ui::msgBox(QStringLiteral("Condicion invalida"), ui::Exclamation);
         return false;
@@ -300,6 +302,17 @@ bool FrmCatFiltro::isIntegerColumn(const QString& column)
                                                    + filtersql::fromClauseAlone(LsTabla)))
         return false;
     return probe.fieldCount() == 1 && probe.field(0).type() == adodb::DataType::Integer;
+}
+
+bool FrmCatFiltro::isDateColumn(const QString& column)
+{
+    // The column itself, not an aggregate of it, carries the type it was declared with.
+    adodb::Recordset probe;
+    if (!g_ClsAdo().Establece_consulta(probe, QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ")
+                                                   + filtersql::fromClauseAlone(LsTabla) + QStringLiteral(" LIMIT 1")))
+        return false;
+    return probe.fieldCount() == 1
+           && (probe.field(0).type() == adodb::DataType::DBTimeStamp || probe.field(0).type() == adodb::DataType::Date);
 }
 
 // --- Print-out --------------------------------------------------------------------------------

@@ -96,6 +96,8 @@ private:
     // Appends the typed condition to the statement; false when the query must not run.
     bool composeCondition(QString& statement);
     bool isIntegerColumn(const QString& column);
+    // A column of dates and times, which the result grid shows day first.
+    bool isDateColumn(const QString& column);
     void applyPrintSettings();
 
     QStringList m_filtros;  // entry 0 stays empty: the column at CmbCampos position k is entry k + 1

@@ -118,6 +118,12 @@ PickerDialog::~PickerDialog()
     setHint(QString());
 }
 
+void PickerDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_criterionPlace->currentWidget()->setFocus(Qt::OtherFocusReason);
+}
+
 void PickerDialog::cmdBuscar_Click()
 {
     ui::WaitCursor wait;

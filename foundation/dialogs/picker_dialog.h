@@ -56,6 +56,9 @@ public slots:
 protected:
     explicit PickerDialog(QWidget* parent);
 
+    // The user types the criterion first: it has the focus whenever the dialog opens.
+    void showEvent(QShowEvent* event) override;
+
     // The search statement for the criterion as typed.
     virtual QString searchStatement() const = 0;
     // Puts the rows found into the grid (emptied before).

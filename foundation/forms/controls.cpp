@@ -1,6 +1,8 @@
 #include "foundation/forms/controls.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QtMath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -33,6 +35,16 @@ void collect(QWidget* parent, QWidgetList& out)
 }
 
 } // namespace
+
+void setWidthInLetters(QLineEdit* box, int letters)
+{
+    static const QString capitals = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const QFontMetricsF metrics(box->font());
+    const qreal letter = metrics.horizontalAdvance(capitals) / capitals.size();
+    const QMargins text = box->textMargins();
+    // 12: the frame and the inner margins that the style draws around the text.
+    box->setMinimumWidth(qCeil(letter * letters) + text.left() + text.right() + 12);
+}
 
 bool isContainer(const QWidget* w)
 {

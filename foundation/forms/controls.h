@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidgetList>
 
+class QLineEdit;
 class QObject;
 class QWidget;
 
@@ -27,6 +28,10 @@ void setLocked(QWidget* textBox, bool locked);
 bool isLocked(const QWidget* textBox);
 void selectAll(QWidget* textBox);
 void deselect(QWidget* textBox);
+
+// Makes a one-line box at least wide enough to show `letters` capitals whole ("OSTRES D'ANTAÑO Y
+// CAFÉ"): the names of the catalogs are typed in capitals, which are wider than the average letter.
+void setWidthInLetters(QLineEdit* box, int letters);
 
 // Frames (group boxes, plain frames, tab pages' holders) and the plain widgets that layouts use:
 // they hold controls and are never disabled themselves.

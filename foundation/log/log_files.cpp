@@ -75,7 +75,23 @@ bool ensureLevel(const QString& level, bool network)
     return QDir().mkdir(local);
 }
 
+FailureReporter& reporter()
+{
+    static FailureReporter value;
+    return value;
+}
+
 } // namespace
+
+void setFailureReporter(FailureReporter value)
+{
+    reporter() = std::move(value);
+}
+
+FailureReporter failureReporter()
+{
+    return reporter();
+}
 
 FileFailure openFailure(const QFile& file)
 {
@@ -130,9 +146,11 @@ std::unique_ptr<QFile> openDailyFile(const QString& windowsFolder, const QString
 {
     const QString logFolder = windowsFolder + QStringLiteral("\\log");
     if (!QFileInfo(paths::toLocal(logFolder + kBackslash)).isDir() && !createWindowsPath(logFolder)) {
-        ui::msgBox(QStringLiteral("Error en bitacora al crear el directorio ") + logFolder
-                       + QStringLiteral(" !"),
-                   ui::Critical, QString());
+        const QString text = QStringLiteral("Error en bitacora al crear el directorio ") + logFolder + QStringLiteral(" !");
+        if (reporter())
+            reporter()(text);
+        else
+            ui::msgBox(text, ui::Critical, QString());
     }
     // The stem starts with "/", so the file lies in the folder itself, beside "log".
     const QString name = windowsFolder + kBackslash + stem
@@ -147,7 +165,14 @@ bool writeDailyLine(QFile& file, const QString& message)
     // Day-first date and 24-hour time, then " - ": plain to read and to sort within a day.
     const QString line = appclock::now().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
         + QStringLiteral(" - ") + message + QStringLiteral("\r\n");
-    return file.isOpen() && file.write(line.toUtf8()) >= 0 && file.flush();
+    if (file.isOpen() && file.write(line.toUtf8()) >= 0 && file.flush())
+        return true;
+    if (reporter()) {
+        const FileFailure why = file.isOpen() ? writeFailure(file) : openFailure(file);
+        reporter()(QStringLiteral("No se pudo escribir la bitácora ") + file.fileName() + QStringLiteral(": ")
+                   + why.description);
+    }
+    return false;
 }
 
 } // namespace logfiles

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QString>
+
+#include <functional>
 #include <memory>
 
 // File work shared by the activity log object and the daily log routines. Paths are given as the
@@ -37,12 +39,21 @@ FileFailure renameFailure(const QFile& file, const QString& target);
 // path is a folder afterwards.
 bool createWindowsPath(const QString& windowsPath);
 
+// Where the daily log's own failures are said. Without a reporter, a folder that cannot be made
+// shows the system's box and a line that cannot be written is dropped; an unattended run gives a
+// reporter instead, so that writing the log never opens a box, nor writes the log again.
+using FailureReporter = std::function<void(const QString& text)>;
+void setFailureReporter(FailureReporter reporter);
+FailureReporter failureReporter();
+
 // Opens today's daily file, folder + "\" + stem + "ddmmyyyy" + ".log", for appending. A missing
 // folder + "\log" is created first; when that fails the error box is shown and the open is tried
-// anyway. The file comes back unopened when the open fails.
+// anyway (the reporter, when there is one, is told instead of the box). The file comes back
+// unopened when the open fails.
 std::unique_ptr<QFile> openDailyFile(const QString& windowsFolder, const QString& stem);
 
-// Appends one daily line (date and time, separator, message, CRLF); false when it could not.
+// Appends one daily line (date and time, separator, message, CRLF); false when it could not, and
+// then the reporter, when there is one, is told why.
 bool writeDailyLine(QFile& file, const QString& message);
 
 } // namespace logfiles

@@ -44,7 +44,14 @@ int CopiaTablaTerminal(const QString& origen, const QString& destino, const QStr
         anota(destino, e.message());
         return -1;
     }
+    const int fallidas = CopiaTablaTerminal(terminal, origen, destino, columnas, condicion);
+    terminal.close();
+    return fallidas;
+}
 
+int CopiaTablaTerminal(adodb::Connection& terminal, const QString& origen, const QString& destino, const QString& columnas,
+                       const QString& condicion, QStringList* rechazos)
+{
     QString sql = QStringLiteral("SELECT ") + columnas + QStringLiteral(" FROM ") + origen;
     if (!condicion.isEmpty())
         sql += QStringLiteral(" WHERE ") + condicion;
@@ -74,9 +81,11 @@ int CopiaTablaTerminal(const QString& origen, const QString& destino, const QStr
             QStringList texto;
             for (const QVariant& v : valores)
                 texto << (v.isNull() ? QStringLiteral("NULL") : v.toString());
-            anota(destino, e.description() + QStringLiteral(" (") + texto.join(QLatin1Char(',')) + QStringLiteral(")"));
+            const QString fallo = e.description() + QStringLiteral(" (") + texto.join(QLatin1Char(',')) + QStringLiteral(")");
+            anota(destino, fallo);
+            if (rechazos)
+                *rechazos << destino + QStringLiteral(": ") + fallo;
         }
     }
-    terminal.close();
     return fallidas;
 }

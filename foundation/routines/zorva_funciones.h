@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
+
+namespace adodb {
+class Connection;
+}
 
 // Doubles every apostrophe, so that the text can go between apostrophes in SQL.
 QString DuplicaComillas(const QString& texto);
@@ -26,3 +31,7 @@ QString BuscaValor(const QString& tabla, const QString& columna, const QString& 
 // could not be opened (also logged).
 int CopiaTablaTerminal(const QString& origen, const QString& destino, const QString& columnas,
                        const QString& condicion);
+// The same into a terminal database the caller holds open (and may keep in one transaction); each
+// row refused is also described in *rechazos, "destino: reason (values)".
+int CopiaTablaTerminal(adodb::Connection& terminal, const QString& origen, const QString& destino, const QString& columnas,
+                       const QString& condicion, QStringList* rechazos = nullptr);

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 
 namespace {
 
@@ -15,6 +16,17 @@ QWidget* ventanaPrincipal()
 {
     MainWindowServices* main = mainWindow();
     return main ? main->widget() : nullptr;
+}
+
+// Scripts are written in UTF-8 today; one that is not valid UTF-8 comes from the old system, whose
+// files are in its Windows-1252 code page.
+QString textoDeScript(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texto = utf8(bytes);
+    return utf8.hasError() ? fromAnsi(bytes) : texto;
 }
 
 } // namespace
@@ -42,7 +54,7 @@ void CargaScript(const QString& FileName)
     QFile archivo(FileName);
     if (!archivo.open(QIODevice::ReadOnly))
         return;
-    const QString texto = fromAnsi(archivo.readAll());
+    const QString texto = textoDeScript(archivo.readAll());
     archivo.close();
     FrmCatEstandariza ventana(ventanaPrincipal());
     ventana.txtScript->setPlainText(texto);

@@ -1,6 +1,7 @@
 #include "mainwindow/utilities/frm_borrar_dia.h"
 
 #include "platform/clock/clock.h"
+#include "platform/ui/date_typing.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ frmBorrarDia::frmBorrarDia(QWidget* parent) : QWidget(parent)
     Fecha->setObjectName(QStringLiteral("Fecha"));
     Fecha->setCalendarPopup(true);
     Fecha->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    ui::typeDatesWhole(Fecha);
     Label1->setBuddy(Fecha);
     Command1 = botonConImagen(this, QStringLiteral("Command1"), QStyle::SP_DialogApplyButton);
     Command2 = botonConImagen(this, QStringLiteral("Command2"), QStyle::SP_DialogCloseButton);

@@ -63,7 +63,11 @@ inline const QString DiskFull = QStringLiteral("53100");
 inline const QString ReadOnly = QStringLiteral("25006");
 inline const QString IoError = QStringLiteral("58030");
 inline const QString Damaged = QStringLiteral("XX001");
+inline const QString Busy = QStringLiteral("HYT00");  // another process held it past the time-out
 }
+
+// What a wait for another process's lock that ran out says (the error of SQL state Busy).
+QString busyDescription();
 
 // Descriptions of errors raised by a procedure begin with this 47-character source prefix, which
 // the error handler cuts off before showing the message.
@@ -118,8 +122,11 @@ public:
     bool isNull() const { return !d; }
 
     // "server=S;driver={SQL Server};database=D": the central database D.db in the folder that S
-    // names ("."/"(local)"/"localhost": the data root). "Driver={Microsoft Access Driver (*.mdb)};
-    // Dbq=PATH": a terminal database file. A missing file is a failed open, never a new file.
+    // names ("."/"(local)"/"localhost": the data root), opened as it is stored: nothing is written
+    // to it, not even its journal mode. "Driver={Microsoft Access Driver (*.mdb)};Dbq=PATH": a
+    // terminal database file. A missing file is a failed open, never a new file; a file that is no
+    // database fails at the first read. A lock held by another process past the command time-out
+    // raises the error of SQL state Busy.
     void open(const QString& connectionString, const QString& user = QString(),
               const QString& password = QString());
     // Opens a database file directly (set-up, tests).
@@ -139,7 +146,7 @@ public:
     void rollbackTrans();
     bool inTransaction() const;
 
-    // Seconds; becomes the busy time-out.
+    // Seconds; becomes the busy time-out: how long a statement waits for another process's lock.
     void setCommandTimeout(int seconds);
     int commandTimeout() const;
 
@@ -152,6 +159,8 @@ public:
     bool operator==(const Connection& other) const { return d == other.d; }
 
 private:
+    enum class Journal { Wal, Rollback, AsStored };
+    void openDatabase(const QString& filePath, bool createIfMissing, Journal journal);
     explicit Connection(std::nullptr_t) {}
     explicit Connection(std::shared_ptr<ConnectionData> data) : d(std::move(data)) {}
     friend class Recordset;

@@ -70,6 +70,12 @@ QVariant parseDate(const QString& text)
     return text;
 }
 
+int busyMilliseconds(int seconds)
+{
+    const long long ms = qMax(0LL, static_cast<long long>(seconds) * 1000);
+    return int(qMin<long long>(ms, INT_MAX));
+}
+
 } // namespace
 
 ConnectionData::~ConnectionData()
@@ -289,6 +295,11 @@ Connection wrapConnection(std::shared_ptr<ConnectionData> data)
 
 void Connection::openFile(const QString& filePath, bool createIfMissing, bool wal)
 {
+    openDatabase(filePath, createIfMissing, wal ? Journal::Wal : Journal::Rollback);
+}
+
+void Connection::openDatabase(const QString& filePath, bool createIfMissing, Journal journal)
+{
     if (!d)
         d = std::make_shared<ConnectionData>();
     close();
@@ -305,12 +316,18 @@ void Connection::openFile(const QString& filePath, bool createIfMissing, bool wa
     int rc = sqlite3_open_v2(QFile::encodeName(filePath).constData(), &db, flags, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
-        // A file that is no database fails here, at the first read.
-        rc = sqlite3_exec(db, wal ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        sqlite3_busy_timeout(db, busyMilliseconds(d->commandTimeout));
+        // A file that is no database fails here, at the first read; reading writes nothing.
+        const char* firstRead = journal == Journal::Wal        ? "PRAGMA journal_mode=WAL"
+                                : journal == Journal::Rollback ? "PRAGMA journal_mode=DELETE"
+                                                               : "SELECT count(*) FROM sqlite_master";
+        rc = sqlite3_exec(db, firstRead, nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("sin memoria");
         sqlite3_close_v2(db);
+        if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED)
+            raiseBusy(*d);
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + rc, QStringLiteral("08001"),
                       QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(filePath, message));
     }
@@ -341,7 +358,9 @@ void Connection::open(const QString& connectionString, const QString& user, cons
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("La cadena de conexión no indica la base de datos."));
     }
-    openFile(centralDatabasePath(parts.value(QStringLiteral("server")), database), false, true);
+    // Nothing is written on opening: the file may be empty or another program's, which whoever
+    // opened it checks first.
+    openDatabase(centralDatabasePath(parts.value(QStringLiteral("server")), database), false, Journal::AsStored);
 }
 
 QString centralDatabasePath(const QString& server, const QString& database)
@@ -440,10 +459,8 @@ bool Connection::inTransaction() const
 void Connection::setCommandTimeout(int seconds)
 {
     d->commandTimeout = seconds;
-    if (d->db) {
-        const long long ms = qMax(0LL, static_cast<long long>(seconds) * 1000);
-        sqlite3_busy_timeout(d->db, int(qMin<long long>(ms, INT_MAX)));
-    }
+    if (d->db)
+        sqlite3_busy_timeout(d->db, busyMilliseconds(seconds));
 }
 
 int Connection::commandTimeout() const

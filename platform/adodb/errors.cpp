@@ -152,6 +152,11 @@ ComError::ComError(long number, const QString& description, const QString& sourc
 {
 }
 
+QString busyDescription()
+{
+    return QStringLiteral("La base de datos está en uso por otro proceso; inténtelo más tarde.");
+}
+
 QString procedurePrefix()
 {
     // Exactly 47 characters, like the bracketed source that a driver puts before a raised message.
@@ -170,6 +175,12 @@ void raiseProvider(ConnectionData& c, long number, long nativeError, const QStri
     e.Source = QStringLiteral("ZORVA.adodb");
     c.errors = {e};
     throw ComError(number, description, e.Source);
+}
+
+void raiseBusy(ConnectionData& c)
+{
+    // The wait for the other writer was bounded by the command time-out; nothing was written.
+    raiseProvider(c, err::ProviderTimeout, native::LostConnection, sqlstate::Busy, busyDescription());
 }
 
 void raiseSqlite(ConnectionData& c, int rc, const QString& sql, sqlite3_stmt* stmt)
@@ -217,10 +228,8 @@ void raiseSqlite(ConnectionData& c, int rc, const QString& sql, sqlite3_stmt* st
     if (primary == SQLITE_CONSTRAINT) {
         raiseProvider(c, err::ProviderIntegrity, native::ConstraintFailed, QStringLiteral("23000"), message);
     }
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
-        raiseProvider(c, err::ProviderTimeout, generic, QStringLiteral("HYT00"),
-                      QStringLiteral("Tiempo de espera agotado: %1").arg(message));
-    }
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        raiseBusy(c);
     // The database file could not be used: the gateway's table knows one number for all of these,
     // the state and the description say which.
     if (primary == SQLITE_CANTOPEN) {

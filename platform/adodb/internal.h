@@ -75,6 +75,9 @@ struct RecordsetData {
 [[noreturn]] void raiseProvider(ConnectionData& c, long number, long nativeError, const QString& sqlState,
                                 const QString& description);
 
+// Another process held the database past the command time-out.
+[[noreturn]] void raiseBusy(ConnectionData& c);
+
 // Turns a failed SQLite call into the provider error that a server would have given, and raises it.
 // stmt, when given, is the statement that failed (still prepared, with its bindings).
 [[noreturn]] void raiseSqlite(ConnectionData& c, int rc, const QString& sql, sqlite3_stmt* stmt = nullptr);

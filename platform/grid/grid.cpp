@@ -8,6 +8,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QVBoxLayout>
@@ -111,11 +112,59 @@ GridItem* Grid::newItem(int column) const
     return new GridItem(defaults.format, defaults.locked);
 }
 
-void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn)
+void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                        const std::function<void(GridItem& item, int row, int column)>& content)
 {
-    for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = firstColumn; c <= lastColumn; ++c)
-            m_table->setItem(r - 1, c - 1, newItem(c));
+    if (firstRow > lastRow || firstColumn > lastColumn)
+        return;
+    QAbstractItemModel* model = m_table->model();
+    {
+        // One change for the whole block instead of one per cell: the cells are new and empty or
+        // already hold their content, so nothing shown depends on the order they arrive in.
+        QuietCellWrites quiet(*this);
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int c = firstColumn; c <= lastColumn; ++c) {
+                GridItem* cell = newItem(c);
+                if (content)
+                    content(*cell, r, c);
+                m_table->setItem(r - 1, c - 1, cell);
+            }
+        }
+    }
+    emit model->dataChanged(model->index(firstRow - 1, firstColumn - 1), model->index(lastRow - 1, lastColumn - 1));
+}
+
+void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
+{
+    ++m_quiet;
+    m_table->setRowCount(0);
+    m_table->setRowCount(qMax(0, rows));
+    fillNewCells(1, rowCount(), 1, columnCount(), [&](GridItem& item, int row, int column) {
+        const QVariant value = cell(row, column);
+        if (textsAsWritten && value.typeId() == QMetaType::QString)
+            item.setCellText(value.toString());
+        else
+            item.setCellValue(value);
+    });
+    --m_quiet;
+}
+
+void Grid::repaintCells()
+{
+    m_table->viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
+}
+
+QuietCellWrites::QuietCellWrites(Grid& grid) : m_grid(grid), m_wasBlocked(grid.m_table->model()->blockSignals(true))
+{
+}
+
+QuietCellWrites::~QuietCellWrites()
+{
+    m_grid.m_table->model()->blockSignals(m_wasBlocked);
+    if (!m_wasBlocked)
+        m_grid.repaintCells();
 }
 
 // --- Size ------------------------------------------------------------------------------------

@@ -7,10 +7,12 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QItemSelection;
@@ -69,6 +71,10 @@ public:
     void deleteRows(int row, int count = 1);
     // The last row with a text or value in any column, hidden ones included; 0 when none.
     int lastDataRow() const;
+    // Replaces every row by `rows` new rows, each cell taking cell(row, column) as its value, or,
+    // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
+    // the way to fill thousands of rows.
+    void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -110,6 +116,15 @@ public:
     void setProtected(bool on);
     // Whether the user can type into, toggle, pick in or press the cell now.
     bool isCellEditable(int row, int column) const;
+    // Off (the default): Enter and Tab keep an entry the cell's type cannot take yet ("25:99") in
+    // its editor. On: they end the edit as a click elsewhere does, so that editFinished reports it.
+    bool keysEndIncompleteEntries() const;
+    void setKeysEndIncompleteEntries(bool on);
+    // With it on, Tab and Shift+Tab go from cell to cell that the user can type into, pick in or
+    // toggle, row by row, and leave the grid for the window's next control after the last (before
+    // the first); off (the default), they leave the grid at once.
+    void setTabThroughCells(bool on) { m_tabThroughCells = on; }
+    bool tabThroughCells() const { return m_tabThroughCells; }
 
     // --- Rows and columns ---------------------------------------------------------------------
     bool isRowHidden(int row) const;
@@ -228,6 +243,7 @@ signals:
 private:
     friend class GridDelegate;
     friend class GridTable;
+    friend class QuietCellWrites;
 
     struct ColumnDefaults {
         FormatPtr format;
@@ -239,26 +255,48 @@ private:
     // it by hand; false then.
     bool widenColumn(int column, int pixels) const;
     GridItem* newItem(int column) const;
-    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // Gives the cells of the block new items, filled by `content` before they join the table.
+    void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
+                      const std::function<void(GridItem& item, int row, int column)>& content = nullptr);
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    // Repaints every view of the cells.
+    void repaintCells();
+    // The cell that Tab (forward) or Shift+Tab reaches from the active cell; {0, 0} when none.
+    QPoint nextTabCell(bool forward) const;
 
     GridTable* m_table;
     GridDelegate* m_delegate;
     QList<ColumnDefaults> m_columns;
     bool m_allLocked = false;
     bool m_protected = true;
+    bool m_keysEndIncompleteEntries = false;
     SelectionMode m_selectionMode = SelectionMode::Cell;
     quint64 m_selectionCounter = 0;
     int m_quiet = 0;  // above 0 while the grid moves the cursor itself: no leaveCell
+    bool m_tabThroughCells = false;
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
     bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
     ColumnFitter* m_fitter;
+};
+
+// While one lives, writing the grid's cells sends its views no notice per cell; they repaint once
+// when it ends. For filling many cells at once: rows and columns are added or dropped before it,
+// never meanwhile.
+class QuietCellWrites {
+public:
+    explicit QuietCellWrites(Grid& grid);
+    ~QuietCellWrites();
+    Q_DISABLE_COPY_MOVE(QuietCellWrites)
+
+private:
+    Grid& m_grid;
+    bool m_wasBlocked;
 };
 
 } // namespace grid

@@ -256,6 +256,22 @@ bool GridDelegate::paintWideText(QPainter* painter, const QStyleOptionViewItem& 
     return true;
 }
 
+bool GridDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* line = qobject_cast<QLineEdit*>(object);
+    if (m_grid->keysEndIncompleteEntries() && line && event->type() == QEvent::KeyPress && !line->hasAcceptableInput()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            emit commitData(line);
+            emit closeEditor(line, key == Qt::Key_Tab       ? EditNextItem
+                                   : key == Qt::Key_Backtab ? EditPreviousItem
+                                                            : SubmitModelCache);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
 // Reached only for cells the user may change now (the table refuses the others first).
 bool GridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                                const QModelIndex& index)

@@ -32,6 +32,7 @@ public:
     static std::optional<FinishedEdit> finishedEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint);
 
 protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 

@@ -3,6 +3,8 @@
 #include "platform/grid/formula.h"
 #include "platform/grid/grid_table.h"
 
+#include <QAbstractItemModel>
+
 namespace grid {
 
 namespace {
@@ -23,6 +25,11 @@ QTableWidgetItem* GridItem::clone() const
 
 void GridItem::changed()
 {
+    // While the model is silenced (QuietCellWrites) nobody would hear of it: the views repaint once.
+    // A cell not yet in its table is drawn from what it holds when it joins.
+    const QTableWidget* table = tableWidget();
+    if (!table || table->model()->signalsBlocked())
+        return;
     QTableWidgetItem::setData(kRevisionRole, ++m_revision);
 }
 

@@ -72,12 +72,42 @@ void Grid::setProtected(bool on)
     m_protected = on;
 }
 
+bool Grid::keysEndIncompleteEntries() const
+{
+    return m_keysEndIncompleteEntries;
+}
+
+void Grid::setKeysEndIncompleteEntries(bool on)
+{
+    m_keysEndIncompleteEntries = on;
+}
+
 bool Grid::isCellEditable(int row, int column) const
 {
     const GridItem* cell = item(row, column);
     if (!cell || cell->format().type == CellType::StaticText || !isEnabled())
         return false;
     return !m_protected || !cell->isLocked();
+}
+
+QPoint Grid::nextTabCell(bool forward) const
+{
+    const int columns = columnCount();
+    const int rows = rowCount();
+    if (columns < 1 || rows < 1)
+        return {};
+    // Cells counted row by row; before the first cell when there is no cursor.
+    int at = activeRow() > 0 ? (activeRow() - 1) * columns + (activeColumn() - 1) : (forward ? -1 : rows * columns);
+    for (at += forward ? 1 : -1; at >= 0 && at < rows * columns; at += forward ? 1 : -1) {
+        const int row = at / columns + 1;
+        const int column = at % columns + 1;
+        if (isRowHidden(row) || isColumnHidden(column) || !isCellEditable(row, column))
+            continue;
+        // A button is pressed with the mouse; Tab stops where something is typed, picked or ticked.
+        if (item(row, column)->format().type != CellType::Button)
+            return {column, row};
+    }
+    return {};
 }
 
 // --- Rows and columns ------------------------------------------------------------------------

@@ -52,9 +52,31 @@ void GridTable::currentChanged(const QModelIndex& current, const QModelIndex& pr
 void GridTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const std::optional<GridDelegate::FinishedEdit> finished = GridDelegate::finishedEdit(editor, hint);
-    QTableWidget::closeEditor(editor, hint);
+    // Tab out of an editor goes where Tab goes from the cell itself.
+    const bool tab = m_grid->tabThroughCells()
+                     && (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem);
+    QTableWidget::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
     if (finished && finished->index.isValid())
         emit m_grid->editFinished(finished->index.row() + 1, finished->index.column() + 1, finished->typed);
+    if (tab)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+bool GridTable::focusNextPrevChild(bool next)
+{
+    if (m_grid->tabThroughCells() && tabToCell(next))
+        return true;
+    return QTableWidget::focusNextPrevChild(next);
+}
+
+bool GridTable::tabToCell(bool forward)
+{
+    const QPoint cell = m_grid->nextTabCell(forward);
+    if (cell.isNull())
+        return false;
+    // The user's own move: the cell left is looked at as after a click elsewhere.
+    setCurrentIndex(model()->index(cell.y() - 1, cell.x() - 1));
+    return true;
 }
 
 void GridTable::keyPressEvent(QKeyEvent* event)

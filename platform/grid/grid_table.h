@@ -25,11 +25,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 protected slots:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    // Moves the cursor to the next (previous) cell that Tab stops at; false when there is none.
+    bool tabToCell(bool forward);
+
     Grid* m_grid;
 };
 

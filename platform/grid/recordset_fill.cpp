@@ -61,15 +61,13 @@ void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const Fill
             stamps[f] = field.type() == adodb::DataType::DBTimeStamp;
         }
     }
-    const int rows = recordset.recordCount();
     const int columns = qMin(fields, grid.columnCount());
-    grid.setRowCount(rows);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            const QVariant value = recordset.cell(r, c);
-            grid.setValue(r + 1, c + 1, stamps.at(c) ? dayFirst(value) : value);
-        }
-    }
+    grid.loadRows(recordset.recordCount(), [&](int row, int column) {
+        if (column > columns)
+            return QVariant();
+        const QVariant value = recordset.cell(row - 1, column - 1);
+        return stamps.at(column - 1) ? dayFirst(value) : value;
+    });
     if (options.fitColumnWidths)
         grid.fitColumnWidths();
 }

@@ -3,6 +3,7 @@
 #include "platform/keys/key_file_error.h"
 #include "platform/paths/paths.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,6 +108,12 @@ QString ClsClaves::UsuarioTerminal() const
 QString ClsClaves::ContrasenaTerminal() const
 {
     return value(kContrasenaTerminal);
+}
+
+QString ClsClaves::Verificacion() const
+{
+    const QByteArray text = QByteArrayLiteral("ZORVA claves\n") + ClaveCifrado().toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
 }
 
 bool ClsClaves::CreaArchivo(QString* error)

@@ -15,6 +15,10 @@ public:
     QString UsuarioTerminal() const;
     QString ContrasenaTerminal() const;
 
+    // The check value of the cipher key: a digest from which the key cannot be read back, kept in
+    // the database to tell whether this key file is the one its passwords were enciphered with.
+    QString Verificacion() const;
+
     // <data root>/claves.ini
     static QString RutaArchivo();
     static bool ExisteArchivo();

@@ -25,6 +25,14 @@ QString appFolder();
 // Backslashes become slashes; a trailing separator is kept.
 QString toLocal(const QString& systemPath);
 
+// What the program writes under the data root holds every employee's enciphered password and every
+// sale, so it is its user's alone: sets the process's umask so that every file and folder made from
+// now on is private (files 0600, folders 0700), and takes group and other permissions off the data
+// root and what this user owns under it, for what was made before. Links are not followed; the
+// terminals' shares, when they lie under the data root, and a data root that holds the home folder
+// are left as they are.
+void keepPrivate();
+
 // The operating system's login name of the current user.
 QString loginName();
 

@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // How the ticket printer lays out the pieces of a job on its 32 columns: every piece starts a new
-// line; CR LF and "<N>" end a line; a longer line wraps at 32 (blanks that would open a new line are
-// dropped); "<B>"/"</B>" switch bold print and "<H>"/"</H>" double height, both carried across lines.
+// line; CR LF and "<N>" end a line, and a piece that ends with "<N>" leaves a blank line after it; a longer line wraps at the last blank within 32 columns (the
+// blanks at the break are dropped) and only a word longer than a line is cut at 32; "<B>"/"</B>"
+// switch bold print and "<H>"/"</H>" double height, both carried across lines.
 namespace ticketlayout {
 
 inline constexpr int kColumnas = 32;

@@ -18,6 +18,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTableWidget>
 
 void CatalogDb::SetUp()
@@ -60,6 +62,25 @@ DataEntryWindow* CatalogDb::abre(const QString& item, const QString& ventana)
     return ventanaAbierta;
 }
 
+namespace {
+
+// A long name of the catalogs, in the capitals they are typed in.
+const QString kNombreLargo = QStringLiteral("OSTRES D'ANTAÑO Y CAFÉ");
+
+// The width in which a one-line box shows its text without scrolling it.
+int anchoVisible(QLineEdit* caja)
+{
+    QStyleOptionFrame opcion;
+    opcion.initFrom(caja);
+    opcion.rect = caja->rect();
+    opcion.lineWidth = caja->hasFrame() ? caja->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcion, caja) : 0;
+    const QRect texto = caja->style()->subElementRect(QStyle::SE_LineEditContents, &opcion, caja)
+                            .marginsRemoved(caja->textMargins());
+    return texto.width() - 4;  // the box's own margin of two pixels on each side
+}
+
+} // namespace
+
 void CatalogDb::revisaDiseno(const Diseno& d)
 {
     ASSERT_NE(abre(QLatin1String(d.item), QLatin1String(d.ventana)), nullptr);
@@ -83,6 +104,9 @@ void CatalogDb::revisaDiseno(const Diseno& d)
         const int maximo = qobject_cast<QLineEdit*>(c) ? qobject_cast<QLineEdit*>(c)->maxLength()
                                                        : qobject_cast<MultiLineTextBox*>(c)->maxLength();
         EXPECT_EQ(maximo, largo) << nombre;
+        if (auto* caja = qobject_cast<QLineEdit*>(c); caja && largo >= 22) {
+            EXPECT_GE(anchoVisible(caja), caja->fontMetrics().horizontalAdvance(kNombreLargo)) << nombre;
+        }
     }
     for (const auto& [nombre, regla] : d.reglas)
         EXPECT_EQ(forms::tag(control(QLatin1String(nombre))), QLatin1String(regla)) << nombre;

@@ -176,8 +176,15 @@ TEST_F(ProductosTest, TheWindowShowsTheDesignAndANewProductStartsActiveWithNothi
     for (int i = 0; i < combo("CmbEstado")->count(); ++i)
         estados << combo("CmbEstado")->itemText(i);
     EXPECT_EQ(estados, (QStringList{"Activo", "Sin existencia", "Bloqueado", "Descontinuado"}));
-    EXPECT_EQ(combo("cmbImpresoras")->itemText(0), QStringLiteral("NINGUNO"));
-    EXPECT_EQ(combo("cmbModificadores")->itemText(0), QStringLiteral("NINGUNA"));
+    // "None" ends each group list, after the groups by name.
+    const auto lista = [this](const char* nombre) {
+        QStringList textos;
+        for (int i = 0; i < combo(nombre)->count(); ++i)
+            textos << combo(nombre)->itemText(i);
+        return textos;
+    };
+    EXPECT_EQ(lista("cmbImpresoras"), (QStringList{"COCINA", "NINGUNO"}));
+    EXPECT_EQ(lista("cmbModificadores"), (QStringList{"SALSAS", "NINGUNA"}));
 
     for (grid::Grid* g : {menus(), impuestos()}) {
         QStringList vistas;
@@ -444,6 +451,66 @@ TEST_F(ProductosTest, AChangeWritesOnlyTheRowsThatChangedAndStoredMenusStayLocke
     EXPECT_EQ(precios(), (QStringList{QStringLiteral("1|1|88"), QStringLiteral("1|2|105")}));
 }
 
+TEST_F(ProductosTest, TabGoesFromAPriceRowsMenuToItsPriceAndThenOnToTheTaxes)
+{
+    ASSERT_TRUE(abreVentana());
+    pulsa(Qt::Key_Insert);
+    llenaRegistro();
+    pestana(1);
+    teclaEnGrid(menus(), Qt::Key_Insert);
+    eligeCombo(menus(), 1, 3, 0);
+    pulsa(Qt::Key_Tab);
+    EXPECT_EQ(menus()->activeRow(), 1);
+    EXPECT_EQ(menus()->activeColumn(), 4);
+    ASSERT_TRUE(menus()->isAncestorOf(QApplication::focusWidget()));
+    // Each key where the focus is: the first opens the cell's editor, the rest go into it.
+    for (const QChar c : QStringLiteral("12.5"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    pulsa(Qt::Key_Tab);
+    EXPECT_TRUE(impuestos()->isAncestorOf(QApplication::focusWidget()));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(precios(), QStringList{QStringLiteral("1|2|12.5")});
+}
+
+TEST_F(ProductosTest, ARepeatedMenuOrTaxIsNamedAndNothingIsStored)
+{
+    polloGuardado();
+    ASSERT_TRUE(abreVentana());
+    // A new product with a menu twice, then with a tax twice; a change adding a stored menu again.
+    const struct {
+        bool nuevo;
+        bool enPrecios;
+        int entrada;
+        const char* mensaje;
+    } casos[] = {
+        {true, true, 1, "Hay dos renglones de COMIDA"},
+        {true, false, 0, "Hay dos renglones de IVA"},
+        {false, true, 0, "Hay dos renglones de CENA"},
+    };
+    const QStringList antes = precios() + tasas() + producto(1);
+    for (const auto& c : casos) {
+        boxes.clear();
+        pestana(0);
+        caja("TxtCompleto")->setFocus();
+        if (editando())
+            pulsa(Qt::Key_Escape);
+        pulsa(c.nuevo ? Qt::Key_Insert : Qt::Key_F6);
+        if (c.nuevo)
+            llenaRegistro(QStringLiteral("Pollo frito"));
+        pestana(1);
+        grid::Grid* g = c.enPrecios ? menus() : impuestos();
+        for (int vez = 0; vez < (c.nuevo ? 2 : 1); ++vez)
+            agregaFila(g, c.entrada, QString());
+        pulsa(Qt::Key_F5);
+        EXPECT_EQ(boxes.texts(), QStringList{QString::fromUtf8(c.mensaje)}) << c.mensaje;
+        EXPECT_EQ(boxes.boxes().value(0).caption, QStringLiteral("Productos")) << c.mensaje;
+        EXPECT_TRUE(editando()) << c.mensaje;
+        EXPECT_EQ(precios() + tasas() + producto(1), antes) << c.mensaje;
+        EXPECT_EQ(cuenta(QStringLiteral("Producto")), 1) << c.mensaje;
+    }
+}
+
 TEST_F(ProductosTest, ARefusedChangeIsReportedKeepsTheEditAndWritesNoRow)
 {
     polloGuardado();
@@ -543,12 +610,13 @@ TEST_F(ProductosTest, MovingOrFindingAProductRefillsBothGrids)
     EXPECT_EQ(linea(1)->text(), QStringLiteral("ASADO"));
 }
 
-TEST_F(ProductosTest, TheFilterJoinsBothGroupsAndComparesTheStoredState)
+TEST_F(ProductosTest, TheFilterListsEveryProductWithItsGroupsAndComparesTheStoredState)
 {
     polloGuardado();
     db.execute(QStringLiteral("INSERT INTO Producto VALUES (2, 'CAFE', 'CAFE', 'CAFE', 1, 0, 0, 0, 'B', 1, 3, 4),"
                               " (3, 'TE', 'TE', 'TE', 1, 0, 0, 0, 'A', 1, NULL, 4),"
-                              " (4, 'PAN', 'PAN', 'PAN', 1, 0, 0, 0, 'A', 1, 3, NULL)"));
+                              " (4, 'PAN', 'PAN', 'PAN', 1, 0, 0, 0, 'A', 1, 3, NULL),"
+                              " (5, 'AGUA', 'AGUA', 'AGUA', 1, 0, 0, 0, 'D', 1, NULL, NULL)"));
     ASSERT_TRUE(abreVentana());
     const auto filtra = [this](const QString& campo, const QString& valor) {
         QStringList nombres;
@@ -561,14 +629,22 @@ TEST_F(ProductosTest, TheFilterJoinsBothGroupsAndComparesTheStoredState)
             filtro->CmdEjecutar->click();
             adodb::Recordset r = filtro->resultado();
             for (; r.isOpen() && !r.eof(); r.moveNext())
-                nombres << r.value(QStringLiteral("Nombre_Completo")).toString() + QLatin1Char('|')
-                               + r.value(QStringLiteral("Estado")).toString();
+                nombres << QStringList{r.value(QStringLiteral("Nombre_Completo")).toString(),
+                                       r.value(QStringLiteral("Estado")).toString(),
+                                       r.value(QStringLiteral("Nombre_Grupo_Impresoras")).toString(),
+                                       r.value(QStringLiteral("Nombre_Grupo_Modificadores")).toString()}
+                                  .join(QLatin1Char('|'));
         });
         click(18);
         return nombres;
     };
-    EXPECT_EQ(filtra(QString(), QString()), (QStringList{"POLLO ASADO|Activo", "CAFE|Bloqueado"}));
-    EXPECT_EQ(filtra(QStringLiteral("Estado"), QStringLiteral("A")), QStringList{"POLLO ASADO|Activo"});
+    EXPECT_EQ(filtra(QString(), QString()),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "CAFE|Bloqueado|COCINA|SALSAS", "TE|Activo||SALSAS",
+                           "PAN|Activo|COCINA|", "AGUA|Descontinuado||"}));
+    EXPECT_EQ(filtra(QStringLiteral("Estado"), QStringLiteral("A")),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "TE|Activo||SALSAS", "PAN|Activo|COCINA|"}));
+    EXPECT_EQ(filtra(QStringLiteral("Grupo Impresora"), QStringLiteral("COCINA")),
+              (QStringList{"POLLO ASADO|Activo|COCINA|SALSAS", "CAFE|Bloqueado|COCINA|SALSAS", "PAN|Activo|COCINA|"}));
 }
 
 TEST_F(ProductosTest, ListsAndRowsThatCannotBeReadLeaveTheWindowWorking)

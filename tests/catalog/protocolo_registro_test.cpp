@@ -220,8 +220,9 @@ protected:
         return filas(QStringLiteral("SELECT Nombre, Fecha||'', Vence||'', Precio, ID_Menu FROM Evento WHERE ID_Evento=%1")
                          .arg(id));
     }
-    void eligeMenu(int entrada)
+    void eligeMenu(const QString& texto)
     {
+        const int entrada = w->cmbMenu->findText(texto);
         w->cmbMenu->setCurrentIndex(entrada);
         emit w->cmbMenu->activated(entrada);
     }
@@ -249,7 +250,7 @@ TEST_F(EventosTest, PickersAndTheCurrencyBoxShowTheRowAndWriteOnlyWhatChanged)
     w->dtpFecha->setDate(QDate(2024, 3, 9));
     w->dtpVence->setDate(QDate(2024, 6, 30));
     reemplaza(w->MskPrecio, QStringLiteral("$1,099.90"));
-    eligeMenu(1);
+    eligeMenu(QStringLiteral("GENERAL"));
     pulsa(Qt::Key_F5);
     ASSERT_FALSE(editando());
     EXPECT_EQ(evento(1), QStringList{"BODA CIVIL|2024-03-09 00:00:00|2024-06-30 00:00:00|1099.9|1"});
@@ -258,14 +259,14 @@ TEST_F(EventosTest, PickersAndTheCurrencyBoxShowTheRowAndWriteOnlyWhatChanged)
     // Emptied, the optional date and the menu are NULL again.
     pulsa(Qt::Key_F6);
     w->dtpVence->setDate(w->dtpVence->minimumDate());
-    eligeMenu(0);
+    eligeMenu(QStringLiteral("NINGUNO"));
     pulsa(Qt::Key_F5);
     ASSERT_FALSE(editando());
     EXPECT_EQ(evento(1), QStringList{"BODA CIVIL|2024-03-09 00:00:00|NULL|1099.9|NULL"});
 
     // The next row shown skips the hidden one; a menu key that matches no menu shows none, never
     // the menu of the row shown before.
-    eligeMenu(1);
+    eligeMenu(QStringLiteral("GENERAL"));
     w->BotonRegistroSiguiente();
     EXPECT_EQ(w->TxtNombre->text(), QStringLiteral("CENA"));
     EXPECT_EQ(w->dtpVence->date(), QDate(2024, 5, 1));

@@ -249,6 +249,36 @@ TEST_F(SubmenuTest, AChangeWritesOnlyWhatChangedAndStoredKeysTakeNoTyping)
     EXPECT_FALSE(algunaEditable(productos));
 }
 
+TEST_F(SubmenuTest, AStoredProductPickedAgainThroughItsOwnRowStaysStoredOnce)
+{
+    bebidas();
+    ASSERT_TRUE(abreVentana());
+    // Its own row's button, the same product and another: nothing to say, the product kept as stored.
+    pulsa(Qt::Key_F6);
+    alAbrirBuscador({QStringLiteral("SOPA"), QStringLiteral("COMBO")});
+    clickCelda(productos, filaDe(QStringLiteral("10")), 4);
+    ASSERT_TRUE(muestraActiva(main));
+    ASSERT_EQ(columna(productos, 2), (QStringList{QStringLiteral("11"), QStringLiteral("10"), QStringLiteral("12")}));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(ventanaAbierta->Formas().Edicion());
+    EXPECT_EQ(deProductos(),
+              (QStringList{QStringLiteral("10|1|1"), QStringLiteral("11|1|2"), QStringLiteral("12|1|0")}));
+    EXPECT_EQ(productos->rowCount(), 3);
+
+    // Picked again with a position typed in its new row: the stored row takes that position.
+    TxtNombre->setFocus();
+    pulsa(Qt::Key_F6);
+    alAbrirBuscador({QStringLiteral("ARROZ")});
+    clickCelda(productos, filaDe(QStringLiteral("11")), 4);
+    ASSERT_TRUE(muestraActiva(main));
+    escribeCelda(productos, filaDe(QStringLiteral("11")), 6, QStringLiteral("9"));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(deProductos(),
+              (QStringList{QStringLiteral("10|1|1"), QStringLiteral("11|1|9"), QStringLiteral("12|1|0")}));
+}
+
 TEST_F(SubmenuTest, ADeleteTakesTheRowsOfTheThreeTablesOrNone)
 {
     bebidas();

@@ -2,11 +2,15 @@
 
 #include "endofday/archivo_terminal.h"
 #include "endofday/falla_paso.h"
+#include "endofday/punto_falla.h"
 #include "platform/paths/paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+
+#include <unistd.h>
 
 using namespace findia;
 
@@ -146,4 +150,38 @@ TEST_F(FinDiaTest, APushReplacesOnlyTheDatabaseThatWasFetched)
 
     QFile::remove(templateFile());
     EXPECT_EQ(failureOf([] { CopiaPlantilla(); }), FallaPaso::ArchivoNoEncontrado);
+}
+
+TEST_F(FinDiaTest, ACopyWritesUnderANameOfItsOwnAndClearsLeftoversNoOneWrites)
+{
+    const QString copy = CopiaPlantilla();
+    const QString templateCopy = QDir(copy).filePath(QStringLiteral("Zorva_Terminal.mdb"));
+    QDir().mkpath(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
+    const QDir share(QFileInfo(shareFile(QStringLiteral("CAJA1"))).absolutePath());
+    // What a copy killed an hour ago left, what a process that is gone left, and what one at work
+    // now (this one's parent, say) is writing.
+    const QString old = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.%1-dead.tmp").arg(::getppid()));
+    const QString gone = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.999999999-cafe.tmp"));
+    const QString fresh = share.filePath(QStringLiteral(".Zorva_Terminal.mdb.%1-beef.tmp").arg(::getppid()));
+    for (const QString& path : {old, gone, fresh}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+    f.close();
+
+    QStringList seen;
+    puntofalla::fija([&](const QString& point) {
+        if (point == QLatin1String("envio:temporal"))
+            seen = share.entryList({QStringLiteral(".Zorva_Terminal.mdb.*.tmp")}, QDir::Files | QDir::Hidden);
+    });
+    EnviaArchivoTerminal(templateCopy, shareFile(QStringLiteral("CAJA1")), QString());
+    puntofalla::quita();
+    ASSERT_EQ(seen.size(), 2) << seen.join(' ').toStdString();
+    EXPECT_TRUE(seen.contains(QFileInfo(fresh).fileName()));
+    EXPECT_TRUE(seen.filter(QStringLiteral(".%1-").arg(::getpid())).size() == 1) << "named by the writing process";
+    EXPECT_EQ(share.entryList(QDir::Files | QDir::Hidden), QStringList({QFileInfo(fresh).fileName(), "Zorva_Terminal.mdb"}));
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), bytes(templateCopy));
 }

@@ -1,6 +1,8 @@
 #include "fin_dia_fixture.h"
+#include "ventas_prueba.h"
 
 #include "endofday/archivo_terminal.h"
+#include "endofday/punto_falla.h"
 #include "foundation/database/cls_ado.h"
 #include "platform/keys/clsclaves.h"
 #include "platform/paths/paths.h"
@@ -55,8 +57,33 @@ void FinDiaTest::giveShare(const QString& name, int order, const QString& dir)
     ASSERT_TRUE(QFile::copy(templateFile(), path));
     adodb::Connection terminal;
     terminal.openFile(path, false, false);
+    if (order == 0)
+        order = qMax(1, scalar(QStringLiteral("SELECT ID_Terminal FROM Terminal WHERE Nombre_Terminal='%1'").arg(name)).toInt());
     terminal.executeBound(QStringLiteral("INSERT INTO Comanda (ID_Comanda, Fecha_Trabajo) VALUES (?, '15032024')"), {order});
     terminal.close();
+}
+
+void FinDiaTest::sellOnShare(const QString& name, int order, qint64 item, int payment)
+{
+    const QString path = shareFile(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(templateFile(), path));
+    ventaDePrueba(path, order, item, payment, QStringLiteral("15032024"));
+}
+
+QVariant FinDiaTest::valueIn(const QString& path, const QString& sql)
+{
+    adodb::Connection c;
+    c.openFile(path, false, false);
+    return c.execute(sql).cell(0, 0);
+}
+
+void FinDiaTest::runIn(const QString& path, const QString& sql)
+{
+    adodb::Connection c;
+    c.openFile(path, false, false);
+    c.execute(sql);
 }
 
 QByteArray FinDiaTest::bytes(const QString& path)
@@ -128,4 +155,29 @@ int FinDiaTest::tempTables()
 {
     return g_ClsAdo().conexion().execute(QStringLiteral("SELECT COUNT(*) FROM sqlite_temp_master WHERE type='table'"))
         .field(0).value().toInt();
+}
+
+QString FinDiaTest::readAll(std::FILE* file)
+{
+    std::rewind(file);
+    QByteArray text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, qsizetype(n));
+    return QString::fromUtf8(text);
+}
+
+void SoldTerminalsTest::SetUp()
+{
+    FinDiaTest::SetUp();
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    sellOnShare(QStringLiteral("CAJA1"), 418, 1001, 77);
+    sellOnShare(QStringLiteral("CAJA2"), 419, 2001, 78);
+}
+
+void SoldTerminalsTest::TearDown()
+{
+    puntofalla::quita();
+    FinDiaTest::TearDown();
 }

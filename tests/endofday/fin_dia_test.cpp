@@ -3,31 +3,19 @@
 
 #include "endofday/candado_fin_dia.h"
 #include "endofday/fin_dia_entrada.h"
+#include "foundation/log/log_files.h"
 #include "platform/paths/paths.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using findia::DesenlaceFinDia;
-
-namespace {
-
-QString readAll(std::FILE* file)
-{
-    std::rewind(file);
-    QByteArray text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, qsizetype(n));
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 class FinDia : public FinDiaTest {
 protected:
@@ -197,9 +185,10 @@ TEST_F(FinDia, AbortLeavesTheDayOpenAndTheNextStartFinishesIt)
 
 TEST_F(FinDia, AnIgnoredTerminalKeepsItsDatabaseAndIsListed)
 {
+    int order = 0;
     for (const char* name : {"CAJA1", "CAJA2", "CAJA3"}) {
         addTerminal(QString::fromLatin1(name));
-        giveShare(QString::fromLatin1(name));
+        giveShare(QString::fromLatin1(name), ++order);
     }
     blockLocalFolder(QStringLiteral("CAJA2"));
     const QByteArray caja2 = bytes(shareFile(QStringLiteral("CAJA2")));
@@ -270,23 +259,27 @@ TEST_F(FinDia, ADatabaseStillInUseIsNeitherReadNorReplaced)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("pushed"));
 }
 
-TEST_F(FinDia, PushFailuresAreListedInOneBoxBeforeTheTerminalsRestart)
+TEST_F(FinDia, SomethingButADatabaseInItsPlaceSkipsTheTerminalAndItIsListed)
 {
     for (const char* name : {"CAJA1", "CAJA2"}) {
         addTerminal(QString::fromLatin1(name));
-        // The database's place on the share is taken by a folder: nothing to fetch, nothing can land.
+        // The database's place on the share is taken by a folder.
         QDir().mkpath(shareFile(QString::fromLatin1(name)));
     }
+    answers.answer(ui::Ignore);
+    answers.answer(ui::Ignore);
     const findia::ResultadoFinDia result = run();
     EXPECT_EQ(result.desenlace, DesenlaceFinDia::Terminado);
     EXPECT_FALSE(result.limpio);
-    ASSERT_EQ(answers.boxes().size(), 2);
-    const QStringList lines = answers.boxes().at(0).text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 3) << answers.boxes().at(0).text.toStdString();
+    ASSERT_EQ(answers.boxes().size(), 4);
+    const QStringList lines = answers.boxes().at(2).text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3) << answers.boxes().at(2).text.toStdString();
     EXPECT_EQ(lines.at(0), QStringLiteral("Error de comunicación con terminales:"));
-    EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("CAJA1 ")));
-    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("CAJA2 ")));
-    EXPECT_EQ(answers.boxes().at(1).text, QStringLiteral("Proceso terminado"));
+    EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("CAJA1 La base de la terminal no es un archivo: "))) << lines.at(1).toStdString();
+    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("CAJA2 "))) << lines.at(2).toStdString();
+    EXPECT_EQ(answers.boxes().at(3).text, QStringLiteral("Proceso terminado"));
+    EXPECT_TRUE(QFileInfo(shareFile(QStringLiteral("CAJA1"))).isDir());
+    EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
     EXPECT_EQ(commands(), QStringList({"!OFF :1,2", "!ON:1,2"}));
     EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
 }
@@ -321,8 +314,9 @@ TEST_F(FinDia, AResumeNeitherAdvancesTheDateAgainNorRepeatsATerminal)
 
 TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
 {
+    const QString base = db.filePath();
     {
-        findia::CandadoFinDia other;
+        findia::CandadoFinDia other(base);
         ASSERT_TRUE(other.tomado());
         EXPECT_EQ(run().desenlace, DesenlaceFinDia::NoIniciado);
         EXPECT_EQ(texts(), QStringList({"Ya hay un fin de día en curso"}));
@@ -332,7 +326,7 @@ TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        findia::CandadoFinDia held;
+        findia::CandadoFinDia held(base);
         const char ok = held.tomado() ? '1' : '0';
         (void)!::write(ready[1], &ok, 1);
         for (;;)
@@ -341,10 +335,29 @@ TEST_F(FinDia, OneRunAtATimeAndAKilledRunBlocksNothing)
     char ok = 0;
     ASSERT_EQ(::read(ready[0], &ok, 1), 1);
     EXPECT_EQ(ok, '1');
-    EXPECT_FALSE(findia::CandadoFinDia().tomado());
+    EXPECT_FALSE(findia::CandadoFinDia(base).tomado());
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    EXPECT_TRUE(findia::CandadoFinDia().tomado());
+    EXPECT_TRUE(findia::CandadoFinDia(base).tomado());
+}
+
+TEST_F(FinDia, TheLockBelongsToTheDatabaseNotToTheDataRoot)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA1"));
+    const QByteArray share = bytes(shareFile(QStringLiteral("CAJA1")));
+    // A run from another data root holds this database.
+    QTemporaryDir otherRoot;
+    const QByteArray ownRoot = qgetenv("ZORVA_DATA");
+    qputenv("ZORVA_DATA", QFile::encodeName(otherRoot.path()));
+    findia::CandadoFinDia other(db.filePath());
+    qputenv("ZORVA_DATA", ownRoot);
+    ASSERT_TRUE(other.tomado());
+    EXPECT_EQ(run().desenlace, DesenlaceFinDia::NoIniciado);
+    EXPECT_EQ(texts(), QStringList({"Ya hay un fin de día en curso"}));
+    EXPECT_EQ(runs(), 0);
+    EXPECT_EQ(bytes(shareFile(QStringLiteral("CAJA1"))), share);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("15032024"));
 }
 
 TEST_F(FinDia, TheCommandLineRunPrintsEveryBoxAndSaysWhetherAllWentWell)
@@ -460,4 +473,36 @@ TEST_F(FinDia, IgnoreGetsPastADamagedDatabase)
     EXPECT_EQ(terminalState(QStringLiteral("CAJA1")), QStringLiteral("skipped"));
     EXPECT_EQ(terminalState(QStringLiteral("CAJA2")), QStringLiteral("pushed"));
     EXPECT_TRUE(holdsNewDatabase(QStringLiteral("CAJA2")));
+}
+
+TEST_F(FinDia, ALogThatCannotBeWrittenIsSaidOnceAndOpensNoBox)
+{
+    addTerminal(QStringLiteral("CAJA1"));
+    addTerminal(QStringLiteral("CAJA2"));
+    giveShare(QStringLiteral("CAJA1"));
+    giveShare(QStringLiteral("CAJA2"));
+    blockLocalFolder(QStringLiteral("CAJA2"));
+    // The daily log's folder cannot be made: every line of the run, and every box it prints, fails to log.
+    QFile blocker(root.filePath(QStringLiteral("plimo")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), out, err), 1);
+    const QStringList lines = readAll(err).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.count(QStringLiteral("Error en bitacora al crear el directorio C:\\plimo\\log !")), 1) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("CAJA2 Error de acceso a la ruta o el archivo")));
+    EXPECT_EQ(readAll(out), QStringLiteral("Proceso terminado\n"));
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_EQ(param(QStringLiteral("FECHA_TRABAJO")), QStringLiteral("16032024"));
+
+    // Before the run, Qt's notes go to the same place: no box, said once.
+    ui::ScriptedAnswerer none;
+    PreparaFinDiaSinPantalla();
+    qWarning("QStandardPaths: XDG_RUNTIME_DIR not set");
+    qWarning("otra nota");
+    qInstallMessageHandler(nullptr);
+    logfiles::setFailureReporter(nullptr);
+    EXPECT_TRUE(none.boxes().isEmpty());
 }

@@ -11,7 +11,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <csignal>
+#include <future>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,36 +27,8 @@ const char* const kTablasVenta[] = {"Comanda", "Cuenta", "ProductosXCuenta", "Co
 
 } // namespace
 
-class FinDiaVentas : public FinDiaTest {
+class FinDiaVentas : public SoldTerminalsTest {
 protected:
-    void SetUp() override
-    {
-        FinDiaTest::SetUp();
-        addTerminal(QStringLiteral("CAJA1"));
-        addTerminal(QStringLiteral("CAJA2"));
-        vende(QStringLiteral("CAJA1"), 418, 1001, 77);
-        vende(QStringLiteral("CAJA2"), 419, 2001, 78);
-    }
-    void TearDown() override
-    {
-        puntofalla::quita();
-        FinDiaTest::TearDown();
-    }
-    // The terminal's database on its share holding one sale of the closing day.
-    void vende(const QString& name, int comanda, qint64 item, int pago)
-    {
-        const QString path = shareFile(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile::remove(path);
-        ASSERT_TRUE(QFile::copy(templateFile(), path));
-        ventaDePrueba(path, comanda, item, pago, QStringLiteral("15032024"));
-    }
-    static QVariant enArchivo(const QString& path, const QString& sql)
-    {
-        adodb::Connection c;
-        c.openFile(path, false, false);
-        return c.execute(sql).cell(0, 0);
-    }
     int filas(const char* tabla) { return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla)).toInt(); }
     // What every run must leave once it has finished: each sale central once, the day closed once,
     // every terminal sent a database built for it, one finished run.
@@ -71,7 +47,7 @@ protected:
     {
         const std::pair<const char*, int> ventas[] = {{"CAJA1", 418}, {"CAJA2", 419}};
         for (const auto& [name, comanda] : ventas) {
-            const bool enShare = enArchivo(shareFile(QLatin1String(name)), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt() > 0;
+            const bool enShare = valueIn(shareFile(QLatin1String(name)), QStringLiteral("SELECT COUNT(*) FROM Comanda")).toInt() > 0;
             const bool central = scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda=%1").arg(comanda)).toInt() > 0;
             EXPECT_TRUE(enShare || central) << name;
         }
@@ -82,7 +58,7 @@ TEST_F(FinDiaVentas, BothTerminalsCollectedOnceAndEachSentItsOwnDatabase)
 {
     db.execute(QStringLiteral(
         "INSERT INTO Tipos_Impuesto (ID_Tipo_Impuesto, Nombre_Tipo_Impuesto) VALUES (1, 'IVA');"
-        "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2099-01-01 00:00:00', NULL, 0.16);"));
+        "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2024-01-01 00:00:00', NULL, 0.16), (1, '2099-01-01 00:00:00', NULL, 0.5);"));
     const findia::ResultadoFinDia r = run();
     EXPECT_EQ(r.desenlace, DesenlaceFinDia::Terminado);
     EXPECT_TRUE(r.limpio);
@@ -91,11 +67,11 @@ TEST_F(FinDiaVentas, BothTerminalsCollectedOnceAndEachSentItsOwnDatabase)
     const std::pair<const char*, const char*> parametros[] = {
         {"FOLIOCOMANDA", "420"}, {"FOLIOPAGO", "79"}, {"TERMINAL", "2"}, {"FOLIOPRODUCTOSX", "2"}};
     for (const auto& [id, valor] : parametros)
-        EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Valor_Num FROM Parametros WHERE ID_Parametro='%1'").arg(QLatin1String(id))).toString(),
+        EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Valor_Num FROM Parametros WHERE ID_Parametro='%1'").arg(QLatin1String(id))).toString(),
                   QLatin1String(valor)) << id;
-    EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
+    EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
               QStringLiteral("16032024"));
-    EXPECT_EQ(enArchivo(caja2, QStringLiteral("SELECT Porcentaje FROM Tipos_Impuesto WHERE ID_Tipo_Impuesto=1")).toDouble(), 0.16);
+    EXPECT_EQ(valueIn(caja2, QStringLiteral("SELECT Porcentaje FROM Tipos_Impuesto WHERE ID_Tipo_Impuesto=1")).toDouble(), 0.16);
     EXPECT_TRUE(scalar(QStringLiteral("SELECT Measures FROM EndOfDayTerminal WHERE TerminalName='CAJA1'")).toString()
                     .endsWith(QStringLiteral("banderas: PXC Cta P Ct M IXC Cmd")));
 }
@@ -109,10 +85,7 @@ TEST_F(FinDiaVentas, AnItemThatAnotherDayHoldsIsRefusedListedAndItsCopyKept)
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     EXPECT_EQ(CorreFinDiaSinPantalla(QStringLiteral("."), QStringLiteral("central"), out, err), 1);
-    std::rewind(err);
-    char buffer[4096] = {};
-    const size_t n = std::fread(buffer, 1, sizeof buffer - 1, err);
-    const QString errores = QString::fromUtf8(buffer, qsizetype(n));
+    const QString errores = readAll(err);
     std::fclose(out);
     std::fclose(err);
     EXPECT_TRUE(errores.contains(QStringLiteral("CAJA1 filas rechazadas: ProductosXCuenta 1001"))) << errores.toStdString();
@@ -123,7 +96,7 @@ TEST_F(FinDiaVentas, AnItemThatAnotherDayHoldsIsRefusedListedAndItsCopyKept)
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Comanda WHERE ID_Comanda=418")).toInt(), 1);
     const QString guardada = QDir(paths::appFolder()).filePath(QStringLiteral("CAJA1/Zorva_Terminal_15032024.mdb"));
     ASSERT_TRUE(QFileInfo::exists(guardada));
-    EXPECT_EQ(enArchivo(guardada, QStringLiteral("SELECT ID_ProductosXCuenta FROM ProductosXCuenta")).toInt(), 1001);
+    EXPECT_EQ(valueIn(guardada, QStringLiteral("SELECT ID_ProductosXCuenta FROM ProductosXCuenta")).toInt(), 1001);
 }
 
 // A stop at each of these points, then a second start, ends as one clean run.
@@ -146,7 +119,8 @@ TEST_P(FinDiaInterrumpido, TheNextStartFinishesTheRunWithNothingLostOrRepeated)
 
 INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaInterrumpido,
                          ::testing::Values("paso:apagado", "recogida:Cuenta", "recogida:Pago", "paso:recoleccion",
-                                           "paso:fecha", "envio:temporal", "paso:envio", "paso:encendido"));
+                                           "paso:fecha", "envio:temporal", "envio:renombrado", "paso:envio",
+                                           "paso:encendido"));
 
 // The run in a helper process killed outright at a point, then finished here.
 class FinDiaMatado : public FinDiaVentas, public ::testing::WithParamInterface<const char*> {};
@@ -176,7 +150,7 @@ TEST_P(FinDiaMatado, AKilledRunIsFinishedByTheNextStart)
     compruebaFinal();
 }
 
-INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaMatado, ::testing::Values("recogida:ProductosXCuenta", "envio:temporal"));
+INSTANTIATE_TEST_SUITE_P(Puntos, FinDiaMatado, ::testing::Values("recogida:ProductosXCuenta", "envio:temporal", "envio:renombrado"));
 
 TEST_F(FinDiaVentas, ACatalogThatCannotBeCopiedSendsNothingAndTheNextStartFinishes)
 {
@@ -191,4 +165,37 @@ TEST_F(FinDiaVentas, ACatalogThatCannotBeCopiedSendsNothingAndTheNextStartFinish
     answers.clear();
     EXPECT_EQ(run().desenlace, DesenlaceFinDia::Terminado);
     compruebaFinal();
+}
+
+TEST_F(FinDiaVentas, AnotherWriterOnTheCentralDatabaseIsWaitedFor)
+{
+    // Another station holds the central database's write lock for a moment just as each terminal's
+    // collection begins.
+    std::thread otro;
+    puntofalla::fija([&](const QString& punto) {
+        if (punto != QLatin1String("recogida:empieza"))
+            return;
+        if (otro.joinable())
+            otro.join();
+        std::promise<void> tomado;
+        std::future<void> listo = tomado.get_future();
+        otro = std::thread([ruta = QFile::encodeName(db.filePath()), &tomado] {
+            sqlite3* c = nullptr;
+            sqlite3_open(ruta.constData(), &c);
+            sqlite3_busy_timeout(c, 5000);
+            sqlite3_exec(c, "BEGIN IMMEDIATE; UPDATE Parametros SET Valor_Cad='X' WHERE ID_Parametro='SERIE'", nullptr, nullptr, nullptr);
+            tomado.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_exec(c, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(c);
+        });
+        listo.wait();
+    });
+    const findia::ResultadoFinDia r = run();
+    if (otro.joinable())
+        otro.join();
+    EXPECT_EQ(r.desenlace, DesenlaceFinDia::Terminado) << answers.texts().join('|').toStdString();
+    EXPECT_TRUE(r.limpio);
+    compruebaFinal();
+    EXPECT_EQ(param(QStringLiteral("SERIE")), QStringLiteral("X"));
 }

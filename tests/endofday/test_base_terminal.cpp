@@ -24,10 +24,16 @@ protected:
             "INSERT INTO ProductosXSubmenu (ID_Producto, ID_SubMenu) VALUES (1, 10), (2, 20);"
             "INSERT INTO Terminal (ID_Terminal, Nombre_Terminal, Estado_Terminal, ID_Menu) VALUES"
             " (4, 'CAJA4', 'A', 2), (1, 'CAJA1', 'A', 1), (3, 'CAJA3', 'A', NULL), (2, 'CAJA2', 'A', 1), (5, 'CAJA5', 'I', 1);"
-            "INSERT INTO Tipos_Impuesto (ID_Tipo_Impuesto, Nombre_Tipo_Impuesto) VALUES (1, 'IVA'), (2, 'IEPS'), (3, 'VIEJO'), (4, 'FUTURO');"
-            "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2020-01-01 00:00:00', NULL, 0.16),"
+            "INSERT INTO Tipos_Impuesto (ID_Tipo_Impuesto, Nombre_Tipo_Impuesto) VALUES (1, 'IVA'), (2, 'IEPS'), (3, 'VIEJO'),"
+            " (4, 'FUTURO'), (5, 'FUTURO SIN FIN');"
+            "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2020-01-01 00:00:00', NULL, 0.16), (1, '2026-06-01 00:00:00', NULL, 0.17),"
+            " (1, '2026-12-11 00:00:00', NULL, 0.18),"
             " (2, '2026-01-01 00:00:00', '2026-12-10 00:00:00', 0.08), (3, '2020-01-01 00:00:00', '2026-12-09 00:00:00', 0.1),"
-            " (4, '2026-12-11 00:00:00', '2027-01-01 00:00:00', 0.2);"
+            " (4, '2026-12-11 00:00:00', '2027-01-01 00:00:00', 0.2), (5, '2026-12-11 00:00:00', NULL, 0.3);"
+            "INSERT INTO Tipo_Cortesia (ID_Tipo_Cortesia, Nombre_Tipo_Cortesia, Fecha_Inicio_Cortesia, Fecha_Fin_Cortesia) VALUES"
+            " (1, 'SIEMPRE', NULL, NULL), (2, 'HOY', '2026-12-10 00:00:00', '2026-12-10 00:00:00'), (3, 'MANANA', '2026-12-11 00:00:00', NULL);"
+            "INSERT INTO Promocion (ID_Promocion, Nombre_Promocion, Fecha_Inicio_Promocion, Fecha_Fin_Promocion) VALUES"
+            " (1, 'VIGENTE', '2026-12-01 00:00:00', NULL), (2, 'FUTURA', '2027-01-01 00:00:00', NULL), (3, 'PASADA', '2026-01-01 00:00:00', '2026-12-09 23:59:59');"
             "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno) VALUES"
             " (5, 'ana', 'ANA', 'DE LA O', 'RUIZ'), (6, 'luis', 'LUIS', NULL, 'PEREZ');"));
     }
@@ -38,14 +44,15 @@ protected:
     {
         copiaPlantilla();
         const QString programa = paths::appFolder();
-        ArmaBaseTerminal(corrida(), programa);
+        adodb::Connection plantilla = AbrePlantilla(programa);
+        rechazadas = ArmaBaseTerminal(corrida(), plantilla);
         const adodb::Recordset activas = db.execute(QStringLiteral(
             "SELECT ID_Terminal,Nombre_Terminal,ID_Menu FROM Terminal WHERE Estado_Terminal='A' ORDER BY ID_Menu"));
         QStringList orden;
         QVariant menuAnterior;
         for (int f = 0; f < activas.recordCount(); ++f) {
             const TerminalFinDia t = terminal(activas.cell(f, 0).toInt(), activas.cell(f, 1).toString(), activas.cell(f, 2));
-            PreparaBaseTerminal(corrida(), t, menuAnterior, programa);
+            PreparaBaseTerminal(corrida(), t, menuAnterior, plantilla);
             menuAnterior = t.ID_Menu;
             QDir().mkpath(QFileInfo(t.rutaCompartida).path());
             QFile::remove(t.rutaCompartida);
@@ -54,6 +61,7 @@ protected:
         }
         return orden;
     }
+    QStringList rechazadas;
     QString share(const QString& nombre) const { return terminal(0, nombre).rutaCompartida; }
     static QString precios(const QString& ruta)
     {
@@ -88,8 +96,12 @@ TEST_F(BaseTerminal, EveryTerminalGetsItsMenuNumberAndFolioAndTheCatalogsInForce
         EXPECT_EQ(parametro(ruta, "FOLIOPRODUCTOSX"), QStringLiteral("1")) << c.terminal;
     }
     const QString caja1 = share(QStringLiteral("CAJA1"));
-    EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT group_concat(ID_Tipo_Impuesto) FROM Tipos_Impuesto")).toString(),
-              QStringLiteral("1,2"));
+    // In force today, 10/12/2026: started and not ended; of a type's rates in force, the latest.
+    EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT group_concat(ID_Tipo_Impuesto||'='||Porcentaje) FROM Tipos_Impuesto")).toString(),
+              QStringLiteral("1=0.17,2=0.08"));
+    EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT group_concat(ID_Tipo_Cortesia) FROM Tipo_Cortesia")).toString(), QStringLiteral("1,2"));
+    EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT group_concat(ID_Promocion) FROM Promocion")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(rechazadas, QStringList());
     EXPECT_EQ(deTerminal(caja1, QStringLiteral("SELECT Nombre_Empleado FROM Empleado WHERE ID_Empleado=5")).toString(),
               QStringLiteral("ANA DE LA O RUIZ"));
     EXPECT_TRUE(deTerminal(caja1, QStringLiteral("SELECT Nombre_Empleado FROM Empleado WHERE ID_Empleado=6")).isNull());
@@ -125,8 +137,9 @@ TEST_F(BaseTerminal, ItemFolioGoesOnFromTheTerminalsOwnKeys)
         "INSERT INTO EndOfDayTerminal (RunId, TerminalId, State, ItemFolioSent) VALUES (1, 7, 'pushed', 1000), (2, 7, 'collected', NULL),"
         " (1, 12, 'pushed', 800), (2, 12, 'absent', NULL);"));
     copiaPlantilla();
-    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(7, QStringLiteral("CAJA7")), QVariant(), paths::appFolder()), 1235);
-    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(12, QStringLiteral("CAJA12")), QVariant(), paths::appFolder()), 800);
+    adodb::Connection plantilla = AbrePlantilla(paths::appFolder());
+    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(7, QStringLiteral("CAJA7")), QVariant(), plantilla), 1235);
+    EXPECT_EQ(PreparaBaseTerminal(corrida(), terminal(12, QStringLiteral("CAJA12")), QVariant(), plantilla), 800);
     EXPECT_EQ(parametro(QDir(paths::appFolder()).filePath(QStringLiteral("Zorva_Terminal.mdb")), "FOLIOPRODUCTOSX"),
               QStringLiteral("800"));
 }

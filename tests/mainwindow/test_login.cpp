@@ -8,18 +8,24 @@
 #include "mainwindow/frm_login.h"
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
+#include "platform/keys/clsclaves.h"
+#include "schema/key_file_check.h"
 #include "schema/upgrade.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -38,9 +44,9 @@ protected:
     }
 
     // The login window after its load, connected to the fixture's database.
-    frmLogin& open(const QString& commandLine = QStringLiteral(". central"))
+    frmLogin& open(const QStringList& arguments = {QStringLiteral("."), QStringLiteral("central")})
     {
-        login = new frmLogin(commandLine);
+        login = new frmLogin(arguments);
         EXPECT_TRUE(login->Form_Load());
         boxes.clear();
         return *login;
@@ -68,9 +74,9 @@ protected:
     QPointer<frmLogin> login;
 };
 
-TEST_F(Login, LoadSplitsTheCommandLineConfiguresTheLogAndConnects)
+TEST_F(Login, LoadTakesTheArgumentsConfiguresTheLogAndConnects)
 {
-    open(QStringLiteral(". central ignorada"));
+    open({QStringLiteral("."), QStringLiteral("central"), QStringLiteral("ignorada")});
     EXPECT_EQ(g_Argumentos, QStringList({".", "central", "ignorada"}));
     EXPECT_TRUE(g_ClsAdo().conexion().isOpen());
     EXPECT_EQ(g_ClsAdo().CClsBitacora, &g_ClsBitacora());
@@ -84,13 +90,13 @@ TEST_F(Login, LoadSplitsTheCommandLineConfiguresTheLogAndConnects)
 
 TEST_F(Login, NoDatabaseToConnectToEndsTheProgramWithItsMessage)
 {
-    const QStringList lines = {". noexiste", ". ", "." , "", ".  central"};
-    for (const QString& line : lines) {
-        SCOPED_TRACE(line.toStdString());
+    const QList<QStringList> argumentLists = {{".", "noexiste"}, {".", ""}, {".", " "}, {"."}, {}};
+    for (const QStringList& arguments : argumentLists) {
+        SCOPED_TRACE(arguments.join(QLatin1Char('|')).toStdString());
         boxes.clear();
         endings.clear();
         g_ClsAdo_Reinicia();
-        frmLogin window(line);
+        frmLogin window(arguments);
         EXPECT_FALSE(window.Form_Load());
         ASSERT_EQ(boxes.boxes().size(), 1);
         EXPECT_EQ(boxes.boxes().first().text, kSinConexion);
@@ -111,7 +117,7 @@ TEST_F(Login, ADatabaseOfTheFirstSetUpIsUpgradedBeforeTheLogin)
                                       "Intentos, Admin_Usuarios) VALUES (7, 'CAJERO', 'CAJERO', '%1', 'A', 0, 0)")
                            .arg(CifraContrasena(QStringLiteral("SECRETO"))));
     }
-    login = new frmLogin(QStringLiteral(". antigua"));
+    login = new frmLogin({QStringLiteral("."), QStringLiteral("antigua")});
     EXPECT_TRUE(login->Form_Load());
     EXPECT_TRUE(boxes.boxes().isEmpty());
     EXPECT_TRUE(endings.isEmpty());
@@ -128,7 +134,7 @@ TEST_F(Login, ADatabaseOfANewerProgramIsRefusedUntouched)
     const QString kNewer = QStringLiteral("La base de datos es de una versión más nueva que este programa");
     db.execute(QStringLiteral("PRAGMA user_version = 999"));
     g_ClsAdo_Reinicia();
-    frmLogin window(QStringLiteral(". central"));
+    frmLogin window({QStringLiteral("."), QStringLiteral("central")});
     EXPECT_FALSE(window.Form_Load());
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes().first().text, kNewer);
@@ -145,6 +151,84 @@ TEST_F(Login, ADatabaseOfANewerProgramIsRefusedUntouched)
         logged = logged || (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).contains(kNewer));
     }
     EXPECT_TRUE(logged);
+}
+
+TEST_F(Login, ADatabaseNameWithBlanksOpensAsGiven)
+{
+    testsupport::createCentralDb(root.path(), QStringLiteral("mi base"));
+    g_ClsAdo_Reinicia();
+    open({QStringLiteral("."), QStringLiteral("mi base")});
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_TRUE(endings.isEmpty());
+    EXPECT_EQ(g_ClsAdo().conexion().filePath(), root.filePath(QStringLiteral("mi base.db")));
+}
+
+TEST_F(Login, AnEmptyDatabaseFileIsRefusedAsItIs)
+{
+    QFile empty(root.filePath(QStringLiteral("vacia.db")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    g_ClsAdo_Reinicia();
+    frmLogin window({QStringLiteral("."), QStringLiteral("vacia")});
+    EXPECT_FALSE(window.Form_Load());
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.boxes().first().text.contains(QStringLiteral("es un archivo vacío"))) << qPrintable(boxes.texts().join('|'));
+    EXPECT_EQ(endings, QList<int>({1}));
+    EXPECT_EQ(QFileInfo(empty.fileName()).size(), 0);
+    EXPECT_TRUE(QDir(root.path()).entryList({QStringLiteral("vacia.db?*")}).isEmpty());
+}
+
+// Under another installation's key file no right password would decipher: the start is refused
+// before anybody can be counted, let alone suspended.
+TEST_F(Login, AKeyFileThatIsNotTheDatabasesEndsTheStartAndCountsNothing)
+{
+    addEmployee(1, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"), QStringLiteral("A"), 0, true);
+    schema::recordKeyFile(db);
+    struct Case {
+        const char* what;
+        std::function<void()> keyFile;
+        QString said;
+    };
+    const Case cases[] = {
+        {"another installation's",
+         [] {
+             QFile::remove(ClsClaves::RutaArchivo());
+             ClsClaves::CreaArchivo();
+         },
+         schema::keyFileOfAnotherDatabase()},
+        {"none", [] { QFile::remove(ClsClaves::RutaArchivo()); },
+         QStringLiteral("No existe el archivo de claves ") + ClsClaves::RutaArchivo()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.keyFile();
+        boxes.clear();
+        endings.clear();
+        g_ClsAdo_Reinicia();
+        frmLogin window({QStringLiteral("."), QStringLiteral("central")});
+        EXPECT_FALSE(window.Form_Load());
+        EXPECT_EQ(boxes.texts(), QStringList{c.said});
+        EXPECT_EQ(endings, QList<int>({1}));
+        EXPECT_EQ(column(QStringLiteral("Intentos"), QStringLiteral("ADMIN")).toInt(), 0);
+        EXPECT_EQ(column(QStringLiteral("Estado_Empleado"), QStringLiteral("ADMIN")).toString(), QStringLiteral("A"));
+    }
+}
+
+TEST_F(Login, ADatabaseThatCannotTakeTheCountSaysSoAndLetsNobodyIn)
+{
+    const QString kSoloLectura = QStringLiteral("La base de datos no se puede escribir: es de solo lectura");
+    addEmployee(7, QStringLiteral("CAJERO"), QStringLiteral("SECRETO"), QStringLiteral("A"), 4);
+    open();
+    g_ClsAdo().conexion().execute(QStringLiteral("PRAGMA query_only = 1"));
+    attempt(QStringLiteral("CAJERO"), QStringLiteral("MALA"));
+    // Not suspended, and not said to be.
+    EXPECT_EQ(boxes.texts(), QStringList({kInvalida, kSoloLectura}));
+    boxes.clear();
+    attempt(QStringLiteral("CAJERO"), QStringLiteral("SECRETO"));
+    EXPECT_EQ(boxes.texts(), QStringList({kSoloLectura}));
+    EXPECT_EQ(openedMain(), nullptr);
+    EXPECT_EQ(column(QStringLiteral("Intentos")).toInt(), 4);
+    EXPECT_EQ(column(QStringLiteral("Estado_Empleado")).toString(), QStringLiteral("A"));
 }
 
 TEST_F(Login, TypedLettersBecomeCapitalsButPastedTextStaysAsItIs)
@@ -178,6 +262,8 @@ TEST_F(Login, RightPasswordInAnyCaseOpensTheMainWindowAndClearsTheCount)
     EXPECT_EQ(g_IdEmpleado, 7);
     EXPECT_TRUE(g_bAdminUsuarios);
     EXPECT_EQ(g_UsuarioActual, QStringLiteral("CAJERO"));
+    // The right password proved the key file: a database without its check value learns it.
+    EXPECT_EQ(schema::matchKeyFile(db), schema::KeyFileMatch::Matches);
     MDIPrincipal* principal = openedMain();
     ASSERT_NE(principal, nullptr);
     EXPECT_TRUE(principal->isVisible());

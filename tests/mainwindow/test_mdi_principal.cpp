@@ -167,6 +167,17 @@ TEST_F(MainWindow, StatusBarShowsTheWorkingDateAndToday)
     EXPECT_EQ(main->statusPanel(1), QStringLiteral("Registros: 4"));
 }
 
+TEST_F(MainWindow, TheWorkingDateIsReadAgainAfterACommandSuchAsTheEndOfDay)
+{
+    openMain(7);
+    ASSERT_EQ(main->statusPanel(3), QStringLiteral("15/03/2024"));
+    MenuCommands::add(QStringLiteral("mnuUtlProcFin"), [this] {
+        db.execute(QStringLiteral("UPDATE Parametros SET Valor_Cad = '16032024' WHERE ID_Parametro = 'FECHA_TRABAJO'"));
+    });
+    click("mnuUtlProcFin");
+    EXPECT_EQ(main->statusPanel(3), QStringLiteral("16/03/2024"));
+}
+
 TEST_F(MainWindow, AWorkingDateThatCannotBeReadLeavesPanelThreeEmpty)
 {
     for (const QString& fix : {QStringLiteral("UPDATE Parametros SET Valor_Cad = '2021' WHERE ID_Parametro = 'FECHA_TRABAJO'"),

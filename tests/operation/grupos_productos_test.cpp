@@ -87,6 +87,28 @@ TEST_P(GruposProductosTest, EveryProductThatCanBeStoredIsAndARefusalIsSaidOnce)
     EXPECT_EQ(miembros().size(), 2);
 }
 
+TEST_P(GruposProductosTest, RowsLeftWithoutAProductAreDroppedWithoutAMessage)
+{
+    ASSERT_TRUE(abreVentana());
+    pulsa(Qt::Key_Insert);
+    teclea(TxtNombre(), QStringLiteral("sin productos"));
+    escribeClaves(sprProductos(), {QString()});
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(grupos(), QStringList{QStringLiteral("1|SIN PRODUCTOS")});
+    EXPECT_EQ(miembros(), QStringList());
+
+    // Empty rows between and after the products of a change.
+    TxtNombre()->setFocus();
+    pulsa(Qt::Key_F6);
+    escribeClaves(sprProductos(), {QString(), QStringLiteral("12"), QString(), QStringLiteral("10"), QString()});
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(ventanaAbierta->Formas().Edicion());
+    EXPECT_EQ(miembros(), (QStringList{QStringLiteral("1|10"), QStringLiteral("1|12")}));
+    EXPECT_EQ(sprProductos()->rowCount(), 2);
+}
+
 TEST_P(GruposProductosTest, AGroupARuleUsesStaysWithItsProducts)
 {
     db.execute(sql("INSERT INTO {tabla} VALUES (1, 'BEBIDAS'), (2, 'POSTRES')"));

@@ -135,6 +135,36 @@ TEST_F(PromocionesTest, ANewRuleStoresTheGroupsPickedByNameAndNullForEmptyCells)
     EXPECT_EQ(columna(Modif), QStringList{QString()});
 }
 
+TEST_F(PromocionesTest, RulesLeftEmptyAreNotStored)
+{
+    guardaPromocion();
+    ASSERT_TRUE(abreVentana());
+    const QStringList guardadas = reglas();
+    // In a change, two rows appended and left empty around one with a discount.
+    pulsa(Qt::Key_F6);
+    sstFolder()->setCurrentIndex(1);
+    teclaEnGrid(sprDetalle(), Qt::Key_Insert);
+    teclaEnGrid(sprDetalle(), Qt::Key_Insert);
+    escribeCelda(sprDetalle(), 5, Descuento, QStringLiteral("15"));
+    teclaEnGrid(sprDetalle(), Qt::Key_Insert);
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('/')).toStdString();
+    EXPECT_EQ(reglas(), guardadas + QStringList{QStringLiteral("4|1|NULL|NULL|NULL|15|NULL|NULL")});
+
+    // A new promotion with only an empty rule has no rule.
+    caja("TxtNombre")->setFocus();
+    pulsa(Qt::Key_Insert);
+    teclea(caja("TxtNombre"), QStringLiteral("vacia"));
+    ASSERT_TRUE(elige(control<QComboBox>(QStringLiteral("cmbTipo")), QStringLiteral("Rango")));
+    sstFolder()->setCurrentIndex(1);
+    teclaEnGrid(sprDetalle(), Qt::Key_Insert);
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('/')).toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Promocion WHERE Nombre_Promocion='VACIA'")).toInt(), 1);
+    EXPECT_EQ(reglas().size(), guardadas.size() + 1);
+    EXPECT_EQ(sprDetalle()->rowCount(), 0);
+}
+
 TEST_F(PromocionesTest, AStoredRuleChangesByItsComboAndGoesOnlyWhenSaved)
 {
     guardaPromocion();

@@ -91,7 +91,8 @@ TEST_F(TerminalesTest, AnAddressIsDigitsInFourGroupsOfAtMost255)
 
     // Aceptar checks the address typed, wherever the focus is.
     for (const QString& direccion : {QStringLiteral("300.1.1.1"), QStringLiteral("1.2.3"), QStringLiteral("1.2.3."),
-                                     QStringLiteral("1..2.3"), QStringLiteral("1.2.3.4.5")}) {
+                                     QStringLiteral("1..2.3"), QStringLiteral("1.2.3.4.5"),
+                                     QString::fromUtf8("１.２.３.９９９"), QString::fromUtf8("1.2.3.٤")}) {
         boxes.clear();
         MskIP()->setText(direccion);
         pulsa(Qt::Key_F5);
@@ -111,13 +112,17 @@ TEST_F(TerminalesTest, ANameThatWouldLeaveTheSharesIsRefusedBeforeAnythingElse)
 {
     ASSERT_TRUE(abreVentana());
     pulsa(Qt::Key_Insert);
-    for (const QString& nombre : {QStringLiteral("CAJA\\1"), QStringLiteral(".."), QStringLiteral("."),
-                                  QStringLiteral("CAJA/1"), QStringLiteral("A..B")}) {
+    // The names the end of day could not reach; the message names the one typed.
+    for (const char* nombre : {"CAJA\\1", "..", ".", "CAJA/1", "A..B", "CAJA:1", "CAJA*", "CAJA?", "<CAJA>",
+                               "CAJA|1", "CAJA\"1"}) {
         boxes.clear();
-        reemplaza(TxtNombre(), nombre);
+        reemplaza(TxtNombre(), QString::fromUtf8(nombre));
         pulsa(Qt::Key_F5);
-        EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("El nombre de la terminal no es un nombre de equipo válido")})
-            << nombre.toStdString();
+        ASSERT_EQ(boxes.boxes().size(), 1) << nombre;
+        EXPECT_TRUE(boxes.texts().first().startsWith(
+            QStringLiteral("El nombre de la terminal no es un nombre de equipo válido")))
+            << nombre;
+        EXPECT_TRUE(boxes.texts().first().endsWith(QStringLiteral("): ") + QString::fromUtf8(nombre))) << nombre;
         EXPECT_TRUE(TxtNombre()->hasFocus());
     }
     ASSERT_TRUE(elige(CmbMenu(), QStringLiteral("COMIDA")));

@@ -27,6 +27,7 @@ const QStringList kCentralTables = {
     QStringLiteral("ImpuestosXCuenta"), QStringLiteral("Modificador"), QStringLiteral("Seccion_dia"),
     QStringLiteral("Empresas"), QStringLiteral("HorasXEmpleado"), QStringLiteral("Ultima_Clave"),
     QStringLiteral("EndOfDayRun"), QStringLiteral("EndOfDayTerminal"), QStringLiteral("ClientesXCuenta"),
+    QStringLiteral("KeyFileCheck"),
 };
 
 // A small catalog that the refusal cases below lean on.

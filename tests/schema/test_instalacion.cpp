@@ -1,4 +1,5 @@
 #include "schema/instalacion.h"
+#include "schema/key_file_check.h"
 
 #include "foundation/cipher/contrasena.h"
 #include "platform/adodb/adodb.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,7 @@ TEST_F(Instalacion, OnAnEmptyFolderWritesTheDatabaseTheKeysTheTemplateAndTheAdmi
     EXPECT_EQ(scalar(db, QStringLiteral("SELECT Valor_Cad FROM Parametros WHERE ID_Parametro='FECHA_TRABAJO'")).toString(),
               QStringLiteral("15032024"));
     EXPECT_EQ(scalar(db, QStringLiteral("PRAGMA user_version")), schema::schemaVersion());
+    EXPECT_EQ(schema::matchKeyFile(db), schema::KeyFileMatch::Matches);
 
     adodb::Recordset admin = db.execute(QStringLiteral("SELECT * FROM Empleado"));
     ASSERT_EQ(admin.recordCount(), 1);
@@ -129,7 +132,7 @@ TEST_F(Instalacion, ASecondDatabaseKeepsTheKeysAndTheTemplateItFinds)
 
 TEST_F(Instalacion, InputItCannotUseIsRefusedBeforeAnythingIsWritten)
 {
-    struct Case { const char* base; const char* usuario; const char* contrasena; };
+    struct Case { const char* base; const char* usuario; const char* contrasena; const char* servidor = "."; };
     const Case cases[] = {
         {"", "ADMIN", "X"},
         {"datos/zorva", "ADMIN", "X"},
@@ -138,14 +141,35 @@ TEST_F(Instalacion, InputItCannotUseIsRefusedBeforeAnythingIsWritten)
         {"zorva", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "X"},
         {"zorva", "ADMIN", ""},
         {"zorva", "ADMIN", "contraseña✓"},
+        // What would break the connection string that the login composes.
+        {"zor;va", "ADMIN", "X"},
+        {"{zorva}", "ADMIN", "X"},
+        {"zorva", "ADMIN", "X", "sucursal;norte"},
     };
     for (const Case& c : cases) {
         QString error;
-        EXPECT_FALSE(creaInstalacion(QStringLiteral("."), QString::fromUtf8(c.base), QString::fromUtf8(c.usuario),
+        EXPECT_FALSE(creaInstalacion(QString::fromUtf8(c.servidor), QString::fromUtf8(c.base), QString::fromUtf8(c.usuario),
                                      QString::fromUtf8(c.contrasena), &error)) << c.base << " " << c.usuario;
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(Instalacion, EveryNameItAcceptsOpensAsTheLoginOpensIt)
+{
+    const QStringList nombres = {QStringLiteral("mi base"), QStringLiteral("  dos  blancos "), QStringLiteral("ñandú"),
+                                 QStringLiteral("a=b"), QStringLiteral("sucursal.norte")};
+    for (const QString& nombre : nombres) {
+        SCOPED_TRACE(nombre.toStdString());
+        QString error;
+        ASSERT_TRUE(creaInstalacion(QStringLiteral("."), nombre, QStringLiteral("ADMIN"), QStringLiteral("X"), &error))
+            << qPrintable(error);
+        adodb::Connection db;
+        // The login's own composition, with the words as given.
+        EXPECT_NO_THROW(db.open(QStringLiteral("server=.;driver={SQL Server};database=") + nombre));
+        EXPECT_EQ(db.filePath(), schema::rutaBaseCentral(QStringLiteral("."), nombre));
+    }
 }
 
 TEST_F(Instalacion, AFailureHalfWayLeavesNothingBehind)
@@ -153,11 +177,19 @@ TEST_F(Instalacion, AFailureHalfWayLeavesNothingBehind)
     // The template cannot be written where a folder stands in its way.
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("Plantilla.mdb.nuevo/x")));
     const auto before = files();
-    QString error;
-    EXPECT_FALSE(creaInstalacion(QStringLiteral("."), QStringLiteral("zorva"), QStringLiteral("ADMIN"),
-                                 QStringLiteral("X"), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(files(), before);
-    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("zorva.db"))));
-    EXPECT_FALSE(ClsClaves::ExisteArchivo());
+    // A drive path stays under the data root, and the folders it needed go with the failure.
+    const QString servidores[] = {QStringLiteral("."), QStringLiteral("C:\\..\\..\\..\\sucursal\\norte")};
+    for (const QString& servidor : servidores) {
+        SCOPED_TRACE(servidor.toStdString());
+        QString error;
+        EXPECT_FALSE(creaInstalacion(servidor, QStringLiteral("zorva"), QStringLiteral("ADMIN"), QStringLiteral("X"), &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(files(), before);
+        EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("zorva.db"))));
+        EXPECT_FALSE(ClsClaves::ExisteArchivo());
+        EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("sucursal"))));
+        EXPECT_FALSE(QFileInfo::exists(QDir::cleanPath(root.path() + QStringLiteral("/../../../sucursal"))));
+    }
+    EXPECT_EQ(schema::rutaBaseCentral(servidores[1], QStringLiteral("zorva")),
+              root.filePath(QStringLiteral("sucursal/norte/zorva.db")));
 }

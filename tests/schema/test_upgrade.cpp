@@ -1,4 +1,6 @@
 #include "../support/central_db.h"
+#include "platform/keys/clsclaves.h"
+#include "schema/key_file_check.h"
 #include "schema/upgrade.h"
 
 #include <QDir>
@@ -7,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+
+#include <functional>
 
 using namespace adodb;
 using schema::UpgradeResult;
@@ -151,6 +155,14 @@ protected:
     {
         for (const QString& file : QDir(root.path()).entryList({QStringLiteral("central.db*")}, QDir::Files))
             QFile::remove(root.filePath(file));
+    }
+    // The version of the program's step whose script holds `text` (steps are renumbered at merges).
+    static int stepThatWrites(const QString& text)
+    {
+        for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
+            if (step.script.contains(text))
+                return step.version;
+        return 0;
     }
     QStringList backups() const
     {
@@ -355,10 +367,7 @@ TEST_F(Upgrade, NoCopyNoUpgrade)
 // before (and the sections of a deleted package), and from then on a held product cannot go.
 TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
 {
-    int paso = 0;
-    for (const schema::UpgradeStep& step : schema::upgradeSteps(schema::upgradeFolder()))
-        if (step.script.contains(QLatin1String("ProductosXSubmenu_nueva")))
-            paso = step.version;
+    const int paso = stepThatWrites(QStringLiteral("ProductosXSubmenu_nueva"));
     ASSERT_GT(paso, 1);
     buildAt(paso - 1);
     {
@@ -374,8 +383,15 @@ TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
             "INSERT INTO Detalle_Gpo_Obsequios VALUES (1, 1), (2, 9);"));
     }
     Connection db = open();
-    const schema::UpgradeOutcome outcome = schema::upgradeCentral(db);
-    ASSERT_EQ(outcome.result, UpgradeResult::Upgraded) << qPrintable(outcome.message);
+    QString nota;
+    ASSERT_EQ(schema::bringUpToDate(db, &nota), QString());
+    // The log names every table that lost rows, and how many.
+    for (const QString& removed : {QStringLiteral("1 fila de ProductosXSubmenu"), QStringLiteral("1 fila de Secciones_Paquete"),
+                                   QStringLiteral("2 filas de ProductosXSeccion"), QStringLiteral("1 fila de ProductoXTipo_Cortesia"),
+                                   QStringLiteral("1 fila de Detalle_Gpo_Promocional"),
+                                   QStringLiteral("1 fila de Detalle_Gpo_Obsequios")})
+        EXPECT_TRUE(nota.contains(QStringLiteral("paso %1: %2").arg(paso).arg(removed))) << qPrintable(nota);
+    EXPECT_EQ(nota.count(QStringLiteral("paso ")), 6) << qPrintable(nota);
     const auto filas = [&db](const char* sql) { return column(db, QLatin1String(sql)); };
     EXPECT_EQ(filas("SELECT ID_Producto || ':' || ID_SubMenu || ':' || Orden FROM ProductosXSubmenu"),
               QStringList{QStringLiteral("1:1:3")});
@@ -393,5 +409,89 @@ TEST_F(Upgrade, ProductReferencesKeepTheRowsOfExistingProductsOnly)
         EXPECT_THROW(db.execute(QLatin1String(sql)), ComError) << sql;
         ASSERT_FALSE(db.errors().isEmpty()) << sql;
         EXPECT_EQ(db.errors().first().NativeError, native::ReferenceConflict) << sql;
+    }
+}
+
+// The step that adds the key file's check value: the upgrade writes it from the key file present
+// then, and goes on without one.
+TEST_F(Upgrade, TheUpgradeRecordsTheKeyFilePresentThen)
+{
+    const int paso = stepThatWrites(QStringLiteral("CREATE TABLE KeyFileCheck"));
+    ASSERT_GT(paso, 1);
+    for (const bool withKeyFile : {true, false}) {
+        SCOPED_TRACE(withKeyFile ? "with a key file" : "without");
+        QFile::remove(ClsClaves::RutaArchivo());
+        if (withKeyFile) {
+            ASSERT_TRUE(ClsClaves::CreaArchivo());
+        }
+        buildAt(paso - 1);
+        Connection db = open();
+        ASSERT_EQ(schema::upgradeCentral(db).result, UpgradeResult::Upgraded);
+        EXPECT_EQ(column(db, QStringLiteral("SELECT Digest FROM KeyFileCheck")),
+                  withKeyFile ? QStringList{g_ClsClaves.Verificacion()} : QStringList());
+        if (withKeyFile) {
+            EXPECT_EQ(schema::matchKeyFile(db), schema::KeyFileMatch::Matches);
+        }
+        db.close();
+        removeCentral();
+    }
+}
+
+// Refused before the upgrade, its copy or the journal mode could touch the file.
+TEST_F(Upgrade, TheStartRefusesADatabaseItCannotWorkOnAndChangesNothing)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const QString& path)> make;
+        std::function<void(Connection& db)> meanwhile;
+        QString said;
+    };
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    Connection holder;
+    const Case cases[] = {
+        {"empty file", [&](const QString& path) { write(path, QByteArray()); }, {}, QStringLiteral("es un archivo vacío")},
+        {"another program's database",
+         [](const QString& path) {
+             Connection other;
+             other.openFile(path, true, false);
+             other.execute(QStringLiteral("CREATE TABLE Agenda (Nombre TEXT); INSERT INTO Agenda VALUES ('x')"));
+         },
+         {}, QStringLiteral("no es una base de datos de este programa")},
+        {"held by another process",
+         [&](const QString& path) {
+             testsupport::createLandedCentralDb(root.path(), QStringLiteral("central"));
+             holder.openFile(path, false, false);
+             holder.execute(QStringLiteral("BEGIN IMMEDIATE"));
+         },
+         [](Connection& db) { db.setCommandTimeout(1); }, QStringLiteral("está en uso por otro proceso")},
+        {"read only",
+         [&](const QString&) { testsupport::createLandedCentralDb(root.path(), QStringLiteral("central")); },
+         [](Connection& db) { db.execute(QStringLiteral("PRAGMA query_only = 1")); },
+         QStringLiteral("es de solo lectura para este usuario")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = root.filePath(QStringLiteral("central.db"));
+        c.make(path);
+        const QByteArray before = bytesOf(path);
+        Connection db = open();
+        if (c.meanwhile)
+            c.meanwhile(db);
+        QString nota;
+        const QString said = schema::bringUpToDate(db, &nota);
+        EXPECT_TRUE(said.contains(c.said)) << qPrintable(said);
+        EXPECT_TRUE(said.contains(path)) << qPrintable(said);
+        EXPECT_TRUE(nota.isEmpty());
+        EXPECT_FALSE(db.inTransaction());
+        db.close();
+        if (holder.isOpen())
+            holder.close();
+        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_TRUE(backups().isEmpty());
+        removeCentral();
     }
 }

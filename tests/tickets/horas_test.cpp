@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -90,6 +93,49 @@ TEST_F(HorasBase, ACorrectedTimeRecomputesMinutesAndCost)
               QStringList{"480.00 | 480.00"});
 }
 
+// A time corrected from a connection without the program's functions (the sqlite3 shell, a script)
+// is recomputed alike: the cost to the cent, ties to the even cent, as Redondear gives it.
+TEST_F(HorasBase, ATimeCorrectedFromAnotherToolRoundsTheCostAsTheProgramDoes)
+{
+    sqlite3* otra = nullptr;
+    ASSERT_EQ(sqlite3_open(QDir(root.path()).filePath(QStringLiteral("central.db")).toUtf8().constData(), &otra), SQLITE_OK);
+    const auto corrigeFuera = [otra](int minutos, double tarifa) {
+        const QByteArray sql = QStringLiteral("UPDATE CostosXEmpleado SET Costo_Hora=%1 WHERE ID_Empleado=11 AND ID_Departamento=1;"
+                                              "UPDATE HorasXEmpleado SET Hora_Final=datetime(Hora_Inicio, '+%2 minutes') "
+                                              "WHERE ID_Entrada=1")
+                                   .arg(tarifa, 0, 'g', 17)
+                                   .arg(minutos)
+                                   .toUtf8();
+        char* error = nullptr;
+        const int rc = sqlite3_exec(otra, sql.constData(), nullptr, nullptr, &error);
+        const QString texto = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        return rc == SQLITE_OK ? QString() : texto;
+    };
+    // Ties go to the even cent: 0.005, 0.015, 0.025, 0.035 and a larger one.
+    const struct {
+        int minutos;
+        double tarifa;
+        const char* costo;
+    } empates[] = {{1, 0.3, "0.00"}, {1, 0.9, "0.02"}, {1, 1.5, "0.02"}, {1, 2.1, "0.04"}, {90, 45.67, "68.50"}, {195, 50, "162.50"}};
+    for (const auto& e : empates) {
+        ASSERT_EQ(corrigeFuera(e.minutos, e.tarifa), QString());
+        EXPECT_EQ(filasDe(db, QStringLiteral("SELECT Costo FROM HorasXEmpleado WHERE ID_Entrada=1")), QStringList{e.costo})
+            << e.minutos << " x " << e.tarifa;
+    }
+    // Over a spread of minutes and rates the cost is what the program's own rounding gives.
+    for (const double tarifa : {0.3, 12.5, 45.55, 61.7, 99.99, 137.35})
+        for (int minutos = 0; minutos <= 900; minutos += 7) {
+            ASSERT_EQ(corrigeFuera(minutos, tarifa), QString());
+            EXPECT_EQ(scalar(QStringLiteral("SELECT Costo = Redondear(Minutos * %1 / 60.0) FROM HorasXEmpleado WHERE ID_Entrada=1")
+                                 .arg(tarifa, 0, 'g', 17))
+                          .toInt(),
+                      1)
+                << minutos << " x " << tarifa;
+        }
+    sqlite3_close(otra);
+}
+
 // --- Detalle de Horas -------------------------------------------------------------------------
 
 class DetalleHoras : public HorasDb {
@@ -124,9 +170,8 @@ protected:
                 return e;
         return nullptr;
     }
-    // Double-clicks the entry's time cell, types the text and ends the edit with Enter (or, when
-    // the cell keeps a text it refuses open, by moving to another cell).
-    void corrige(int entrada, int columna, const QString& texto)
+    // Double-clicks the entry's time cell, types the text and ends the edit with the key.
+    void corrige(int entrada, int columna, const QString& texto, Qt::Key fin = Qt::Key_Return)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         dobleClic(renglon(entrada), columna);
@@ -135,11 +180,10 @@ protected:
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Delete);
         QTest::keyClicks(e, texto);
-        QTest::keyClick(e, Qt::Key_Return);
+        QTest::keyClick(e, fin);
         QApplication::processEvents();
-        if (editor() == e)
-            g()->table()->setCurrentCell(0, 0);
-        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(editor(), nullptr) << texto.toStdString();
     }
     QStringList horas() { return filas(QStringLiteral("SELECT ID_Entrada, Hora_Inicio, Hora_Final, Minutos, Costo FROM HorasXEmpleado ORDER BY 1")); }
 
@@ -190,6 +234,73 @@ TEST_F(DetalleHoras, ACorrectionStoresOnlyTheEditedTimeAndReloads)
     EXPECT_TRUE(g()->isCellEditable(renglon(3), 5));
 }
 
+// A correction reads its entry's row again, and every share moves with the period's totals: the grid
+// is what a new search shows, while the rest of the period is not read again.
+TEST_F(DetalleHoras, ACorrectionRefreshesItsRowAndEveryShare)
+{
+    const QList<int> cols{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    db.execute(QStringLiteral("INSERT INTO HorasXEmpleado (ID_Entrada, Id_Empleado, ID_Departamento, Fecha_Trabajo, Hora_Inicio, "
+                              "Hora_Final, Minutos, Costo) VALUES (30, 12, 2, '01022025', '2025-02-01 07:00:00', "
+                              "'2025-02-01 08:00:00', 60, 40)"));
+    corrige(2, 5, QStringLiteral("20:30"));
+    corrige(3, 5, QStringLiteral("13:00"));
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('\n')).toStdString();
+    const QStringList corregida = columnas(g(), 8, cols);
+    EXPECT_EQ(corregida.size(), 4);
+    EXPECT_EQ(renglon(30), 0);
+    EXPECT_EQ(columnas(g(), renglon(2), {1, 5, 7, 8, 9, 10}).first(), " 2 | 20:30:00 | 2.50 | $112.50 | 13.39% | 12.24%");
+    EXPECT_EQ(columnas(g(), renglon(3), {1, 5, 7, 8, 9, 10}).first(), " 3 | 13:00:00 | 4.00 | $160.00 | 21.43% | 17.41%");
+
+    db.execute(QStringLiteral("DELETE FROM HorasXEmpleado WHERE ID_Entrada=30"));
+    busca(ventana);
+    EXPECT_EQ(columnas(g(), 8, cols), corregida);
+
+    // An entry deleted since the search: the whole period is read again.
+    db.execute(QStringLiteral("DELETE FROM HorasXEmpleado WHERE ID_Entrada=4"));
+    corrige(4, 4, QStringLiteral("10:30"));
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se pudo guardar la corrección")});
+    EXPECT_EQ(renglon(4), 0);
+    EXPECT_EQ(g()->rowCount(), 10);
+}
+
+// Each side of midnight, and night shifts typed from nothing: the stored times, minutes and cost.
+TEST_F(DetalleHoras, CorrectionsAcrossMidnightStoreTheRightDayMinutesAndCost)
+{
+    db.execute(QStringLiteral(
+        "INSERT INTO CostosXEmpleado (ID_Empleado, ID_Departamento, Costo_Hora) VALUES (12, 1, 50);"
+        "INSERT INTO HorasXEmpleado (ID_Entrada, Id_Empleado, ID_Departamento, Fecha_Trabajo, Hora_Inicio, Hora_Final) VALUES "
+        "(20, 12, 1, '02032025', '2025-03-02 20:30:00', '2025-03-03 00:30:00'),"
+        "(21, 12, 1, '02032025', '2025-03-02 18:00:00', '2025-03-02 23:30:00'),"
+        "(22, 12, 1, '02032025', '2025-03-03 00:30:00', '2025-03-03 04:00:00'),"
+        "(23, 12, 1, '02032025', NULL, NULL), (24, 12, 1, '02032025', NULL, NULL)"));
+    busca(ventana, QDate(2025, 3, 1), QDate(2025, 3, 3));
+    struct Case {
+        int entrada, columna;
+        const char* tecleado;
+        const char* esperado;  // ID_Entrada | Hora_Inicio | Hora_Final | Minutos | Costo
+    };
+    const Case cases[] = {
+        {20, 5, "23:45", "20 | 2025-03-02 20:30:00 | 2025-03-02 23:45:00 | 195.00 | 162.50"},
+        {21, 5, "01:00", "21 | 2025-03-02 18:00:00 | 2025-03-03 01:00:00 | 420.00 | 350.00"},
+        {22, 4, "23:30", "22 | 2025-03-02 23:30:00 | 2025-03-03 04:00:00 | 270.00 | 225.00"},
+        // Clock-out first: it takes the work date, and the clock-in the evening before it.
+        {23, 5, "02:00", "23 | NULL | 2025-03-02 02:00:00 | NULL | NULL"},
+        {23, 4, "22:00", "23 | 2025-03-01 22:00:00 | 2025-03-02 02:00:00 | 240.00 | 200.00"},
+        // Clock-in first: it takes the work date, and the clock-out the morning after it.
+        {24, 4, "22:00", "24 | 2025-03-02 22:00:00 | NULL | NULL | NULL"},
+        {24, 5, "02:00", "24 | 2025-03-02 22:00:00 | 2025-03-03 02:00:00 | 240.00 | 200.00"},
+    };
+    for (const Case& c : cases) {
+        corrige(c.entrada, c.columna, QString::fromLatin1(c.tecleado));
+        EXPECT_TRUE(boxes.boxes().isEmpty()) << c.tecleado << ": " << boxes.texts().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(filas(QStringLiteral("SELECT ID_Entrada, Hora_Inicio, Hora_Final, Minutos, Costo FROM HorasXEmpleado "
+                                       "WHERE ID_Entrada=%1").arg(c.entrada)),
+                  QStringList{QString::fromLatin1(c.esperado)})
+            << c.entrada << " " << c.tecleado;
+        EXPECT_EQ(g()->text(renglon(c.entrada), c.columna), QString::fromLatin1(c.tecleado) + QStringLiteral(":00"));
+    }
+}
+
 TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
 {
     struct Case {
@@ -201,9 +312,7 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
     };
     const Case cases[] = {
         {2, 5, "", "La hora capturada no es válida", ui::Exclamation, ""},
-        {2, 5, "25:00", "La hora capturada no es válida", ui::Exclamation, ""},
-        {2, 5, "17:00", "La hora de salida es anterior a la de entrada", ui::Exclamation, ""},
-        {2, 4, "20:00", "La hora de salida es anterior a la de entrada", ui::Exclamation, ""},
+        {2, 5, "25:99", "La hora capturada no es válida", ui::Exclamation, ""},
         {2, 5, "19:45", "No se pudo guardar la corrección", ui::Critical,
          "CREATE TRIGGER TR_Rechaza BEFORE UPDATE ON HorasXEmpleado BEGIN SELECT RAISE(ABORT, 'no'); END"},
         {1, 5, "17:00", "No se pudo guardar la corrección", ui::Critical, "DELETE FROM HorasXEmpleado WHERE ID_Entrada=1"},
@@ -224,6 +333,12 @@ TEST_F(DetalleHoras, ACorrectionThatCannotBeStoredSaysWhyAndStoresNothing)
             EXPECT_EQ(g()->text(renglon(2), 5), "19:30:00") << c.texto;
         }
     }
+
+    // Tab ends an impossible time as Enter does.
+    boxes.clear();
+    corrige(2, 4, QStringLiteral("7:99"), Qt::Key_Tab);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("La hora capturada no es válida")});
+    EXPECT_EQ(g()->text(renglon(2), 4), "18:00:00");
 }
 
 // Only the double-clicked time cell opens; any other double-click closes it again.
@@ -242,7 +357,19 @@ TEST_F(DetalleHoras, OnlyTheDoubleClickedTimeCellOpens)
                 abiertas << QPoint(c, r);
     EXPECT_EQ(abiertas, QList<QPoint>{QPoint(5, renglon(2))});
 
+    // A new search that moves the entry keeps its cell open, and that cell alone.
+    const int antes = renglon(2);
     QTest::keyClick(editor(), Qt::Key_Escape);
+    ventana->cmbCategoria->setCurrentText(QStringLiteral("PISO"));
+    ventana->botonBuscar()->click();
+    ASSERT_NE(renglon(2), antes);
+    abiertas.clear();
+    for (int r = 1; r <= g()->rowCount(); ++r)
+        for (int c = 1; c <= g()->columnCount(); ++c)
+            if (g()->isCellEditable(r, c))
+                abiertas << QPoint(c, r);
+    EXPECT_EQ(abiertas, QList<QPoint>{QPoint(5, renglon(2))});
+
     dobleClic(renglon(4), 8);
     EXPECT_FALSE(g()->isCellEditable(renglon(2), 5));
     EXPECT_EQ(horas().at(1), "2 | 2025-02-01 18:00:00 | 2025-02-01 19:30:00 | 90.00 | 67.50");

@@ -39,7 +39,16 @@ TEST(MontoANombre, SpanishAndEnglishWordsWithTheirCents)
         {"1234.5", "Un mil doscientos treinta y cuatro pesos 50/100", ""},
         {"500000", "Quinientos[2]mil pesos 00/100", ""},
         {"1000000", "Un millón pesos 00/100", "One Million[2]Dollars and zero Cents"},
-        {"1000000000", "Un millón pesos 00/100", ""},
+        // The thousands of millions go with the millions.
+        {"1000000000", "Mil millones pesos 00/100", "One Billion[2]Dollars and zero Cents"},
+        {"1000000001", "Mil millones un pesos 00/100", ""},
+        {"2000000000", "Dos mil millones pesos 00/100", ""},
+        {"2500000000", "Dos mil quinientos[2]millones pesos 00/100", ""},
+        {"21001000000", "Veinte y un mil un millones pesos 00/100", ""},
+        {"999999999999", "Novecientos noventa y nueve mil novecientos noventa y nueve millones novecientos noventa y nueve "
+                         "mil novecientos noventa y nueve pesos 00/100", ""},
+        {"1000000000000", "Un billón pesos 00/100", ""},
+        {"1001000000000", "Un billón mil millones pesos 00/100", ""},
         {"2000000.5", "Dos millón pesos 50/100", ""},
         {"2500000", "Dos millón quinientos[2]mil pesos 00/100", ""},
         // More than two decimals go to the cent first, ties to even.

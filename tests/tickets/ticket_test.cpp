@@ -105,6 +105,32 @@ TEST_F(Ticket, ReprintQueuesOneClosedJobAndCountsIt)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
+// The branch block: seven centred lines, an empty value a blank line, and a blank line before the folio.
+TEST_F(Ticket, TheBranchBlockStandsApartFromTheFolio)
+{
+    for (const auto& [clave, valor] : {std::pair{"SUCURSAL", "SUCURSAL CENTRO"}, std::pair{"DIRECCIONCALLE", "AV. JUAREZ 10"},
+                                       std::pair{"DIRECCIONCOL", "CENTRO"}, std::pair{"DIRECCIONDEL", "CUAUHTEMOC"},
+                                       std::pair{"DIRECCIONEYC", "CDMX"}, std::pair{"DIRECCIONCP", "06000"},
+                                       std::pair{"RFC", "ABC010101XYZ"}})
+        db.execute(QStringLiteral("UPDATE Parametros SET Valor_Cad='%1' WHERE ID_Parametro='%2'")
+                       .arg(QLatin1String(valor), QLatin1String(clave)));
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    const QStringList l = lineas(imprimeYLee(detalle));
+    const int sucursal = l.indexOf(QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"));
+    ASSERT_GE(sucursal, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.mid(sucursal, 9), (QStringList{QString(8, QLatin1Char(' ')) + QStringLiteral("SUCURSAL CENTRO"),
+                                               QString(10, QLatin1Char(' ')) + QStringLiteral("AV. JUAREZ 10"),
+                                               QString(),
+                                               QString(13, QLatin1Char(' ')) + QStringLiteral("CENTRO"),
+                                               QString(11, QLatin1Char(' ')) + QStringLiteral("CUAUHTEMOC"),
+                                               QString(8, QLatin1Char(' ')) + QStringLiteral("CDMX C.P. 06000"),
+                                               QString(6, QLatin1Char(' ')) + QStringLiteral("R.F.C. ABC010101XYZ"),
+                                               QString(),
+                                               QStringLiteral("Folio: 101 Cuenta: 1  Serie: A")}))
+        << l.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(Ticket, FeatureSwitchesChangeTheTicket)
 {
     activaFuncion(16);
@@ -158,6 +184,29 @@ TEST_F(Ticket, EachAccountOfACheckPrintsAndCountsItself)
     EXPECT_EQ(impresiones(102, 2), 2);
 }
 
+// An item of ten thousand or more keeps its amount whole on its line, the name gives way; the total
+// in words wraps between words.
+TEST_F(Ticket, AnItemOfTenThousandOrMoreKeepsItsAmountWhole)
+{
+    db.execute(QStringLiteral("UPDATE Producto SET Nombre_Cuenta='CAFE DE OLLA CON CANELA Y PILON' WHERE ID_Producto=203;"
+                              "UPDATE ProductosXCuenta SET Precio_Venta=12345.67 WHERE ID_ProductosXCuenta=10008;"
+                              "UPDATE ImpuestosXCuenta SET Monto_ImpuestosXCuenta=0 WHERE ID_ProductosXCuenta=10008;"));
+    RepDetCuentas* cuenta2 = detalle102(2);
+    ASSERT_TRUE(cuenta2);
+    const QStringList l = lineas(imprimeYLee(cuenta2));
+    const int item = l.indexOf(QStringLiteral("CAFE DE OLLA CON CANELA 12345.67"));
+    ASSERT_GE(item, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.value(item + 1), QString());
+    EXPECT_TRUE(l.contains(QStringLiteral("Total   12346.00"))) << l.join(QLatin1Char('\n')).toStdString();
+    const int palabras = l.indexOf(QStringLiteral("Doce mil trescientos cuarenta y"));
+    ASSERT_GE(palabras, 0) << l.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(l.value(palabras + 1), QStringLiteral("seis pesos 00/100 M.N."));
+    // The PDF shows the same lines.
+    const QString pdf = ultimoPdf();
+    EXPECT_TRUE(pdf.contains(QStringLiteral("CAFE DE OLLA CON CANELA 12345.67"))) << pdf.toStdString();
+    EXPECT_TRUE(pdf.contains(QStringLiteral("seis pesos 00/100 M.N."))) << pdf.toStdString();
+}
+
 TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
 {
     // A total of ten million or more and a dollar figure of ten thousand or more grow their fields.
@@ -167,13 +216,17 @@ TEST_F(Ticket, AmountsPastTheirFieldsPrintInFull)
     RepDetCuentas* cuenta2 = detalle102(2);
     ASSERT_TRUE(cuenta2);
     const QString t = imprimeYLee(cuenta2);
+    EXPECT_TRUE(tieneLinea(t, QStringLiteral("CAFE {16}123456789\\.00"))) << t.toStdString();
     EXPECT_TRUE(tieneLinea(t, QStringLiteral("Total 123456789\\.00"))) << t.toStdString();
     EXPECT_TRUE(tieneLinea(t, QStringLiteral(" {6}6172839\\.00 U\\.S\\.")));
-    // The words wrap at the roll's edge, where a blank is dropped.
-    const auto pegado = [](QString x) { return x.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')); };
-    EXPECT_TRUE(pegado(t).contains(pegado(QStringLiteral(
-        "Ciento veinte y tres millón cuatrocientos cincuenta y seis mil setecientos ochenta y nueve pesos 00/100 M.N."))))
-        << t.toStdString();
+    // The words wrap between words, where the blanks are dropped.
+    const QStringList l = lineas(t);
+    const int palabras = l.indexOf(QRegularExpression(QStringLiteral("^Ciento veinte.*")));
+    ASSERT_GE(palabras, 0) << t.toStdString();
+    EXPECT_EQ(l.mid(palabras, 4), (QStringList{QStringLiteral("Ciento veinte y tres millón"),
+                                               QStringLiteral("cuatrocientos cincuenta y seis"),
+                                               QStringLiteral("mil setecientos ochenta y nueve"),
+                                               QStringLiteral("pesos 00/100 M.N.")}));
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(impresiones(102, 2), 1);
 }

@@ -1,4 +1,6 @@
 #include "platform/adodb/adodb.h"
+#include "platform/printqueue/ticket_layout.h"
+#include "tickets/monto_a_nombre.h"
 #include "tickets/ticket.h"
 
 #include <gtest/gtest.h>
@@ -52,14 +54,42 @@ TEST(LineaArticulo, NameFieldOf25AndAmountOf7)
         {QStringLiteral("REFRESCO"), "2", "29", "58", QStringLiteral("REFRESCO(2@29)") + b(11) + b(2) + QStringLiteral("58.00")},
         // 24 characters with an 8-character suffix: the name keeps 17.
         {treinta.left(24), "3", "12.5", "37.5", treinta.left(17) + QStringLiteral("(3@12.5)") + b(2) + QStringLiteral("37.50")},
-        {QStringLiteral("PASTEL"), "1", "12345.678", "12345.678", QStringLiteral("PASTEL") + b(19) + QStringLiteral("12345.68")},
-        // A suffix longer than the field prints alone, and the line grows.
+        // An amount of 8 characters or more takes its room from the name, suffix and all.
+        {QStringLiteral("PASTEL"), "1", "12345.678", "12345.678", QStringLiteral("PASTEL") + b(18) + QStringLiteral("12345.68")},
+        {treinta, "1", "12345.67", "12345.67", treinta.left(24) + QStringLiteral("12345.67")},
+        {treinta, "2", "6172.835", "12345.67", treinta.left(12) + QStringLiteral("(2@6172.835)") + QStringLiteral("12345.67")},
+        {QStringLiteral("PASTEL"), "1", "1", "1234567.89", QStringLiteral("PASTEL") + b(16) + QStringLiteral("1234567.89")},
+        // A suffix longer than the field prints alone, and the line grows; a blank before a wide
+        // amount keeps it one word.
         {QStringLiteral("CAFE"), "1000000000", "1234567890.1234", "5",
          QStringLiteral("(1000000000@1234567890.1234)") + b(3) + QStringLiteral("5.00")},
+        {QStringLiteral("CAFE"), "1000000000", "1234567890.1234", "12345.67",
+         QStringLiteral("(1000000000@1234567890.1234) 12345.67")},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(LineaArticulo(c.nombre, m(c.cantidad), m(c.unitario), m(c.importe)), c.esperado) << c.nombre.toStdString();
-    EXPECT_EQ(LineaArticulo(treinta, m("1"), m("10"), m("10")).size(), 32);
+    for (const char* importe : {"10", "9999.99", "10000", "12345.67", "9999999.99"})
+        EXPECT_EQ(LineaArticulo(treinta, m("1"), m(importe), m(importe)).size(), 32) << importe;
+}
+
+// The total in words as the ticket prints it, laid out on the roll: every line within 32 columns and
+// every word, the cents' fraction included, whole on one line.
+TEST(TotalEnPalabras, NeverBreaksInsideAWord)
+{
+    QList<qint64> totales;
+    for (qint64 t = 0; t <= 5000; ++t)
+        totales << t;
+    totales << 17777 << 77777 << 377777 << 1777777 << 7777777 << 9999999;
+    for (const qint64 total : totales) {
+        const QString pieza = MontoANombre(Moneda::deVariant(total), QStringLiteral("ESPAÑOL"), QStringLiteral("pesos"))
+            + QStringLiteral(" M.N. \r\n");
+        QStringList palabras;
+        for (const ticketlayout::Renglon& r : ticketlayout::compone({pieza})) {
+            ASSERT_LE(r.texto().size(), ticketlayout::kColumnas) << total;
+            palabras << r.texto().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        }
+        ASSERT_EQ(palabras, pieza.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts)) << total;
+    }
 }
 
 TEST(EncabezadoTicket, CentredAndCentredWithWrap)

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 using namespace adodb;
 
 class Gateway : public SampleDb {
@@ -257,19 +259,32 @@ TEST_F(Gateway, ModificarComesBackOnTheSameRowWhenItsPlaceChanges)
 
 TEST_F(Gateway, AFileThatCannotBeWrittenSaysWhyNotThatTheConnectionWasLost)
 {
+    // Connected as the login connects: a wait for another writer is bounded, never a day long.
+    EXPECT_LE(ado().conexion().commandTimeout(), 60);
     const long paginas = scalar(QStringLiteral("PRAGMA page_count"));
+    Connection otroProceso;
+    otroProceso.openFile(root.filePath(QStringLiteral("central.db")));
     struct Caso {
-        QString pragma;
+        QString cuando;
+        std::function<void()> prepara;
         QString texto;
     };
     const Caso casos[] = {
-        {QStringLiteral("PRAGMA query_only=1"), QStringLiteral("La base de datos no se puede escribir: es de solo lectura")},
-        {QStringLiteral("PRAGMA max_page_count=%1").arg(paginas),
+        {QStringLiteral("solo lectura"), [&] { ado().conexion().execute(QStringLiteral("PRAGMA query_only=1")); },
+         QStringLiteral("La base de datos no se puede escribir: es de solo lectura")},
+        {QStringLiteral("disco lleno"),
+         [&] { ado().conexion().execute(QStringLiteral("PRAGMA max_page_count=%1").arg(paginas)); },
          QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos")},
+        {QStringLiteral("en uso"),
+         [&] {
+             ado().conexion().setCommandTimeout(1);
+             otroProceso.execute(QStringLiteral("BEGIN IMMEDIATE"));
+         },
+         QStringLiteral("La base de datos está en uso por otro proceso; inténtelo más tarde.")},
     };
     for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.pragma.toStdString());
-        ado().conexion().execute(caso.pragma);
+        SCOPED_TRACE(caso.cuando.toStdString());
+        caso.prepara();
         boxes.clear();
         EXPECT_FALSE(ado().Alta(QStringLiteral("Producto"), QStringLiteral("ID_Producto,Nombre"),
                                 QStringLiteral("20, hex(randomblob(200000))")));
@@ -279,7 +294,10 @@ TEST_F(Gateway, AFileThatCannotBeWrittenSaysWhyNotThatTheConnectionWasLost)
         EXPECT_EQ(boxes.boxes().first().icon(), ui::Critical);
         EXPECT_EQ(boxes.boxes().first().caption, QStringLiteral("Departamentos"));
         ado().conexion().execute(QStringLiteral("PRAGMA query_only=0"));
+        if (otroProceso.inTransaction())
+            otroProceso.rollbackTrans();
     }
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Producto WHERE ID_Producto = 20")), 0);
 }
 
 TEST_F(Gateway, TheTransactionGuardRollsBackUnlessItsCommitSucceeded)

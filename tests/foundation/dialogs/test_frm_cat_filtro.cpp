@@ -205,6 +205,68 @@ TEST_F(FilterDialog, AJoinGetsTheConditionWithAnd)
     EXPECT_EQ(productos.sprResultados->text(2, 1), QStringLiteral("Refresco"));
 }
 
+TEST_F(FilterDialog, ADateColumnTakesTheDateAsTheGridShowsIt)
+{
+    // The tax types' filter: their percentages, with start dates at midnight and one in the afternoon.
+    exec(QStringLiteral("INSERT INTO Tipos_Impuesto VALUES (1, 'IVA', 1), (2, 'IEPS', 1);"
+                        "INSERT INTO PorcentajeXTipo_Impuesto VALUES (1, '2005-01-01 00:00:00', '2009-12-31 00:00:00', 0.15),"
+                        " (1, '2010-07-05 00:00:00', NULL, 0.16), (2, '2005-01-01 13:30:00', NULL, 0.08)"));
+    FrmCatFiltro tasas;
+    tasas.LsTabla = QStringLiteral("Tipos_Impuesto,PorcentajeXTipo_Impuesto WHERE "
+                                   "Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto");
+    tasas.addColumn(QStringLiteral("Porcentaje"), QStringLiteral("Porcentaje"), QStringLiteral("Porcentaje"));
+    tasas.addColumn(QStringLiteral("Fecha Inicio"), QStringLiteral("Fecha_Inicio_Impuesto"),
+                    QStringLiteral("Fecha_Inicio_Impuesto"));
+    tasas.show();
+    QTest::mouseClick(tasas.CmdSelecciionarTodos, Qt::LeftButton);
+    QTest::mouseClick(tasas.CmdEjecutar, Qt::LeftButton);
+    ASSERT_EQ(tasas.sprResultados->rowCount(), 3);
+    EXPECT_EQ(tasas.sprResultados->text(1, 2), QStringLiteral("01/01/2005"));
+
+    const struct {
+        int op;
+        const char* value;
+        const char* second;
+        QStringList porcentajes;
+    } cases[] = {
+        {Igual, "01/01/2005", "", {"0.08", "0.15"}},
+        {Igual, "1/1/2005", "", {"0.08", "0.15"}},
+        {Igual, "2005-01-01", "", {"0.08", "0.15"}},
+        {Igual, "01/01/2005 13:30:00", "", {"0.08"}},
+        {Distinto, "01/01/2005", "", {"0.16"}},
+        {Mayor, "31/12/2009", "", {"0.16"}},
+        {MenorIgual, "05/07/2010", "", {"0.08", "0.15", "0.16"}},
+        {Entre, "01/01/2005", "05/07/2010", {"0.08", "0.15", "0.16"}},
+        {Entre, "01/01/2005 12:00", "05/07/2010", {"0.08", "0.16"}},
+        {Parecido, "*/2010", "", {"0.16"}},
+        {Parecido, "01/01/2005 13*", "", {"0.08"}},
+    };
+    for (const auto& c : cases) {
+        tasas.CmbCampos->setCurrentIndex(1);
+        tasas.CmbCondicion->setCurrentIndex(c.op);
+        tasas.TxtCondicion->setText(QString::fromUtf8(c.value));
+        tasas.TxtCondicion2->setText(QString::fromUtf8(c.second));
+        QTest::mouseClick(tasas.CmdEjecutar, Qt::LeftButton);
+        QStringList porcentajes;
+        for (int r = 1; r <= tasas.sprResultados->rowCount(); ++r)
+            porcentajes << QString::number(tasas.sprResultados->value(r, 1).toDouble());
+        porcentajes.sort();
+        EXPECT_EQ(porcentajes, c.porcentajes) << c.value << " " << c.second;
+    }
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+
+    // What is not a date runs nothing.
+    const QString before = tasas.resultado().source();
+    for (const char* value : {"31/02/2005", "2005", "hoy", "01/01/2005' OR '1'='1"}) {
+        boxes.clear();
+        tasas.CmbCondicion->setCurrentIndex(Igual);
+        tasas.TxtCondicion->setText(QString::fromUtf8(value));
+        QTest::mouseClick(tasas.CmdEjecutar, Qt::LeftButton);
+        EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Condicion invalida")}) << value;
+        EXPECT_EQ(tasas.resultado().source(), before) << value;
+    }
+}
+
 TEST_F(FilterDialog, MissingChoicesStopTheRunWithTheirMessage)
 {
     run(0, Igual, QStringLiteral("1"));

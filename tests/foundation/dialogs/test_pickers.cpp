@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -258,6 +259,32 @@ TEST_F(Pickers, ProductSearchFields)
     ASSERT_EQ(boxes.texts(), QStringList{QString::fromUtf8("   No hay Información     ")});
     EXPECT_EQ(boxes.boxes().first().icon(), ui::Information);
     EXPECT_EQ(picker.sprProductos->rowCount(), 0);
+}
+
+TEST_F(Pickers, EveryPickerOpensWithTheFocusInTheCriterion)
+{
+    const std::function<std::unique_ptr<PickerDialog>()> pickers[] = {
+        [] { return std::make_unique<frmBusca_Prod>(); },
+        [] {
+            auto p = std::make_unique<frmBusca_Prod>();
+            p->Tipos_Modificadores();
+            return std::unique_ptr<PickerDialog>(std::move(p));
+        },
+        [] { return std::make_unique<frmBusca_Emp>(); },
+    };
+    for (const auto& crea : pickers) {
+        std::unique_ptr<PickerDialog> picker = crea();
+        QString escrito;
+        QTimer::singleShot(0, [&] {
+            // Typed where the dialog's focus is, as the keyboard does.
+            if (QWidget* foco = picker->focusWidget())
+                QTest::keyClicks(foco, QStringLiteral("a"));
+            escrito = picker->txtCriterio->text();
+            picker->reject();
+        });
+        picker->exec();
+        EXPECT_EQ(escrito, QStringLiteral("a")) << picker->windowTitle().toStdString();
+    }
 }
 
 TEST_F(Pickers, SwitchesSearchModifierTypesOrPrinters)

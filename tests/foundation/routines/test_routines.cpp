@@ -1,6 +1,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "foundation/routines/moneda.h"
+#include "foundation/routines/nombre_terminal.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/clock/clock.h"
 #include "platform/keys/clsclaves.h"
@@ -173,4 +174,19 @@ TEST(MonedaRoutine, RoundsToCentsAndWholesTiesToEven)
         EXPECT_EQ(m.redondea(c.decimales).texto(), QLatin1String(c.texto)) << c.valor;
         EXPECT_EQ(m.dosDecimales(), QLatin1String(c.dos)) << c.valor;
     }
+}
+
+TEST(TerminalNames, OneRuleForEveryComputerName)
+{
+    for (const char* bueno : {"CAJA1", "Caja 2", "barra-3", "caja.1", "SERVIDOR_BAR", "CAFÉ"})
+        EXPECT_EQ(MotivoNombreTerminal(QString::fromUtf8(bueno)), QString()) << bueno;
+    EXPECT_EQ(MotivoNombreTerminal(QString()), QStringLiteral("El nombre de la terminal está vacío"));
+    EXPECT_EQ(MotivoNombreTerminal(QStringLiteral("  ")), QStringLiteral("El nombre de la terminal está vacío"));
+    for (const char* malo : {".", " . ", "..", "A..B", "..\\x", "a/b", "C:", "\\\\srv", "CAJA*", "CAJA?", "<CAJA>",
+                             "CAJA|1", "CAJA\"1", "CAJA\t1", "CAJA\n1", "CAJA\x7f"})
+        EXPECT_EQ(MotivoNombreTerminal(QString::fromUtf8(malo)),
+                  QStringLiteral("El nombre de la terminal no es un nombre de equipo válido (no puede llevar "
+                                 "\\ / : * ? \" < > | ni \"..\", ni ser \".\"): ")
+                      + QString::fromUtf8(malo))
+            << malo;
 }

@@ -204,7 +204,7 @@ TEST_F(Empleados, AnAdministratorCreatesAnEmployeeWhoThenLogsIn)
     EXPECT_TRUE(control<ListaBloqueable>(QStringLiteral("cmbEstado"))->isLocked());
 
     // The new employee logs in with the password given, typed in any case.
-    QPointer<frmLogin> login = new frmLogin(QStringLiteral(". central"));
+    QPointer<frmLogin> login = new frmLogin({QStringLiteral("."), QStringLiteral("central")});
     ASSERT_TRUE(login->Form_Load());
     QTest::keyClicks(login->txtUserName, QStringLiteral("pedro"));
     QTest::keyClicks(login->txtPassword, QStringLiteral("Secreto"));

@@ -141,6 +141,31 @@ TEST_F(Utilerias, AScriptFileLoadsAsWrittenRunsAndShowsItsRows)
     EXPECT_TRUE(main->isVisible());
 }
 
+TEST_F(Utilerias, AScriptFileIsReadAsUtf8OrElseAsTheOldCodePage)
+{
+    db.execute(QStringLiteral("CREATE TABLE Nota (Texto TEXT)"));
+    const struct {
+        const char* caso;
+        QByteArray contenido;
+        QString texto;
+    } casos[] = {
+        {"UTF-8", "INSERT INTO Nota VALUES ('Men\xc3\xba \xe2\x82\xac')", QString::fromUtf8("Menú €")},
+        {"UTF-8 con BOM", "\xef\xbb\xbfINSERT INTO Nota VALUES ('A\xc3\xb1o')", QString::fromUtf8("Año")},
+        {"Windows-1252", "INSERT INTO Nota VALUES ('Men\xfa \x80')", QString::fromUtf8("Menú €")},
+    };
+    for (const auto& c : casos) {
+        db.execute(QStringLiteral("DELETE FROM Nota"));
+        const QString ruta = archivo(QStringLiteral("nota.sql"), c.contenido);
+        QString cargado;
+        ASSERT_TRUE(conVentanaScript([&] { CargaScript(ruta); }, [&](FrmCatEstandariza& v) {
+            cargado = v.txtScript->toPlainText();
+            v.CmdEjecutar->click();
+        })) << c.caso;
+        EXPECT_EQ(cargado, QStringLiteral("INSERT INTO Nota VALUES ('") + c.texto + QStringLiteral("')")) << c.caso;
+        EXPECT_EQ(scalar(QStringLiteral("SELECT Texto FROM Nota")).toString(), c.texto) << c.caso;
+    }
+}
+
 TEST_F(Utilerias, ARunIsJudgedByItsOwnErrorsAndRunsEveryStatement)
 {
     // An error left on the connection by an earlier statement is not this run's.
@@ -241,11 +266,11 @@ TEST_F(Utilerias, TheDayUtilitiesAskFirstAndChangeNothingUnlessBothAnswersAreYes
     const QList<Caso> casos{
         {"mnuBorrarDatos",
          {QStringLiteral("En verdad desea eliminar los datos?"), QStringLiteral("Esta operacion eliminara todas las ventas!")},
-         {ui::YesNo, ui::OkCancel}},
+         {ui::YesNo | ui::DefaultButton2, ui::OkCancel | ui::DefaultButton2}},
         {"mnuBorrarCola",
          {QStringLiteral("En verdad desea eliminar los datos de la cola de impresión?"),
           QStringLiteral("Esta operacion eliminara todas las impresiones de cocina!")},
-         {ui::YesNo, ui::OkCancel}},
+         {ui::YesNo | ui::DefaultButton2, ui::OkCancel | ui::DefaultButton2}},
         {"mnuDesfirmar", {QStringLiteral("En verdad desea desfirmar a todos los empleados del sistema?")}, {ui::YesNo}},
     };
     const auto todo = [this] {
@@ -271,6 +296,13 @@ TEST_F(Utilerias, TheDayUtilitiesAskFirstAndChangeNothingUnlessBothAnswersAreYes
             EXPECT_EQ(todo(), antes) << c.item;
         }
     }
+    // Enter, however often pressed, deletes nothing: the deletes' first answer is No.
+    for (const char* item : {"mnuBorrarDatos", "mnuBorrarCola"}) {
+        boxes.clear();
+        elige(item);
+        EXPECT_EQ(boxes.boxes().size(), 1) << item;
+        EXPECT_EQ(todo(), antes) << item;
+    }
 }
 
 TEST_F(Utilerias, BorrarTodosLosDatosEmptiesTheSevenSalesTablesAndNothingElse)
@@ -289,7 +321,10 @@ TEST_F(Utilerias, BorrarTodosLosDatosEmptiesTheSevenSalesTablesAndNothingElse)
     boxes.answer(ui::Yes);
     boxes.answer(ui::Ok);
     elige("mnuBorrarDatos");
-    EXPECT_EQ(boxes.boxes().size(), 2);
+    ASSERT_EQ(boxes.boxes().size(), 3);
+    EXPECT_EQ(boxes.texts().last(),
+              QStringLiteral("Se eliminaron todas las ventas: 2 comandas con sus cuentas, productos y pagos."));
+    EXPECT_EQ(boxes.boxes().last().icon(), ui::Information);
     EXPECT_EQ(procedimiento, QStringLiteral("Borrar_Comanda"));
     EXPECT_EQ(argumentos, (QVariantList{QStringLiteral("010106"), qlonglong(1)}));
     for (const QString& t : kTablasVenta)
@@ -304,16 +339,25 @@ TEST_F(Utilerias, BorrarColaEmptiesBothPrintQueueTablesAndDesfirmarSignsEveryone
     addEmployee(2, QStringLiteral("MESERO"), QStringLiteral("X"));
     addEmployee(3, QStringLiteral("CAJERO"), QStringLiteral("X"));
     db.execute(QStringLiteral("UPDATE Empleado SET Id_Terminal=ID_Empleado + 1 WHERE ID_Empleado > 1"));
-    elige("mnuBorrarCola");  // the default answers: Yes, then OK
+    boxes.answer(ui::Yes);
+    boxes.answer(ui::Ok);
+    elige("mnuBorrarCola");
     EXPECT_EQ(cuenta(QStringLiteral("ColaImpresion")), 0);
     EXPECT_EQ(cuenta(QStringLiteral("Detallecolaimpresion")), 0);
+    EXPECT_EQ(boxes.texts().last(), QStringLiteral("Se eliminaron 2 impresiones de la cola de impresión."));
+    // An empty queue: the same questions, and the count says nothing was there.
+    boxes.answer(ui::Yes);
+    boxes.answer(ui::Ok);
+    elige("mnuBorrarCola");
+    EXPECT_EQ(boxes.texts().last(), QStringLiteral("Se eliminaron 0 impresiones de la cola de impresión."));
+    boxes.clear();
 
     elige("mnuDesfirmar");
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Empleado WHERE Id_Terminal<>0")).toInt(), 0);
     EXPECT_EQ(cuenta(QStringLiteral("Empleado")), 3);
     // Nobody signed on: the update changes nothing and says nothing.
     elige("mnuDesfirmar");
-    EXPECT_EQ(boxes.boxes().size(), 4);
+    EXPECT_EQ(boxes.boxes().size(), 2);
 }
 
 TEST_F(Utilerias, ARefusedStatementUndoesTheWholeDayCommand)
@@ -328,6 +372,8 @@ TEST_F(Utilerias, ARefusedStatementUndoesTheWholeDayCommand)
     // here. Nothing is half done.
     for (const char* item : {"mnuBorrarDatos", "mnuBorrarCola", "mnuDesfirmar"}) {
         boxes.clear();
+        boxes.answer(ui::Yes);
+        boxes.answer(ui::Ok);
         elige(item);
         EXPECT_EQ(boxes.boxes().size(), QLatin1String(item) == QLatin1String("mnuDesfirmar") ? 2 : 3) << item;
         EXPECT_FALSE(g_ClsAdo().conexion().inTransaction()) << item;

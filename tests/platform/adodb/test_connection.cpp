@@ -110,6 +110,69 @@ TEST_F(SampleDb, InsertWithAMissingParentNamesTheParent)
     }
 }
 
+TEST_F(SampleDb, OpeningTheCentralDatabaseWritesNothingToTheFile)
+{
+    const auto bytesOf = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    // An empty file opens (it is checked by whoever opened it), a copy put back from a backup keeps
+    // the rollback journal, and a file that is no database fails at once.
+    write(root.filePath(QStringLiteral("vacia.db")), QByteArray());
+    {
+        Connection restored;
+        restored.openFile(root.filePath(QStringLiteral("copia.db")), true, false);
+        restored.execute(QStringLiteral("CREATE TABLE t (x)"));
+    }
+    write(root.filePath(QStringLiteral("texto.db")), QByteArray("esto no es una base de datos, ni lo parece\n").repeated(20));
+    struct Case {
+        const char* name;
+        bool opens;
+    };
+    for (const Case c : {Case{"vacia", true}, Case{"copia", true}, Case{"texto", false}}) {
+        SCOPED_TRACE(c.name);
+        const QString path = root.filePath(QString::fromLatin1(c.name) + QStringLiteral(".db"));
+        const QByteArray before = bytesOf(path);
+        Connection other;
+        if (c.opens) {
+            other.open(QStringLiteral("server=.;driver={SQL Server};database=") + QString::fromLatin1(c.name));
+            EXPECT_EQ(other.execute(QStringLiteral("SELECT count(*) FROM sqlite_master")).field(0).value().toInt(),
+                      c.name == QByteArray("copia") ? 1 : 0);
+            other.close();
+        } else {
+            EXPECT_THROW(other.open(QStringLiteral("server=.;driver={SQL Server};database=texto")), ComError);
+            EXPECT_EQ(other.errors().first().Number, err::ProviderGeneric);
+        }
+        EXPECT_EQ(bytesOf(path), before);
+    }
+}
+
+TEST_F(SampleDb, ALockHeldByAnotherProcessPastTheTimeOutIsInUseAndNothingIsWritten)
+{
+    Connection holder;
+    holder.openFile(root.filePath(QStringLiteral("central.db")));
+    holder.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    db.setCommandTimeout(1);
+    try {
+        db.execute(QStringLiteral("INSERT INTO Terminal VALUES (5, 'T5')"));
+        FAIL() << "wrote past another writer's lock";
+    } catch (const ComError& e) {
+        EXPECT_EQ(e.number(), err::ProviderTimeout);
+        EXPECT_EQ(e.description(), busyDescription());
+        ASSERT_EQ(db.errors().size(), 1);
+        EXPECT_EQ(db.errors().first().SQLState, sqlstate::Busy);
+        EXPECT_EQ(db.errors().first().NativeError, native::LostConnection);
+    }
+    EXPECT_FALSE(db.inTransaction());
+    holder.rollbackTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 0);
+}
+
 TEST_F(SampleDb, TransactionsCommitAndRollBack)
 {
     db.beginTrans();

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using grid::CellFormat;
@@ -165,6 +166,52 @@ TEST_F(GridEvents, TheEndOfAChangingEditIsReportedOnceWithWhatWasTyped)
     }
 }
 
+// With the option on, Enter and Tab end an entry the type cannot take, as a click elsewhere does:
+// it is reported with what was typed, and the cell keeps what it had.
+TEST_F(GridEvents, WithTheOptionEnterAndTabEndAnEntryTheTypeCannotTake)
+{
+    g.setKeysEndIncompleteEntries(true);
+    for (const int key : {Qt::Key_Return, Qt::Key_Tab}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        g.setText(2, 1, QStringLiteral("7"));
+        QSignalSpy ends(&g, &Grid::editFinished);
+        auto* editor = openEditor<QLineEdit>(2, 1);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("123456789"));
+        QTest::keyClick(editor, Qt::Key(key));
+        QApplication::processEvents();
+        ASSERT_EQ(ends.count(), 1) << key;
+        EXPECT_EQ(ends.first(), QVariantList({2, 1, QStringLiteral("123456789")})) << key;
+        EXPECT_EQ(g.text(2, 1), "7");
+        EXPECT_FALSE(editor->isVisible());
+        g.setActiveCell(1, 2);
+    }
+}
+
+// Cells written in quiet batches, nested or not, hold what was written; the views hear nothing of
+// them until the outermost batch ends, and ordinary writes are heard again after it.
+TEST_F(GridEvents, QuietBatchesHoldTheirWritesAndSilenceTheViewsUntilTheOuterEnds)
+{
+    QSignalSpy changes(g.table()->model(), &QAbstractItemModel::dataChanged);
+    {
+        grid::QuietCellWrites outer(g);
+        g.setText(1, 2, QStringLiteral("uno"));
+        {
+            grid::QuietCellWrites inner(g);
+            g.setValue(2, 1, 5);
+        }
+        g.setText(3, 2, QStringLiteral("tres"));
+        EXPECT_EQ(changes.count(), 0);
+    }
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(g.text(1, 2), "uno");
+    EXPECT_EQ(g.value(2, 1), QVariant(qlonglong(5)));
+    EXPECT_EQ(g.text(3, 2), "tres");
+    g.setText(1, 2, QStringLiteral("dos"));
+    EXPECT_GE(changes.count(), 1);
+}
+
 // A handler may rebuild the grid: the editor has closed by then.
 TEST_F(GridEvents, AHandlerOfTheEndOfAnEditMayDropTheRows)
 {
@@ -263,6 +310,76 @@ TEST_F(GridEvents, PickingInAComboWritesThePositionAndReportsIt)
     EXPECT_EQ(picks.first(), QVariantList({3, 2}));
     EXPECT_EQ(g.comboIndex(3, 2), 1);
     EXPECT_EQ(g.text(3, 2), "Bebida");
+}
+
+// Tab in a window: a box before the grid and one after it.
+TEST(GridTab, GoesFromCellToCellTheUserCanChangeAndLeavesAfterTheLast)
+{
+    QWidget ventana;
+    auto* antes = new QLineEdit(&ventana);
+    auto* g = new Grid(&ventana);
+    auto* despues = new QLineEdit(&ventana);
+    auto* capas = new QVBoxLayout(&ventana);
+    capas->addWidget(antes);
+    capas->addWidget(g);
+    capas->addWidget(despues);
+    // 1 a locked key, 2 a name, 3 a button, 4 a check box, 5 hidden; row 2 hidden.
+    g->setColumnCount(5);
+    g->setRowCount(3);
+    g->setColumnFormat(1, CellFormat::integer());
+    g->setColumnFormat(3, CellFormat::button(QStringLiteral("...")));
+    g->setColumnFormat(4, CellFormat::checkBox());
+    g->setColumnLocked(1, true);
+    g->setColumnHidden(5, true);
+    g->setRowHidden(2, true);
+    ventana.show();
+    QApplication::setActiveWindow(&ventana);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    const auto celda = [g] { return QPoint(g->activeColumn(), g->activeRow()); };
+
+    // By default Tab leaves the grid at once.
+    g->setFocus();
+    g->setActiveCell(1, 2);
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    EXPECT_TRUE(despues->hasFocus());
+
+    g->setTabThroughCells(true);
+    QSignalSpy dejadas(g, &Grid::leaveCell);
+    g->setFocus();
+    g->setActiveCell(1, 2);
+    const QList<QPoint> camino{{4, 1}, {2, 3}, {4, 3}};
+    for (const QPoint& siguiente : camino) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(celda(), siguiente);
+        EXPECT_TRUE(g->table()->hasFocus());
+    }
+    EXPECT_EQ(dejadas.count(), 3);
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    EXPECT_TRUE(despues->hasFocus());
+
+    // Backwards, and out of an open editor as from its cell.
+    g->setFocus();
+    QTest::keyClick(g->table(), Qt::Key_Backtab);
+    EXPECT_EQ(celda(), QPoint(2, 3));
+    g->table()->edit(g->table()->model()->index(2, 1));
+    auto* editor = g->table()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("PAN"));
+    QTest::keyClick(editor, Qt::Key_Backtab);
+    QApplication::processEvents();
+    EXPECT_EQ(g->text(3, 2), QStringLiteral("PAN"));
+    EXPECT_EQ(celda(), QPoint(4, 1));
+    QTest::keyClick(g->table(), Qt::Key_Backtab);
+    EXPECT_EQ(celda(), QPoint(2, 1));
+    QTest::keyClick(g->table(), Qt::Key_Backtab);
+    EXPECT_TRUE(antes->hasFocus());
+
+    // A grid with nothing to change lets Tab through at once.
+    g->setProtected(true);
+    g->setAllLocked(true);
+    g->setFocus();
+    QTest::keyClick(g->table(), Qt::Key_Tab);
+    EXPECT_TRUE(despues->hasFocus());
 }
 
 TEST_F(GridEvents, RightClickNamesTheCellUnderThePointer)

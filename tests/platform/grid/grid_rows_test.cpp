@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -47,6 +48,44 @@ TEST(GridRows, CountsRaiseAndLowerTheGrid)
     EXPECT_EQ(g.rowCount(), 0);
     g.setColumnCount(1);
     EXPECT_EQ(g.columnCount(), 1);
+}
+
+TEST(GridRows, LoadedRowsReplaceEveryRowWithTheirTypesAndLocksAndAreShown)
+{
+    Grid g;
+    g.setColumnCount(3);
+    g.setColumnFormat(1, CellFormat::integer());
+    g.setColumnFormat(2, CellFormat::combo({QStringLiteral("COMIDA"), QStringLiteral("CENA")}));
+    g.setColumnLocked(3, true);
+    fill(g, {"viejo", "otro", "tercero", "cuarto"});
+    g.resize(400, 300);
+    g.show();
+    QSignalSpy cambios(g.table()->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy editadas(&g, &Grid::edited);
+    QSignalSpy dejadas(&g, &Grid::leaveCell);
+    g.setActiveCell(4, 1);
+
+    const QList<QVariantList> filas{{7, QStringLiteral("CENA"), QStringLiteral("x")},
+                                    {8, QStringLiteral("BRUNCH"), QVariant()}};
+    for (const bool comoTexto : {false, true}) {
+        g.loadRows(int(filas.size()), [&](int row, int column) { return filas.at(row - 1).value(column - 1); },
+                   comoTexto);
+        ASSERT_EQ(g.rowCount(), 2);
+        EXPECT_EQ(g.value(2, 1), QVariant(qlonglong(8)));
+        EXPECT_EQ(g.text(1, 3), QStringLiteral("x"));
+        EXPECT_EQ(g.text(2, 3), QString());
+        EXPECT_EQ(g.cellFormat(2, 2).type, grid::CellType::Combo);
+        EXPECT_TRUE(g.isCellLocked(1, 3));
+        EXPECT_FALSE(g.isCellLocked(1, 1));
+        // As written, an entry the list lacks still shows; as a value, a combo takes its entries only.
+        EXPECT_EQ(g.text(2, 2), comoTexto ? QStringLiteral("BRUNCH") : QString());
+        EXPECT_EQ(g.text(1, 2), QStringLiteral("CENA"));
+        // The view hears of the new cells once, and the user's signals not at all.
+        EXPECT_EQ(g.table()->model()->data(g.table()->model()->index(0, 2)).toString(), QStringLiteral("x"));
+    }
+    EXPECT_EQ(cambios.count(), 2);
+    EXPECT_EQ(editadas.count(), 0);
+    EXPECT_EQ(dejadas.count(), 0);
 }
 
 TEST(GridRows, DeletedRowsAreFilledByTheRowsBelow)

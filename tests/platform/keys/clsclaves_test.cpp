@@ -66,21 +66,29 @@ TEST(ClsClaves, KeyFileIsCreatedOnceAndReadAlike)
     EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no temporary left behind
 }
 
-TEST(ClsClaves, EachSetUpDrawsItsOwnValues)
+TEST(ClsClaves, EachSetUpDrawsItsOwnValuesAndItsOwnCheckValue)
 {
     Values a, b;
+    QString checkA, checkB;
     {
         TempDataRoot root;
         ASSERT_TRUE(ClsClaves::CreaArchivo());
         a = readAll(g_ClsClaves);
+        checkA = g_ClsClaves.Verificacion();
+        EXPECT_EQ(ClsClaves().Verificacion(), checkA);
     }
     {
         TempDataRoot root;
         ASSERT_TRUE(ClsClaves::CreaArchivo());
         b = readAll(g_ClsClaves);
+        checkB = g_ClsClaves.Verificacion();
     }
     EXPECT_NE(a.clave, b.clave);
     EXPECT_NE(a.contrasena, b.contrasena);
+    // The check value tells the files apart without giving the key away.
+    EXPECT_NE(checkA, checkB);
+    EXPECT_FALSE(checkA.contains(a.clave));
+    EXPECT_EQ(checkA.size(), 64);
 }
 
 TEST(ClsClaves, MissingUnreadableOrIncompleteFileIsAnError)
@@ -99,4 +107,5 @@ TEST(ClsClaves, MissingUnreadableOrIncompleteFileIsAnError)
     file.write("[Claves]\nClaveCifrado=\n# UsuarioTerminal=zorva\n");
     file.close();
     expectKeyFileError(path);
+    EXPECT_THROW(g_ClsClaves.Verificacion(), KeyFileError);
 }
