@@ -9,6 +9,7 @@
 #include "mainwindow/login_state.h"
 #include "mainwindow/mdi_principal.h"
 #include "platform/keys/key_file_error.h"
+#include "platform/printqueue/abandoned_jobs.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
 #include "schema/key_file_check.h"
@@ -103,6 +104,19 @@ void anotaSinConexion()
         motivo += QStringLiteral(": ") + errores.first().Description;
     g_ClsBitacora().Mandar_Log(motivo);
     std::fputs((motivo + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+// Print jobs that a program ended half way left open never print: they leave the queue now. A
+// failure costs nothing but the clean-up, so it is only logged.
+void limpiaColaImpresion()
+{
+    try {
+        const int borrados = abandonedjobs::cleanUp(g_ClsAdo().conexion());
+        if (borrados > 0)
+            g_ClsBitacora().Mandar_Log(QStringLiteral("Trabajos abiertos que se quitaron de la cola de impresión: %1").arg(borrados));
+    } catch (const adodb::ComError& e) {
+        g_ClsBitacora().Mandar_Log(QStringLiteral("No se pudo limpiar la cola de impresión: ") + e.description());
+    }
 }
 
 } // namespace
@@ -220,6 +234,7 @@ bool frmLogin::Form_Load()
         endProgram(1);
         return false;
     }
+    limpiaColaImpresion();
     return true;
 }
 

@@ -3,16 +3,98 @@
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/grid.h"
 #include "reports/combos_reporte.h"
-#include "reports/valor_campo.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
 
+#include <vector>
+
 namespace {
 
 const QString kTodos = QStringLiteral("TODOS");
 constexpr int kFilasDiseno = 8;
+
+// The query's columns, by position.
+enum Columna { kNombre, kComanda, kArticulo, kNombreArticulo, kPrecio, kModificador, kPrecioModificador, kNombreModificador };
+
+// One row of the report below the heading: the query's row whose texts it shows (none for the empty
+// row that ends a check) and what it shows of it.
+struct Renglon {
+    enum Tipo { Vacio, Articulo, Modificador };
+    Tipo tipo = Vacio;
+    int registro = -1;
+    bool primero = false;  // the check's first row: waiter, check number and amount too
+    double monto = 0;
+};
+
+double numero(const adodb::Recordset& rs, int registro, int columna)
+{
+    const QVariant v = rs.cell(registro, columna);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+// A check is a run of rows of one waiter's name and one check number.
+bool mismoGrupo(const adodb::Recordset& rs, int a, int b)
+{
+    return rs.cell(a, kComanda) == rs.cell(b, kComanda) && rs.cell(a, kNombre).toString() == rs.cell(b, kNombre).toString();
+}
+
+// The rows of the report, in order: each check's items on rows of their own, the first beside the
+// waiter and the check, each item's modifiers below it, and one empty row after the check.
+std::vector<Renglon> planea(const adodb::Recordset& rs)
+{
+    std::vector<Renglon> renglones;
+    const int registros = rs.recordCount();
+    size_t primero = 0;
+    for (int r = 0; r < registros; ++r) {
+        const bool nuevoGrupo = r == 0 || !mismoGrupo(rs, r - 1, r);
+        if (nuevoGrupo) {
+            if (r > 0)
+                renglones.push_back({});
+            primero = renglones.size();
+        }
+        // An item is written once and its price added once, however many modifiers it has.
+        if (nuevoGrupo || rs.cell(r, kArticulo) != rs.cell(r - 1, kArticulo)) {
+            renglones.push_back({Renglon::Articulo, r, nuevoGrupo, 0});
+            renglones[primero].monto += numero(rs, r, kPrecio);
+        }
+        if (!rs.cell(r, kModificador).isNull()) {
+            renglones[primero].monto += numero(rs, r, kPrecioModificador);
+            renglones.push_back({Renglon::Modificador, r, false, 0});
+        }
+    }
+    if (registros > 0)
+        renglones.push_back({});
+    return renglones;
+}
+
+// Writes the rows below the heading in one step.
+void escribeReporte(grid::Grid& g, const std::vector<Renglon>& renglones, const adodb::Recordset& rs)
+{
+    const grid::QuietCellWrites llenado(g);
+    g.setRowCount(kFilasDiseno + int(renglones.size()));
+    const grid::CellFormat moneda = grid::CellFormat::currency();
+    int fila = kFilasDiseno;
+    for (const Renglon& renglon : renglones) {
+        ++fila;
+        const int r = renglon.registro;
+        if (renglon.tipo == Renglon::Vacio)
+            continue;
+        if (renglon.tipo == Renglon::Modificador) {
+            g.setText(fila, 4, QStringLiteral("   ") + rs.cell(r, kNombreModificador).toString());
+            continue;
+        }
+        g.setText(fila, 4, rs.cell(r, kNombreArticulo).toString());
+        g.setActiveCell(fila, 1);
+        if (!renglon.primero)
+            continue;
+        g.setText(fila, 1, rs.cell(r, kNombre).toString());
+        g.setText(fila, 3, QString::number(rs.cell(r, kComanda).toLongLong()));
+        g.setCellFormat(fila, 5, moneda);
+        g.setValue(fila, 5, renglon.monto);
+    }
+}
 
 RepVentana::Ajustes ajustesCategoria()
 {
@@ -96,7 +178,8 @@ void RepCompCategoria::buscar()
 
     // Items in id order, each followed by its modifiers in id order.
     adodb::Recordset rs = consulta(
-        QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,T.ID_Comanda AS ID_Comanda,"
+        QStringLiteral("SELECT IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' || IFNULL(Nombre_Empleado,'')"
+                       " AS Nombre,T.ID_Comanda AS ID_Comanda,"
                        "T.ID_ProductosXCuenta AS ID_ProductosXCuenta,T.Nombre_Completo AS Nombre_Completo,"
                        "T.Precio_Venta AS Precio_Venta,M.ID_Tipo_Modificador AS ID_Tipo_Modificador,"
                        "M.Precio_Modificador AS Precio_Modificador,M.Nombre_Tipo_Modificador AS Nombre_Tipo_Modificador "
@@ -107,57 +190,5 @@ void RepCompCategoria::buscar()
         + QStringLiteral(" ORDER BY T.ID_Empleado,T.ID_Comanda,Apellido_Paterno,Apellido_Materno,Nombre_Empleado,"
                          "T.ID_ProductosXCuenta,M.ID_Tipo_Modificador"));
 
-    int primeraFila = 0;  // the group's first row
-    QString nombreGrupo;
-    qint64 comandaGrupo = 0;
-    double monto = 0;
-    QVariant articulo;  // the item being written
-    auto cierraGrupo = [&] {
-        if (primeraFila == 0)
-            return;
-        g->setCellFormat(primeraFila, 5, grid::CellFormat::currency());
-        g->setValue(primeraFila, 5, monto);
-    };
-    for (; !rs.eof(); rs.moveNext()) {
-        const QString nombre = rs.field(QStringLiteral("Apellido_Paterno")).text() + QLatin1Char(' ')
-            + rs.field(QStringLiteral("Apellido_Materno")).text() + QLatin1Char(' ')
-            + rs.field(QStringLiteral("Nombre_Empleado")).text();
-        const qint64 comanda = rs.field(QStringLiteral("ID_Comanda")).value().toLongLong();
-        if (primeraFila == 0 || nombre != nombreGrupo || comanda != comandaGrupo) {
-            cierraGrupo();
-            // One empty row after each group.
-            if (primeraFila != 0)
-                g->setRowCount(g->rowCount() + 1);
-            primeraFila = g->rowCount() + 1;
-            g->setRowCount(primeraFila);
-            g->setActiveCell(primeraFila, 1);
-            g->setText(primeraFila, 1, nombre);
-            g->setText(primeraFila, 3, QString::number(comanda));
-            nombreGrupo = nombre;
-            comandaGrupo = comanda;
-            monto = 0;
-            articulo = QVariant();
-        }
-        const QVariant idArticulo = rs.field(QStringLiteral("ID_ProductosXCuenta")).value();
-        if (articulo.isNull() || idArticulo != articulo) {
-            // A new item: written once on the active row, its price added once; the row after the
-            // previous item's modifiers is the one left active for it.
-            if (!articulo.isNull()) {
-                g->setRowCount(g->rowCount() + 1);
-                g->setActiveCell(g->rowCount(), 1);
-            }
-            articulo = idArticulo;
-            g->setText(g->activeRow(), 4, rs.field(QStringLiteral("Nombre_Completo")).text());
-            monto += numeroCampo(rs, QStringLiteral("Precio_Venta"));
-        }
-        if (!rs.field(QStringLiteral("ID_Tipo_Modificador")).isNull()) {
-            monto += numeroCampo(rs, QStringLiteral("Precio_Modificador"));
-            const int fila = g->rowCount() + 1;
-            g->setRowCount(fila);
-            g->setText(fila, 4, QStringLiteral("   ") + rs.field(QStringLiteral("Nombre_Tipo_Modificador")).text());
-        }
-    }
-    cierraGrupo();
-    if (primeraFila != 0)
-        g->setRowCount(g->rowCount() + 1);
+    escribeReporte(*g, planea(rs), rs);
 }

@@ -192,9 +192,7 @@ repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
         + QStringLiteral("') GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
                          "ORDER BY Nombre_Empleado,Nombre_Categoria"));
     auto* detalle = new repDetCompEmpleado(nombre, periodo());
-    for (; !rs.eof(); rs.moveNext())
-        detalle->agregaCategoria(rs.field(QStringLiteral("Nombre_Categoria")).text(),
-                                 rs.field(QStringLiteral("Articulo")).value().toLongLong(), numeroCampo(rs, QStringLiteral("Monto")));
+    detalle->agregaCategorias(rs);
     detalle->setAttribute(Qt::WA_DeleteOnClose);
     MainWindowServices* principal = mainWindow();
     QMdiArea* area = principal ? principal->mdiArea() : nullptr;

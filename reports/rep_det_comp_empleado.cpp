@@ -55,13 +55,23 @@ repDetCompEmpleado::repDetCompEmpleado(const QString& nombre, const QString& per
     fpsDetalle->setColumnFormat(3, grid::CellFormat::currency());
 }
 
-void repDetCompEmpleado::agregaCategoria(const QString& categoria, qint64 articulos, double monto)
+void repDetCompEmpleado::agregaCategorias(const adodb::Recordset& categorias)
 {
-    const int fila = fpsDetalle->rowCount() + 1;
-    fpsDetalle->setRowCount(fila);
-    fpsDetalle->setText(fila, 1, categoria);
-    fpsDetalle->setValue(fila, 2, articulos);
-    fpsDetalle->setValue(fila, 3, monto);
+    const grid::QuietCellWrites llenado(*fpsDetalle);
+    const int antes = fpsDetalle->rowCount();
+    const int filas = categorias.recordCount();
+    const int categoria = categorias.field(QStringLiteral("Nombre_Categoria")).index();
+    const int articulos = categorias.field(QStringLiteral("Articulo")).index();
+    const int monto = categorias.field(QStringLiteral("Monto")).index();
+    fpsDetalle->setRowCount(antes + filas);
+    for (int r = 0; r < filas; ++r) {
+        const int fila = antes + 1 + r;
+        fpsDetalle->setText(fila, 1, categorias.cell(r, categoria).toString());
+        fpsDetalle->setValue(fila, 2, categorias.cell(r, articulos).toLongLong());
+        // An empty sum counts 0.
+        const QVariant suma = categorias.cell(r, monto);
+        fpsDetalle->setValue(fila, 3, suma.isNull() ? 0.0 : suma.toDouble());
+    }
 }
 
 void repDetCompEmpleado::preparaImpresion(bool paraVista)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/adodb/adodb.h"
+
 #include "reports/rep_ventana.h"
 
 class QLabel;
@@ -15,8 +17,8 @@ public:
     QLabel* lblNombre = nullptr;
     grid::Grid* fpsDetalle = nullptr;
 
-    // Appends a category's row.
-    void agregaCategoria(const QString& categoria, qint64 articulos, double monto);
+    // Appends a row per category of the recordset, in one step: Nombre_Categoria, Articulo and Monto.
+    void agregaCategorias(const adodb::Recordset& categorias);
 
 protected:
     void buscar() override {}

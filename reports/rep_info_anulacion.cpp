@@ -39,11 +39,6 @@ QString nombreEmpleado(const QString& alias)
         .arg(alias);
 }
 
-QString texto(const adodb::Recordset& rs, int campo)
-{
-    return rs.field(campo).value().toString();
-}
-
 } // namespace
 
 RepInfoAnulacion::RepInfoAnulacion(QWidget* parent)
@@ -143,43 +138,45 @@ void RepInfoAnulacion::buscar()
         + gerentes + QStringLiteral(" ORDER BY Nom_Empleado,Nom_Gerente,ID_Comanda,") + hora);
 
     // Names compare exactly as texts; a missing one is the empty text, a missing amount 0.
+    // The rows are made at once: one per void, and a total and an empty row before each change of
+    // waiter or manager, and the last total.
+    const int registros = rs.recordCount();
+    auto otroGrupo = [&rs](int r) {
+        return rs.cell(r, 4).toString() != rs.cell(r - 1, 4).toString() || rs.cell(r, 5).toString() != rs.cell(r - 1, 5).toString();
+    };
+    int cambios = 0;
+    for (int r = 1; r < registros; ++r)
+        cambios += otroGrupo(r);
+    fpsDatos->setRowCount(kEncabezado + registros + 2 * cambios + (registros > 0 ? 1 : 0));
     QString camarero, gerente;
     double acumulado = 0;
-    bool primero = true;
-    for (; !rs.eof(); rs.moveNext()) {
-        const QString nomGerente = texto(rs, 4), nomEmpleado = texto(rs, 5);
-        if (primero) {
+    int renglon = kEncabezado;
+    for (int r = 0; r < registros; ++r) {
+        const QString nomGerente = rs.cell(r, 4).toString(), nomEmpleado = rs.cell(r, 5).toString();
+        ++renglon;
+        if (r == 0) {
             camarero = nomEmpleado;
             gerente = nomGerente;
-            primero = false;
-        }
-        int renglon = fpsDatos->rowCount() + 1;
-        fpsDatos->setRowCount(renglon);
-        if (nomEmpleado != camarero || nomGerente != gerente) {
+        } else if (otroGrupo(r)) {
             renglonTotal(renglon, camarero, gerente, acumulado);
             camarero = nomEmpleado;
             gerente = nomGerente;
             renglon += 2;
-            fpsDatos->setRowCount(renglon);
             acumulado = 0;
         }
         fpsDatos->setActiveCell(renglon, 1);
-        fpsDatos->setText(renglon, 1, texto(rs, 1));
-        fpsDatos->setText(renglon, 2, texto(rs, 2));
-        fpsDatos->setText(renglon, 3, texto(rs, 3));
+        for (int c = 1; c <= 3; ++c)
+            fpsDatos->setText(renglon, c, rs.cell(r, c).toString());
         fpsDatos->setText(renglon, 4, nomGerente);
-        fpsDatos->setText(renglon, 5, texto(rs, 6));
+        fpsDatos->setText(renglon, 5, rs.cell(r, 6).toString());
         fpsDatos->setText(renglon, 6, nomEmpleado);
-        const double monto = rs.field(7).value().toDouble();
+        const double monto = rs.cell(r, 7).toDouble();
         fpsDatos->setCellFormat(renglon, kColumnas, grid::CellFormat::currency());
         fpsDatos->setCellLocked(renglon, kColumnas, true);
         fpsDatos->setValue(renglon, kColumnas, monto);
         acumulado += monto;
     }
-    if (!primero) {
-        const int renglon = fpsDatos->rowCount() + 1;
-        fpsDatos->setRowCount(renglon);
-        renglonTotal(renglon, camarero, gerente, acumulado);
-    }
+    if (registros > 0)
+        renglonTotal(renglon + 1, camarero, gerente, acumulado);
     ejecuta(QStringLiteral("DROP TABLE \"#Tmp_Anulaciones\""));
 }

@@ -27,6 +27,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 // The toolbar buttons of a report window: Cerrar, Vista previa, Imprimir.
@@ -159,6 +161,10 @@ void RepVentana::ejecutaBusqueda()
     bool fallida = false;
     {
         GuardaBusqueda guarda(m_buscar, m_tablas);
+        // However a report writes its rows, the grid takes them in one step.
+        std::optional<grid::QuietCellWrites> llenado;
+        if (m_rejilla)
+            llenado.emplace(*m_rejilla);
         try {
             buscar();
         } catch (const BusquedaInterrumpida&) {

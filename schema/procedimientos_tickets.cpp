@@ -26,21 +26,25 @@ adodb::Recordset ImprimirTicket(adodb::Connection& conexion, const QVariantList&
     const qint64 comanda = entero(conexion, argumentos, 0);
     const qint64 control = entero(conexion, argumentos, 1);
     const qint64 cuenta = entero(conexion, argumentos, 2);
+    // The taxes and modifiers of the account's items only, each found by its item's key: a reprint
+    // reads as much after a year of sales as on the first day.
     const QString sql = QStringLiteral(
         "SELECT MIN(V.Orden) AS Orden, MIN(V.Nombre_Cuenta) AS Nombre_Cuenta, COUNT(*) AS Cantidad,"
         " V.Unitario AS Unitario, V.Unitario_Original AS Unitario_Original, SUM(V.Impuesto) AS Impuesto,"
         " COUNT(*)*V.Unitario AS Precio, COUNT(*)*V.Unitario_Original AS Precio_Original FROM ("
+        "SELECT S.Orden AS Orden, S.ID_Producto AS ID_Producto, S.Nombre_Cuenta AS Nombre_Cuenta,"
+        " ROUND(S.Precio+IFNULL(S.Impuestos,0)+IFNULL(S.Precios,0),4) AS Unitario,"
+        " ROUND(S.Precio+IFNULL(S.Precios,0)-IFNULL(S.ImpuestosModificador,0),4) AS Unitario_Original,"
+        " IFNULL(S.Impuestos,0)+IFNULL(S.ImpuestosModificador,0) AS Impuesto FROM ("
         "SELECT P.ID_ProductosXCuenta AS Orden, P.ID_Producto AS ID_Producto,"
         " IFNULL(NULLIF(Pr.Nombre_Cuenta,''),IFNULL(Pr.Nombre_Completo,'')) AS Nombre_Cuenta,"
-        " ROUND(IFNULL(P.Precio_Venta,0)+IFNULL(I.Impuestos,0)+IFNULL(M.Precios,0),4) AS Unitario,"
-        " ROUND(IFNULL(P.Precio_Venta,0)+IFNULL(M.Precios,0)-IFNULL(M.Impuestos,0),4) AS Unitario_Original,"
-        " IFNULL(I.Impuestos,0)+IFNULL(M.Impuestos,0) AS Impuesto"
+        " IFNULL(P.Precio_Venta,0) AS Precio,"
+        " (SELECT SUM(I.Monto_ImpuestosXCuenta) FROM ImpuestosXCuenta I WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta) AS Impuestos,"
+        " (SELECT SUM(M.Precio_Modificador) FROM Modificador M WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta) AS Precios,"
+        " (SELECT SUM(IFNULL(M.impuesto_modificador,0)) FROM Modificador M WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta)"
+        " AS ImpuestosModificador"
         " FROM ProductosXCuenta P LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto"
-        " LEFT JOIN (SELECT ID_ProductosXCuenta, SUM(Monto_ImpuestosXCuenta) AS Impuestos FROM ImpuestosXCuenta"
-        " GROUP BY ID_ProductosXCuenta) I ON I.ID_ProductosXCuenta=P.ID_ProductosXCuenta"
-        " LEFT JOIN (SELECT ID_ProductosXCuenta, SUM(Precio_Modificador) AS Precios, SUM(IFNULL(impuesto_modificador,0))"
-        " AS Impuestos FROM Modificador GROUP BY ID_ProductosXCuenta) M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta"
-        " WHERE P.ID_Comanda=%1 AND P.Control=%2 AND P.Num_Cuenta=%3 AND P.ID_Tipo_Anulacion IS NULL) V"
+        " WHERE P.ID_Comanda=%1 AND P.Control=%2 AND P.Num_Cuenta=%3 AND P.ID_Tipo_Anulacion IS NULL) S) V"
         " GROUP BY V.ID_Producto, V.Unitario, V.Unitario_Original ORDER BY Orden")
                             .arg(comanda)
                             .arg(control)

@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on Debian 12; does nothing when all is there.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libsqlite3-dev sqlite3 libssl-dev
-          libgtest-dev libbenchmark-dev poppler-utils
+          libgtest-dev libbenchmark-dev poppler-utils libcups2-dev
           qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do

@@ -57,14 +57,15 @@ void RepCuentaDetalle::llena()
 {
     grid::Grid* g = rejilla();
     g->setRowCount(0);
-    adodb::Recordset rs = consulta(consultascuentas::cuentas(m_comanda, m_control));
-    for (; !rs.eof(); rs.moveNext()) {
-        const int fila = g->rowCount() + 1;
-        g->setRowCount(fila);
-        g->setText(fila, 1, QString::number(rs.value(QStringLiteral("Num_Cuenta")).toLongLong()));
-        g->setText(fila, 2, QString::number(rs.value(QStringLiteral("Articulos")).toLongLong()));
-        g->setValue(fila, 3, rs.value(QStringLiteral("Monto")).toDouble());
-        g->setRowLocked(fila, true);
+    const adodb::Recordset rs = consulta(consultascuentas::cuentas(m_comanda, m_control));
+    const grid::QuietCellWrites llenado(*g);
+    const int filas = rs.recordCount();
+    g->setRowCount(filas);
+    for (int r = 0; r < filas; ++r) {
+        g->setText(r + 1, 1, QString::number(rs.cell(r, 0).toLongLong()));
+        g->setText(r + 1, 2, QString::number(rs.cell(r, 1).toLongLong()));
+        g->setValue(r + 1, 3, rs.cell(r, 2).toDouble());
+        g->setRowLocked(r + 1, true);
     }
     g->setProtected(true);
 }
@@ -84,8 +85,7 @@ void RepCuentaDetalle::fpsDetalle_DblClick(int, int fila)
         detalle->setComanda(m_comanda);
         detalle->setControl(m_control);
         detalle->setCuenta(*cuenta);
-        for (; !rs.eof(); rs.moveNext())
-            detalle->agregaProducto(rs.value(QStringLiteral("Nombre_Completo")).toString(), rs.value(QStringLiteral("Monto")).toDouble());
+        detalle->agregaProductos(rs, QStringLiteral("Monto"));
         drilldown::abre(detalle);
     } catch (const adodb::ComError& e) {
         drilldown::fallo(e.description());

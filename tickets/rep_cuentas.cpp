@@ -87,18 +87,10 @@ void RepCuentas::buscar()
     const QDate desde = dtpFecha->date(), hasta = dtpFechaFin->date();
     g->setText(2, 4, desde.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" - ") + hasta.toString(QStringLiteral("dd/MM/yyyy")));
     g->setRowCount(kFilasEncabezado);
-    // A waiter deleted since still leaves the check in the list.
-    adodb::Recordset rs = consulta(
-        QStringLiteral("SELECT Comanda.ID_Comanda AS ID_Comanda,Num_Mesa,"
-                       "IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' || IFNULL(Nombre_Empleado,'') AS Nombre,"
-                       "substr(Fecha_Trabajo,1,2) || '/' || substr(Fecha_Trabajo,3,2) || '/' || substr(Fecha_Trabajo,5,4) AS FechaTrabajo,"
-                       "Fecha_Apertura,Fecha_Cierre,SUM(Redondear(Total)) AS Total,Comanda.Control AS Control"
-                       " FROM Comanda JOIN Cuenta ON Comanda.ID_Comanda=Cuenta.ID_Comanda AND Cuenta.Control=Comanda.Control"
-                       " LEFT JOIN Empleado ON Comanda.ID_Empleado=Empleado.ID_Empleado WHERE")
-        + fechatrabajo::periodo(desde, hasta, QStringLiteral("Comanda.Fecha_Trabajo"))
-        + QStringLiteral(" GROUP BY Comanda.ID_Comanda,Comanda.Control ORDER BY Comanda.ID_Comanda"));
-    // The rows are made at once, and the cells read by position: growing the grid row by row and
-    // finding fields by name cost more than the query.
+    adodb::Recordset rs = consulta(consultascuentas::lista(desde, hasta));
+    // One step: the rows are made at once, only the cells that hold something are written, and the
+    // cells are read by position.
+    const grid::QuietCellWrites llenado(*g);
     const int filas = rs.recordCount();
     g->setRowCount(kFilasEncabezado + filas);
     for (int r = 0; r < filas; ++r) {
@@ -106,12 +98,9 @@ void RepCuentas::buscar()
         g->setText(fila, 1, conSigno(rs.cell(r, 0).toLongLong()));
         if (const QVariant mesa = rs.cell(r, 1); !mesa.isNull())
             g->setText(fila, 2, conSigno(mesa.toLongLong()));
-        g->setText(fila, 3, rs.cell(r, 2).toString());
-        if (const QVariant trabajo = rs.cell(r, 3); !trabajo.isNull())
-            g->setText(fila, 4, trabajo.toString());
-        g->setValue(fila, 5, rs.cell(r, 4));
-        if (const QVariant cierre = rs.cell(r, 5); !cierre.isNull())
-            g->setValue(fila, 6, cierre);
+        for (int c = 2; c <= 5; ++c)
+            if (const QVariant texto = rs.cell(r, c); !texto.isNull())
+                g->setText(fila, c + 1, texto.toString());
         g->setValue(fila, 7, rs.cell(r, 6).toDouble());
         g->setText(fila, kControl, QString::number(rs.cell(r, 7).toLongLong()));
     }
@@ -140,9 +129,7 @@ void RepCuentas::fpsDatos_DblClick(int, int fila)
             detalle->setComanda(*comanda);
             detalle->setControl(*control);
             detalle->setCuenta(cuenta);
-            for (; !productos.eof(); productos.moveNext())
-                detalle->agregaProducto(productos.value(QStringLiteral("Nombre_Completo")).toString(),
-                                        productos.value(QStringLiteral("Precio_Venta")).toDouble());
+            detalle->agregaProductos(productos, QStringLiteral("Precio_Venta"));
             drilldown::abre(detalle);
         } else if (total > 1) {
             auto* porComanda = new RepCuentaDetalle(*comanda, *control);

@@ -1,7 +1,6 @@
 #include "tickets/rep_det_cuentas.h"
 
 #include "foundation/database/cls_ado.h"
-#include "foundation/log/bitacora.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/msgbox.h"
 #include "tickets/ticket.h"
@@ -40,14 +39,21 @@ RepDetCuentas::RepDetCuentas(QWidget* parent)
     fpsDetalle->setProtected(true);
 }
 
-void RepDetCuentas::agregaProducto(const QString& nombre, double monto)
+void RepDetCuentas::agregaProductos(const adodb::Recordset& productos, const QString& monto)
 {
     grid::Grid* g = rejilla();
-    const int fila = g->rowCount() + 1;
-    g->setRowCount(fila);
-    g->setText(fila, 1, nombre);
-    g->setValue(fila, 2, monto);
-    g->setRowLocked(fila, true);
+    const grid::QuietCellWrites llenado(*g);
+    const int antes = g->rowCount();
+    const int filas = productos.recordCount();
+    const int nombre = productos.field(QStringLiteral("Nombre_Completo")).index();
+    const int importe = productos.field(monto).index();
+    g->setRowCount(antes + filas);
+    for (int r = 0; r < filas; ++r) {
+        const int fila = antes + 1 + r;
+        g->setText(fila, 1, productos.cell(r, nombre).toString());
+        g->setValue(fila, 2, productos.cell(r, importe).toDouble());
+        g->setRowLocked(fila, true);
+    }
 }
 
 void RepDetCuentas::preparaImpresion(bool)
@@ -59,20 +65,33 @@ void RepDetCuentas::preparaImpresion(bool)
     rejilla()->setPrintSettings(s);
 }
 
+namespace {
+
+// Adds `paso` to the account's reprint count; raises when that changes anything but its one row.
+void cuentaReimpresion(const QString& condicion, int paso)
+{
+    const QString cambio = paso > 0 ? QStringLiteral("Num_Impresiones=IFNULL(Num_Impresiones,0)+1")
+                                    : QStringLiteral("Num_Impresiones=MAX(IFNULL(Num_Impresiones,0)-1,0)");
+    adodb::Recordset ninguno;
+    long filas = 0;
+    if (!g_ClsAdo().Modificar(ninguno, QStringLiteral("Cuenta"), cambio, condicion, false, &filas) || filas != 1)
+        throw adodb::ComError(adodb::err::OperationNotAllowed, QStringLiteral("No se pudo registrar la reimpresión del ticket"),
+                              QStringLiteral("RepDetCuentas"));
+}
+
+} // namespace
+
 void RepDetCuentas::BotonImprimir()
 {
     // An opener that names no account prints the first.
     const int cuenta = m_cuenta != 0 ? m_cuenta : 1;
-    if (!ImprimeTicket(CtlTrabajos1, m_comanda, cuenta, m_control))
-        return;
     const QString condicion = QStringLiteral("id_comanda=%1 AND Control=%2 AND Num_Cuenta=%3").arg(m_comanda).arg(m_control).arg(cuenta);
-    adodb::Recordset ninguno;
-    long filas = 0;
-    const bool hecho = g_ClsAdo().Modificar(ninguno, QStringLiteral("Cuenta"),
-                                            QStringLiteral("Num_Impresiones=IFNULL(Num_Impresiones,0)+1"), condicion, false, &filas);
-    if (!hecho || filas != 1) {
-        // The ticket is out; the count could not follow it.
-        ui::msgBox(QStringLiteral("No se pudo registrar la reimpresión del ticket"), ui::Exclamation);
-        EscribeBitacora(QStringLiteral("No se pudo registrar la reimpresión del ticket: ") + condicion);
-    }
+    // The reprint is counted with the closed job, before the paper is out, and taken back when the
+    // ticket does not print: the count never disagrees with the paper.
+    CtlTrabajos1.registraAlCerrar({[condicion] { cuentaReimpresion(condicion, 1); },
+                                   [condicion] { cuentaReimpresion(condicion, -1); }});
+    const bool impreso = ImprimeTicket(CtlTrabajos1, m_comanda, cuenta, m_control);
+    CtlTrabajos1.registraAlCerrar({});
+    if (impreso && !CtlTrabajos1.aviso().isEmpty())
+        ui::msgBox(CtlTrabajos1.aviso(), ui::Exclamation);
 }

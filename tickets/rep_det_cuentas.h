@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/adodb/adodb.h"
+
 #include "platform/printqueue/ctl_trabajos.h"
 #include "reports/rep_ventana.h"
 
@@ -17,8 +19,9 @@ public:
     void setControl(qint32 control) { m_control = control; }
     void setCuenta(int cuenta) { m_cuenta = cuenta; }
 
-    // Appends a product row: its name and its amount in a currency cell.
-    void agregaProducto(const QString& nombre, double monto);
+    // Appends a row per product of the recordset, in one step: its Nombre_Completo and, in a
+    // currency cell, its field `monto`.
+    void agregaProductos(const adodb::Recordset& productos, const QString& monto);
 
     void BotonImprimir() override;
 

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 
 #include <climits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace adodb {
 
@@ -69,6 +73,36 @@ QVariant parseDate(const QString& text)
     }
     return text;
 }
+
+// The texts a column repeats down its rows (names, products, days) are read once and shared by every
+// row that holds them, so that a long result costs one string per distinct text, not one per cell.
+// A column of mostly different texts soon stops being remembered.
+class RepeatedTexts {
+public:
+    QVariant value(sqlite3_stmt* stmt, int column, DataType type)
+    {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        const std::string_view text(bytes, size_t(sqlite3_column_bytes(stmt, column)));
+        if (m_full || text.size() > kLongest)
+            return readValue(stmt, column, type);
+        if (const auto seen = m_seen.find(text); seen != m_seen.end())
+            return seen->second;
+        QVariant read = readValue(stmt, column, type);
+        m_seen.emplace(std::string(text), read);
+        m_full = m_seen.size() >= kMostTexts;
+        return read;
+    }
+
+private:
+    static constexpr size_t kLongest = 64;
+    static constexpr size_t kMostTexts = 1024;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, QVariant, Hash, std::equal_to<>> m_seen;
+    bool m_full = false;
+};
 
 int busyMilliseconds(int seconds)
 {
@@ -252,6 +286,7 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
     }
 
     const sqlite3_int64 changedBefore = sqlite3_total_changes64(c.db);
+    std::vector<RepeatedTexts> texts(columnCount);
     int bookmark = 1;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
@@ -268,7 +303,8 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
                 default: break;
                 }
             }
-            row.values.push_back(readValue(stmt, i, col.type));
+            row.values.push_back(sqlite3_column_type(stmt, i) == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
+                                                                              : readValue(stmt, i, col.type));
         }
         result.rows.push_back(std::move(row));
     }

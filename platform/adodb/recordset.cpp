@@ -219,7 +219,11 @@ void Recordset::openQuery(const Connection& connection, const QString& sql)
         if (runProcedureCall(c, statement, &called)) {
             if (!d->open && !called.isNull() && called.d->open) {
                 d->columns = called.d->columns;
-                d->rows = called.d->rows;
+                // The procedure's own rows are taken, not copied, when nothing else holds them.
+                if (called.d.use_count() == 1)
+                    d->rows = std::move(called.d->rows);
+                else
+                    d->rows = called.d->rows;
                 d->columnIndex = called.d->columnIndex;
                 d->baseTable = called.d->baseTable;
                 d->nextBookmark = called.d->nextBookmark;

@@ -181,6 +181,14 @@ CellFormat CellFormat::button(const QString& caption, const QIcon& icon)
     return f;
 }
 
+bool CellFormat::operator==(const CellFormat& other) const
+{
+    return type == other.type && decimals == other.decimals && minimum == other.minimum && maximum == other.maximum
+        && minimumDate == other.minimumDate && maximumDate == other.maximumDate && maxLength == other.maxLength
+        && thousandsSeparator == other.thousandsSeparator && currencySymbol == other.currencySymbol && items == other.items
+        && caption == other.caption && icon.cacheKey() == other.icon.cacheKey();
+}
+
 bool CellFormat::isNumeric() const
 {
     switch (type) {

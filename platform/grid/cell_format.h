@@ -57,6 +57,9 @@ struct CellFormat {
     static CellFormat combo(const QStringList& items);
     static CellFormat button(const QString& caption = QString(), const QIcon& icon = QIcon());
 
+    // The same type and settings (the icon compared by its image).
+    bool operator==(const CellFormat& other) const;
+
     bool isNumeric() const;   // Integer, Number, Currency, Percent, CheckBox: sorted and summed by value
     bool opensEditor() const; // the types the user types into or picks from (not check boxes, buttons, static text)
 };

@@ -8,20 +8,42 @@
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
-#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace grid {
 
 namespace {
+
+// A check box or a button draws itself in an empty cell, and a combo is picked from its item.
+bool needsItemWhenEmpty(const CellFormat& format)
+{
+    return format.type == CellType::CheckBox || format.type == CellType::Button || format.type == CellType::Combo;
+}
 
 const FormatPtr& plainText()
 {
     static const FormatPtr format = std::make_shared<const CellFormat>();
     return format;
 }
+
+// Rows and columns come and go with the model's signals on, also while writes are quiet: the views
+// must follow the table's shape.
+class ShapeChange {
+public:
+    explicit ShapeChange(QAbstractItemModel* model) : m_model(model), m_wasBlocked(model->blockSignals(false)) {}
+    ~ShapeChange() { m_model->blockSignals(m_wasBlocked); }
+    ShapeChange(const ShapeChange&) = delete;
+    ShapeChange& operator=(const ShapeChange&) = delete;
+
+private:
+    QAbstractItemModel* m_model;
+    bool m_wasBlocked;
+};
 
 } // namespace
 
@@ -69,6 +91,7 @@ Grid::~Grid()
     disconnect(m_table, nullptr, this, nullptr);
     disconnect(m_table->selectionModel(), nullptr, this, nullptr);
     delete m_table;
+    freeSpareItems();
 }
 
 QTableWidget* Grid::table() const
@@ -106,10 +129,55 @@ GridItem* Grid::item(int row, int column) const
     return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
 }
 
-GridItem* Grid::newItem(int column) const
+GridItem* Grid::cell(int row, int column)
+{
+    if (!inRange(row, column))
+        return nullptr;
+    if (GridItem* existing = item(row, column))
+        return existing;
+    // An empty item looks like no item: the views need not hear of it.
+    const QSignalBlocker quiet(m_table->model());
+    GridItem* made = newItem(column);
+    m_table->setItem(row - 1, column - 1, made);
+    return made;
+}
+
+GridItem* Grid::newItem(int column)
 {
     const ColumnDefaults& defaults = m_columns.at(column - 1);
-    return new GridItem(defaults.format, defaults.locked);
+    if (m_spareItems.empty())
+        return new GridItem(defaults.format, defaults.locked);
+    GridItem* spare = m_spareItems.back();
+    m_spareItems.pop_back();
+    spare->reset(defaults.format, defaults.locked);
+    return spare;
+}
+
+void Grid::keepSpareItems(int firstRow, int lastRow)
+{
+    const QSignalBlocker quiet(m_table->model());
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 1; c <= columnCount(); ++c)
+            if (QTableWidgetItem* taken = m_table->takeItem(r - 1, c - 1))
+                m_spareItems.push_back(static_cast<GridItem*>(taken));
+}
+
+void Grid::freeSpareItems()
+{
+    for (GridItem* spare : m_spareItems)
+        delete spare;
+    m_spareItems.clear();
+    m_spareItems.shrink_to_fit();
+}
+
+const CellFormat& Grid::defaultFormat(int column) const
+{
+    return *m_columns.at(column - 1).format;
+}
+
+bool Grid::defaultLocked(int column) const
+{
+    return m_columns.at(column - 1).locked;
 }
 
 void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
@@ -117,28 +185,40 @@ void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColu
 {
     if (firstRow > lastRow || firstColumn > lastColumn)
         return;
-    QAbstractItemModel* model = m_table->model();
+    std::vector<bool> made(lastColumn - firstColumn + 1, true);
+    for (int c = firstColumn; c <= lastColumn; ++c)
+        made[c - firstColumn] = content || !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
     {
-        // One change for the whole block instead of one per cell: the cells are new and empty or
-        // already hold their content, so nothing shown depends on the order they arrive in.
-        QuietCellWrites quiet(*this);
+        const QSignalBlocker quiet(m_table->model());
         for (int r = firstRow; r <= lastRow; ++r) {
             for (int c = firstColumn; c <= lastColumn; ++c) {
-                GridItem* cell = newItem(c);
+                if (!made[c - firstColumn])
+                    continue;
+                GridItem* item = newItem(c);
                 if (content)
-                    content(*cell, r, c);
-                m_table->setItem(r - 1, c - 1, cell);
+                    content(*item, r, c);
+                m_table->setItem(r - 1, c - 1, item);
             }
         }
     }
-    emit model->dataChanged(model->index(firstRow - 1, firstColumn - 1), model->index(lastRow - 1, lastColumn - 1));
+    // One notice for the whole block instead of one per cell; none while writes are quiet, whose
+    // end repaints everything.
+    if (!writesAreQuiet()) {
+        QAbstractItemModel* model = m_table->model();
+        emit model->dataChanged(model->index(firstRow - 1, firstColumn - 1), model->index(lastRow - 1, lastColumn - 1));
+    }
 }
 
 void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
 {
     ++m_quiet;
-    m_table->setRowCount(0);
-    m_table->setRowCount(qMax(0, rows));
+    if (rowCount() > 0)
+        keepSpareItems(1, rowCount());
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(0);
+        m_table->setRowCount(qMax(0, rows));
+    }
     fillNewCells(1, rowCount(), 1, columnCount(), [&](GridItem& item, int row, int column) {
         const QVariant value = cell(row, column);
         if (textsAsWritten && value.typeId() == QMetaType::QString)
@@ -156,17 +236,6 @@ void Grid::repaintCells()
         m_frozen->viewport()->update();
 }
 
-QuietCellWrites::QuietCellWrites(Grid& grid) : m_grid(grid), m_wasBlocked(grid.m_table->model()->blockSignals(true))
-{
-}
-
-QuietCellWrites::~QuietCellWrites()
-{
-    m_grid.m_table->model()->blockSignals(m_wasBlocked);
-    if (!m_wasBlocked)
-        m_grid.repaintCells();
-}
-
 // --- Size ------------------------------------------------------------------------------------
 
 int Grid::rowCount() const
@@ -179,7 +248,12 @@ void Grid::setRowCount(int rows)
     rows = qMax(0, rows);
     const int old = rowCount();
     ++m_quiet;
-    m_table->setRowCount(rows);
+    if (rows < old)
+        keepSpareItems(rows + 1, old);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setRowCount(rows);
+    }
     if (rows > old)
         fillNewCells(old + 1, rows, 1, columnCount());
     --m_quiet;
@@ -198,7 +272,10 @@ void Grid::setColumnCount(int columns)
     while (m_columns.size() < columns)
         m_columns.append(ColumnDefaults{plainText(), m_allLocked});
     m_columns.resize(columns);
-    m_table->setColumnCount(columns);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->setColumnCount(columns);
+    }
     if (columns > old)
         fillNewCells(1, rowCount(), old + 1, columns);
     --m_quiet;
@@ -209,7 +286,10 @@ void Grid::insertRows(int row, int count)
     if (row < 1 || row > rowCount() + 1 || count <= 0)
         return;
     ++m_quiet;
-    m_table->model()->insertRows(row - 1, count);
+    {
+        const ShapeChange shape(m_table->model());
+        m_table->model()->insertRows(row - 1, count);
+    }
     fillNewCells(row, row + count - 1, 1, columnCount());
     --m_quiet;
 }
@@ -219,6 +299,7 @@ void Grid::deleteRows(int row, int count)
     if (row < 1 || row > rowCount() || count <= 0)
         return;
     ++m_quiet;
+    const ShapeChange shape(m_table->model());
     m_table->model()->removeRows(row - 1, qMin(count, rowCount() - row + 1));
     --m_quiet;
 }
@@ -227,7 +308,7 @@ int Grid::lastDataRow() const
 {
     for (int r = rowCount(); r >= 1; --r)
         for (int c = 1; c <= columnCount(); ++c)
-            if (item(r, c)->holdsData())
+            if (const GridItem* cell = item(r, c); cell && cell->holdsData())
                 return r;
     return 0;
 }
@@ -272,8 +353,8 @@ void Grid::setText(int row, int column, const QString& text)
         }
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellText(text);
+    if (GridItem* made = cell(row, column))
+        made->setCellText(text);
 }
 
 QVariant Grid::value(int row, int column) const
@@ -292,8 +373,8 @@ void Grid::setValue(int row, int column, const QVariant& value)
         setText(row, column, value.toString());
         return;
     }
-    if (GridItem* cell = item(row, column))
-        cell->setCellValue(value);
+    if (GridItem* made = cell(row, column))
+        made->setCellValue(value);
 }
 
 void Grid::clearCell(int row, int column)
@@ -304,8 +385,8 @@ void Grid::clearCell(int row, int column)
 
 void Grid::setFormula(int row, int column, const QString& formula)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormula(formula);
+    if (GridItem* made = cell(row, column))
+        made->setFormula(formula);
 }
 
 QString Grid::formula(int row, int column) const
@@ -318,20 +399,29 @@ QString Grid::formula(int row, int column) const
 
 CellFormat Grid::cellFormat(int row, int column) const
 {
+    if (!inRange(row, column))
+        return CellFormat();
     const GridItem* cell = item(row, column);
-    return cell ? cell->format() : CellFormat();
+    return cell ? cell->format() : defaultFormat(column);
 }
 
 CellType Grid::cellType(int row, int column) const
 {
+    if (!inRange(row, column))
+        return CellType::Text;
     const GridItem* cell = item(row, column);
-    return cell ? cell->format().type : CellType::Text;
+    return cell ? cell->format().type : defaultFormat(column).type;
 }
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setFormat(std::make_shared<const CellFormat>(format));
+    GridItem* made = cell(row, column);
+    if (!made)
+        return;
+    // A report gives thousands of cells the same type one by one: they share one copy of it.
+    if (!m_lastCellFormat || !(*m_lastCellFormat == format))
+        m_lastCellFormat = std::make_shared<const CellFormat>(format);
+    made->setFormat(m_lastCellFormat);
 }
 
 void Grid::setColumnFormat(int column, const CellFormat& format)
@@ -340,8 +430,13 @@ void Grid::setColumnFormat(int column, const CellFormat& format)
         return;
     const FormatPtr shared = std::make_shared<const CellFormat>(format);
     m_columns[column - 1].format = shared;
-    for (int r = 1; r <= rowCount(); ++r)
-        item(r, column)->setFormat(shared);
+    const bool needsItems = needsItemWhenEmpty(format);
+    for (int r = 1; r <= rowCount(); ++r) {
+        if (GridItem* existing = item(r, column))
+            existing->setFormat(shared);
+        else if (needsItems)
+            cell(r, column);
+    }
 }
 
 CellFormat Grid::columnFormat(int column) const

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QItemSelection;
 class QTableView;
@@ -250,12 +251,22 @@ private:
         bool locked = false;
     };
 
+    // The cell's item; null off the grid, and for a cell quiet writes left unwritten.
     GridItem* item(int row, int column) const;
     // Widens a column (0-based) to `pixels` once the paint under way is over, unless the user sized
     // it by hand; false then.
     bool widenColumn(int column, int pixels) const;
-    GridItem* newItem(int column) const;
+    // The cell's item, made when missing; null off the grid.
+    GridItem* cell(int row, int column);
+    GridItem* newItem(int column);
+    // Takes the items of the rows about to be dropped for the rows added next; the spares left when
+    // quiet writes end, or the grid goes, are freed.
+    void keepSpareItems(int firstRow, int lastRow);
+    void freeSpareItems();
+    const CellFormat& defaultFormat(int column) const;
+    bool defaultLocked(int column) const;
     // Gives the cells of the block new items, filled by `content` before they join the table.
+    // Without content, while writes are quiet, a cell that shows nothing when empty gets none yet.
     void fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColumn,
                       const std::function<void(GridItem& item, int row, int column)>& content = nullptr);
     QTableWidgetItem* headerItem(int row, int column, bool create);
@@ -263,6 +274,9 @@ private:
     void fitHeader(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
+    bool writesAreQuiet() const { return m_quietWrites > 0; }
+    void beginQuietWrites();
+    void endQuietWrites();
     // Repaints every view of the cells.
     void repaintCells();
     // The cell that Tab (forward) or Shift+Tab reaches from the active cell; {0, 0} when none.
@@ -283,11 +297,23 @@ private:
     bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
     ColumnFitter* m_fitter;
+    FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
+    // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
+    // than handed back and taken anew.
+    std::vector<GridItem*> m_spareItems;
+    int m_quietWrites = 0;
+    bool m_modelWasQuiet = false;
+    // The active cell set while writes are quiet, shown when they end.
+    bool m_pendingActive = false;
+    int m_pendingRow = 0;
+    int m_pendingColumn = 0;
 };
 
-// While one lives, writing the grid's cells sends its views no notice per cell; they repaint once
-// when it ends. For filling many cells at once: rows and columns are added or dropped before it,
-// never meanwhile.
+// While one lives, the grid's cells change with no notice, repaint or scroll per change, so that a
+// search writes thousands of rows at the speed of its query: the views repaint once, when the
+// outermost ends, and the active cell set meanwhile is shown then. Rows and columns may be added
+// or dropped meanwhile; the cells of rows added meanwhile that are never written take no memory
+// (they read and behave as the empty cells of their column's type and lock until written or edited).
 class QuietCellWrites {
 public:
     explicit QuietCellWrites(Grid& grid);
@@ -296,7 +322,6 @@ public:
 
 private:
     Grid& m_grid;
-    bool m_wasBlocked;
 };
 
 } // namespace grid

@@ -36,8 +36,10 @@ bool Grid::isSpanCovered(int row, int column) const
 
 void Grid::setCellBackground(int row, int column, const QColor& color)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setData(Qt::BackgroundRole, color.isValid() ? QVariant(QBrush(color)) : QVariant());
+    if (!color.isValid() && !item(row, column))
+        return;
+    if (GridItem* made = cell(row, column))
+        made->setData(Qt::BackgroundRole, color.isValid() ? QVariant(QBrush(color)) : QVariant());
 }
 
 QColor Grid::cellBackground(int row, int column) const

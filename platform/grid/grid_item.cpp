@@ -3,14 +3,7 @@
 #include "platform/grid/formula.h"
 #include "platform/grid/grid_table.h"
 
-#include <QAbstractItemModel>
-
 namespace grid {
-
-namespace {
-// Touched whenever the item's own members change, so that the view repaints the cell.
-constexpr int kRevisionRole = Qt::UserRole + 2;
-}
 
 GridItem::GridItem(FormatPtr format, bool locked)
     : QTableWidgetItem(kType), m_format(std::move(format)), m_locked(locked)
@@ -23,14 +16,32 @@ QTableWidgetItem* GridItem::clone() const
     return new GridItem(*this);
 }
 
+void GridItem::reset(FormatPtr format, bool locked)
+{
+    static const GridItem blank(nullptr, false);
+    QTableWidgetItem::operator=(blank);  // the look's roles and the flags
+    m_format = std::move(format);
+    m_value = QVariant();
+    m_raw.clear();
+    m_formula.clear();
+    m_locked = locked;
+    m_borderEdges = {};
+    m_borderColor = QColor();
+    m_borderStyle = Qt::NoPen;
+    m_selectionStamp = 0;
+}
+
+int GridItem::defaultAlignment(const CellFormat& format)
+{
+    const Qt::Alignment horizontal = format.isNumeric() && format.type != CellType::CheckBox ? Qt::AlignRight : Qt::AlignLeft;
+    return int(horizontal | Qt::AlignVCenter);
+}
+
 void GridItem::changed()
 {
-    // While the model is silenced (QuietCellWrites) nobody would hear of it: the views repaint once.
     // A cell not yet in its table is drawn from what it holds when it joins.
-    const QTableWidget* table = tableWidget();
-    if (!table || table->model()->signalsBlocked())
-        return;
-    QTableWidgetItem::setData(kRevisionRole, ++m_revision);
+    if (auto* table = static_cast<GridTable*>(tableWidget()))
+        table->cellChanged(this);
 }
 
 QVariant GridItem::computedValue() const
@@ -119,9 +130,7 @@ QVariant GridItem::data(int role) const
         const QVariant own = QTableWidgetItem::data(role);
         if (own.isValid())
             return own;
-        const Qt::Alignment horizontal = m_format->isNumeric() && m_format->type != CellType::CheckBox
-            ? Qt::AlignRight : Qt::AlignLeft;
-        return int(horizontal | Qt::AlignVCenter);
+        return defaultAlignment(*m_format);
     }
     case kValueRole:
         return computedValue();

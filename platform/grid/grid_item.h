@@ -18,6 +18,11 @@ public:
 
     GridItem(FormatPtr format, bool locked);
     QTableWidgetItem* clone() const override;
+    // Makes an item out of any view as new: no text, value, formula, look or selection.
+    void reset(FormatPtr format, bool locked);
+
+    // Numbers align right, everything else left; vertically centred.
+    static int defaultAlignment(const CellFormat& format);
 
     QVariant data(int role) const override;
     void setData(int role, const QVariant& value) override;
@@ -61,7 +66,6 @@ private:
     QColor m_borderColor;
     Qt::PenStyle m_borderStyle = Qt::NoPen;
     quint64 m_selectionStamp = 0;
-    quint32 m_revision = 0;
 };
 
 } // namespace grid

@@ -30,14 +30,20 @@ constexpr int kCellPadding = 6;
 
 bool Grid::isCellLocked(int row, int column) const
 {
+    if (!inRange(row, column))
+        return false;
     const GridItem* cell = item(row, column);
-    return cell && cell->isLocked();
+    return cell ? cell->isLocked() : defaultLocked(column);
 }
 
 void Grid::setCellLocked(int row, int column, bool locked)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setLocked(locked);
+    if (!inRange(row, column))
+        return;
+    if (GridItem* existing = item(row, column))
+        existing->setLocked(locked);
+    else if (locked != defaultLocked(column))
+        cell(row, column)->setLocked(locked);
 }
 
 void Grid::setRowLocked(int row, bool locked)
@@ -52,7 +58,8 @@ void Grid::setColumnLocked(int column, bool locked)
         return;
     m_columns[column - 1].locked = locked;
     for (int r = 1; r <= rowCount(); ++r)
-        item(r, column)->setLocked(locked);
+        if (GridItem* existing = item(r, column))
+            existing->setLocked(locked);
 }
 
 void Grid::setAllLocked(bool locked)
@@ -84,10 +91,9 @@ void Grid::setKeysEndIncompleteEntries(bool on)
 
 bool Grid::isCellEditable(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
-    if (!cell || cell->format().type == CellType::StaticText || !isEnabled())
+    if (!inRange(row, column) || cellFormat(row, column).type == CellType::StaticText || !isEnabled())
         return false;
-    return !m_protected || !cell->isLocked();
+    return !m_protected || !isCellLocked(row, column);
 }
 
 QPoint Grid::nextTabCell(bool forward) const
@@ -104,7 +110,7 @@ QPoint Grid::nextTabCell(bool forward) const
         if (isRowHidden(row) || isColumnHidden(column) || !isCellEditable(row, column))
             continue;
         // A button is pressed with the mouse; Tab stops where something is typed, picked or ticked.
-        if (item(row, column)->format().type != CellType::Button)
+        if (cellFormat(row, column).type != CellType::Button)
             return {column, row};
     }
     return {};
@@ -222,49 +228,50 @@ QFont Grid::cellFont(int row, int column) const
 
 void Grid::setCellBold(int row, int column, bool bold)
 {
-    if (GridItem* cell = item(row, column)) {
+    if (GridItem* made = cell(row, column)) {
         QFont font = cellFont(row, column);
         font.setBold(bold);
-        cell->setFont(font);
+        made->setFont(font);
     }
 }
 
 void Grid::setCellUnderline(int row, int column, bool underline)
 {
-    if (GridItem* cell = item(row, column)) {
+    if (GridItem* made = cell(row, column)) {
         QFont font = cellFont(row, column);
         font.setUnderline(underline);
-        cell->setFont(font);
+        made->setFont(font);
     }
 }
 
 void Grid::setCellFontSize(int row, int column, double pointSize)
 {
-    if (GridItem* cell = item(row, column); cell && pointSize > 0) {
+    if (GridItem* made = pointSize > 0 ? cell(row, column) : nullptr) {
         QFont font = cellFont(row, column);
         font.setPointSizeF(pointSize);
-        cell->setFont(font);
+        made->setFont(font);
     }
 }
 
 Qt::Alignment Grid::cellAlignment(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
-    if (!cell)
+    if (!inRange(row, column))
         return Qt::AlignLeft;
-    return Qt::Alignment(cell->data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
+    const GridItem* cell = item(row, column);
+    const int alignment = cell ? cell->data(Qt::TextAlignmentRole).toInt() : GridItem::defaultAlignment(defaultFormat(column));
+    return Qt::Alignment(alignment) & Qt::AlignHorizontal_Mask;
 }
 
 void Grid::setCellAlignment(int row, int column, Qt::Alignment alignment)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setData(Qt::TextAlignmentRole, int((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter));
+    if (GridItem* made = cell(row, column))
+        made->setData(Qt::TextAlignmentRole, int((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter));
 }
 
 void Grid::setCellBorder(int row, int column, Qt::Edges edges, const QColor& color, Qt::PenStyle style)
 {
-    if (GridItem* cell = item(row, column))
-        cell->setBorder(edges, color, style);
+    if (GridItem* made = cell(row, column))
+        made->setBorder(edges, color, style);
 }
 
 CellBorder Grid::cellBorder(int row, int column) const

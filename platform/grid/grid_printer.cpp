@@ -38,10 +38,11 @@ void GridPrinter::render(QPrinter& printer)
     }
 }
 
-PrintResult GridPrinter::print(QPrinter& printer)
+PrintResult GridPrinter::print(QPrinter& printer, PageSetup pageSetup)
 {
     const PrintSettings& settings = m_grid.printSettings();
-    applyPageSetup(printer, settings);
+    if (pageSetup == PageSetup::FromSettings)
+        applyPageSetup(printer, settings);
     PageComposer composer(m_grid, settings);
     composer.layout(printer, printableSize(printer));
     m_pageCount = composer.pageCount();

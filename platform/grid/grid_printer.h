@@ -20,8 +20,12 @@ class GridPrinter : public QObject {
 public:
     explicit GridPrinter(const Grid& grid, QObject* parent = nullptr);
 
+    // Where the page's orientation and margins come from: the grid's print settings, or the
+    // printer as the user set it up in the print dialog.
+    enum class PageSetup { FromSettings, AsChosen };
+
     // Prints every page; a cancelled print to a file leaves no file behind.
-    PrintResult print(QPrinter& printer);
+    PrintResult print(QPrinter& printer, PageSetup pageSetup = PageSetup::FromSettings);
     // Paints every page without the abort box (the preview's pages).
     void render(QPrinter& printer);
     // The pages of the last print or render.

@@ -13,18 +13,26 @@ namespace grid {
 
 int Grid::activeRow() const
 {
-    return m_table->currentRow() + 1;
+    return m_pendingActive ? m_pendingRow : m_table->currentRow() + 1;
 }
 
 int Grid::activeColumn() const
 {
-    return m_table->currentColumn() + 1;
+    return m_pendingActive ? m_pendingColumn : m_table->currentColumn() + 1;
 }
 
 void Grid::setActiveCell(int row, int column)
 {
     if (!inRange(row, column))
         return;
+    // Moving the cursor scrolls the view to it: while writes are quiet, only the last move is made, at
+    // their end.
+    if (writesAreQuiet()) {
+        m_pendingActive = true;
+        m_pendingRow = row;
+        m_pendingColumn = column;
+        return;
+    }
     QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::NoUpdate;
     if (m_selectionMode == SelectionMode::Cell)
         flags = QItemSelectionModel::ClearAndSelect;
@@ -73,8 +81,10 @@ QList<int> Grid::selectedRows() const
         if (isRowSelected(r))
             rows.append(r);
     std::sort(rows.begin(), rows.end(), [this](int a, int b) {
-        const quint64 sa = item(a, 1)->selectionStamp();
-        const quint64 sb = item(b, 1)->selectionStamp();
+        const GridItem* ia = item(a, 1);
+        const GridItem* ib = item(b, 1);
+        const quint64 sa = ia ? ia->selectionStamp() : 0;
+        const quint64 sb = ib ? ib->selectionStamp() : 0;
         return sa != sb ? sa < sb : a < b;
     });
     return rows;
@@ -119,7 +129,7 @@ void Grid::stampSelection(const QItemSelection& selected)
             if (stamped.contains(r))
                 continue;
             stamped.insert(r);
-            if (GridItem* first = item(r + 1, 1))
+            if (GridItem* first = cell(r + 1, 1))
                 first->setSelectionStamp(++m_selectionCounter);
         }
     }

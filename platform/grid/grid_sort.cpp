@@ -21,8 +21,11 @@ struct SortKey {
     QString text;
 };
 
-SortKey keyOf(const GridItem& cell)
+SortKey keyOf(const GridItem* item)
 {
+    if (!item)
+        return {};
+    const GridItem& cell = *item;
     const QVariant value = cell.data(GridItem::kValueRole);
     const CellFormat& format = cell.format();
     if (!value.isNull()) {
@@ -64,7 +67,7 @@ void Grid::sortRows(int column, Qt::SortOrder order)
     std::vector<SortKey> keys(rows);
     for (int r = 0; r < rows; ++r) {
         sorted[r] = r;
-        keys[r] = keyOf(*item(r + 1, column));
+        keys[r] = keyOf(item(r + 1, column));
     }
     std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
         const SortKey& ka = keys[a];

@@ -28,10 +28,23 @@ double GridTable::sum(const CellRange& range) const
     return total;
 }
 
+void GridTable::cellChanged(const QTableWidgetItem* cell)
+{
+    // Quiet writes hold back the model's signals.
+    if (model()->signalsBlocked())
+        return;
+    const QModelIndex index = indexFromItem(cell);
+    if (index.isValid())
+        emit model()->dataChanged(index, index);
+}
+
 bool GridTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     if (index.isValid() && !m_grid->isCellEditable(index.row() + 1, index.column() + 1))
         return false;
+    // The editor is made from the cell's item: a cell quiet writes left unwritten gets its item now.
+    if (index.isValid())
+        m_grid->cell(index.row() + 1, index.column() + 1);
     return QTableWidget::edit(index, trigger, event);
 }
 

@@ -18,6 +18,9 @@ public:
     // The sum of the numeric values in the block (1-based); 0 for an empty block.
     double sum(const CellRange& range) const;
     Grid* grid() const { return m_grid; }
+    // Tells the views that a cell's own members changed, so that they repaint it; nothing while the
+    // grid fills, whose end tells them once.
+    void cellChanged(const QTableWidgetItem* cell);
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_printer.h"
+#include "platform/grid/queue_print.h"
+#include "platform/printsystem/printer_options.h"
 #include "platform/ui/msgbox.h"
 
 #include <QPrintDialog>
@@ -35,7 +37,11 @@ QString printFailureText(const QPrinter& printer)
 
 void reportPrintFailure(const QPrinter& printer)
 {
-    const QString text = printFailureText(printer);
+    reportPrintFailure(printFailureText(printer));
+}
+
+void reportPrintFailure(const QString& text)
+{
     if (failureLog())
         failureLog()(text);
     ui::msgBox(text, ui::Critical);
@@ -45,15 +51,19 @@ PrintResult Grid::print(QPrinter* chosen)
 {
     QPrinter own(QPrinter::HighResolution);
     QPrinter& printer = chosen ? *chosen : own;
+    // The dialog opens with the print-out's own orientation and margins; what the user changes
+    // there is what prints.
+    applyPageSetup(printer, m_printSettings);
     if (!chosen) {
-        // The dialog opens with the print-out's own orientation and margins.
-        applyPageSetup(printer, m_printSettings);
         QPrintDialog dialog(&printer, window());
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         if (dialog.exec() != QDialog::Accepted)
             return PrintResult::Cancelled;
     }
-    const PrintResult result = GridPrinter(*this).print(printer);
+    if (printsystem::isSystemQueue(printer))
+        return printToQueue(*this, QueueJob::forPrinter(printer, windowCaption(*this)));
+    printer.setDocName(windowCaption(*this));
+    const PrintResult result = GridPrinter(*this).print(printer, GridPrinter::PageSetup::AsChosen);
     if (result == PrintResult::Failed)
         reportPrintFailure(printer);
     return result;

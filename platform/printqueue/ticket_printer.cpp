@@ -4,7 +4,7 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 namespace ticketlayout {
 
@@ -26,7 +26,7 @@ QFont fuente(bool negrita)
 
 } // namespace
 
-bool imprime(const QList<Renglon>& renglones, QPrinter& impresora)
+bool imprime(const QList<Renglon>& renglones, QPdfWriter& impresora)
 {
     // Measured in the printer's own pixels; the page is given in points.
     const double ppp = impresora.resolution();
@@ -40,8 +40,8 @@ bool imprime(const QList<Renglon>& renglones, QPrinter& impresora)
     // No left margin: the columns count from the paper's edge, as the roll printer counts them.
     const QSizeF pagina((kColumnas * avance) * 72.0 / ppp, (std::max(1.0, lineas) * alto + 2 * margen) * 72.0 / ppp);
     impresora.setPageSize(QPageSize(pagina, QPageSize::Point, QStringLiteral("Ticket"), QPageSize::ExactMatch));
+    // No margins: the painter's origin is the paper's corner.
     impresora.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    impresora.setFullPage(true);
 
     QPainter p;
     if (!p.begin(&impresora))

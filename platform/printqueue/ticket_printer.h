@@ -2,12 +2,13 @@
 
 #include "platform/printqueue/ticket_layout.h"
 
-class QPrinter;
+class QPdfWriter;
 
 namespace ticketlayout {
 
-// Prints the lines on a roll 32 monospace columns wide, one page as long as the ticket; a double-
-// height line takes two lines' room. False when the printer cannot be started.
-bool imprime(const QList<Renglon>& renglones, QPrinter& impresora);
+// Writes the lines on a roll 32 monospace columns wide, one page as long as the ticket; a double-
+// height line takes two lines' room. A PDF writer, not a printer: making a QPrinter asks the print
+// system for its default printer, with no bound on the wait. False when the file cannot be written.
+bool imprime(const QList<Renglon>& renglones, QPdfWriter& impresora);
 
 } // namespace ticketlayout

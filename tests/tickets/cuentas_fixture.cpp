@@ -4,7 +4,6 @@
 #include "mainwindow/mdi_principal.h"
 #include "platform/clock/clock.h"
 #include "platform/grid/grid.h"
-#include "platform/printqueue/ctl_trabajos.h"
 #include "platform/printqueue/ticket_layout.h"
 #include "schema/procedimientos.h"
 #include "tests/foundation/forms/typing.h"
@@ -20,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -53,6 +53,7 @@ void CuentasDb::SetUp()
     join(1, addGroup(QStringLiteral("REPORTES"), true, {QStringLiteral("REPORTES")}));
     registraProcedimientos();
     registraVentanasTickets();
+    impresion.addQueue(QStringLiteral("TICKETS"));
     openMain(1);
     ASSERT_TRUE(main);
     ASSERT_TRUE(muestraActiva(main));
@@ -108,14 +109,15 @@ void CuentasDb::imprime(QWidget* ventana)
 
 QString CuentasDb::ultimoPdf()
 {
-    const QVariant trabajo = scalar(QStringLiteral("SELECT MAX(ID_Trabajo) FROM ColaImpresion"));
-    if (trabajo.isNull())
+    if (impresion.jobs.isEmpty())
         return QString();
-    const QString ruta = CtlTrabajos::archivoTrabajo(trabajo.toInt());
-    if (!QFile::exists(ruta))
+    QTemporaryDir carpeta;
+    QFile pdf(carpeta.filePath(QStringLiteral("ticket.pdf")));
+    if (!pdf.open(QIODevice::WriteOnly) || pdf.write(impresion.jobs.last().pdf) < 0)
         return QString();
+    pdf.close();
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf.fileName(), QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return QString();
     return QString::fromUtf8(pdftotext.readAllStandardOutput());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/mainwindow/mainwindow_fixture.h"
+#include "tests/support/scripted_print_system.h"
 
 #include <QStringList>
 
@@ -14,7 +15,8 @@ class Grid;
 
 // The real main window over datos_cuentas.sql (checks 101 and 102 of control 3, printer 1 "TICKETS"
 // on the server terminal 1), opened by an employee holding REPORTES; the clock at 10/02/2025
-// 09:15; the procedures and the tickets windows registered; every box answered by a script.
+// 09:15; the procedures and the tickets windows registered; every box answered by a script; a
+// print system with the queue "TICKETS", which prints every job.
 class CuentasDb : public MainWindowDb {
 protected:
     void SetUp() override;
@@ -33,7 +35,8 @@ protected:
     void imprime(QWidget* ventana);
     // The newest closed job's lines as the ticket printer lays them out on its 32 columns.
     QString ultimoTicket();
-    // The text of the newest job's PDF (pdftotext -layout); empty when there is none.
+    // The text of the newest job's PDF (pdftotext -layout) that the print system took; empty when
+    // there is none.
     QString ultimoPdf();
     // The rows of a query on the test's connection, columns joined by " | ".
     QStringList filas(const QString& sql);
@@ -42,6 +45,8 @@ protected:
     void activaFuncion(int funcion);
     // The child windows of the main window's document area.
     QList<QWidget*> hijas() const;
+
+    ScriptedPrintSystem impresion;
 };
 
 template <typename T>

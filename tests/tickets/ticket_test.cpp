@@ -4,11 +4,13 @@
 #include "platform/paths/paths.h"
 #include "platform/grid/grid.h"
 #include "platform/printqueue/ctl_trabajos.h"
+#include "platform/printsystem/print_system.h"
 #include "tickets/rep_cuenta_detalle.h"
 #include "tickets/rep_cuentas.h"
 #include "tickets/rep_det_cuentas.h"
 #include "tickets/ticket.h"
 #include "foundation/database/cls_ado.h"
+#include "tests/support/full_scans.h"
 
 #include <QApplication>
 #include <QDir>
@@ -250,7 +252,7 @@ TEST_F(Ticket, FailuresLeaveNoJobAndNoCount)
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Detallecolaimpresion")).toInt(), 0);
     EXPECT_EQ(impresiones(101, 1), 0);
-    EXPECT_TRUE(QDir(QFileInfo(CtlTrabajos::archivoTrabajo(1)).absolutePath()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(impresion.jobs.isEmpty());
     bool registrado = false;
     for (const QFileInfo& f : QDir(paths::toLocal(QStringLiteral("C:\\plimo"))).entryInfoList(QDir::Files)) {
         QFile log(f.absoluteFilePath());
@@ -276,15 +278,71 @@ TEST_F(Ticket, EmptyCheckColumnsAndADeletedWaiterStillPrint)
     EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(Ticket, ACountThatChangesNoRowIsReported)
+TEST_F(Ticket, ATicketWhoseReprintCannotBeCountedIsNotPrinted)
 {
     RepDetCuentas* detalle = detalle101();
     ASSERT_TRUE(detalle);
-    // The account is gone since the window opened: the ticket prints, the count has no row.
+    // The account is gone since the window opened: the count has no row, so no paper comes out.
     db.execute(QStringLiteral("DELETE FROM Cuenta WHERE ID_Comanda=101"));
     imprime(detalle);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion WHERE Cerrado=1")).toInt(), 1);
-    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No se pudo registrar la reimpresión del ticket")});
+    EXPECT_TRUE(impresion.jobs.isEmpty());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion")).toInt(), 0);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("Error al imprimir el ticket: No se pudo registrar la reimpresión del ticket")});
+}
+
+// The reprint counts only a ticket that reached the printer's queue, and says what the print
+// system said of it.
+TEST_F(Ticket, TheReprintCountFollowsWhatThePrintSystemDidWithTheTicket)
+{
+    struct Caso {
+        const char* nombre;
+        printsystem::QueueState cola;
+        printsystem::JobFate suerte;
+        int cuenta;       // what the reprint count gains
+        QString mensaje;  // the box shown ("" none); a file's path follows "se guardó en "
+    };
+    using printsystem::Fate;
+    using Answer = printsystem::QueueState::Answer;
+    printsystem::QueueState noAcepta = ScriptedPrintSystem::answer(Answer::Ready);
+    noAcepta.accepting = false;
+    noAcepta.message = QStringLiteral("sin papel");
+    const QList<Caso> casos{
+        {"impreso", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Printed, 0, QString()}, 1, QString()},
+        {"rechazado", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Refused, 0, QStringLiteral("sin papel")}, 0,
+         QStringLiteral("Error al imprimir el ticket: La impresora TICKETS no aceptó el trabajo: sin papel")},
+        {"cola que no acepta", noAcepta, {Fate::Printed, 0, QString()}, 0,
+         QStringLiteral("Error al imprimir el ticket: La impresora TICKETS no acepta trabajos: sin papel")},
+        {"detenida", ScriptedPrintSystem::answer(Answer::Ready), {Fate::Held, 0, QStringLiteral("sin papel")}, 1,
+         QStringLiteral("La impresora TICKETS está detenida: sin papel. El trabajo espera en su cola y se imprimirá cuando la impresora se reanude.")},
+        {"servidor colgado", ScriptedPrintSystem::answer(Answer::NoAnswer), {Fate::Printed, 0, QString()}, 0,
+         QStringLiteral("Error al imprimir el ticket: El sistema de impresión no respondió en 5 segundos: no se pudo imprimir en la impresora TICKETS")},
+        {"sin esa impresora", ScriptedPrintSystem::answer(Answer::Missing), {Fate::Printed, 0, QString()}, 1,
+         QStringLiteral("No hay una impresora del sistema llamada TICKETS: el ticket se guardó en ")},
+    };
+    RepDetCuentas* detalle = detalle101();
+    ASSERT_TRUE(detalle);
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        impresion.queues.insert(QStringLiteral("TICKETS"), caso.cola);
+        impresion.fate = caso.suerte;
+        boxes.clear();
+        const int antes = impresiones(101, 1);
+        imprime(detalle);
+        EXPECT_EQ(impresiones(101, 1), antes + caso.cuenta);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ColaImpresion WHERE Cerrado=0")).toInt(), 0);
+        if (caso.mensaje.isEmpty()) {
+            EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+            continue;
+        }
+        ASSERT_EQ(boxes.texts().size(), 1);
+        const QString texto = boxes.texts().first();
+        EXPECT_TRUE(texto.startsWith(caso.mensaje)) << texto.toStdString();
+        if (texto.contains(QStringLiteral("se guardó en "))) {
+            const QString archivo = texto.section(QStringLiteral("se guardó en "), 1);
+            EXPECT_TRUE(archivo.startsWith(root.path())) << archivo.toStdString();
+            EXPECT_TRUE(QFile::exists(archivo)) << archivo.toStdString();
+        }
+    }
 }
 
 TEST_F(Ticket, ACheckIdOfZeroPrintsNothing)
@@ -303,6 +361,12 @@ TEST_F(Ticket, TheProcedureGroupsByProductAndUnitPrice)
                            QStringLiteral("10003 | REFRESCO | 2 | 29.00 | 25.00 | 8.00 | 58.00 | 50.00")}));
     // Another control of the same check has nothing.
     EXPECT_TRUE(filas(QStringLiteral("ImprimirTicket 101,4,1")).isEmpty());
+    {
+        // One check's rows, found by key: the reprint does not grow with the history.
+        const testsupport::FullScans scans(db);
+        filas(QStringLiteral("ImprimirTicket 102,3,1"));
+        EXPECT_TRUE(scans.statements().isEmpty()) << scans.statements().join(QLatin1Char('\n')).toStdString();
+    }
     // Every check's Precio adds up to its account's total.
     for (const auto& [comanda, cuenta, total] : {std::tuple{101, 1, 301.0}, std::tuple{102, 1, 170.0}, std::tuple{102, 2, 21.5}}) {
         double suma = 0;

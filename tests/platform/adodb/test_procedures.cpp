@@ -19,8 +19,13 @@ TEST_F(SampleDb, ExecRunsARegisteredProcedureWithParsedArguments)
     EXPECT_TRUE(seen[3].isNull());
     EXPECT_DOUBLE_EQ(seen[4].toDouble(), 2.5);
     EXPECT_EQ(seen[5].toString(), QStringLiteral("31"));
-    // A recordset opened on the call works too.
+    // A recordset opened on the call works too, and leaves a recordset the procedure keeps whole.
     EXPECT_EQ(Recordset::open(db, QStringLiteral("exec Prueba_Args")).recordCount(), 1);
+    const Recordset guardado = db.execute(QStringLiteral("SELECT 1 UNION ALL SELECT 2"));
+    Procedures::add(QStringLiteral("Prueba_Guardado"), [&](Connection&, const QVariantList&) { return guardado; });
+    for (int vez = 0; vez < 2; ++vez)
+        EXPECT_EQ(Recordset::open(db, QStringLiteral("EXEC Prueba_Guardado")).recordCount(), 2);
+    EXPECT_EQ(guardado.recordCount(), 2);
 }
 
 TEST_F(SampleDb, LoginProceduresAnswerLikeAnEngineWithoutLogins)

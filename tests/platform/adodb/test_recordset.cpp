@@ -196,3 +196,22 @@ TEST_F(SampleDb, ARecordsetOpenedOnAScriptRunsEveryStatement)
     EXPECT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 2);
 }
+
+TEST_F(SampleDb, EveryRowKeepsItsOwnTextAmongThousandsOfRepeatedAndDifferentOnes)
+{
+    // Texts that repeat down a column are read once and shared; each row must still read its own,
+    // also past the texts a column remembers, for long texts and for time stamps.
+    db.execute(QStringLiteral(
+        "CREATE TABLE Muestra (Corto VARCHAR(10), Largo VARCHAR(200), Alta DATETIME TEXT);"
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999)"
+        " INSERT INTO Muestra SELECT 'T' || (i % 1500), printf('%.80c', 'x') || (i % 3),"
+        " '2021-07-' || printf('%02d', i % 28 + 1) || ' 14:03:22' FROM n;"));
+    const Recordset rs = Recordset::open(db, QStringLiteral("SELECT Corto, Largo, Alta, rowid - 1 FROM Muestra ORDER BY rowid"));
+    ASSERT_EQ(rs.recordCount(), 3000);
+    for (int r = 0; r < rs.recordCount(); ++r) {
+        const int i = rs.cell(r, 3).toInt();
+        ASSERT_EQ(rs.cell(r, 0).toString(), QStringLiteral("T%1").arg(i % 1500)) << r;
+        ASSERT_EQ(rs.cell(r, 1).toString(), QString(80, QLatin1Char('x')) + QString::number(i % 3)) << r;
+        ASSERT_EQ(rs.cell(r, 2).toDateTime(), QDateTime(QDate(2021, 7, i % 28 + 1), QTime(14, 3, 22))) << r;
+    }
+}
