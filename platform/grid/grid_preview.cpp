@@ -19,13 +19,22 @@ constexpr qreal kZoomStep = 1.25;
 } // namespace
 
 GridPreview::GridPreview(QWidget* parent)
-    : QWidget(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QWidget(parent)
 {
-    m_view = new QPrintPreviewWidget(m_printer.get(), this);
-    m_view->setObjectName(QStringLiteral("previewView"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+}
+
+// The printer and its view are made when a preview is first asked for: making a printer asks the
+// print system for its default printer, and a window that only shows its grid must not wait on it.
+void GridPreview::ensureView()
+{
+    if (m_view)
+        return;
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_view = new QPrintPreviewWidget(m_printer.get(), this);
+    m_view->setObjectName(QStringLiteral("previewView"));
+    layout()->addWidget(m_view);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &GridPreview::paintPages);
 
     // The page fills the width at first; Ctrl with the wheel or with + and - zooms.
@@ -46,12 +55,14 @@ void GridPreview::addZoomShortcut(const QKeySequence& keys, void (GridPreview::*
 
 void GridPreview::zoomIn()
 {
-    m_view->zoomIn(kZoomStep);
+    if (m_view)
+        m_view->zoomIn(kZoomStep);
 }
 
 void GridPreview::zoomOut()
 {
-    m_view->zoomOut(kZoomStep);
+    if (m_view)
+        m_view->zoomOut(kZoomStep);
 }
 
 bool GridPreview::eventFilter(QObject* watched, QEvent* event)
@@ -70,7 +81,11 @@ bool GridPreview::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-GridPreview::~GridPreview() = default;
+GridPreview::~GridPreview()
+{
+    // The view paints on the printer: it goes first.
+    delete m_view;
+}
 
 void GridPreview::attach(Grid* grid)
 {
@@ -80,6 +95,7 @@ void GridPreview::attach(Grid* grid)
 
 void GridPreview::refresh()
 {
+    ensureView();
     if (m_grid)
         applyPageSetup(*m_printer, m_grid->printSettings());
     m_view->updatePreview();
@@ -87,7 +103,7 @@ void GridPreview::refresh()
 
 int GridPreview::pageCount() const
 {
-    return m_view->pageCount();
+    return m_view ? m_view->pageCount() : 0;
 }
 
 void GridPreview::paintPages(QPrinter* printer)
