@@ -22,10 +22,12 @@ ListaIds parseaListaIds(const QString& texto)
             digitos = digitos && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         bool ok = false;
         const qint64 id = digitos ? item.toLongLong(&ok) : 0;
+        // A refused list is a new, empty one: an emptied list keeps its buffer, and Qt's comparison
+        // of that with a list that has none hands memcmp a null pointer.
         if (!ok) {
-            lista.ids.clear();
-            lista.invalido = item;
-            return lista;
+            ListaIds rechazada;
+            rechazada.invalido = item;
+            return rechazada;
         }
         lista.ids << id;
     }

@@ -61,20 +61,24 @@ void RepListadePrecios::buscar()
         + QLatin1Char(')');
 
     ejecuta(QStringLiteral("CREATE TEMP TABLE \"#Tmp_Precios\" AS SELECT Producto.ID_Producto AS ID_Producto,"
-                           "Nombre_Completo,Precio,Porcentaje FROM Producto,PreciosXMenu,ImpuestosXProducto,Tipos_Impuesto,"
+                           "Nombre_Completo,Precio,Porcentaje,IFNULL(Incluir_en_precio,0) AS Incluido FROM Producto,PreciosXMenu,"
+                           "ImpuestosXProducto,Tipos_Impuesto,"
                            "PorcentajeXTipo_Impuesto WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND "
                            "ImpuestosXProducto.ID_Tipo_Impuesto=Tipos_Impuesto.ID_Tipo_Impuesto AND "
                            "Producto.ID_Producto=ImpuestosXProducto.ID_Producto AND "
                            "Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND Estado='A' AND "
                            "Tipo_Imp_Activo=1")
             + vigente + filtro);
-    ejecuta(QStringLiteral("INSERT INTO \"#Tmp_Precios\" SELECT Producto.ID_Producto,Nombre_Completo,Precio,0 FROM "
+    ejecuta(QStringLiteral("INSERT INTO \"#Tmp_Precios\" SELECT Producto.ID_Producto,Nombre_Completo,Precio,0,0 FROM "
                            "Producto,PreciosXMenu WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND Estado='A' AND "
                            "Producto.ID_Producto NOT IN (SELECT ID_Producto FROM \"#Tmp_Precios\")")
             + filtro);
+    // A tax included in the price is the part of the price it holds; the price is then the sale price.
     adodb::Recordset rs = consulta(QStringLiteral(
-        "SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio,Precio*Porcentaje AS Impuesto,"
-        "Redondear(Precio*(1+Porcentaje)) AS \"Precio Venta\" FROM \"#Tmp_Precios\" ORDER BY Nombre_Completo"));
+        "SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio,"
+        "CASE WHEN Incluido=1 THEN Precio*Porcentaje/(1+Porcentaje) ELSE Precio*Porcentaje END AS Impuesto,"
+        "Redondear(CASE WHEN Incluido=1 THEN Precio ELSE Precio*(1+Porcentaje) END) AS \"Precio Venta\" "
+        "FROM \"#Tmp_Precios\" ORDER BY Nombre_Completo"));
     grid::FillOptions opciones;
     opciones.fitColumnWidths = true;
     grid::fillFromRecordset(*sprDatos, rs, opciones);

@@ -346,6 +346,9 @@ void RepVentana::showEvent(QShowEvent* event)
     if (m_ajustes.maximizada) {
         m_marco->showMaximized();
     } else if (m_ajustes.disenoTwips.isValid()) {
+        // The area maximizes a window opened over a maximized one: this one opens normal.
+        if (m_marco->isMaximized())
+            m_marco->showNormal();
         // The frame around the window keeps its own title bar and borders.
         m_marco->resize(m_marco->size() + m_ajustes.disenoTwips / kTwipsPorPixel - size());
         // A design narrower than the selection frame's controls would clip them.

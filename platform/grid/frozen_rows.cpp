@@ -1,9 +1,11 @@
 #include "platform/grid/frozen_rows.h"
 
 #include "platform/grid/grid_table.h"
+#include "platform/grid/shown_texts.h"
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QPaintEvent>
 #include <QScrollBar>
 
 namespace grid {
@@ -56,6 +58,12 @@ bool FrozenRows::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
         follow();
     return QTableView::eventFilter(watched, event);
+}
+
+void FrozenRows::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    paintSpilledTexts(*m_table->grid(), *this, event->region());
 }
 
 void FrozenRows::follow()

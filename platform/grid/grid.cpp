@@ -1,5 +1,6 @@
 #include "platform/grid/grid.h"
 
+#include "platform/grid/column_fitter.h"
 #include "platform/grid/frozen_rows.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
@@ -47,7 +48,7 @@ private:
 } // namespace
 
 Grid::Grid(QWidget* parent)
-    : QWidget(parent), m_table(new GridTable(this)), m_delegate(new GridDelegate(this))
+    : QWidget(parent), m_table(new GridTable(this)), m_delegate(new GridDelegate(this)), m_fitter(new ColumnFitter(m_table))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,6 +82,15 @@ Grid::Grid(QWidget* parent)
 
 Grid::~Grid()
 {
+    // The table frees its model and its open editor as it goes: nothing may follow it there. The
+    // frozen rows' view follows the model's resets, and an editor losing its focus commits its
+    // text through the delegate, into cells being freed.
+    delete m_frozen;
+    m_frozen = nullptr;
+    disconnect(m_delegate, nullptr, m_table, nullptr);
+    disconnect(m_table, nullptr, this, nullptr);
+    disconnect(m_table->selectionModel(), nullptr, this, nullptr);
+    delete m_table;
     freeSpareItems();
 }
 
@@ -100,6 +110,11 @@ void Grid::commitEdit(bool closeEditor)
     emit delegado->commitData(editor);
     if (closeEditor)
         emit delegado->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool Grid::widenColumn(int column, int pixels) const
+{
+    return m_fitter->widen(column, pixels);
 }
 
 bool Grid::inRange(int row, int column) const
@@ -388,6 +403,14 @@ CellFormat Grid::cellFormat(int row, int column) const
         return CellFormat();
     const GridItem* cell = item(row, column);
     return cell ? cell->format() : defaultFormat(column);
+}
+
+CellType Grid::cellType(int row, int column) const
+{
+    if (!inRange(row, column))
+        return CellType::Text;
+    const GridItem* cell = item(row, column);
+    return cell ? cell->format().type : defaultFormat(column).type;
 }
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)

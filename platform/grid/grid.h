@@ -24,6 +24,7 @@ class QTableWidgetItem;
 
 namespace grid {
 
+class ColumnFitter;
 class FrozenRows;
 class GridDelegate;
 class GridItem;
@@ -94,6 +95,8 @@ public:
 
     // --- Types --------------------------------------------------------------------------------
     CellFormat cellFormat(int row, int column) const;
+    // The type alone, without copying the format.
+    CellType cellType(int row, int column) const;
     void setCellFormat(int row, int column, const CellFormat& format);
     // Gives every cell of the column the format, and so the rows added later.
     void setColumnFormat(int column, const CellFormat& format);
@@ -156,6 +159,8 @@ public:
     void setSpan(int row, int column, int rows, int columns);
     int columnSpan(int row, int column) const;
     int rowSpan(int row, int column) const;
+    // Whether the cell lies under a span that starts in another cell, and so shows nothing itself.
+    bool isSpanCovered(int row, int column) const;
     // Fills the cell's background; an invalid colour returns it to the grid's own.
     void setCellBackground(int row, int column, const QColor& color);
     QColor cellBackground(int row, int column) const;  // invalid when the cell has none of its own
@@ -251,6 +256,9 @@ private:
 
     // The cell's item; null off the grid, and for a cell quiet writes left unwritten.
     GridItem* item(int row, int column) const;
+    // Widens a column (0-based) to `pixels` once the paint under way is over, unless the user sized
+    // it by hand; false then.
+    bool widenColumn(int column, int pixels) const;
     // The cell's item, made when missing; null off the grid.
     GridItem* cell(int row, int column);
     GridItem* newItem(int column);
@@ -289,7 +297,9 @@ private:
     bool m_tabThroughCells = false;
     PrintSettings m_printSettings;
     int m_frozenRows = 0;
+    bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
+    ColumnFitter* m_fitter;
     FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
     // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
     // than handed back and taken anew.

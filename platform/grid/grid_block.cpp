@@ -22,7 +22,16 @@ double pixelsPerPoint(const QWidget* widget)
 
 int Grid::rowSpan(int row, int column) const
 {
-    return inRange(row, column) ? m_table->rowSpan(row - 1, column - 1) : 1;
+    return m_hadSpans && inRange(row, column) ? m_table->rowSpan(row - 1, column - 1) : 1;
+}
+
+bool Grid::isSpanCovered(int row, int column) const
+{
+    if (!m_hadSpans || !inRange(row, column) || (rowSpan(row, column) == 1 && columnSpan(row, column) == 1))
+        return false;
+    // A span answers its size for every cell under it; only its first cell starts where it does.
+    const QRect rect = m_table->visualRect(m_table->model()->index(row - 1, column - 1));
+    return rect.left() != m_table->columnViewportPosition(column - 1) || rect.top() != m_table->rowViewportPosition(row - 1);
 }
 
 void Grid::setCellBackground(int row, int column, const QColor& color)

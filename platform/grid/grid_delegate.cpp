@@ -2,6 +2,7 @@
 
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_item.h"
+#include "platform/grid/shown_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPersistentModelIndex>
 #include <QStyleOptionButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QValidator>
@@ -201,7 +203,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         if (m_grid->isCellEditable(index.row() + 1, index.column() + 1))
             button.state |= QStyle::State_Enabled;
         styleOf(option)->drawControl(QStyle::CE_PushButton, &button, painter, option.widget);
-    } else {
+    } else if (!paintWideText(painter, option, index)) {
         QStyledItemDelegate::paint(painter, option, index);
     }
     if (cell && cell->borderEdges()) {
@@ -218,6 +220,40 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
             painter->drawLine(r.topRight(), r.bottomRight());
         painter->restore();
     }
+}
+
+// A text wider than its cell is never cut to "...": it runs over its empty neighbours, which the
+// view paints after the cells; what still lacks room widens its column once this paint is over,
+// and shows shrunk meanwhile.
+bool GridDelegate::paintWideText(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem item(option);
+    initStyleOption(&item, index);
+    const auto* view = qobject_cast<const QTableView*>(option.widget);
+    if (!view || item.text.isEmpty() || item.features.testFlag(QStyleOptionViewItem::HasCheckIndicator)
+        || fitsCell(item))
+        return false;
+    const QString text = item.text;
+    item.text.clear();
+    styleOf(option)->drawControl(QStyle::CE_ItemViewItem, &item, painter, option.widget);
+    for (const WideText& wide : wideTexts(*m_grid, *view, index.row())) {
+        if (wide.column != index.column())
+            continue;
+        if (wide.lacking > 0)
+            m_grid->widenColumn(wide.widenColumn, view->columnWidth(wide.widenColumn) + wide.lacking);
+        if (wide.spills)
+            return true;
+    }
+    QPalette::ColorGroup group = item.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !item.state.testFlag(QStyle::State_Active))
+        group = QPalette::Inactive;
+    painter->save();
+    painter->setPen(item.palette.color(group, item.state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                            : QPalette::Text));
+    const int margin = styleOf(option)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    drawWholeText(*painter, QRectF(item.rect.adjusted(margin, 0, -margin, 0)), int(item.displayAlignment), text, item.font);
+    painter->restore();
+    return true;
 }
 
 bool GridDelegate::eventFilter(QObject* object, QEvent* event)

@@ -38,6 +38,7 @@ protected:
 
 private:
     const GridItem* cellAt(const QModelIndex& index) const;
+    bool paintWideText(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     QWidget* createCombo(QWidget* parent, const QModelIndex& index) const;
     bool toggleCheck(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index);

@@ -284,16 +284,18 @@ CellBorder Grid::cellBorder(int row, int column) const
 
 void Grid::setSpan(int row, int column, int rows, int columns)
 {
-    if (inRange(row, column) && rows >= 1 && columns >= 1)
+    if (inRange(row, column) && rows >= 1 && columns >= 1) {
         m_table->setSpan(row - 1, column - 1, qMin(rows, rowCount() - row + 1),
                          qMin(columns, columnCount() - column + 1));
+        m_hadSpans = true;
+    }
     if (m_frozen)
         m_frozen->follow();
 }
 
 int Grid::columnSpan(int row, int column) const
 {
-    return inRange(row, column) ? m_table->columnSpan(row - 1, column - 1) : 1;
+    return m_hadSpans && inRange(row, column) ? m_table->columnSpan(row - 1, column - 1) : 1;
 }
 
 } // namespace grid

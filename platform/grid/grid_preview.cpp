@@ -19,27 +19,50 @@ constexpr qreal kZoomStep = 1.25;
 } // namespace
 
 GridPreview::GridPreview(QWidget* parent)
-    : QWidget(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QWidget(parent)
 {
-    m_view = new QPrintPreviewWidget(m_printer.get(), this);
-    m_view->setObjectName(QStringLiteral("previewView"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+}
+
+// The printer and its view are made when a preview is first asked for: making a printer asks the
+// print system for its default printer, and a window that only shows its grid must not wait on it.
+void GridPreview::ensureView()
+{
+    if (m_view)
+        return;
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_view = new QPrintPreviewWidget(m_printer.get(), this);
+    m_view->setObjectName(QStringLiteral("previewView"));
+    layout()->addWidget(m_view);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &GridPreview::paintPages);
 
     // The page fills the width at first; Ctrl with the wheel or with + and - zooms.
     m_view->fitToWidth();
-    const auto atajo = [this](const QKeySequence& keys, void (QPrintPreviewWidget::*zoom)(qreal)) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, m_view, [this, zoom] { (m_view->*zoom)(kZoomStep); });
-    };
-    atajo(QKeySequence::ZoomIn, &QPrintPreviewWidget::zoomIn);
-    atajo(QKeySequence(Qt::CTRL | Qt::Key_Equal), &QPrintPreviewWidget::zoomIn);
-    atajo(QKeySequence::ZoomOut, &QPrintPreviewWidget::zoomOut);
+    addZoomShortcut(QKeySequence::ZoomIn, &GridPreview::zoomIn);
+    addZoomShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), &GridPreview::zoomIn);
+    addZoomShortcut(QKeySequence::ZoomOut, &GridPreview::zoomOut);
     for (QAbstractScrollArea* area : m_view->findChildren<QAbstractScrollArea*>())
         area->viewport()->installEventFilter(this);
+}
+
+void GridPreview::addZoomShortcut(const QKeySequence& keys, void (GridPreview::*zoom)())
+{
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, zoom);
+}
+
+void GridPreview::zoomIn()
+{
+    if (m_view)
+        m_view->zoomIn(kZoomStep);
+}
+
+void GridPreview::zoomOut()
+{
+    if (m_view)
+        m_view->zoomOut(kZoomStep);
 }
 
 bool GridPreview::eventFilter(QObject* watched, QEvent* event)
@@ -49,16 +72,20 @@ bool GridPreview::eventFilter(QObject* watched, QEvent* event)
         if (wheel->modifiers() & Qt::ControlModifier) {
             const int delta = wheel->angleDelta().y();
             if (delta > 0)
-                m_view->zoomIn(kZoomStep);
+                zoomIn();
             else if (delta < 0)
-                m_view->zoomOut(kZoomStep);
+                zoomOut();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-GridPreview::~GridPreview() = default;
+GridPreview::~GridPreview()
+{
+    // The view paints on the printer: it goes first.
+    delete m_view;
+}
 
 void GridPreview::attach(Grid* grid)
 {
@@ -68,6 +95,7 @@ void GridPreview::attach(Grid* grid)
 
 void GridPreview::refresh()
 {
+    ensureView();
     if (m_grid)
         applyPageSetup(*m_printer, m_grid->printSettings());
     m_view->updatePreview();
@@ -75,7 +103,7 @@ void GridPreview::refresh()
 
 int GridPreview::pageCount() const
 {
-    return m_view->pageCount();
+    return m_view ? m_view->pageCount() : 0;
 }
 
 void GridPreview::paintPages(QPrinter* printer)

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QKeySequence;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -27,16 +28,21 @@ public:
     // Composes the pages again (after the grid or its settings changed).
     void refresh();
     int pageCount() const;
+    // Null until the preview is first shown.
     QPrintPreviewWidget* view() const { return m_view; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ensureView();
     void paintPages(QPrinter* printer);
+    void addZoomShortcut(const QKeySequence& keys, void (GridPreview::*zoom)());
+    void zoomIn();
+    void zoomOut();
 
     std::unique_ptr<QPrinter> m_printer;
-    QPrintPreviewWidget* m_view;
+    QPrintPreviewWidget* m_view = nullptr;
     QPointer<Grid> m_grid;
 };
 

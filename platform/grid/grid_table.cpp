@@ -3,8 +3,10 @@
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_delegate.h"
 #include "platform/grid/grid_item.h"
+#include "platform/grid/shown_texts.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 
 namespace grid {
 
@@ -94,6 +96,12 @@ void GridTable::keyPressEvent(QKeyEvent* event)
 {
     emit m_grid->keyPressed(event->key(), event->modifiers());
     QTableWidget::keyPressEvent(event);
+}
+
+void GridTable::paintEvent(QPaintEvent* event)
+{
+    QTableWidget::paintEvent(event);
+    paintSpilledTexts(*m_grid, *this, event->region());
 }
 
 void GridTable::keyReleaseEvent(QKeyEvent* event)

@@ -17,6 +17,7 @@ public:
 
     // The sum of the numeric values in the block (1-based); 0 for an empty block.
     double sum(const CellRange& range) const;
+    Grid* grid() const { return m_grid; }
     // Tells the views that a cell's own members changed, so that they repaint it; nothing while the
     // grid fills, whose end tells them once.
     void cellChanged(const QTableWidgetItem* cell);
@@ -26,6 +27,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 protected slots:

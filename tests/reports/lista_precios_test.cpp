@@ -88,6 +88,20 @@ TEST_F(ListaPrecios, RatesCountByDayFromTheirStartAndAnEmptyEndNeverEnds)
               QStringList({QStringLiteral("HAMBURGUESA 100.00 9.00 109.00"), QStringLiteral("PASTEL 30.00 0.00 30.00")}));
 }
 
+TEST_F(ListaPrecios, ATaxIncludedInThePriceIsThePartOfThePriceItHolds)
+{
+    // HAMBURGUESA at 89.50 with IVA included and IEPS added on top; CAFE's IVA stays added.
+    db.execute(QStringLiteral("UPDATE PreciosXMenu SET Precio=89.50 WHERE ID_Producto=20"));
+    db.execute(QStringLiteral("UPDATE ImpuestosXProducto SET Incluir_en_precio=1 WHERE ID_Producto=20 AND ID_Tipo_Impuesto=1"));
+    RepListadePrecios* w = abreLista();
+    ASSERT_NE(w, nullptr);
+    const QStringList todas = busca(w, QStringLiteral("TODAS"));
+    EXPECT_EQ(todas.at(0), QStringLiteral("CAFE 20.00 3.20 23.20"));
+    EXPECT_TRUE(todas.contains(QStringLiteral("HAMBURGUESA 89.50 12.34 89.50"))) << todas.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(todas.contains(QStringLiteral("HAMBURGUESA 89.50 7.16 96.66")));
+    EXPECT_TRUE(tablasTemporales().isEmpty());
+}
+
 TEST_F(ListaPrecios, PrintsTheTitledHeaderOnceWithTheStandardFooter)
 {
     RepListadePrecios* w = abreLista();

@@ -11,6 +11,7 @@
 #include "reports/lista_ids.h"
 #include "reports/renglones.h"
 #include "reports/rep_lista_precios.h"
+#include "reports/rep_ventas.h"
 #include "tests/foundation/forms/typing.h"
 #include "tests/reports/reportes_fixture.h"
 
@@ -19,6 +20,8 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -277,6 +280,27 @@ TEST_F(MarcoReportes, OneWindowPerItemAndTheToolbarFollowsTheActiveReport)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int b : {10, 20, 21})
         EXPECT_FALSE(botonVisible(b)) << b;
+}
+
+TEST_F(MarcoReportes, ANormalReportOpenedOverAMaximizedOneOpensNormalAtItsSize)
+{
+    auto* ventas = abre<RepVentas>(QStringLiteral("mnuRepVentas"), QStringLiteral("RepVentas"));
+    ASSERT_NE(ventas, nullptr);
+    auto* marcoVentas = qobject_cast<QMdiSubWindow*>(ventas->parentWidget());
+    ASSERT_NE(marcoVentas, nullptr);
+    ASSERT_TRUE(marcoVentas->isMaximized());
+
+    auto* lista = abre<RepListadePrecios>(QStringLiteral("mnuProRepLista"), QStringLiteral("RepListadePrecios"));
+    ASSERT_NE(lista, nullptr);
+    QApplication::processEvents();
+    auto* marco = qobject_cast<QMdiSubWindow*>(lista->parentWidget());
+    ASSERT_NE(marco, nullptr);
+    EXPECT_EQ(main->mdiArea()->activeSubWindow(), marco);
+    EXPECT_FALSE(marco->isMaximized());
+    EXPECT_EQ(lista->size(), QSize(9156, 5280) / 15);
+    // Its own title bar above it; the sales report still open behind it.
+    EXPECT_GT(lista->mapTo(marco, QPoint(0, 0)).y(), 0);
+    EXPECT_TRUE(marcoVentas->isVisible());
 }
 
 TEST_F(MarcoReportes, TheCompanyLineFollowsTheDesignHeaderOnceHoweverOftenItPrints)

@@ -3,13 +3,17 @@
 #include "foundation/routines/period_sales.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_stack.h"
+#include "platform/grid/page_composer.h"
 #include "reports/rep_ventas.h"
 #include "reports/sql_ventas.h"
 #include "tests/reports/reportes_fixture.h"
+#include "tests/support/text_recorder.h"
 
 #include <QDateEdit>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -437,6 +441,47 @@ TEST_F(Ventas, PrintsPortraitWithTheCompanyLineOnceAndTheFooter)
     EXPECT_EQ(w->rejilla()->printSettings().marginLeft, 350);
     w->BotonPreview();
     EXPECT_FALSE(w->pila()->isPreviewShown());
+}
+
+// A year's amounts in the design's narrow columns: every text prints whole, at a readable size, in
+// the seven columns the report uses of its twenty.
+TEST_F(Ventas, ThePrintOutKeepsEveryFigureWholeInTheColumnsInUseAtAReadableSize)
+{
+    db.execute(QStringLiteral("UPDATE ProductosXCuenta SET Precio_Venta=18075712.50 WHERE ID_ProductosXCuenta=1001"));
+    RepVentas* w = abreVentas();
+    ASSERT_NE(w, nullptr);
+    busca(w, k15, k15);
+    const grid::Grid* g = w->rejilla();
+    const QString netas = g->text(5, 2);
+    ASSERT_EQ(netas, QStringLiteral("$18,075,734.50"));
+    ASSERT_FALSE(imprime(w, QStringLiteral("ventas.pdf")).isEmpty());
+
+    // The pages as the print command composed them, on a letter page with the report's margins.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    grid::applyPageSetup(printer, g->printSettings());
+    const QSize pagina = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    TextRecorder medida(pagina, printer.resolution());
+    grid::PageComposer composer(*g, g->printSettings());
+    composer.layout(medida, pagina);
+    EXPECT_EQ(composer.printedColumns(), QList<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(composer.bandCount(), 1);
+    QStringList vistos;
+    for (int p = 1; p <= composer.pageCount(); ++p) {
+        TextRecorder hoja(pagina, printer.resolution());
+        QPainter painter(&hoja);
+        composer.paintPage(painter, p);
+        painter.end();
+        EXPECT_TRUE(hoja.faults().isEmpty()) << "page " << p << "\n" << hoja.faults().join(QLatin1Char('\n')).toStdString();
+        for (const TextRecorder::Text& t : hoja.texts()) {
+            EXPECT_GE(t.pointSize, 8.0) << t.text.toStdString();
+            vistos << t.text;
+        }
+    }
+    for (const QString& texto : {netas, QStringLiteral("INFORME DE VENTAS"), QStringLiteral("15/03/2024 - 15/03/2024"),
+                                 QStringLiteral("Ventas Brutas"), QStringLiteral("Promociones"),
+                                 QStringLiteral("Número de invitados por parte del Día")})
+        EXPECT_TRUE(vistos.contains(texto)) << texto.toStdString();
 }
 
 // Every statement of one day reads the sales through the checks of that day, never a whole sales

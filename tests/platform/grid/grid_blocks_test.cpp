@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
@@ -128,6 +129,26 @@ TEST(GridBlocks, FrozenRowsStayInViewAfterScrollingToTheEnd)
     g.setFrozenRows(0);
     EXPECT_EQ(g.frozenView(), nullptr);
     EXPECT_FALSE(fijas->isVisible());
+}
+
+// The frozen rows' view follows the model's resets; freeing the grid resets the model as the table
+// goes, and the view must not follow it into freed headers.
+TEST(GridBlocks, AGridWithFrozenRowsIsFreedCleanly)
+{
+    QWidget window;
+    auto* g = new grid::Grid(&window);
+    g->setColumnCount(3);
+    g->setRowCount(20);
+    g->setText(1, 1, QStringLiteral("TITULO"));
+    g->setSpan(1, 1, 1, 3);
+    g->setFrozenRows(2);
+    window.resize(400, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPointer<QTableView> fijas(g->frozenView());
+    ASSERT_FALSE(fijas.isNull());
+    delete g;
+    EXPECT_TRUE(fijas.isNull());
 }
 
 TEST(GridBlocks, FrozenRowsHeadEveryPrintedPage)

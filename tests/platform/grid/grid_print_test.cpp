@@ -208,6 +208,8 @@ TEST_F(GridPrint, PreviewStandsInThePlaceOfTheGrid)
         shown->setValue(r, 1, r);
     shown->setPrintSettings(grid::standardPrintSettings());
     stack.show();
+    // No printer is made (and no print system asked) until the preview is wanted.
+    EXPECT_EQ(stack.preview()->view(), nullptr);
     EXPECT_TRUE(stack.togglePreview());
     EXPECT_EQ(stack.currentWidget(), stack.preview());
     EXPECT_GT(stack.preview()->pageCount(), 1);
