@@ -42,7 +42,9 @@ CodePair* CatalogWindow::agregaParCodigo(QComboBox* combo, QLineEdit* caja, cons
 LookupPair* CatalogWindow::agregaParBusqueda(QComboBox* combo, QLineEdit* caja, const QString& consulta,
                                              const QString& ninguno)
 {
-    return new LookupPair(combo, caja, consulta, ninguno, this);
+    auto* par = new LookupPair(combo, caja, consulta, ninguno, this);
+    m_pares.append(par);
+    return par;
 }
 
 DetailGrid* CatalogWindow::agregaDetalle(grid::Grid* grid)
@@ -149,11 +151,24 @@ bool CatalogWindow::Campos_Completos()
         const QString texto = combo ? combo->currentText() : forms::text(r.control);
         if (!texto.trimmed().isEmpty())
             continue;
+        forms::revealField(r.control);
         ui::msgBox(QStringLiteral("Falta el campo de ") + r.palabra, ui::Exclamation);
-        r.control->setFocus(Qt::OtherFocusReason);
+        forms::focusField(r.control);
         return false;
     }
     return true;
+}
+
+// The grids' lists are read again only while browsing: an edit keeps the rows as typed.
+void CatalogWindow::refreshLists()
+{
+    for (LookupPair* par : std::as_const(m_pares))
+        if (par)
+            par->actualiza();
+    if (Formas().Edicion())
+        return;
+    for (DetailGrid* detalle : std::as_const(m_detalles))
+        detalle->refreshLists();
 }
 
 void CatalogWindow::Llave_Nueva()

@@ -6,6 +6,7 @@
 #include "foundation/forms/data_entry_window.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class QComboBox;
@@ -74,6 +75,7 @@ protected:
     void Form_Load();
 
     bool Campos_Completos() override;
+    void refreshLists() override;
     void Llave_Nueva() override;
     bool Guarda_Detalle() override;
     bool Borra_Detalle() override;
@@ -96,5 +98,6 @@ private:
     QList<Requerido> m_requeridos;
     QList<DetailGrid*> m_detalles;
     QList<TablaDetalle> m_tablasDetalle;
+    QList<QPointer<LookupPair>> m_pares;
     bool m_guardando = false;
 };

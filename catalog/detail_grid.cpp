@@ -67,22 +67,36 @@ void DetailGrid::setModifyColumns(const QList<int>& storedRows, const QList<int>
 
 void DetailGrid::addComboColumn(int comboColumn, int keyColumn, const QString& listQuery)
 {
-    Combo combo{comboColumn, keyColumn, {}};
+    Combo combo{comboColumn, keyColumn, listQuery, {}};
+    readList(combo);
+    m_combos.append(combo);
+}
+
+void DetailGrid::readList(Combo& combo)
+{
+    combo.ids.clear();
     QStringList names;
     adodb::Recordset lista;
-    if (g_ClsAdo().Establece_consulta(lista, listQuery, 3, 3, 1)) {
+    if (g_ClsAdo().Establece_consulta(lista, combo.listQuery, 3, 3, 1)) {
         for (int r = 0; r < lista.recordCount(); ++r) {
             combo.ids.append(lista.cell(r, 0).toLongLong());
             names.append(lista.cell(r, 1).toString());
         }
     }
-    m_grid->setColumnFormat(comboColumn, grid::CellFormat::combo(names));
-    m_combos.append(combo);
+    m_grid->setColumnFormat(combo.column, grid::CellFormat::combo(names));
+}
+
+void DetailGrid::refreshLists()
+{
+    for (Combo& combo : m_combos)
+        readList(combo);
 }
 
 void DetailGrid::setMode(Mode mode)
 {
     m_mode = mode;
+    if (mode == Mode::Modify)
+        rememberLoaded();
     const bool limited = mode == Mode::Modify && m_limitModify;
     m_grid->setProtected(mode == Mode::Browse || limited);
     for (int column : m_modifyStored)
@@ -94,18 +108,24 @@ void DetailGrid::setMode(Mode mode)
 
 void DetailGrid::fill(const QString& recordKey)
 {
-    m_grid->setRowCount(0);
-    if (!isKey(recordKey) || m_fillQuery.isEmpty())
-        return;
+    m_loaded.clear();
+    m_loadedDue = false;
     adodb::Recordset filas;
-    if (!g_ClsAdo().Establece_consulta(filas, m_fillQuery + recordKey.trimmed(), 3, 3, 1))
+    if (!isKey(recordKey) || m_fillQuery.isEmpty()
+        || !g_ClsAdo().Establece_consulta(filas, m_fillQuery + recordKey.trimmed(), 3, 3, 1)) {
+        m_grid->setRowCount(0);
         return;
+    }
     const int columns = filas.fieldCount();
     // Texts go in as written, so that a name the combo's list lacks still shows.
     m_grid->loadRows(
         filas.recordCount(),
         [&filas, columns](int row, int column) { return column <= columns ? filas.cell(row - 1, column - 1) : QVariant(); },
         true);
+    // What the rows hold as loaded is taken when a change begins: nothing has touched them by then.
+    m_loadedDue = true;
+    if (m_mode == Mode::Modify)
+        rememberLoaded();
 }
 
 QString DetailGrid::rowState(int row) const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "catalog/detail_statements.h"
 #include "platform/grid/grid.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -25,8 +27,8 @@ struct DetailField {
     // A key that the user may change: the hidden column holding it as loaded, which the condition
     // uses while the new value goes into the SET text. 0 for a key that never changes.
     int loadedColumn = 0;
-    // The value as SQL text, where the cell's own type does not say it (null: by the cell's type).
-    std::function<QString(const grid::Grid& grid, int row)> sql = nullptr;
+    // The value stored, where the cell's own type does not say it (null: by the cell's type).
+    std::function<QVariant(const grid::Grid& grid, int row)> value = nullptr;
 };
 
 // Where a typed key is looked up, and what is said when it is not there.
@@ -42,7 +44,8 @@ struct DetailLookup {
 //
 // A list grid rewrites the record's rows as a whole; a state grid (setStateColumn) marks each row
 // in a hidden column, blank for a stored row, "N" new, "M" changed, "B" to delete (hidden), and
-// writes only those. The grid follows the record's mode: read-only while browsing, open while a new
+// writes only those: of a changed row, only the cells the user changed, so that a stored value the
+// grid shows rounded is kept as stored. The grid follows the record's mode: read-only while browsing, open while a new
 // record is entered, and while a record is changed either open or, when the window names them, open
 // only in the columns a stored row may change. In edit mode Insert appends a row and Delete drops
 // the active one (a new row at once, a stored row of a state grid by its "B" mark); a button column
@@ -83,6 +86,8 @@ public:
     // A combo column listing the names of listQuery (id, name; in the order to list them), whose
     // picked entry's id goes into keyColumn.
     void addComboColumn(int comboColumn, int keyColumn, const QString& listQuery);
+    // Lists the combo columns' entries again, as they stand now; the rows keep their texts.
+    void refreshLists();
     // The value that Insert puts into a column of the new row.
     void setInsertValue(int column, const QVariant& value);
     // While a record is changed, only these columns of stored rows, and these of rows added during
@@ -142,24 +147,36 @@ private:
     void setRowState(int row, const QString& state);
     void unlockAddedRow(int row);
 
-    bool saveList(const QString& recordKey);
-    bool saveStates(const QString& recordKey, bool newRecord);
-    bool rewriteChanged(const QString& recordKey);
-    bool insertStored(const QString& recordKey, int row);
-    bool updateStored(const QString& recordKey, int row);
-    bool deleteRowStored(const QString& recordKey, int row);
+    bool saveList(DetailStatements& statements, qlonglong recordKey);
+    bool saveStates(DetailStatements& statements, qlonglong recordKey, bool newRecord);
+    bool rewriteChanged(DetailStatements& statements, qlonglong recordKey);
+    bool insertStored(DetailStatements& statements, qlonglong recordKey, int row,
+                      const QVariantList& stored = {});
     bool writable(int row) const;
+    QList<DetailColumn> columns() const;
+    // The value stored for a cell of a field (the loaded column of a changeable key).
+    QVariant cellValue(const DetailField& field, int row, int column) const;
+    // The values of the row's key fields as loaded.
+    QVariantList loadedKeys(int row) const;
+    // What was loaded into the stored row of these keys; null for a row not loaded.
+    const QVariantList* loaded(const QVariantList& keys) const;
+    // Whether the row's field holds what was loaded into it.
+    bool unchanged(const QVariantList* loaded, int field, int row) const;
+    // Takes the rows as loaded, once after each fill.
+    void rememberLoaded();
+    // A row's key values as one text, to find the row among others.
+    static QString keyText(const QVariantList& keys);
     // After the database refused a row as a duplicate: the message that names the row repeating an
     // earlier one; empty when the grid shows no such row.
     QString repeatedRowMessage() const;
-    QString valueSql(const DetailField& field, int row, int column) const;
-    QString condition(const QString& recordKey, int row) const;
 
     struct Combo {
         int column;
         int keyColumn;
+        QString listQuery;
         QList<qlonglong> ids;
     };
+    void readList(Combo& combo);
 
     QPointer<grid::Grid> m_grid;
     Mode m_mode = Mode::Browse;
@@ -185,4 +202,7 @@ private:
     bool m_rewriteChanged = false;
     bool m_popupMenu = false;
     QString m_refusalMessage;
+    // The stored rows' field values as loaded, by their loaded keys.
+    QHash<QString, QVariantList> m_loaded;
+    bool m_loadedDue = false;
 };

@@ -6,16 +6,17 @@
 
 QString DetailGrid::repeatedRowMessage() const
 {
-    QSet<QStringList> vistas;
+    QSet<QString> vistas;
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         if (!writable(row) || rowState(row) == QLatin1String("B"))
             continue;
-        QStringList llave;
+        QVariantList partes;
         for (const DetailField& field : m_fields)
             if (field.key)
-                llave << valueSql(field, row, field.column);
-        if (llave.isEmpty())
+                partes << cellValue(field, row, field.column);
+        if (partes.isEmpty())
             return QString();
+        const QString llave = keyText(partes);
         if (!vistas.contains(llave)) {
             vistas.insert(llave);
             continue;

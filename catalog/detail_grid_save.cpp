@@ -1,27 +1,21 @@
-// Writing a record's detail rows: a list grid rewrites them, a state grid writes its marks.
+// Writing a record's detail rows: a list grid rewrites them, a state grid writes its marks. The
+// statements are prepared once per save and bound per row.
 #include "catalog/detail_grid.h"
+#include "catalog/detail_statements.h"
 #include "foundation/database/cls_ado.h"
-#include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/cell_format.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/msgbox.h"
 
 #include <QSet>
 
-namespace {
-
-QString quoted(const QString& text)
-{
-    return QLatin1Char('\'') + DuplicaComillas(text) + QLatin1Char('\'');
-}
-
-} // namespace
-
 bool DetailGrid::save(const QString& recordKey, bool newRecord)
 {
     if (!isKey(recordKey) || m_table.isEmpty())
         return true;
-    const bool ok = m_stateColumn > 0 ? saveStates(recordKey.trimmed(), newRecord) : saveList(recordKey.trimmed());
+    DetailStatements statements(m_table, m_recordKeyField, columns());
+    const qlonglong clave = recordKey.trimmed().toLongLong();
+    const bool ok = m_stateColumn > 0 ? saveStates(statements, clave, newRecord) : saveList(statements, clave);
     if (ok)
         return true;
     QList<adodb::Error>& errores = g_ClsAdo().conexion().errors();
@@ -41,6 +35,14 @@ bool DetailGrid::save(const QString& recordKey, bool newRecord)
     return false;
 }
 
+QList<DetailColumn> DetailGrid::columns() const
+{
+    QList<DetailColumn> out;
+    for (const DetailField& field : m_fields)
+        out.append({field.name, field.key, !field.key || field.loadedColumn > 0});
+    return out;
+}
+
 bool DetailGrid::deleteStored(const QString& recordKey)
 {
     if (!isKey(recordKey) || m_table.isEmpty())
@@ -50,64 +52,85 @@ bool DetailGrid::deleteStored(const QString& recordKey)
                              false);
 }
 
-bool DetailGrid::saveList(const QString& recordKey)
+bool DetailGrid::saveList(DetailStatements& statements, qlonglong recordKey)
 {
-    if (!deleteStored(recordKey))
+    if (!deleteStored(QString::number(recordKey)))
         return false;
     // A related row typed twice is stored once.
-    QSet<QStringList> escritos;
+    QSet<QString> escritos;
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         if (!writable(row))
             continue;
-        QStringList llave;
+        QVariantList llave;
         for (const DetailField& field : m_fields)
             if (field.key)
-                llave << valueSql(field, row, field.column);
-        if (!llave.isEmpty() && escritos.contains(llave))
+                llave << cellValue(field, row, field.column);
+        const QString id = keyText(llave);
+        if (!llave.isEmpty() && escritos.contains(id))
             continue;
-        escritos.insert(llave);
-        if (!insertStored(recordKey, row))
+        escritos.insert(id);
+        if (!insertStored(statements, recordKey, row))
             return false;
     }
     return true;
 }
 
-bool DetailGrid::saveStates(const QString& recordKey, bool newRecord)
+bool DetailGrid::saveStates(DetailStatements& statements, qlonglong recordKey, bool newRecord)
 {
     if (!newRecord && m_rewriteChanged)
-        return rewriteChanged(recordKey);
-    if (!newRecord && m_saveOrder > 0)
-        m_grid->sortRows(m_saveOrder);
+        return rewriteChanged(statements, recordKey);
+    // In the order of the save's column, as the grid would sort it; the grid itself stays as the
+    // user left it.
+    const QList<int> orden = !newRecord && m_saveOrder > 0 ? m_grid->sortedRows(m_saveOrder) : m_grid->sortedRows(0);
     // The first refused row refuses the save: the whole of it is rolled back.
-    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+    for (const int row : orden) {
         if (!writable(row))
             continue;
         const QString state = rowState(row);
         bool ok = true;
-        if (newRecord || state == QLatin1String("N"))
-            ok = state == QLatin1String("B") || insertStored(recordKey, row);
-        else if (state == QLatin1String("M"))
-            ok = updateStored(recordKey, row);
-        else if (state == QLatin1String("B"))
-            ok = deleteRowStored(recordKey, row);
+        if (newRecord || state == QLatin1String("N")) {
+            ok = state == QLatin1String("B") || insertStored(statements, recordKey, row);
+        } else if (state == QLatin1String("M")) {
+            const QVariantList llaves = loadedKeys(row);
+            const QVariantList* cargados = loaded(llaves);
+            QList<bool> cambiados;
+            QVariantList valores;
+            for (int i = 0; i < m_fields.size(); ++i) {
+                cambiados << !unchanged(cargados, i, row);
+                valores << cellValue(m_fields.at(i), row, m_fields.at(i).column);
+            }
+            ok = statements.update(recordKey, cambiados, valores, llaves);
+        } else if (state == QLatin1String("B")) {
+            ok = statements.remove(recordKey, loadedKeys(row));
+            if (!ok)
+                g_ClsAdo().Reporta_Error();
+        }
         if (!ok)
             return false;
     }
     return true;
 }
 
-bool DetailGrid::rewriteChanged(const QString& recordKey)
+// A changed row is deleted and inserted again; the cells the user did not change take what was
+// stored, read before the delete.
+bool DetailGrid::rewriteChanged(DetailStatements& statements, qlonglong recordKey)
 {
+    QHash<int, QVariantList> guardados;
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         const QString state = rowState(row);
-        if (writable(row) && (state == QLatin1String("B") || state == QLatin1String("M"))
-            && !deleteRowStored(recordKey, row))
+        if (!writable(row) || (state != QLatin1String("B") && state != QLatin1String("M")))
+            continue;
+        if (state == QLatin1String("M"))
+            guardados.insert(row, statements.stored(recordKey, loadedKeys(row)));
+        if (!statements.remove(recordKey, loadedKeys(row))) {
+            g_ClsAdo().Reporta_Error();
             return false;
+        }
     }
     for (int row = 1; row <= m_grid->rowCount(); ++row) {
         const QString state = rowState(row);
         if (writable(row) && (state == QLatin1String("M") || state == QLatin1String("N"))
-            && !insertStored(recordKey, row))
+            && !insertStored(statements, recordKey, row, guardados.value(row)))
             return false;
     }
     return true;
@@ -118,71 +141,92 @@ bool DetailGrid::writable(int row) const
     return !(m_skipEmptyKeys && m_keyColumn > 0 && m_grid->text(row, m_keyColumn).trimmed().isEmpty());
 }
 
-bool DetailGrid::insertStored(const QString& recordKey, int row)
+bool DetailGrid::insertStored(DetailStatements& statements, qlonglong recordKey, int row, const QVariantList& stored)
 {
-    QStringList campos{m_recordKeyField};
-    QStringList valores{recordKey};
-    for (const DetailField& field : m_fields) {
-        campos << field.name;
-        valores << valueSql(field, row, field.column);
+    const QVariantList* cargados = stored.isEmpty() ? nullptr : loaded(loadedKeys(row));
+    QVariantList valores;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const DetailField& field = m_fields.at(i);
+        const bool guardado = !field.key && i < stored.size() && unchanged(cargados, i, row);
+        valores << (guardado ? stored.at(i) : cellValue(field, row, field.column));
     }
-    return g_ClsAdo().Alta(m_table, campos.join(QLatin1Char(',')), valores.join(QLatin1Char(',')));
+    return statements.insert(recordKey, valores);
 }
 
-bool DetailGrid::updateStored(const QString& recordKey, int row)
+QVariantList DetailGrid::loadedKeys(int row) const
 {
-    QStringList cambios;
+    QVariantList llaves;
     for (const DetailField& field : m_fields)
-        if (!field.key || field.loadedColumn > 0)
-            cambios << field.name + QLatin1Char('=') + valueSql(field, row, field.column);
-    if (cambios.isEmpty())
-        return true;
-    adodb::Recordset ninguno;
-    return g_ClsAdo().Modificar(ninguno, m_table, cambios.join(QLatin1Char(',')), condition(recordKey, row), false);
+        if (field.key)
+            llaves << cellValue(field, row, field.loadedColumn > 0 ? field.loadedColumn : field.column);
+    return llaves;
 }
 
-bool DetailGrid::deleteRowStored(const QString& recordKey, int row)
+QString DetailGrid::keyText(const QVariantList& keys)
 {
-    adodb::Recordset ninguno;
-    return g_ClsAdo().Borrar(ninguno, m_table, QVariant(), condition(recordKey, row), false);
-}
-
-QString DetailGrid::condition(const QString& recordKey, int row) const
-{
-    QString texto = m_recordKeyField + QLatin1Char('=') + recordKey;
-    for (const DetailField& field : m_fields) {
-        if (!field.key)
-            continue;
-        const int column = field.loadedColumn > 0 ? field.loadedColumn : field.column;
-        const QString valor = valueSql(field, row, column);
-        texto += QStringLiteral(" AND ") + field.name + (valor == QLatin1String("NULL") ? QStringLiteral(" IS NULL")
-                                                                                        : QLatin1Char('=') + valor);
+    if (keys.size() == 1 && !keys.first().isNull())
+        return keys.first().toString();
+    QString texto;
+    for (const QVariant& v : keys) {
+        texto += v.isNull() ? QStringLiteral("\x01") : v.toString();
+        texto += QChar(0);
     }
     return texto;
 }
 
-QString DetailGrid::valueSql(const DetailField& field, int row, int column) const
+void DetailGrid::rememberLoaded()
 {
-    if (field.sql && column == field.column)
-        return field.sql(*m_grid, row);
+    if (!m_loadedDue)
+        return;
+    m_loadedDue = false;
+    m_loaded.clear();
+    if (m_stateColumn == 0)
+        return;
+    m_loaded.reserve(m_grid->rowCount());
+    for (int row = 1; row <= m_grid->rowCount(); ++row) {
+        QVariantList valores;
+        for (const DetailField& field : m_fields)
+            valores << m_grid->value(row, field.column);
+        m_loaded.insert(keyText(loadedKeys(row)), valores);
+    }
+}
+
+const QVariantList* DetailGrid::loaded(const QVariantList& keys) const
+{
+    const auto cargado = m_loaded.constFind(keyText(keys));
+    return cargado == m_loaded.constEnd() ? nullptr : &*cargado;
+}
+
+bool DetailGrid::unchanged(const QVariantList* loaded, int field, int row) const
+{
+    return loaded && loaded->value(field) == m_grid->value(row, m_fields.at(field).column);
+}
+
+QVariant DetailGrid::cellValue(const DetailField& field, int row, int column) const
+{
+    if (field.value && column == field.column)
+        return field.value(*m_grid, row);
     const grid::CellFormat format = m_grid->cellFormat(row, column);
     const QVariant valor = m_grid->value(row, column);
-    const QString texto = m_grid->text(row, column);
     switch (format.type) {
     case grid::CellType::CheckBox:
-        return valor.toInt() != 0 ? QStringLiteral("1") : QStringLiteral("0");
+        return valor.toInt() != 0 ? 1 : 0;
     case grid::CellType::Integer:
-        return valor.isNull() ? QStringLiteral("NULL") : QString::number(valor.toLongLong());
+        return valor.isNull() ? QVariant() : QVariant(valor.toLongLong());
     case grid::CellType::Number:
     case grid::CellType::Currency:
     case grid::CellType::Percent:
-        return valor.isNull() ? QStringLiteral("NULL") : grid::formatNumber(valor.toDouble(), format.decimals, false);
+        // As the cell shows it.
+        return valor.isNull() ? QVariant()
+                              : QVariant(grid::formatNumber(valor.toDouble(), format.decimals, false).toDouble());
     case grid::CellType::Date:
-        return valor.isNull() ? QStringLiteral("NULL")
-                              : quoted(valor.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"));
+        return valor.isNull() ? QVariant()
+                              : QVariant(valor.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"));
     case grid::CellType::Time:
-        return valor.isNull() ? QStringLiteral("NULL") : quoted(valor.toTime().toString(QStringLiteral("HH:mm:ss")));
-    default:
-        return texto.isEmpty() ? QStringLiteral("NULL") : quoted(texto);
+        return valor.isNull() ? QVariant() : QVariant(valor.toTime().toString(QStringLiteral("HH:mm:ss")));
+    default: {
+        const QString texto = m_grid->text(row, column);
+        return texto.isEmpty() ? QVariant() : QVariant(texto);
+    }
     }
 }

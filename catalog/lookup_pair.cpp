@@ -12,19 +12,34 @@ LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consult
 
 LookupPair::LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consulta, const QString& ninguno,
                        QObject* parent)
-    : QObject(parent), m_combo(combo), m_caja(caja), m_conNinguno(!ninguno.isEmpty())
+    : QObject(parent), m_combo(combo), m_caja(caja), m_consulta(consulta), m_ninguno(ninguno),
+      m_conNinguno(!ninguno.isEmpty())
 {
-    try {
-        LlenaCombo(combo, consulta);
-    } catch (const adodb::ComError&) {
-        // An unreadable list leaves the combo empty; the window still opens.
-    }
-    if (m_conNinguno)
-        combo->addItem(ninguno);  // no data: no key
+    llenaLista();
     // The box's value as it stands: an empty one shows the "none" entry when there is one.
     caja_Change();
     connect(combo, &QComboBox::activated, this, &LookupPair::combo_Click);
     connect(caja, &QLineEdit::textChanged, this, &LookupPair::caja_Change);
+}
+
+void LookupPair::llenaLista()
+{
+    try {
+        LlenaCombo(m_combo, m_consulta);
+    } catch (const adodb::ComError&) {
+        // An unreadable list leaves the combo empty; the window still opens.
+    }
+    if (m_conNinguno)
+        m_combo->addItem(m_ninguno);  // no data: no key
+}
+
+void LookupPair::actualiza()
+{
+    if (!m_combo || !m_caja)
+        return;
+    m_combo->clear();
+    llenaLista();
+    caja_Change();
 }
 
 void LookupPair::combo_Click()

@@ -20,11 +20,17 @@ public:
     LookupPair(QComboBox* combo, QLineEdit* caja, const QString& consulta, const QString& ninguno,
                QObject* parent = nullptr);
 
+    // Lists the rows again, as they stand now; the box keeps its key and the combo shows its row.
+    void actualiza();
+
 private:
+    void llenaLista();
     void combo_Click();
     void caja_Change();
 
     QPointer<QComboBox> m_combo;
     QPointer<QLineEdit> m_caja;
+    QString m_consulta;
+    QString m_ninguno;
     bool m_conNinguno = false;
 };

@@ -251,7 +251,7 @@ bool OpProductos::Campos_Completos()
 bool OpProductos::beforeSave(bool)
 {
     m_partiendo = true;
-    txtBoton->setText(nombreBoton(txtBotonU[0]->text(), txtBotonU[1]->text()));
+    forms::showStored(txtBoton, nombreBoton(txtBotonU[0]->text(), txtBotonU[1]->text()));
     m_partiendo = false;
     return true;
 }
@@ -261,9 +261,11 @@ void OpProductos::txtBoton_Change()
     if (m_partiendo)
         return;
     const auto [linea1, linea2] = partesBoton(txtBoton->text());
+    // A stored line longer than the ten characters typed here is shown whole, so that a save
+    // that does not touch it keeps it.
     m_partiendo = true;
-    txtBotonU[0]->setText(linea1);
-    txtBotonU[1]->setText(linea2);
+    forms::showStored(txtBotonU[0], linea1);
+    forms::showStored(txtBotonU[1], linea2);
     m_partiendo = false;
     txtBotonU_Change();
 }

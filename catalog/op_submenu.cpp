@@ -179,11 +179,9 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
     productos->addField({.name = QStringLiteral("ID_Producto"), .column = 2, .key = true});
     productos->addField({.name = QStringLiteral("Orden"),
                          .column = 6,
-                         .sql = [](const grid::Grid& g, int row) {
+                         .value = [](const grid::Grid& g, int row) {
                              // A position left empty is 0.
-                             return g.text(row, 6).trimmed().isEmpty()
-                                        ? QStringLiteral("0")
-                                        : QString::number(g.value(row, 6).toLongLong());
+                             return QVariant(g.text(row, 6).trimmed().isEmpty() ? 0 : g.value(row, 6).toLongLong());
                          }});
     productos->setKeyColumn(2);
     productos->setNameColumn(3);

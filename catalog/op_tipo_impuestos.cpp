@@ -21,12 +21,12 @@ enum Columna { Id = 1, Inicio, Final, Porcentaje, Modificacion, Iniciocve };
 
 // The grid shows a percentage; the table keeps the fraction of the price that reports and the end
 // of day multiply by.
-QString fraccion(const grid::Grid& g, int row)
+QVariant fraccion(const grid::Grid& g, int row)
 {
     const QVariant valor = g.value(row, Porcentaje);
     if (valor.isNull())
-        return QStringLiteral("NULL");
-    return grid::formatNumber(adodb::roundHalfEven(valor.toDouble() / 100.0, 4), 4, false);
+        return QVariant();
+    return adodb::roundHalfEven(valor.toDouble() / 100.0, 4);
 }
 
 } // namespace
@@ -89,7 +89,7 @@ OpTipoImpuestos::OpTipoImpuestos(QWidget* parent) : CatalogWindow(parent)
     porcentajes->addField(
         {.name = QStringLiteral("Fecha_Inicio_Impuesto"), .column = Inicio, .key = true, .loadedColumn = Iniciocve});
     porcentajes->addField({.name = QStringLiteral("Fecha_Fin_Impuesto"), .column = Final});
-    porcentajes->addField({.name = QStringLiteral("Porcentaje"), .column = Porcentaje, .sql = fraccion});
+    porcentajes->addField({.name = QStringLiteral("Porcentaje"), .column = Porcentaje, .value = fraccion});
     porcentajes->setInsertOnlyAfterData(true);
     porcentajes->setInsertColumn(Inicio);
     porcentajes->setPopupMenu(true);

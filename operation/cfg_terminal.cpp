@@ -127,31 +127,47 @@ bool CfgTerminal::Campos_Completos()
     return true;
 }
 
-// One server at most: marking this terminal asks before it takes the mark from any other, and the
-// unmark is part of the save, so that a refused save leaves the old server marked.
-bool CfgTerminal::beforeSave(bool isNew)
+// One server at most: marking this terminal asks, before the save begins, whether to take the mark
+// from the other one; the unmark is then part of the save, so that a refused save leaves the old
+// server marked.
+bool CfgTerminal::confirmSave(bool isNew)
 {
+    m_quitaServidor = false;
     if (!chkServidor->isChecked())
         return true;
-    QString otros = QStringLiteral("Vereduda=1");
-    if (!isNew && DetailGrid::isKey(llave()))
-        otros += QStringLiteral(" AND ID_Terminal<>") + llave();
     adodb::Recordset servidor;
     g_ClsAdo().Establece_consulta(
-        servidor, QStringLiteral("SELECT ID_Terminal,Nombre_Terminal FROM Terminal WHERE ") + otros
+        servidor, QStringLiteral("SELECT ID_Terminal,Nombre_Terminal FROM Terminal WHERE ") + otrosServidores(isNew)
                       + QStringLiteral(" ORDER BY ID_Terminal"), 3, 3, 1);
     if (!servidor.isOpen() || servidor.eof())
         return true;
-    const QString nombre = servidor.value(QStringLiteral("Nombre_Terminal")).toString();
+    m_servidorAnterior = servidor.value(QStringLiteral("Nombre_Terminal")).toString();
     servidor.close();
-    if (ui::msgBox(nombre + QStringLiteral(" esta marcado como servidor,¿Desea cambiar el servidor?"),
-                   ui::YesNo | ui::Question) != ui::Yes) {
+    if (ui::msgBox(m_servidorAnterior + QStringLiteral(" esta marcado como servidor,¿Desea cambiar el servidor?"),
+                   ui::YesNo | ui::Question) != ui::Yes)
         chkServidor->setChecked(false);
+    else
+        m_quitaServidor = true;
+    return true;
+}
+
+QString CfgTerminal::otrosServidores(bool isNew) const
+{
+    QString otros = QStringLiteral("Vereduda=1");
+    if (!isNew && DetailGrid::isKey(llave()))
+        otros += QStringLiteral(" AND ID_Terminal<>") + llave();
+    return otros;
+}
+
+bool CfgTerminal::beforeSave(bool isNew)
+{
+    if (!m_quitaServidor)
         return true;
-    }
     adodb::Recordset ninguno;
-    if (g_ClsAdo().Modificar(ninguno, QStringLiteral("Terminal"), QStringLiteral("Vereduda=0"), otros, false))
+    if (g_ClsAdo().Modificar(ninguno, QStringLiteral("Terminal"), QStringLiteral("Vereduda=0"), otrosServidores(isNew),
+                             false))
         return true;
-    ui::msgBox(QStringLiteral("No se pudo quitar la marca de servidor a ") + nombre, ui::Critical, windowTitle());
+    ui::msgBox(QStringLiteral("No se pudo quitar la marca de servidor a ") + m_servidorAnterior, ui::Critical,
+               windowTitle());
     return false;
 }

@@ -21,9 +21,13 @@ public:
 protected:
     void Valores_Nuevos() override;
     bool Campos_Completos() override;
+    bool confirmSave(bool isNew) override;
     bool beforeSave(bool isNew) override;
 
 private:
+    // The condition of the other terminals marked as server.
+    QString otrosServidores(bool isNew) const;
+
     QLineEdit* TxtNombre;
     QLineEdit* MskIP;
     QComboBox* CmbMenu;
@@ -33,4 +37,7 @@ private:
     QLineEdit* txtId;
     QLineEdit* TxtMenu;
     QLineEdit* txtEstado;
+    // The user agreed to take the server mark from m_servidorAnterior.
+    bool m_quitaServidor = false;
+    QString m_servidorAnterior;
 };

@@ -39,6 +39,20 @@ QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& 
     return fecha;
 }
 
+QDateEdit* selectorFechaOpcional(QWidget* parent, const QString& nombre, const QString& columna)
+{
+    QDateEdit* fecha = selectorFecha(parent, nombre, columna);
+    fecha->setProperty("Opcional", true);
+    fecha->setMinimumDate(QDate(1990, 1, 1));
+    fecha->setSpecialValueText(QStringLiteral(" "));
+    return fecha;
+}
+
+bool sinFecha(const QDateEdit* fecha)
+{
+    return fecha->property("Opcional").toBool() && fecha->date() == fecha->minimumDate();
+}
+
 grid::Grid* rejillaProductos(QWidget* parent)
 {
     auto* productos = new grid::Grid(parent);

@@ -25,6 +25,11 @@ QLabel* etiquetaSinTag(QWidget* parent, const QString& nombre, const QString& te
 
 // A date picker with its calendar, bound to a date column, showing day/month/year.
 QDateEdit* selectorFecha(QWidget* parent, const QString& nombre, const QString& columna);
+// The same for a column where no date means no end: a row without one shows an empty picker and
+// keeps its NULL; the picker's first day (its empty value) stores NULL again.
+QDateEdit* selectorFechaOpcional(QWidget* parent, const QString& nombre, const QString& columna);
+// Whether an optional picker shows no date.
+bool sinFecha(const QDateEdit* fecha);
 
 // The grid of a record's products: "ID" typed or picked, "Producto" shown, and the picker's button.
 grid::Grid* rejillaProductos(QWidget* parent);

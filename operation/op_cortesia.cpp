@@ -52,7 +52,7 @@ OpCortesia::OpCortesia(QWidget* parent) : CatalogWindow(parent)
     chkSeleccionar = forms::checkBox(Frame1, QStringLiteral("chkSeleccionar"), QStringLiteral("Sel. artículo:"),
                                      QStringLiteral("Sel_articulo"));
     dtpInicio = disenos::selectorFecha(Frame1, QStringLiteral("dtpInicio"), QStringLiteral("Fecha_Inicio_Cortesia"));
-    dtpFinal = disenos::selectorFecha(Frame1, QStringLiteral("dtpFinal"), QStringLiteral("Fecha_Fin_Cortesia"));
+    dtpFinal = disenos::selectorFechaOpcional(Frame1, QStringLiteral("dtpFinal"), QStringLiteral("Fecha_Fin_Cortesia"));
     chkActivo = forms::checkBox(Frame1, QStringLiteral("chkActivo"), QStringLiteral("Activo:"),
                                 QStringLiteral("Cortesia_Activa"));
     // The caption before the box, as the other captions of the form.

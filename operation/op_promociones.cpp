@@ -57,7 +57,7 @@ OpPromociones::OpPromociones(QWidget* parent) : CatalogWindow(parent)
     txtCantidadXMesa = forms::textBox(Frame1, QStringLiteral("txtCantidadXMesa"), QStringLiteral("CantMesa"),
                                       QStringLiteral("NumericoNoSignos"), 4);
     dtpInicio = disenos::selectorFecha(Frame1, QStringLiteral("dtpInicio"), QStringLiteral("Fecha_Inicio_Promocion"));
-    dtpFinal = disenos::selectorFecha(Frame1, QStringLiteral("dtpFinal"), QStringLiteral("Fecha_Fin_Promocion"));
+    dtpFinal = disenos::selectorFechaOpcional(Frame1, QStringLiteral("dtpFinal"), QStringLiteral("Fecha_Fin_Promocion"));
     chkActivo = forms::checkBox(Frame1, QStringLiteral("chkActivo"), QStringLiteral("Activo"), QStringLiteral("Activo"));
 
         auto* filas = new QFormLayout(Frame1);
@@ -167,7 +167,7 @@ bool OpPromociones::Campos_Completos()
     sstFolder->setCurrentIndex(0);
     if (!CatalogWindow::Campos_Completos())
         return false;
-    if (dtpFinal->date() < dtpInicio->date()) {
+    if (!disenos::sinFecha(dtpFinal) && dtpFinal->date() < dtpInicio->date()) {
         ui::msgBox(QStringLiteral("La fecha final no puede ser menor a la inicial"), ui::Exclamation);
         dtpInicio->setFocus(Qt::OtherFocusReason);
         return false;

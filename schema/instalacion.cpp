@@ -1,6 +1,5 @@
 #include "schema/instalacion.h"
 
-#include "foundation/cipher/ansi.h"
 #include "foundation/cipher/cipher_error.h"
 #include "foundation/cipher/contrasena.h"
 #include "foundation/routines/zorva_funciones.h"
@@ -60,10 +59,8 @@ QString revisaDatos(const QString& servidor, const QString& baseDatos, const QSt
         return QStringLiteral("El usuario no puede pasar de %1 caracteres.").arg(kLargoUsuario);
     if (contrasena.isEmpty())
         return QStringLiteral("Falta la contraseña del administrador.");
-    // The stored password is made of Windows-1252 bytes; another character could never be typed
-    // back at the login.
-    if (fromAnsi(toAnsi(contrasena.toUpper())) != contrasena.toUpper())
-        return QStringLiteral("La contraseña lleva caracteres que el sistema no puede guardar.");
+    if (!ContrasenaGuardable(contrasena))
+        return ContrasenaNoGuardable();
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #include "foundation/cipher/contrasena.h"
 
+#include "foundation/cipher/ansi.h"
 #include "foundation/cipher/cipher_error.h"
 #include "foundation/cipher/clsrc4.h"
 #include "platform/keys/clsclaves.h"
@@ -13,6 +14,17 @@ void requireKey(const QString& clave)
 }
 
 } // namespace
+
+bool ContrasenaGuardable(const QString& password)
+{
+    const QString mayusculas = password.toUpper();
+    return fromAnsi(toAnsi(mayusculas)) == mayusculas;
+}
+
+QString ContrasenaNoGuardable()
+{
+    return QStringLiteral("La contraseña lleva caracteres que el sistema no puede guardar.");
+}
 
 QString CifraContrasena(const QString& password, const QString& clave)
 {

@@ -7,6 +7,12 @@
 // the keystream started afresh for every password. Equal passwords therefore give equal stored
 // text. Case is kept as given: the password boxes upper-case what is typed.
 
+// Whether the stored form keeps every character of the password, in capitals as it is typed: a
+// character that Windows-1252 lacks would be stored as "?" and could never be typed back.
+bool ContrasenaGuardable(const QString& password);
+// What a password box says of a password that is not.
+QString ContrasenaNoGuardable();
+
 // Key from g_ClsClaves.ClaveCifrado(); throws KeyFileError when the key file cannot give it.
 QString CifraContrasena(const QString& password);
 QString DescifraContrasena(const QString& stored);

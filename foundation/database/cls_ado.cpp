@@ -41,6 +41,11 @@ void ClsAdo::log(const QVariantList& valores)
         CClsBitacora->Manda_Log(valores);
 }
 
+bool ClsAdo::Registrando() const
+{
+    return CClsBitacora && (CClsBitacora->bArchivo || CClsBitacora->bMsgBox);
+}
+
 short ClsAdo::Recount() const
 {
     return m_consulta.isOpen() ? short(m_consulta.recordCount()) : short(0);

@@ -65,6 +65,10 @@ public:
     // Reports the first error the connection holds, as the gateway reports a failed call, and
     // forgets them.
     void Reporta_Error();
+    // Whether the activity log takes lines now: a caller that writes rows through its own bound
+    // statements composes their lines only then, and hands them to Registra as the calls above do.
+    bool Registrando() const;
+    void Registra(const QVariantList& valores) { log(valores); }
 
     // How many times Conectar tries the second login while the server answers with its generic error.
     static constexpr int kIntentosSegundoLogin = 3;

@@ -10,6 +10,7 @@ TransactionGuard::TransactionGuard()
         m_open = true;
     } catch (const adodb::ComError& e) {
         m_error = e.description();
+        m_hold.release();
     }
 }
 
@@ -26,6 +27,7 @@ bool TransactionGuard::commit()
     try {
         conexion.commitTrans();
         m_open = false;
+        m_hold.release();
         return true;
     } catch (const adodb::ComError& e) {
         m_error = e.description();
@@ -49,4 +51,5 @@ void TransactionGuard::rollback()
     } catch (const adodb::ComError&) {
         // SQLite has rolled back already (an I/O error or a full disk ends the transaction).
     }
+    m_hold.release();
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/ui/msgbox.h"
+
 #include <QString>
 
 // One transaction on the shared gateway's connection, for a save or delete of several statements:
 // begun when the guard is made, rolled back when it goes out of scope without a successful commit
 // (a refusal, an early return, an exception), so the connection is never left inside a transaction.
+// While it is open the boxes that only inform wait (ui::MessageHold) and are shown once it has been
+// committed or rolled back: no station waits for the database while a message is read.
 class TransactionGuard {
 public:
     TransactionGuard();
@@ -21,6 +25,7 @@ public:
     QString error() const { return m_error; }
 
 private:
+    ui::MessageHold m_hold;
     bool m_open = false;
     QString m_error;
 };

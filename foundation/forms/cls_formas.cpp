@@ -263,7 +263,7 @@ void ClsFormas::EnfocaPrimerCampo()
                                                                                       : primerControlUsable();
     QWidget* destino = campo ? campo : m_forma.data();
     if (QApplication::focusWidget() != destino && m_forma->window()->focusWidget() != destino)
-        destino->setFocus(Qt::OtherFocusReason);
+        forms::focusField(destino);
 }
 
 void ClsFormas::Busqueda(const adodb::Recordset& PrdrConsulta, bool PbFuncion)
@@ -310,8 +310,9 @@ bool ClsFormas::Revisar_Campos_Obligatorios()
             auto* etiqueta = qobject_cast<QLabel*>(otro);
             if (!etiqueta || forms::tag(etiqueta) != control->objectName())
                 continue;
+            forms::revealField(control);
             ui::msgBox(QStringLiteral("Falta el campo de ") + sinDosPuntos(etiqueta), ui::Exclamation);
-            control->setFocus(Qt::OtherFocusReason);
+            forms::focusField(control);
             return false;
         }
     }

@@ -1,4 +1,5 @@
 #include "foundation/forms/controls.h"
+#include "foundation/forms/multiline_text_box.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -85,6 +86,8 @@ QString text(const QWidget* textBox)
         return line->text();
     if (auto* multi = qobject_cast<const QPlainTextEdit*>(textBox))
         return multi->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(textBox))
+        return label->text();
     return QString();
 }
 
@@ -94,6 +97,36 @@ void setText(QWidget* textBox, const QString& text)
         line->setText(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(textBox))
         multi->setPlainText(text);
+    else if (auto* label = qobject_cast<QLabel*>(textBox))
+        label->setText(text);
+}
+
+namespace {
+
+// The box's limit as designed, kept aside the first time a stored text is shown.
+int designedLength(QWidget* box, int current)
+{
+    const QVariant kept = box->property("LargoDiseno");
+    if (kept.isValid())
+        return kept.toInt();
+    box->setProperty("LargoDiseno", current);
+    return current;
+}
+
+} // namespace
+
+void showStored(QWidget* textBox, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(textBox)) {
+        line->setMaxLength(qMax(designedLength(line, line->maxLength()), int(text.size())));
+        line->setText(text);
+    } else if (auto* multi = qobject_cast<MultiLineTextBox*>(textBox)) {
+        const int design = designedLength(multi, multi->maxLength());
+        multi->setMaxLength(design == 0 ? 0 : qMax(design, int(text.size())));
+        multi->setPlainText(text);
+    } else {
+        setText(textBox, text);
+    }
 }
 
 void setLocked(QWidget* textBox, bool locked)
@@ -130,6 +163,28 @@ void deselect(QWidget* textBox)
         cursor.clearSelection();
         multi->setTextCursor(cursor);
     }
+}
+
+void revealField(QWidget* control)
+{
+    // A tab widget holds its pages in a stacked widget: from the outermost page in, each is shown.
+    QList<std::pair<QTabWidget*, QWidget*>> paginas;
+    for (QWidget* w = control; w && w->parentWidget(); w = w->parentWidget()) {
+        auto* pila = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* pestanas = pila ? qobject_cast<QTabWidget*>(pila->parentWidget()) : nullptr;
+        if (pestanas && pestanas->indexOf(w) >= 0)
+            paginas.prepend({pestanas, w});
+    }
+    for (const auto& [pestanas, pagina] : paginas)
+        pestanas->setCurrentWidget(pagina);
+}
+
+void focusField(QWidget* control)
+{
+    if (!control)
+        return;
+    revealField(control);
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 QWidgetList controls(QWidget* window)

@@ -19,10 +19,15 @@ void setTag(QObject* control, const QString& tag);
 QString dataField(const QObject* control);
 void setDataField(QObject* control, const QString& column);
 
-// Text boxes are one-line (QLineEdit) and multi-line (QPlainTextEdit) boxes.
+// Text boxes are one-line (QLineEdit) and multi-line (QPlainTextEdit) boxes. text and setText also
+// read and write a label, which some windows show their key in.
 bool isTextBox(const QWidget* control);
 QString text(const QWidget* textBox);
 void setText(QWidget* textBox, const QString& text);
+// Shows a stored text whole: a box whose designed limit is shorter takes the text's length as its
+// limit while it shows it, so that nothing stored is cut by showing it; the design's limit holds
+// again for a shorter text.
+void showStored(QWidget* textBox, const QString& text);
 // A locked box shows its text and takes the focus, but cannot be typed into.
 void setLocked(QWidget* textBox, bool locked);
 bool isLocked(const QWidget* textBox);
@@ -41,6 +46,12 @@ bool isContainer(const QWidget* widget);
 // plain containers are listed and looked into; a control that is made of inner widgets (a combo
 // box, a grid, a date picker, a multi-line box) is listed once, without its inner widgets.
 QWidgetList controls(QWidget* window);
+
+// Brings forward every tab page that holds the control, so that it can be seen: before a message
+// about it and before it takes the focus.
+void revealField(QWidget* control);
+// Reveals the control and puts the focus there.
+void focusField(QWidget* control);
 
 // The caption of the label whose tag names the control (ignoring case), without its closing colon;
 // empty when no label names it.

@@ -2,9 +2,12 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/database/transaction_guard.h"
 #include "foundation/forms/controls.h"
+#include "foundation/forms/formatted_box.h"
 #include "foundation/forms/main_window_services.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/wait_cursor.h"
+
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -19,7 +22,19 @@ bool esDuplicado(const adodb::Error& error)
 
 DataEntryWindow::DataEntryWindow(QWidget* parent) : QWidget(parent)
 {
+    connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::alActivarse);
     connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::muestraCuenta);
+}
+
+// What other windows (or stations) stored while this one was in the background is seen when the
+// user comes back to it: its rows, on the same record, and the lists it offers.
+void DataEntryWindow::alActivarse()
+{
+    if (!m_formas.Edicion() && m_consulta.isOpen()) {
+        g_ClsAdo().Reposiciona(m_consulta);
+        m_enlace.fill();
+    }
+    refreshLists();
 }
 
 DataEntryWindow::~DataEntryWindow()
@@ -56,8 +71,7 @@ void DataEntryWindow::Form_Load()
     m_formas.Asigna(this, QString());
     m_formas.Enabled_Controls(false);
     // The window opens with the focus on its first field, whatever control was created first.
-    if (m_primerCampo)
-        m_primerCampo->setFocus(Qt::OtherFocusReason);
+    forms::focusField(m_primerCampo);
 }
 
 QWidget* DataEntryWindow::cajaLlave() const
@@ -108,17 +122,18 @@ void DataEntryWindow::BotonNuevoModificar(bool PbNuevo)
     }
     m_formas.ModoEdicion(true);
     forms::setLocked(cajaLlave(), true);
-    if (m_primerCampo)
-        m_primerCampo->setFocus(Qt::OtherFocusReason);
+    // The first field may lie on a tab that is not showing: nothing is typed into a hidden field.
+    forms::focusField(m_primerCampo);
 }
 
 void DataEntryWindow::BotonAceptar()
 {
     if (!m_formas.Edicion())
         return;
-    ui::WaitCursor espera;
-    if (!Campos_Completos() || !Numeros_Validos())
+    recortaNombres();
+    if (!Campos_Completos() || !Numeros_Validos() || !confirmSave(m_bNuevo))
         return;
+    ui::WaitCursor espera;
     g_ClsAdo().CpsMen_LLave_Repetida = m_mensajeLlaveRepetida;
     g_ClsAdo().CpsTitulo = windowTitle();
     // The edited row's key, taken before anything moves the recordset.
@@ -149,6 +164,21 @@ void DataEntryWindow::BotonAceptar()
     muestraCuenta();
 }
 
+// Blanks around a required name would be stored and would let "CAJA2 " stand beside "CAJA2": a
+// name the user typed is checked and stored without them. A name left alone stays as stored.
+void DataEntryWindow::recortaNombres()
+{
+    for (QWidget* control : m_enlace.controls()) {
+        auto* caja = qobject_cast<QLineEdit*>(control);
+        if (!caja || qobject_cast<FormattedBox*>(caja) || control == cajaLlave()
+            || !forms::tag(control).contains(QLatin1String("NoVacio"), Qt::CaseInsensitive) || !m_enlace.changed(control))
+            continue;
+        const QString recortado = caja->text().trimmed();
+        if (recortado != caja->text())
+            caja->setText(recortado);
+    }
+}
+
 bool DataEntryWindow::guardaRegistro(const QString& condicion)
 {
     if (!beforeSave(m_bNuevo))
@@ -172,7 +202,11 @@ bool DataEntryWindow::guardaNuevo()
 bool DataEntryWindow::guardaCambio(const QString& condicion)
 {
     long filas = 0;
-    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, Texto_Actualizacion(), condicion, false, &filas)) {
+    // Nothing changed still finds out whether the row is there.
+    QString cambios = Texto_Actualizacion();
+    if (cambios.isEmpty())
+        cambios = m_columnaLlave + QLatin1Char('=') + m_columnaLlave;
+    if (!g_ClsAdo().Modificar(m_consulta, m_tabla, cambios, condicion, false, &filas)) {
         avisaCambioRechazado();
         return false;
     }
@@ -240,13 +274,14 @@ bool DataEntryWindow::Numeros_Validos()
         const FieldBinder::Numero numero = FieldBinder::numberKind(tipo);
         if (numero == FieldBinder::Numero::Ninguno || FieldBinder::isNumber(FieldBinder::valueText(control), numero))
             continue;
+        forms::revealField(control);
         const QString campo = forms::captionOf(control);
         const QString que = numero == FieldBinder::Numero::Entero ? QStringLiteral(" debe ser un número entero")
                                                                    : QStringLiteral(" debe ser un número");
         ui::msgBox(campo.isEmpty() ? QStringLiteral("El valor ") + FieldBinder::valueText(control).trimmed() + que
                                    : QStringLiteral("El campo de ") + campo + que,
                    ui::Exclamation, windowTitle());
-        control->setFocus(Qt::OtherFocusReason);
+        forms::focusField(control);
         return false;
     }
     return true;
@@ -270,18 +305,28 @@ void DataEntryWindow::BotonCancelar()
     m_formas.ModoEdicion(false);
 }
 
+bool DataEntryWindow::confirmDelete()
+{
+    return ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes;
+}
+
 void DataEntryWindow::BotonBorrar()
 {
     if (m_formas.Edicion() || !m_consulta.isOpen())
         return;
     ui::WaitCursor espera;
-    if (hayRegistro()
-        && ui::msgBox(QStringLiteral("¿Esta seguro de borrar el registro?"), ui::YesNo | ui::Question) == ui::Yes) {
+    if (hayRegistro() && confirmDelete()) {
         const QString condicion = condicionLlave();
-        TransactionGuard transaccion;
-        if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true))
-            return;
-        if (!transaccion.commit()) {
+        bool borrado = false;
+        {
+            TransactionGuard transaccion;
+            if (!Borra_Detalle() || !g_ClsAdo().ActualizaADO(m_consulta, false, true))
+                return;
+            borrado = transaccion.commit();
+        }
+        if (borrado) {
+            afterDelete();
+        } else {
             avisaConfirmacionFallida();
             // The row left the recordset but not the database.
             m_consulta.requery();

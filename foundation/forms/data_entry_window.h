@@ -15,12 +15,17 @@
 // A window builds its controls (names, tags, data fields), declares its table, its first field and
 // its filter columns, and calls Form_Load() at the end of its constructor. From then on:
 //  - the controls whose data field is set are bound to the table's columns and follow the current row;
+//  - activated while browsing, the window reads its rows again and stays on the record it shows;
+//    in either mode it lists again what its combos offer (refreshLists);
 //  - new (Insert), modify (F6), accept (F5), cancel (Esc), delete (Delete), navigation, find (F3) and
 //    filter work as in every data-entry window, with "Registros: " and the count in panel 1;
 //  - a refused insert or change shows the window's duplicate-key text (or that nothing was saved)
 //    under the window's caption, and the window stays in edit mode with what the user typed;
-//  - a change is written to the row whose key was shown when the edit began: when another station
-//    has deleted it meanwhile, nothing is written and the window says so;
+//  - a change is written to the row whose key was shown when the edit began, and writes only the
+//    controls the user changed: when another station has deleted the row meanwhile, nothing is
+//    written and the window says so;
+//  - a required name (a box tagged "NoVacio") that the user typed is checked and stored without
+//    blanks around it;
 //  - a number typed into a box bound to a numeric column is checked before anything is written: a
 //    text that is not a number is refused with a message, an empty box stores NULL;
 //  - the window's steps before the record (beforeSave), the record, what the window saves with it
@@ -86,10 +91,15 @@ protected:
     // Writes the key of a new row into the key box, for tables whose keys the window computes;
     // the database generates the key when nothing is written.
     virtual void Llave_Nueva() {}
-    // The SET text of a change: every bound column but the key, from its control.
+    // The SET text of a change: every bound column but the key whose control the user changed; empty
+    // when none was.
     virtual QString Texto_Actualizacion();
-    // Inside the save's transaction, before the record is written: may ask the user and write
-    // other rows. False (after saying why) refuses the save: everything is rolled back.
+    // Before the save's transaction begins: asks the questions the save depends on (no box may
+    // wait for an answer while the database is held); writes nothing. False ends the save with
+    // nothing written and the edit kept.
+    virtual bool confirmSave(bool isNew) { Q_UNUSED(isNew); return true; }
+    // Inside the save's transaction, before the record is written: may write other rows. False
+    // (after saying why) refuses the save: everything is rolled back.
     virtual bool beforeSave(bool isNew) { Q_UNUSED(isNew); return true; }
     // Writes what belongs to the record (its detail rows) once the record itself is stored, in the
     // same transaction; never called when the record was refused. False (after saying why) rolls
@@ -98,9 +108,19 @@ protected:
     // Inside the save's transaction, after the record and its detail rows. False (after saying
     // why) rolls back the whole save.
     virtual bool afterSave(bool isNew) { Q_UNUSED(isNew); return true; }
+    // Reads again the lists the window offers (the names a combo lists), as they stand now; run
+    // whenever the window is activated, in either mode.
+    virtual void refreshLists() {}
+    // Asks whether to delete the record shown, and checks what must be known before the delete's
+    // transaction begins; writes nothing. False keeps the record. By default the question
+    // "¿Esta seguro de borrar el registro?".
+    virtual bool confirmDelete();
     // Deletes what must go before the record; false (after saying why) keeps the record and rolls
     // back whatever was deleted.
     virtual bool Borra_Detalle() { return true; }
+    // Once the delete has been committed, outside its transaction: what goes with the record
+    // elsewhere, and the row to show next (by default the one before the deleted one).
+    virtual void afterDelete() {}
     // Whether every box bound to a numeric column holds a number or nothing; shows the message for
     // the first that does not and puts the focus there.
     bool Numeros_Validos();
@@ -110,9 +130,11 @@ protected:
     // Whether the key box shows a row: neither empty nor zero.
     bool hayRegistro() const;
     // "Registros: " and the count into panel 1.
-    void muestraCuenta();
+    virtual void muestraCuenta();
 
 private:
+    void alActivarse();
+    void recortaNombres();
     bool guardaRegistro(const QString& condicion);
     bool guardaNuevo();
     bool guardaCambio(const QString& condicion);

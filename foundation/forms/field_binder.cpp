@@ -90,7 +90,7 @@ void show(QWidget* control, const QVariant& value)
     else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(value.toString());
     else
-        forms::setText(control, value.toString());
+        forms::showStored(control, value.toString());
 }
 
 } // namespace
@@ -127,7 +127,7 @@ void FieldBinder::add(QWidget* control)
     if (!canBind(control))
         qFatal("FieldBinder: %s (%s) cannot be bound to a column", qPrintable(control->objectName()),
                control->metaObject()->className());
-    m_bindings.append({control, forms::dataField(control)});
+    m_bindings.append({control, forms::dataField(control), QString()});
 }
 
 QList<QWidget*> FieldBinder::controls() const
@@ -174,6 +174,11 @@ void FieldBinder::fill()
         const bool known = row && m_recordset.hasField(b.column);
         show(b.control, known ? m_recordset.value(b.column) : QVariant());
     }
+    // Once every control is shown: a control that follows another (a combo's key box) holds its
+    // final value now.
+    for (Binding& b : m_bindings)
+        if (b.control)
+            b.shown = held(b.control);
     emit rowShown();
 }
 
@@ -209,11 +214,32 @@ void FieldBinder::writeBack()
     }
 }
 
+QString FieldBinder::held(const QWidget* control)
+{
+    if (auto* check = qobject_cast<const QCheckBox*>(control))
+        return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (auto* picker = qobject_cast<const QDateEdit*>(control))
+        return pickedDate(picker).toString(Qt::ISODate);
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return valueText(control);
+}
+
+bool FieldBinder::changed(const QWidget* control) const
+{
+    for (const Binding& b : m_bindings)
+        if (b.control == control)
+            return held(control) != b.shown;
+    return false;
+}
+
 QString FieldBinder::assignments(const QString& except) const
 {
     QStringList out;
     for (const Binding& b : m_bindings) {
         if (!b.control || b.column.compare(except, Qt::CaseInsensitive) == 0 || !m_recordset.hasField(b.column))
+            continue;
+        if (held(b.control) == b.shown)
             continue;
         if (qobject_cast<QLabel*>(b.control.data()))
             continue;

@@ -13,7 +13,7 @@
 // row changes; before a save their values are written into the row. Detached, the controls keep
 // their text and nothing they show reaches the recordset.
 //
-// Text boxes and combos show the column's text; check boxes hold 0 or 1; a formatted box
+// Text boxes show the column's text whole, however long (forms::showStored); combos show it too; check boxes hold 0 or 1; a formatted box
 // (FormattedBox) shows its formatted value and holds the plain one; a date picker (QDateEdit) shows
 // the date of the column's ISO text "yyyy-MM-dd hh:mm:ss" and writes "yyyy-MM-dd 00:00:00" when the
 // date changes. A picker whose dynamic property "Opcional" is true shows nothing (its minimum date,
@@ -45,9 +45,12 @@ public:
     // Writes the controls' values into the current row, when attached.
     void writeBack();
 
-    // "column=value" for every bound column but `except`, from the controls, joined by commas: the
-    // SET text of a change.
+    // "column=value" for every bound column but `except` whose control the user changed since the
+    // row was shown, joined by commas: the SET text of a change. A control left alone keeps its
+    // column as stored, even where it cannot show it exactly (a rounded number, a date's time).
     QString assignments(const QString& except) const;
+    // Whether the control holds something else than when its row was last shown.
+    bool changed(const QWidget* control) const;
     // A control's text as a value in SQL: texts between apostrophes, theirs doubled; numbers of a
     // numeric column as typed; an empty number NULL.
     static QString sqlValue(const QString& text, adodb::DataType type);
@@ -71,8 +74,12 @@ private:
     struct Binding {
         QPointer<QWidget> control;
         QString column;
+        // What the control held right after its row was shown.
+        QString shown;
     };
     bool onRow() const;
+    // What a control holds, as one text to compare.
+    static QString held(const QWidget* control);
 
     adodb::Recordset m_recordset;
     QList<Binding> m_bindings;

@@ -142,6 +142,13 @@ void frmContrasena::cmdOK_Click()
         txtContrasena->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (!ContrasenaGuardable(txtContrasena->text())) {
+        ui::msgBox(ContrasenaNoGuardable(), ui::Information);
+        txtContrasena->clear();
+        txtConfirma->clear();
+        txtContrasena->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (!bCambio) {
         done(QDialog::Accepted);
         return;

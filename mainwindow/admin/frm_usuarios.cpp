@@ -16,17 +16,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-FrmUsuarios::FrmUsuarios(QWidget* parent) : QWidget(parent)
+FrmUsuarios::FrmUsuarios(QWidget* parent) : DataEntryWindow(parent)
 {
     setObjectName(QStringLiteral("FrmUsuarios"));
     setWindowTitle(QStringLiteral("Empleados"));
+    setTabla(QStringLiteral("Empleado"), QStringLiteral("ID_Empleado"), QStringLiteral("Ya existe el usuario"));
+    QString consulta = QStringLiteral("SELECT * FROM Empleado where admin_usuarios=0");
+    if (g_bAdminUsuarios)
+        consulta += QStringLiteral(" OR admin_usuarios=1");
+    setConsulta(consulta);
     CreaControles();
     CreaGrids();
     Acomoda();
     OrdenTabulador();
+    setPrimerCampo(txtUsuario);
+    connect(&Enlace(), &FieldBinder::rowShown, this, &FrmUsuarios::filaMostrada);
     Form_Load();
+    // The design's browse state, until the first save or cancel: "Borrar Tarjeta" is enabled too.
+    EstadoNavegacion();
+    cmdBorrarTarjeta->setEnabled(true);
 }
 
 FrmUsuarios::~FrmUsuarios() = default;
@@ -174,56 +185,14 @@ void FrmUsuarios::OrdenTabulador()
         setTabOrder(orden[i - 1], orden[i]);
 }
 
-void FrmUsuarios::Form_Load()
-{
-    QString consulta = QStringLiteral("SELECT * FROM Empleado where admin_usuarios=0");
-    if (g_bAdminUsuarios)
-        consulta += QStringLiteral(" OR admin_usuarios=1");
-    if (!g_ClsAdo().Establece_consulta(m_consulta, consulta, 3, 3, 1))
-        ui::msgBox(QStringLiteral("No fue posible leer la tabla Empleado"), ui::Critical, windowTitle());
-    m_enlace.setRecordset(m_consulta);
-    for (QLineEdit* caja : {txtUsuario, TxtNombre, txtPaterno, txtMaterno, txtDomicilio, txtColonia, txtCiudad,
-                            txtEstado, txtCP, txtRFC, txtSeguro, txtStatus})
-        m_enlace.add(caja);
-    m_enlace.add(chkTarjeta);
-    m_enlace.add(chkUsuarios);
-    connect(&m_enlace, &FieldBinder::rowShown, this, &FrmUsuarios::filaMostrada);
-    Ligar_Campos(true);
-    m_formas.Asigna(this, QString());
-    m_formas.setPrimerCampo(txtUsuario);
-
-    // The design's browse state, until the first save or cancel: "Borrar Tarjeta" is enabled too.
-    m_formas.Enabled_Controls(false);
-    EstadoNavegacion();
-    cmdBorrarTarjeta->setEnabled(true);
-    txtUsuario->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmUsuarios::Ligar_Campos(bool PbLigar)
-{
-    if (PbLigar)
-        m_enlace.attach();
-    else
-        m_enlace.detach();
-}
-
-// The bound id label: a new employee shown reloads the grids.
+// The bound id label: another employee shown reloads the grids, but not the row that a save is
+// writing.
 void FrmUsuarios::filaMostrada()
 {
-    const bool enFila = m_consulta.isOpen() && !m_consulta.bof() && !m_consulta.eof();
-    const QString id = enFila ? m_consulta.value(QStringLiteral("ID_Empleado")).toString() : QString();
-    if (id == lblId->text())
+    if (m_guardando || lblId->text() == m_idMostrado)
         return;
-    lblId->setText(id);
+    m_idMostrado = lblId->text();
     lblId_Change();
-}
-
-void FrmUsuarios::MuestraRegistro()
-{
-    const QString antes = lblId->text();
-    Ligar_Campos(true);
-    if (lblId->text() == antes)
-        lblId_Change();
 }
 
 void FrmUsuarios::txtStatus_Change()
@@ -269,89 +238,58 @@ void FrmUsuarios::EstadoNavegacion()
 
 void FrmUsuarios::BotonNuevoModificar(bool PbNuevo)
 {
-    if (m_formas.Edicion() || !m_consulta.isOpen())
+    if (Formas().Edicion())
         return;
     ui::WaitCursor espera;
-    if (PbNuevo) {
-        m_formas.ModoEdicion(true);
-        m_bNuevo = true;
-        Ligar_Campos(false);
-        for (QWidget* control : forms::controls(this))
-            if (forms::isTextBox(control))
-                forms::setText(control, QString());
-        lblId->clear();
-        chkTarjeta->setChecked(false);
-        chkUsuarios->setChecked(false);
-        cmbEstado->setCurrentIndex(0);
-        cmbEstado_Click();
-        PreparaGridsNuevo();
-    } else {
-        if (txtUsuario->text().isEmpty())
-            return;
-        m_bNuevo = false;
-        m_formas.ModoEdicion(true);
-        Ligar_Campos(false);
+    DataEntryWindow::BotonNuevoModificar(PbNuevo);
+    if (!Formas().Edicion())
+        return;
+    if (!PbNuevo) {
+        // The user name is also the database login: it never changes.
         forms::setLocked(txtUsuario, true);
+        TxtNombre->setFocus(Qt::OtherFocusReason);
     }
     cmdCambiar->setEnabled(false);
     cmbEstado->setLocked(false);
     // Only an administrator of users makes another one.
     chkUsuarios->setEnabled(g_bAdminUsuarios);
-    (PbNuevo ? txtUsuario : TxtNombre)->setFocus(Qt::OtherFocusReason);
+}
+
+// A new employee is active, with neither card nor administration, and starts with no group.
+void FrmUsuarios::Valores_Nuevos()
+{
+    chkTarjeta->setChecked(false);
+    chkUsuarios->setChecked(false);
+    cmbEstado->setCurrentIndex(0);
+    cmbEstado_Click();
+    PreparaGridsNuevo();
+}
+
+void FrmUsuarios::BotonAceptar()
+{
+    if (!Formas().Edicion())
+        return;
+    {
+        QScopedValueRollback<bool> guardando(m_guardando, true);
+        DataEntryWindow::BotonAceptar();
+    }
+    if (Formas().Edicion())
+        return;
+    m_idMostrado = lblId->text();
+    lblId_Change();
+    EstadoNavegacion();
 }
 
 void FrmUsuarios::BotonCancelar()
 {
-    if (!m_formas.Edicion())
+    if (!Formas().Edicion())
         return;
-    MuestraRegistro();
-    m_formas.ModoEdicion(false);
+    // The grids show the stored groups and costs again, whichever employee shows.
+    m_idMostrado.clear();
+    DataEntryWindow::BotonCancelar();
+    if (m_idMostrado.isEmpty()) {
+        m_idMostrado = lblId->text();
+        lblId_Change();
+    }
     EstadoNavegacion();
-}
-
-void FrmUsuarios::BotonBuscar()
-{
-    m_formas.Busqueda(m_consulta, false);
-}
-
-adodb::Recordset FrmUsuarios::Recordset_de_Busqueda()
-{
-    return m_consulta;
-}
-
-void FrmUsuarios::desplaza(const QString& direccion)
-{
-    if (m_formas.Edicion() || !m_consulta.isOpen())
-        return;
-    g_ClsAdo().Desplazar(m_consulta, direccion);
-    m_enlace.fill();
-}
-
-void FrmUsuarios::BotonPrimerRegistro()
-{
-    desplaza(QStringLiteral("PRIMERO"));
-}
-
-void FrmUsuarios::BotonRegistroAnterior()
-{
-    desplaza(QStringLiteral("ANTERIOR"));
-}
-
-void FrmUsuarios::BotonRegistroSiguiente()
-{
-    desplaza(QStringLiteral("SIGUIENTE"));
-}
-
-void FrmUsuarios::BotonUltimoRegistro()
-{
-    desplaza(QStringLiteral("ULTIMO"));
-}
-
-// After a save: the first row with the key, read again.
-void FrmUsuarios::Posiciona(qlonglong id)
-{
-    m_consulta.requery();
-    m_consulta.find(QStringLiteral("ID_Empleado = ") + QString::number(id));
-    if (m_consulta.eof() && m_consulta.recordCount() > 0)
-        m_consulta.moveFirst();
 }

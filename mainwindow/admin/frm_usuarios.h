@@ -1,13 +1,8 @@
 #pragma once
 
-#include "foundation/forms/child_commands.h"
-#include "foundation/forms/cls_formas.h"
-#include "foundation/forms/field_binder.h"
-
-#include <QWidget>
+#include "foundation/forms/data_entry_window.h"
 
 class ListaBloqueable;
-class TransactionGuard;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -20,7 +15,13 @@ class Grid;
 // terminals, with their work groups (which grant the rights) and the departments they work in at
 // an hourly cost. A user without the user-administration right sees neither administrators nor the
 // groups named "ADMIN", and cannot grant either.
-class FrmUsuarios : public QWidget, public ChildCommands {
+//
+// A record window of table Empleado on the data-entry protocol, keyed by the label lblId: a new
+// employee gets the key after the largest, asks for the password before the save begins, and is
+// stored with his groups and costs in one transaction; every save of an employee clears his
+// failed logins; a delete asks its own question and refuses an employee in session before it
+// begins, and drops his database login once it is done.
+class FrmUsuarios : public DataEntryWindow {
     Q_OBJECT
 public:
     explicit FrmUsuarios(QWidget* parent = nullptr);
@@ -29,17 +30,8 @@ public:
     void BotonNuevoModificar(bool PbNuevo) override;
     void BotonAceptar() override;
     void BotonCancelar() override;
-    void BotonBorrar() override;
-    void BotonBuscar() override;
-    void BotonPrimerRegistro() override;
-    void BotonRegistroAnterior() override;
-    void BotonRegistroSiguiente() override;
-    void BotonUltimoRegistro() override;
-    adodb::Recordset Recordset_de_Busqueda() override;
-
-    ClsFormas& Formas() { return m_formas; }
-    // True while the edit in progress is a new employee.
-    bool bNuevo() const { return m_bNuevo; }
+    // The window has no filter.
+    void BotonFiltro() override {}
 
     // Opens little wider than its least width: the four grids would ask for much more.
     QSize sizeHint() const override;
@@ -47,40 +39,35 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void Valores_Nuevos() override;
+    bool Campos_Completos() override;
+    bool confirmSave(bool isNew) override;
+    bool beforeSave(bool isNew) override;
+    QString Texto_Actualizacion() override;
+    bool Guarda_Detalle() override;
+    bool confirmDelete() override;
+    bool Borra_Detalle() override;
+    void afterDelete() override;
+    // The window never counts its records in the status bar.
+    void muestraCuenta() override {}
+
 private:
     // The record (frm_usuarios.cpp).
     void CreaControles();
     void CreaGrids();
     void Acomoda();
     void OrdenTabulador();
-    void Form_Load();
-    void Ligar_Campos(bool PbLigar);
     void filaMostrada();
     void txtStatus_Change();
     void cmbEstado_Click();
     void EstadoNavegacion();
-    void desplaza(const QString& direccion);
-    // Binds the controls and reloads the grids even when the shown employee stays the same.
-    void MuestraRegistro();
-    void Posiciona(qlonglong id);
 
     // The save and the delete (frm_usuarios_guardar.cpp).
-    bool Campos_Completos();
     bool CostosValidos();
     bool PideContrasena(QString& contrasena);
-    bool GuardaNuevo(const QString& contrasena, qlonglong* id);
-    bool GuardaCambio(qlonglong* id);
-    QString ValoresNuevos(const QString& id, const QString& cifrada) const;
-    QString Asignaciones() const;
-    // Results of the steps inside the save's transaction; a refusal is noted for Deshace.
-    bool Alta(const QString& tabla, const QString& campos, const QString& valores, bool filaEmpleado = false);
-    bool Modifica(const QString& asignaciones, const QString& condicion);
-    bool Rechazado(bool filaEmpleado);
-    bool Confirma(TransactionGuard& transaccion);
-    // Rolls the save back and says why; always false.
-    bool Deshace(TransactionGuard& transaccion);
+    // A row of the employee's groups or costs; a refusal is said, and gives false.
+    bool Alta(const QString& tabla, const QString& campos, const QString& valores);
     bool EnSesion(const QString& usuario, bool* comprobado);
-    bool BorraEmpleado(const QString& id);
     void BorraAccesos(const QString& usuario);
 
     // Groups, departments, password and card (frm_usuarios_grupos.cpp).
@@ -100,14 +87,15 @@ private:
     static QString GruposAdmin();
     void ConfirmaCeldas();
 
-    adodb::Recordset m_consulta;
-    ClsFormas m_formas;
-    FieldBinder m_enlace;
-    bool m_bNuevo = false;
-    // What the rolled-back save tells the user: nothing (the gateway told already), the repeated
-    // user name, or that nothing was saved.
-    bool m_avisar = false;
-    bool m_duplicado = false;
+    // The employee whose groups the grids show; empty for none.
+    QString m_idMostrado;
+    // While a save runs, the row shown changes under it: the grids keep what is being saved.
+    bool m_guardando = false;
+    // The new employee's password, enciphered, asked before the save.
+    QString m_cifrada;
+    // The employee being deleted: his login goes once he is gone, and the next one is shown.
+    QString m_usuarioBorrado;
+    int m_posicionBorrada = 0;
 
     QLineEdit* txtUsuario;
     QLineEdit* TxtNombre;

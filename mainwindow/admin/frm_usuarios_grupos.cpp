@@ -227,7 +227,7 @@ bool FrmUsuarios::CostosValidos()
 bool FrmUsuarios::EscribeGrupos(const QString& id)
 {
     adodb::Recordset ninguno;
-    if (!m_bNuevo) {
+    if (!bNuevo()) {
         QString condicion = QStringLiteral("ID_Empleado=") + id;
         if (!g_bAdminUsuarios)
             condicion += QStringLiteral(" AND ID_Grupo_Trabajo NOT IN (") + GruposAdmin() + QLatin1Char(')');
@@ -248,7 +248,7 @@ bool FrmUsuarios::EscribeGrupos(const QString& id)
 bool FrmUsuarios::EscribeCostos(const QString& id)
 {
     adodb::Recordset ninguno;
-    if (!m_bNuevo
+    if (!bNuevo()
         && !g_ClsAdo().Borrar(ninguno, QStringLiteral("CostosxEmpleado"), QVariant(),
                               QStringLiteral("ID_Empleado=") + id, false))
         return false;

@@ -20,6 +20,7 @@
 #include <stdexcept>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace adodb {
 
@@ -165,8 +166,33 @@ private:
     explicit Connection(std::shared_ptr<ConnectionData> data) : d(std::move(data)) {}
     friend class Recordset;
     friend class Procedures;
+    friend class PreparedStatement;
     friend Connection wrapConnection(std::shared_ptr<ConnectionData> data);
     std::shared_ptr<ConnectionData> d;
+};
+
+// One statement prepared once and run many times, its "?" marks bound to each run's values, as a
+// save of many rows writes them. A refusal raises as Connection::execute does, the connection's
+// errors saying why; the statement stays usable for the next run.
+class PreparedStatement {
+public:
+    PreparedStatement(const Connection& connection, const QString& sql);
+    ~PreparedStatement();
+    PreparedStatement(const PreparedStatement&) = delete;
+    PreparedStatement& operator=(const PreparedStatement&) = delete;
+
+    // Runs the statement with these values; the rows it changed.
+    long run(const QVariantList& values);
+    // Runs a query with these values; its first row as stored (integers, reals, texts, null), or
+    // nothing when it returns no row.
+    QVariantList firstRow(const QVariantList& values);
+
+private:
+    void bind(const QVariantList& values);
+    [[noreturn]] void fail(int rc);
+    std::shared_ptr<ConnectionData> d;
+    QString m_sql;
+    ::sqlite3_stmt* m_stmt = nullptr;
 };
 
 class Field {

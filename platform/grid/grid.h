@@ -190,6 +190,9 @@ public:
     // in time order, other cells by text ignoring case. Empty cells go last; equal rows keep their
     // order. Hidden rows and selected rows keep their state as they move.
     void sortRows(int column, Qt::SortOrder order = Qt::AscendingOrder);
+    // The rows (from 1) in the order sortRows would put them, without moving any; a column out of
+    // range leaves them in their order.
+    QList<int> sortedRows(int column, Qt::SortOrder order = Qt::AscendingOrder) const;
 
     // --- Active cell and selection ------------------------------------------------------------
     // The cell holding the cursor; 0 when none.

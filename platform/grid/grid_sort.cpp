@@ -56,6 +56,27 @@ int compareKeys(const SortKey& a, const SortKey& b)
 
 } // namespace
 
+QList<int> Grid::sortedRows(int column, Qt::SortOrder order) const
+{
+    const int rows = rowCount();
+    QList<int> sorted(rows);
+    for (int r = 0; r < rows; ++r)
+        sorted[r] = r + 1;
+    if (column < 1 || column > columnCount() || rows < 2)
+        return sorted;
+    std::vector<SortKey> keys(rows);
+    for (int r = 0; r < rows; ++r)
+        keys[r] = keyOf(item(r + 1, column));
+    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+        const SortKey& ka = keys[a - 1];
+        const SortKey& kb = keys[b - 1];
+        if (ka.kind == SortKey::Empty || kb.kind == SortKey::Empty || ka.kind != kb.kind)
+            return compareKeys(ka, kb) < 0;
+        return order == Qt::AscendingOrder ? compareKeys(ka, kb) < 0 : compareKeys(kb, ka) < 0;
+    });
+    return sorted;
+}
+
 void Grid::sortRows(int column, Qt::SortOrder order)
 {
     const int rows = rowCount();
@@ -63,19 +84,10 @@ void Grid::sortRows(int column, Qt::SortOrder order)
     if (column < 1 || column > columns || rows < 2)
         return;
 
-    std::vector<int> sorted(rows);
-    std::vector<SortKey> keys(rows);
-    for (int r = 0; r < rows; ++r) {
-        sorted[r] = r;
-        keys[r] = keyOf(item(r + 1, column));
-    }
-    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
-        const SortKey& ka = keys[a];
-        const SortKey& kb = keys[b];
-        if (ka.kind == SortKey::Empty || kb.kind == SortKey::Empty || ka.kind != kb.kind)
-            return compareKeys(ka, kb) < 0;
-        return order == Qt::AscendingOrder ? compareKeys(ka, kb) < 0 : compareKeys(kb, ka) < 0;
-    });
+    std::vector<int> sorted;
+    sorted.reserve(rows);
+    for (int r : sortedRows(column, order))
+        sorted.push_back(r - 1);
 
     // A row's items, hidden state and selection travel together.
     std::vector<std::vector<QTableWidgetItem*>> items(rows, std::vector<QTableWidgetItem*>(columns));

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -13,6 +15,17 @@ Answerer& currentAnswerer()
 {
     static Answerer answerer;
     return answerer;
+}
+
+struct Holds {
+    int depth = 0;
+    QList<Box> waiting;
+};
+
+Holds& holds()
+{
+    static Holds h;
+    return h;
 }
 
 QList<Answer> buttonsOf(int style)
@@ -102,12 +115,51 @@ Answer defaultAnswer(int style)
     return answers.at(qMin(index, int(answers.size()) - 1));
 }
 
-Answer msgBox(const QString& text, int style, const QString& caption)
+namespace {
+
+Answer show(const Box& box)
 {
-    Box box{text, style, caption.isEmpty() ? applicationTitle() : caption};
     if (currentAnswerer())
         return currentAnswerer()(box);
     return showReal(box);
+}
+
+} // namespace
+
+Answer msgBox(const QString& text, int style, const QString& caption)
+{
+    Box box{text, style, caption.isEmpty() ? applicationTitle() : caption};
+    if (holds().depth > 0) {
+        if (box.buttons() == OkOnly) {
+            holds().waiting.append(box);
+            return Ok;
+        }
+        qWarning("ui::msgBox: a question asked while the database is held: %s", qPrintable(text));
+    }
+    return show(box);
+}
+
+MessageHold::MessageHold()
+{
+    ++holds().depth;
+}
+
+MessageHold::~MessageHold()
+{
+    release();
+}
+
+void MessageHold::release()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    if (--holds().depth > 0)
+        return;
+    // A box shown here may start another hold; what it holds waits for that one.
+    const QList<Box> waiting = std::exchange(holds().waiting, {});
+    for (const Box& box : waiting)
+        show(box);
 }
 
 void setAnswerer(Answerer answerer)
@@ -141,6 +193,8 @@ QStringList ScriptedAnswerer::texts() const
 Answer ScriptedAnswerer::respond(const Box& box)
 {
     m_boxes.append(box);
+    if (m_witness)
+        m_witness(box);
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     return defaultAnswer(box.style);

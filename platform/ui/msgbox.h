@@ -49,6 +49,24 @@ struct Box {
 // them, else the only button.
 Answer msgBox(const QString& text, int style = OkOnly, const QString& caption = QString());
 
+// While a hold lasts (the database is held by an open transaction), a box that only informs waits
+// and is shown, in order, when the outermost hold ends, so that nobody reads it while every other
+// station waits for the database; it answers its only button at once. A box that asks cannot wait
+// for its answer: it is shown at once, and such a question belongs before the transaction.
+class MessageHold {
+public:
+    MessageHold();
+    ~MessageHold();
+    MessageHold(const MessageHold&) = delete;
+    MessageHold& operator=(const MessageHold&) = delete;
+
+    // Ends this hold now (once); the waiting boxes are shown when it was the outermost.
+    void release();
+
+private:
+    bool m_held = true;
+};
+
 // Replaces the real box. Returning the answer; the box is recorded by the answerer itself.
 using Answerer = std::function<Answer(const Box&)>;
 void setAnswerer(Answerer answerer);
@@ -63,6 +81,8 @@ public:
     ScriptedAnswerer& operator=(const ScriptedAnswerer&) = delete;
 
     void answer(Answer next) { m_answers.append(next); }
+    // Called with every box as it is shown, before it is answered: what the test checks at that moment.
+    void setWitness(std::function<void(const Box&)> witness) { m_witness = std::move(witness); }
     const QList<Box>& boxes() const { return m_boxes; }
     QStringList texts() const;
     void clear() { m_boxes.clear(); m_answers.clear(); }
@@ -71,6 +91,7 @@ private:
     Answer respond(const Box& box);
     QList<Box> m_boxes;
     QList<Answer> m_answers;
+    std::function<void(const Box&)> m_witness;
 };
 
 // The button that a box of this style presses by default.

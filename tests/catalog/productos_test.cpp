@@ -296,7 +296,8 @@ TEST_F(ProductosTest, TheButtonNameIsSplitAtTheFirstSeparatorAndJoinedAgainWhenC
         {"PAPAS\\nGRANDES", "PAPAS", "GRANDES", "PAPAS\nGRANDES"},
         {"PAPAS", "PAPAS", "", "PAPAS"},
         {"A\\nB\\nC", "A", "B\\nC", "A\nB\\nC"},
-        {"HAMBURGUESAS\\nDOBLES", "HAMBURGUES", "DOBLES", "HAMBURGUES\nDOBLES"},
+        // A stored line longer than the ten characters typed here is shown whole.
+        {"HAMBURGUESAS\\nDOBLES", "HAMBURGUESAS", "DOBLES", "HAMBURGUESAS\nDOBLES"},
     };
     int id = 0;
     for (const auto& c : casos)

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QLineEdit>
 
+#include <functional>
+
 namespace {
 
 const QString kBorradoPorOtro = QStringLiteral("El registro fue borrado o modificado por otro usuario");
@@ -198,6 +200,109 @@ TEST_F(GruposTest, AReadOnlyDatabaseSaysSoForANewGroupAndForAChange)
     }
     EXPECT_EQ(cuenta(QStringLiteral("Grupo_Modificadores")), 2);
     EXPECT_EQ(nombre(1), QStringLiteral("EXTRAS"));
+}
+
+// --- Messages of a save or delete --------------------------------------------------------------------
+
+// Every message a save or a delete shows is read with the database free: the window's transaction
+// has ended, and another station writes at once.
+class MensajesTest : public GruposTest {
+protected:
+    struct Visto {
+        QString texto;
+        bool enTransaccion;
+        bool otroEscribe;
+    };
+    void SetUp() override
+    {
+        GruposTest::SetUp();
+        db.execute(QStringLiteral("CREATE TABLE Testigo (x)"));
+        db.setCommandTimeout(0);
+        boxes.setWitness([this](const ui::Box& box) {
+            bool escribe = true;
+            try {
+                db.execute(QStringLiteral("INSERT INTO Testigo VALUES (1)"));
+            } catch (const adodb::ComError&) {
+                escribe = false;
+            }
+            vistos.append({box.text, g_ClsAdo().conexion().inTransaction(), escribe});
+        });
+    }
+    void TearDown() override
+    {
+        boxes.setWitness(nullptr);
+        GruposTest::TearDown();
+    }
+    QList<Visto> vistos;
+};
+
+TEST_F(MensajesTest, ARefusalIsShownOnlyOnceTheDatabaseIsFree)
+{
+    struct Caso {
+        const char* nombre;
+        std::function<void()> prepara;
+        QString mensaje;
+    };
+    const auto cambiaNombre = [this](const QString& nombre) {
+        pulsa(Qt::Key_F6);
+        reemplaza(w->TxtNombre, nombre);
+    };
+    const QList<Caso> casos{
+        {"repeated name of a new record",
+         [this] {
+             pulsa(Qt::Key_Insert);
+             teclea(w->TxtNombre, QStringLiteral("salsas"));
+         },
+         QStringLiteral("Ya existe el nombre del grupo de modificadores")},
+        {"repeated name of a change", [&] { cambiaNombre(QStringLiteral("SALSAS")); },
+         QStringLiteral("Ya existe el nombre del grupo de modificadores")},
+        {"refused detail row",
+         [&] {
+             db.execute(kSinCebolla);
+             cambiaNombre(QStringLiteral("EXTRAS FINOS"));
+             agregaMiembro(QStringLiteral("6"));
+         },
+         QStringLiteral("No se admite la cebolla")},
+        {"record deleted elsewhere",
+         [&] {
+             cambiaNombre(QStringLiteral("EXTRAS FINOS"));
+             agregaMiembro(QStringLiteral("7"));
+             db.execute(QStringLiteral("DELETE FROM TiposXGrupo_Modificadores WHERE ID_Grupo_Modificadores=1; "
+                                       "DELETE FROM Grupo_Modificadores WHERE ID_Grupo_Modificadores=1"));
+         },
+         kBorradoPorOtro},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        ASSERT_NE(abre(), nullptr);
+        caso.prepara();
+        vistos.clear();
+        pulsa(Qt::Key_F5);
+        ASSERT_EQ(vistos.size(), 1);
+        EXPECT_EQ(vistos[0].texto, caso.mensaje);
+        EXPECT_FALSE(vistos[0].enTransaccion);
+        EXPECT_TRUE(vistos[0].otroEscribe);
+        EXPECT_TRUE(editando());
+        pulsa(Qt::Key_Escape);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        db.execute(QStringLiteral("DROP TRIGGER IF EXISTS SinCebolla"));
+    }
+}
+
+TEST_F(MensajesTest, ARefusedDeleteIsShownOnlyOnceTheDatabaseIsFree)
+{
+    db.execute(QStringLiteral("CREATE TRIGGER NoSeBorra BEFORE DELETE ON TiposXGrupo_Modificadores "
+                              "BEGIN SELECT RAISE(ABORT, 'Grupo protegido'); END"));
+    ASSERT_NE(abre(), nullptr);
+    boxes.answer(ui::Yes);
+    vistos.clear();
+    w->BotonBorrar();
+    ASSERT_EQ(vistos.size(), 2);
+    EXPECT_EQ(vistos[1].texto, QStringLiteral("Grupo protegido"));
+    EXPECT_FALSE(vistos[1].enTransaccion);
+    EXPECT_TRUE(vistos[1].otroEscribe);
+    EXPECT_EQ(cuenta(QStringLiteral("Grupo_Modificadores")), 2);
 }
 
 // --- Events: pickers, formatted box, lookup, own query, hooks, keys ----------------------------------

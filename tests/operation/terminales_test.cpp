@@ -1,4 +1,5 @@
 // Terminals: the menu and state pairs, the address and name checks, and the one server.
+#include "foundation/database/cls_ado.h"
 #include "tests/foundation/forms/typing.h"
 #include "tests/operation/operation_fixture.h"
 
@@ -181,6 +182,29 @@ TEST_F(TerminalesTest, MarkingAServerAsksAboutTheOldOneAndLeavesOneServer)
     pulsa(Qt::Key_F5);
     EXPECT_EQ(boxes.texts().size(), 4);
     EXPECT_EQ(servidores(), QStringList{QStringLiteral("CAJA9")});
+}
+
+// The question comes before the save's transaction: the database is free while it is read, and
+// another station writing meanwhile does not make the answer fail.
+TEST_F(TerminalesTest, TheServerQuestionIsAskedBeforeTheSaveHoldsTheDatabase)
+{
+    dosTerminales();
+    ASSERT_TRUE(abreVentana());
+    ventanaAbierta->BotonUltimoRegistro();
+    pulsa(Qt::Key_F6);
+    chkServidor()->setChecked(true);
+    bool enTransaccion = true;
+    boxes.setWitness([&](const ui::Box&) {
+        enTransaccion = g_ClsAdo().conexion().inTransaction();
+        db.execute(QStringLiteral("UPDATE Menu SET Nombre_Menu='CENA TARDE' WHERE ID_Menu=2"));
+    });
+    boxes.answer(ui::Yes);
+    pulsa(Qt::Key_F5);
+    boxes.setWitness(nullptr);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("CAJA1") + kPregunta});
+    EXPECT_FALSE(enTransaccion);
+    EXPECT_FALSE(ventanaAbierta->Formas().Edicion());
+    EXPECT_EQ(servidores(), QStringList{QStringLiteral("CAJA2")});
 }
 
 TEST_F(TerminalesTest, TheDatabaseHoldsOneServerAtMostAndItsUpgradeKeepsTheFirst)

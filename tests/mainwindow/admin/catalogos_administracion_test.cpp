@@ -271,12 +271,13 @@ TEST_P(CatalogoTest, NewRowIsStoredInCapitalsActiveAndShowsItsKeyAtOnce)
     EXPECT_TRUE(txtId()->text().isEmpty());
 }
 
+// Blanks typed around the name do not make it another one.
 TEST_P(CatalogoTest, ARepeatedNameAsANewRowIsRefusedAndTheEditStays)
 {
     inserta(QStringLiteral("COCINA"));
     ASSERT_NE(abre(), nullptr);
     pulsa(Qt::Key_Insert);
-    teclea(txtGrupos(), QStringLiteral("cocina"));
+    teclea(txtGrupos(), QStringLiteral("cocina "));
     teclea(txtDescripcion(), QStringLiteral("otra"));
     pulsa(Qt::Key_F5);
     ASSERT_EQ(boxes.texts(), QStringList{kDuplicado});
@@ -288,7 +289,7 @@ TEST_P(CatalogoTest, ARepeatedNameAsANewRowIsRefusedAndTheEditStays)
     EXPECT_EQ(cuenta(), 1);
 
     // Corrected, the same edit saves.
-    reemplaza(txtGrupos(), QStringLiteral("barra"));
+    reemplaza(txtGrupos(), QStringLiteral(" barra "));
     pulsa(Qt::Key_F5);
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(nombreDe(txtId()->text()), QStringLiteral("BARRA"));

@@ -135,3 +135,41 @@ TEST_F(Contrasena, AChangeForAnEmployeeThatIsGoneIsNotReportedAsMade)
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(columnaDe(2, QStringLiteral("Contraseña")).toString(), CifraContrasena(QStringLiteral("JEFE")));
 }
+
+// A character the stored form lacks would be stored as "?", and "?" would then open the account:
+// such a password is refused in either mode, and nothing is stored.
+TEST_F(Contrasena, APasswordTheStoredFormCannotHoldIsRefused)
+{
+    const struct {
+        const char* tecleada;
+        bool aceptada;
+    } casos[] = {{"жжжж", false}, {"ΩMEGA", false}, {"ñandú€", true}, {"????", true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleada);
+        const QString tecleada = QString::fromUtf8(c.tecleada);
+        for (const bool cambio : {false, true}) {
+            if (c.aceptada && cambio)
+                continue;
+            frmContrasena d;
+            d.bCambio = cambio;
+            d.bCancelar = false;
+            d.sUsuario = QStringLiteral("2");
+            d.show();
+            if (cambio)
+                teclea(d.txtActual, QStringLiteral("jefe"));
+            teclea(d.txtContrasena, tecleada);
+            teclea(d.txtConfirma, tecleada);
+            boxes.clear();
+            d.cmdOK->click();
+            if (c.aceptada) {
+                EXPECT_TRUE(boxes.texts().isEmpty());
+                EXPECT_FALSE(d.isVisible());
+                continue;
+            }
+            EXPECT_EQ(boxes.texts(), QStringList{ContrasenaNoGuardable()});
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_TRUE(d.txtContrasena->text().isEmpty());
+            EXPECT_EQ(columnaDe(2, QStringLiteral("Contraseña")).toString(), CifraContrasena(QStringLiteral("JEFE")));
+        }
+    }
+}

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -768,4 +769,49 @@ TEST_F(Empleados, AfterTheSaveTheWindowStaysActiveWithTheFocusOnItsFirstField)
     EXPECT_FALSE(ventana->Formas().Edicion());
     EXPECT_EQ(area->activeSubWindow()->widget(), ventana);
     EXPECT_EQ(QApplication::focusWidget(), txt("txtUsuario"));
+}
+
+// The employees window keeps the protocol of every record window: a stored value shown whole and
+// kept by an unrelated change, a typed name stored without blanks around it, the password asked
+// before the save holds the database, and an employee deleted elsewhere said so with the database
+// free.
+TEST_F(Empleados, TheWindowKeepsTheRecordProtocol)
+{
+    agregaPedro();
+    db.execute(QStringLiteral("UPDATE Empleado SET C_P='0123456', Calle_Numero=NULL WHERE ID_Empleado=3"));
+    ASSERT_NE(abre(), nullptr);
+    pulsa(Qt::Key_End);
+    EXPECT_EQ(txt("txtCP")->text(), QStringLiteral("0123456"));
+    pulsa(Qt::Key_F6);
+    txt("TxtNombre")->setText(QStringLiteral("  Pedrito "));
+    pulsa(Qt::Key_F5);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Nombre_Empleado||'|'||C_P||'|'||IFNULL(Calle_Numero, 'NULL') FROM Empleado "
+                                    "WHERE ID_Empleado=3")).toString(),
+              QStringLiteral("Pedrito|0123456|NULL"));
+
+    pulsa(Qt::Key_Insert);
+    llenaRequeridos(QStringLiteral("luis"));
+    mueve(QStringLiteral("sprGrupos"), QStringLiteral("MESEROS"), QStringLiteral("cmdAgregar"));
+    bool enTransaccion = true;
+    QTimer::singleShot(0, [&] { enTransaccion = g_ClsAdo().conexion().inTransaction(); });
+    contestaContrasena(QStringLiteral("uno"), QStringLiteral("uno"));
+    pulsa(Qt::Key_F5);
+    reactiva();
+    EXPECT_EQ(dialogosContrasena, 1);
+    EXPECT_FALSE(enTransaccion);
+    EXPECT_EQ(cuenta(QStringLiteral("Empleado"), QStringLiteral("Usuario='luis'")), 1);
+
+    pulsa(Qt::Key_F6);
+    txt("TxtNombre")->setText(QStringLiteral("Luis Ángel"));
+    db.execute(QStringLiteral("DELETE FROM EmpleadosXGrupo WHERE ID_Empleado=4; DELETE FROM Empleado WHERE ID_Empleado=4"));
+    bool libre = false;
+    boxes.setWitness([&](const ui::Box&) { libre = !g_ClsAdo().conexion().inTransaction(); });
+    boxes.clear();
+    pulsa(Qt::Key_F5);
+    boxes.setWitness(nullptr);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("El registro fue borrado o modificado por otro usuario")});
+    EXPECT_TRUE(libre);
+    EXPECT_TRUE(ventana->Formas().Edicion());
+    EXPECT_EQ(cuenta(QStringLiteral("EmpleadosXGrupo"), QStringLiteral("ID_Empleado=4")), 0);
 }

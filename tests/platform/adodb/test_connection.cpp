@@ -224,3 +224,33 @@ TEST(SplitStatements, KeepsQuotedSemicolonsAndTriggerBodies)
     EXPECT_TRUE(parts.at(1).endsWith(QStringLiteral("END;")));
     EXPECT_EQ(parts.at(2), QStringLiteral("SELECT 3"));
 }
+
+// A statement prepared once takes new values on every run; a refused run says why as any other
+// statement does and leaves the statement ready for the next one.
+TEST_F(SampleDb, APreparedStatementRunsWithNewValuesAndSurvivesARefusal)
+{
+    adodb::PreparedStatement alta(db, QStringLiteral("INSERT INTO Terminal (ID_Terminal, Nombre) VALUES (?, ?)"));
+    EXPECT_EQ(alta.run({1, QStringLiteral("CAJA1")}), 1);
+    EXPECT_EQ(alta.run({2, QStringLiteral("CAJA2")}), 1);
+    try {
+        alta.run({3, QStringLiteral("CAJA1")});
+        FAIL() << "the repeated name was stored";
+    } catch (const adodb::ComError&) {
+        ASSERT_FALSE(db.errors().isEmpty());
+        EXPECT_EQ(db.errors().first().NativeError, adodb::native::DuplicateIndex);
+    }
+    EXPECT_EQ(alta.run({3, QVariant()}), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 3);
+
+    // A refused run inside a transaction leaves it to be committed.
+    db.beginTrans();
+    EXPECT_THROW(alta.run({1, QStringLiteral("OTRA")}), adodb::ComError);
+    EXPECT_EQ(alta.run({4, QStringLiteral("CAJA4")}), 1);
+    db.commitTrans();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Terminal")), 4);
+
+    adodb::PreparedStatement lee(db, QStringLiteral("SELECT Nombre, Precio, Alta FROM Producto WHERE ID_Producto=?"));
+    EXPECT_EQ(lee.firstRow({10}), (QVariantList{QStringLiteral("Café"), 12.5, QStringLiteral("2021-07-05 14:03:22")}));
+    EXPECT_EQ(lee.firstRow({11}).value(2), QVariant());
+    EXPECT_TRUE(lee.firstRow({99}).isEmpty());
+}
