@@ -1,5 +1,6 @@
 #include "reports/rep_comp_categoria.h"
 
+#include "foundation/routines/fecha_trabajo.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/grid.h"
 #include "reports/combos_reporte.h"
@@ -120,7 +121,6 @@ RepCompCategoria::RepCompCategoria(QWidget* parent)
     cboCategoria = agregaCombo(QStringLiteral("cboCategoria"), QStringLiteral("Categoria:"));
     agregaBuscar(QStringLiteral("cmbBuscar"), QStringLiteral("Buscar registros"))->setToolTip(QStringLiteral("Buscar registros"));
     creaRejilla(QStringLiteral("sprDatos"), QStringLiteral("PrvVista"));
-    setTablasTemporales({QStringLiteral("#TempCompCategoria"), QStringLiteral("#TempModCompCategoria")});
     disenoRejilla();
     LlenaCombo(cboCategoria, QStringLiteral("SELECT Nombre_Categoria,ID_Categoria FROM Categoria ORDER BY Nombre_Categoria"));
     cboCategoria->addItem(kTodos);
@@ -167,28 +167,24 @@ void RepCompCategoria::buscar()
     g->setText(2, 2, dtpFechaIni->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" - ")
                          + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy")));
 
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompCategoria\"(ID_ProductosXCuenta INTEGER,ID_Empleado INTEGER,"
-                           "ID_Comanda INTEGER,ID_Categoria INTEGER,ID_Producto INTEGER,Nombre_Completo VARCHAR(300),"
-                           "Precio_Venta REAL,CantHuespedes INTEGER)"));
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempModCompCategoria\"(ID_ProductosXCuenta INTEGER,ID_Tipo_Modificador INTEGER,"
-                           "Precio_Modificador REAL,Nombre_Tipo_Modificador VARCHAR(300))"));
-    ejecutaProcedimiento(QStringLiteral("EXEC proComparacionVenta '") + dtpFechaIni->date().toString(QStringLiteral("dd/MM/yyyy"))
-                         + QStringLiteral("', '") + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy"))
-                         + QStringLiteral("', '#TempCompCategoria', '#TempModCompCategoria'"));
-
-    // Items in id order, each followed by its modifiers in id order.
+    // The period's sold items of the category, each followed by its modifiers in id order; read
+    // straight from the sales, so that only the category's items are read and none is copied.
     adodb::Recordset rs = consulta(
         QStringLiteral("SELECT IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' || IFNULL(Nombre_Empleado,'')"
-                       " AS Nombre,T.ID_Comanda AS ID_Comanda,"
-                       "T.ID_ProductosXCuenta AS ID_ProductosXCuenta,T.Nombre_Completo AS Nombre_Completo,"
-                       "T.Precio_Venta AS Precio_Venta,M.ID_Tipo_Modificador AS ID_Tipo_Modificador,"
-                       "M.Precio_Modificador AS Precio_Modificador,M.Nombre_Tipo_Modificador AS Nombre_Tipo_Modificador "
-                       "FROM \"#TempCompCategoria\" T "
-                       "LEFT JOIN \"#TempModCompCategoria\" M ON M.ID_ProductosXCuenta=T.ID_ProductosXCuenta "
-                       "JOIN Empleado E ON E.ID_Empleado=T.ID_Empleado WHERE 1=1")
-        + condicionCombo(cboCategoria, kTodos, QStringLiteral(" AND T.ID_Categoria="))
-        + QStringLiteral(" ORDER BY T.ID_Empleado,T.ID_Comanda,Apellido_Paterno,Apellido_Materno,Nombre_Empleado,"
-                         "T.ID_ProductosXCuenta,M.ID_Tipo_Modificador"));
+                       " AS Nombre,P.ID_Comanda AS ID_Comanda,P.ID_ProductosXCuenta AS ID_ProductosXCuenta,"
+                       "Pr.Nombre_Completo AS Nombre_Completo,P.Precio_Venta AS Precio_Venta,"
+                       "M.ID_Tipo_Modificador AS ID_Tipo_Modificador,M.Precio_Modificador AS Precio_Modificador,"
+                       "TM.Nombre_Tipo_Modificador AS Nombre_Tipo_Modificador "
+                       "FROM Comanda C JOIN ProductosXCuenta P ON P.ID_Comanda=C.ID_Comanda AND P.Control=C.Control "
+                       "LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto "
+                       "JOIN Empleado E ON E.ID_Empleado=C.ID_Empleado "
+                       "LEFT JOIN Modificador M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta "
+                       "LEFT JOIN Tipo_Modificador TM ON TM.ID_Tipo_Modificador=M.ID_Tipo_Modificador WHERE")
+        + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
+        + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL")
+        + condicionCombo(cboCategoria, kTodos, QStringLiteral(" AND Pr.ID_Categoria="))
+        + QStringLiteral(" ORDER BY C.ID_Empleado,P.ID_Comanda,Apellido_Paterno,Apellido_Materno,Nombre_Empleado,"
+                         "P.ID_ProductosXCuenta,M.ID_Tipo_Modificador"));
 
     escribeReporte(*g, planea(rs), rs);
 }

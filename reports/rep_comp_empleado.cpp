@@ -108,8 +108,9 @@ void RepCompEmpleado::buscar()
 
     const bool porCategoria = chkCategoria->isChecked();
     // A group whose prices or guests are all NULL counts 0. The items are summed per employee (and
-    // category) before the names join, so the many item rows are grouped on their ids alone.
-    const QString sumas = QStringLiteral("COUNT(ID_ProductosXCuenta) AS Articulo,TOTAL(Precio_Venta) AS Neto,"
+    // category) before the names join, so the many item rows are grouped on their ids alone; every
+    // row is an item with its key, so counting rows counts items without sorting the keys along.
+    const QString sumas = QStringLiteral("COUNT(*) AS Articulo,TOTAL(Precio_Venta) AS Neto,"
                                          "TOTAL(NumHuespedes) AS Huespedes FROM \"#TempCompEmpleado\"");
     const QString sql = porCategoria
         ? QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,SUM(V.Articulo) AS Articulo,"

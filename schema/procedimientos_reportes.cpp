@@ -64,25 +64,29 @@ adodb::Recordset proComparacionVenta(adodb::Connection& conexion, const QVariant
     const QString tabla = argumentos.size() > 2 ? argumentos.at(2).toString() : QStringLiteral("#Temp");
     const bool modificadoresNombrados = argumentos.size() > 3;
     const QString tablaMod = modificadoresNombrados ? argumentos.at(3).toString() : QStringLiteral("#TempMod");
-    const QString vendidos = itemsDelPeriodo(desde, hasta) + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL");
+    const QString periodo = fechatrabajo::periodo(desde, hasta, QStringLiteral("C.Fecha_Trabajo"));
+    // Each check's first sold item is looked up once per check, not once per item.
     conexion.execute(
         QStringLiteral("INSERT INTO temp.") + identificador(tabla)
         + QStringLiteral(
-              " SELECT P.ID_ProductosXCuenta, C.ID_Empleado, P.ID_Comanda, Pr.ID_Categoria, P.ID_Producto,"
-              " Pr.Nombre_Completo, P.Precio_Venta,"
-              " CASE WHEN P.ID_ProductosXCuenta=(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
-              " WHERE Q.ID_Comanda=P.ID_Comanda AND Q.Control=P.Control AND Q.ID_Tipo_Anulacion IS NULL"
-              " ORDER BY Q.ID_ProductosXCuenta LIMIT 1)"
-              " THEN IFNULL(C.CantHuespedes,0) ELSE 0 END")
-        + itemsDelPeriodo(desde, hasta, QStringLiteral(" LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto"))
-        + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL"));
+              " WITH K AS MATERIALIZED (SELECT C.ID_Comanda, C.Control, C.ID_Empleado, IFNULL(C.CantHuespedes,0) AS Huespedes,"
+              " (SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control"
+              " AND Q.ID_Tipo_Anulacion IS NULL ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
+        + periodo
+        + QStringLiteral(
+              ") SELECT P.ID_ProductosXCuenta, K.ID_Empleado, P.ID_Comanda, Pr.ID_Categoria, P.ID_Producto,"
+              " Pr.Nombre_Completo, P.Precio_Venta, CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END"
+              " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control"
+              " LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE P.ID_Tipo_Anulacion IS NULL"));
+    // The period's items lead, so that the whole history of modifiers is never read.
     if (modificadoresNombrados || existeTemporal(conexion, tablaMod))
         conexion.execute(QStringLiteral("INSERT INTO temp.") + identificador(tablaMod)
                          + QStringLiteral(" SELECT M.ID_ProductosXCuenta, M.ID_Tipo_Modificador, M.Precio_Modificador,"
-                                          " T.Nombre_Tipo_Modificador FROM Modificador M"
-                                          " LEFT JOIN Tipo_Modificador T ON T.ID_Tipo_Modificador=M.ID_Tipo_Modificador"
-                                          " WHERE M.ID_ProductosXCuenta IN (SELECT P.ID_ProductosXCuenta")
-                         + vendidos + QLatin1Char(')'));
+                                          " T.Nombre_Tipo_Modificador")
+                         + itemsDelPeriodo(desde, hasta,
+                                           QStringLiteral(" JOIN Modificador M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta"
+                                                          " LEFT JOIN Tipo_Modificador T ON T.ID_Tipo_Modificador=M.ID_Tipo_Modificador"))
+                         + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL"));
     return adodb::Recordset();
 }
 

@@ -219,13 +219,30 @@ void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>
         m_table->setRowCount(0);
         m_table->setRowCount(qMax(0, rows));
     }
-    fillNewCells(1, rowCount(), 1, columnCount(), [&](GridItem& item, int row, int column) {
-        const QVariant value = cell(row, column);
-        if (textsAsWritten && value.typeId() == QMetaType::QString)
-            item.setCellText(value.toString());
-        else
-            item.setCellValue(value);
-    });
+    // While writes are quiet an empty value needs no item: the cell reads as its column's empty cell.
+    std::vector<bool> itemWhenEmpty(columnCount());
+    for (int c = 1; c <= columnCount(); ++c)
+        itemWhenEmpty[c - 1] = !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
+    {
+        const QSignalBlocker quiet(m_table->model());
+        for (int r = 1; r <= rowCount(); ++r) {
+            for (int c = 1; c <= columnCount(); ++c) {
+                const QVariant value = cell(r, c);
+                if (value.isNull() && !itemWhenEmpty[c - 1])
+                    continue;
+                GridItem* item = newItem(c);
+                if (textsAsWritten && value.typeId() == QMetaType::QString)
+                    item->setCellText(value.toString());
+                else
+                    item->setCellValue(value);
+                m_table->setItem(r - 1, c - 1, item);
+            }
+        }
+    }
+    if (!writesAreQuiet() && rowCount() > 0 && columnCount() > 0) {
+        QAbstractItemModel* model = m_table->model();
+        emit model->dataChanged(model->index(0, 0), model->index(rowCount() - 1, columnCount() - 1));
+    }
     --m_quiet;
 }
 

@@ -92,6 +92,34 @@ TEST(GridFill, CellsAFillLeavesUnwrittenBehaveAsTheEmptyCellsOfTheirColumn)
     EXPECT_EQ(filled.selectedRows(), QList<int>({6, 3}));
 }
 
+// A load while writes are quiet leaves its empty values without cells of their own; they read and
+// behave as the cells an eager load writes, also over rows an earlier load had filled.
+TEST(GridFill, EmptyValuesOfAQuietLoadBehaveAsTheEmptyCellsOfTheirColumn)
+{
+    const auto fila = [](int row, int column) {
+        return (row + column) % 2 == 0 ? QVariant() : QVariant(column == 2 ? QVariant(QStringLiteral("t")) : QVariant(row));
+    };
+    Grid eager, quiet;
+    for (Grid* g : {&eager, &quiet}) {
+        build(*g, false);
+        g->setColumnLocked(3, true);
+    }
+    quiet.loadRows(4, [](int, int) { return QVariant(1); });
+    {
+        const grid::QuietCellWrites fill(quiet);
+        quiet.loadRows(4, fila, true);
+    }
+    eager.loadRows(4, fila, true);
+    EXPECT_EQ(describe(quiet), describe(eager));
+    EXPECT_EQ(quiet.lastDataRow(), eager.lastDataRow());
+    for (Grid* g : {&eager, &quiet}) {
+        g->setValue(1, 1, 8);
+        g->setCellBold(2, 3, true);
+        g->sortRows(1);
+    }
+    EXPECT_EQ(describe(quiet), describe(eager));
+}
+
 TEST(GridFill, RowsDroppedAndAddedAgainComeBackEmpty)
 {
     // A refreshed report reuses the cells of the rows it dropped: nothing of them may show again.
