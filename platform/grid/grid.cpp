@@ -137,11 +137,11 @@ GridItem* Grid::item(int row, int column) const
     return const_cast<Grid*>(this)->makeLoadedItem(row, column);
 }
 
-const QVariant* Grid::loadedValue(int row, int column) const
+std::optional<QVariant> Grid::loadedValue(int row, int column) const
 {
     if (!inRange(row, column) || !m_loaded.covers(row, column) || existingItem(row, column))
-        return nullptr;
-    return &m_loaded.at(row, column);
+        return std::nullopt;
+    return m_loaded.value(row, column);
 }
 
 QString Grid::loadedText(int column, const QVariant& loaded) const
@@ -269,6 +269,16 @@ void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColu
 
 void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
 {
+    replaceRows(rows, [&] { m_loaded.load(rowCount(), columnCount(), textsAsWritten, cell); });
+}
+
+void Grid::loadRowsOnDemand(int rows, std::function<QVariant(int row, int column)> source, bool textsAsWritten)
+{
+    replaceRows(rows, [&] { m_loaded.share(rowCount(), columnCount(), textsAsWritten, std::move(source)); });
+}
+
+void Grid::replaceRows(int rows, const std::function<void()>& load)
+{
     ++m_quiet;
     m_loaded.clear();
     {
@@ -277,7 +287,7 @@ void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>
         m_table->setRowCount(qMax(0, rows));
     }
     // The values wait in the store; a cell gets its item when it is first shown, written or styled.
-    m_loaded.load(rowCount(), columnCount(), textsAsWritten, cell);
+    load();
     if (!writesAreQuiet() && rowCount() > 0 && columnCount() > 0) {
         QAbstractItemModel* model = m_table->model();
         emit model->dataChanged(model->index(0, 0), model->index(rowCount() - 1, columnCount() - 1));
@@ -369,7 +379,7 @@ int Grid::lastDataRow() const
 {
     for (int r = rowCount(); r >= 1; --r) {
         for (int c = 1; c <= columnCount(); ++c) {
-            if (const QVariant* loaded = loadedValue(r, c)) {
+            if (const std::optional<QVariant> loaded = loadedValue(r, c)) {
                 if (!loaded->isNull())
                     return r;
             } else if (const GridItem* cell = existingItem(r, c); cell && cell->holdsData()) {
@@ -406,7 +416,7 @@ QString Grid::text(int row, int column) const
         QTableWidgetItem* header = const_cast<Grid*>(this)->headerItem(row, column, false);
         return header ? header->text() : QString();
     }
-    if (const QVariant* loaded = loadedValue(row, column))
+    if (const std::optional<QVariant> loaded = loadedValue(row, column))
         return loadedText(column, *loaded);
     const GridItem* cell = existingItem(row, column);
     return cell ? cell->cellText() : QString();
@@ -432,7 +442,7 @@ QVariant Grid::value(int row, int column) const
         const QString header = text(row, column);
         return header.isEmpty() ? QVariant() : QVariant(header);
     }
-    if (const QVariant* loaded = loadedValue(row, column))
+    if (const std::optional<QVariant> loaded = loadedValue(row, column))
         return loadedCellValue(column, *loaded);
     const GridItem* cell = existingItem(row, column);
     return cell ? cell->data(GridItem::kValueRole) : QVariant();

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QItemSelection;
@@ -77,6 +78,10 @@ public:
     // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
     // the way to fill thousands of rows.
     void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
+    // As loadRows, without copying: each cell is read from `source` when it is first shown, read or
+    // written, so the source must answer the same until the next load (a snapshot the grid alone
+    // keeps, say).
+    void loadRowsOnDemand(int rows, std::function<QVariant(int row, int column)> source, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -262,7 +267,9 @@ private:
     // cell answers as its column's empty cell does (type, lock, look).
     GridItem* existingItem(int row, int column) const;
     // The value a fill left for the cell, which no item holds yet; null when none.
-    const QVariant* loadedValue(int row, int column) const;
+    std::optional<QVariant> loadedValue(int row, int column) const;
+    // Empties the grid and gives it `rows` rows whose cells wait in the store that `load` fills.
+    void replaceRows(int rows, const std::function<void()>& load);
     // What the cell shows and holds from its loaded value.
     QString loadedText(int column, const QVariant& loaded) const;
     QVariant loadedCellValue(int column, const QVariant& loaded) const;

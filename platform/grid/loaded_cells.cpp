@@ -4,8 +4,7 @@
 
 namespace grid {
 
-void LoadedCells::load(int rows, int columns, bool textsAsWritten,
-                       const std::function<QVariant(int row, int column)>& cell)
+void LoadedCells::load(int rows, int columns, bool textsAsWritten, const Source& cell)
 {
     clear();
     if (rows <= 0 || columns <= 0)
@@ -20,17 +19,42 @@ void LoadedCells::load(int rows, int columns, bool textsAsWritten,
     m_textsAsWritten = textsAsWritten;
 }
 
+void LoadedCells::share(int rows, int columns, bool textsAsWritten, Source source)
+{
+    clear();
+    if (rows <= 0 || columns <= 0 || !source)
+        return;
+    m_source = std::move(source);
+    m_taken.assign(std::size_t(rows) * columns, false);
+    m_rows = rows;
+    m_columns = columns;
+    m_textsAsWritten = textsAsWritten;
+}
+
 void LoadedCells::clear()
 {
     m_values = std::vector<QVariant>();
+    m_source = nullptr;
+    m_taken = std::vector<bool>();
     m_rows = 0;
     m_columns = 0;
     m_textsAsWritten = false;
 }
 
+QVariant LoadedCells::value(int row, int column) const
+{
+    if (!m_source)
+        return m_values[index(row, column)];
+    return m_taken[index(row, column)] ? QVariant() : m_source(row, column);
+}
+
 QVariant LoadedCells::take(int row, int column)
 {
-    return std::exchange(at(row, column), QVariant());
+    if (!m_source)
+        return std::exchange(m_values[index(row, column)], QVariant());
+    QVariant value = this->value(row, column);
+    m_taken[index(row, column)] = true;
+    return value;
 }
 
 void LoadedCells::dropRowsFrom(int rows)
@@ -41,7 +65,10 @@ void LoadedCells::dropRowsFrom(int rows)
         clear();
         return;
     }
-    m_values.resize(std::size_t(rows) * m_columns);
+    if (m_source)
+        m_taken.resize(std::size_t(rows) * m_columns);
+    else
+        m_values.resize(std::size_t(rows) * m_columns);
     m_rows = rows;
 }
 
