@@ -117,10 +117,14 @@ void DetailGrid::fill(const QString& recordKey)
         return;
     }
     const int columns = filas.fieldCount();
-    // Texts go in as written, so that a name the combo's list lacks still shows.
-    m_grid->loadRows(
-        filas.recordCount(),
-        [&filas, columns](int row, int column) { return column <= columns ? filas.cell(row - 1, column - 1) : QVariant(); },
+    const int rows = filas.recordCount();
+    // Texts go in as written, so that a name the combo's list lacks still shows. The grid alone
+    // keeps the rows read, and takes each from them when it is first needed.
+    m_grid->loadRowsOnDemand(
+        rows,
+        [filas = std::move(filas), columns](int row, int column) {
+            return column <= columns ? filas.cell(row - 1, column - 1) : QVariant();
+        },
         true);
     // What the rows hold as loaded is taken when a change begins: nothing has touched them by then.
     m_loadedDue = true;

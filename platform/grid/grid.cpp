@@ -122,11 +122,69 @@ bool Grid::inRange(int row, int column) const
     return row >= 1 && column >= 1 && row <= rowCount() && column <= columnCount();
 }
 
-GridItem* Grid::item(int row, int column) const
+GridItem* Grid::existingItem(int row, int column) const
 {
     if (!inRange(row, column))
         return nullptr;
     return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
+}
+
+GridItem* Grid::item(int row, int column) const
+{
+    GridItem* existing = existingItem(row, column);
+    if (existing || !inRange(row, column) || !m_loaded.covers(row, column))
+        return existing;
+    return const_cast<Grid*>(this)->makeLoadedItem(row, column);
+}
+
+std::optional<QVariant> Grid::loadedValue(int row, int column) const
+{
+    if (!inRange(row, column) || !m_loaded.covers(row, column) || existingItem(row, column))
+        return std::nullopt;
+    return m_loaded.value(row, column);
+}
+
+QString Grid::loadedText(int column, const QVariant& loaded) const
+{
+    if (loaded.isNull())
+        return QString();
+    const CellFormat& format = defaultFormat(column);
+    return GridItem::textOf(format, GridItem::contentOf(format, loaded, m_loaded.textsAsWritten()));
+}
+
+QVariant Grid::loadedCellValue(int column, const QVariant& loaded) const
+{
+    if (loaded.isNull())
+        return QVariant();
+    return GridItem::contentOf(defaultFormat(column), loaded, m_loaded.textsAsWritten()).value;
+}
+
+GridItem* Grid::makeLoadedItem(int row, int column)
+{
+    const QVariant value = m_loaded.take(row, column);
+    if (value.isNull() && !needsItemWhenEmpty(defaultFormat(column)))
+        return nullptr;
+    GridItem* made = newItem(column);
+    if (m_loaded.textsAsWritten() && value.typeId() == QMetaType::QString)
+        made->setCellText(value.toString());
+    else
+        made->setCellValue(value);
+    const QSignalBlocker quiet(m_table->model());
+    m_table->setItem(row - 1, column - 1, made);
+    return made;
+}
+
+void Grid::makeLoadedItems()
+{
+    if (m_loaded.isEmpty())
+        return;
+    const int rows = qMin(m_loaded.rows(), rowCount());
+    const int columns = qMin(m_loaded.columns(), columnCount());
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
+            if (!existingItem(r, c))
+                makeLoadedItem(r, c);
+    m_loaded.clear();
 }
 
 GridItem* Grid::cell(int row, int column)
@@ -211,34 +269,25 @@ void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColu
 
 void Grid::loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten)
 {
+    replaceRows(rows, [&] { m_loaded.load(rowCount(), columnCount(), textsAsWritten, cell); });
+}
+
+void Grid::loadRowsOnDemand(int rows, std::function<QVariant(int row, int column)> source, bool textsAsWritten)
+{
+    replaceRows(rows, [&] { m_loaded.share(rowCount(), columnCount(), textsAsWritten, std::move(source)); });
+}
+
+void Grid::replaceRows(int rows, const std::function<void()>& load)
+{
     ++m_quiet;
-    if (rowCount() > 0)
-        keepSpareItems(1, rowCount());
+    m_loaded.clear();
     {
         const ShapeChange shape(m_table->model());
         m_table->setRowCount(0);
         m_table->setRowCount(qMax(0, rows));
     }
-    // While writes are quiet an empty value needs no item: the cell reads as its column's empty cell.
-    std::vector<bool> itemWhenEmpty(columnCount());
-    for (int c = 1; c <= columnCount(); ++c)
-        itemWhenEmpty[c - 1] = !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
-    {
-        const QSignalBlocker quiet(m_table->model());
-        for (int r = 1; r <= rowCount(); ++r) {
-            for (int c = 1; c <= columnCount(); ++c) {
-                const QVariant value = cell(r, c);
-                if (value.isNull() && !itemWhenEmpty[c - 1])
-                    continue;
-                GridItem* item = newItem(c);
-                if (textsAsWritten && value.typeId() == QMetaType::QString)
-                    item->setCellText(value.toString());
-                else
-                    item->setCellValue(value);
-                m_table->setItem(r - 1, c - 1, item);
-            }
-        }
-    }
+    // The values wait in the store; a cell gets its item when it is first shown, written or styled.
+    load();
     if (!writesAreQuiet() && rowCount() > 0 && columnCount() > 0) {
         QAbstractItemModel* model = m_table->model();
         emit model->dataChanged(model->index(0, 0), model->index(rowCount() - 1, columnCount() - 1));
@@ -265,6 +314,7 @@ void Grid::setRowCount(int rows)
     rows = qMax(0, rows);
     const int old = rowCount();
     ++m_quiet;
+    m_loaded.dropRowsFrom(rows);
     if (rows < old)
         keepSpareItems(rows + 1, old);
     {
@@ -285,6 +335,8 @@ void Grid::setColumnCount(int columns)
 {
     columns = qMax(0, columns);
     const int old = columnCount();
+    if (columns < old)
+        makeLoadedItems();
     ++m_quiet;
     while (m_columns.size() < columns)
         m_columns.append(ColumnDefaults{plainText(), m_allLocked});
@@ -302,6 +354,7 @@ void Grid::insertRows(int row, int count)
 {
     if (row < 1 || row > rowCount() + 1 || count <= 0)
         return;
+    makeLoadedItems();
     ++m_quiet;
     {
         const ShapeChange shape(m_table->model());
@@ -315,6 +368,7 @@ void Grid::deleteRows(int row, int count)
 {
     if (row < 1 || row > rowCount() || count <= 0)
         return;
+    makeLoadedItems();
     ++m_quiet;
     const ShapeChange shape(m_table->model());
     m_table->model()->removeRows(row - 1, qMin(count, rowCount() - row + 1));
@@ -323,10 +377,16 @@ void Grid::deleteRows(int row, int count)
 
 int Grid::lastDataRow() const
 {
-    for (int r = rowCount(); r >= 1; --r)
-        for (int c = 1; c <= columnCount(); ++c)
-            if (const GridItem* cell = item(r, c); cell && cell->holdsData())
+    for (int r = rowCount(); r >= 1; --r) {
+        for (int c = 1; c <= columnCount(); ++c) {
+            if (const std::optional<QVariant> loaded = loadedValue(r, c)) {
+                if (!loaded->isNull())
+                    return r;
+            } else if (const GridItem* cell = existingItem(r, c); cell && cell->holdsData()) {
                 return r;
+            }
+        }
+    }
     return 0;
 }
 
@@ -356,7 +416,9 @@ QString Grid::text(int row, int column) const
         QTableWidgetItem* header = const_cast<Grid*>(this)->headerItem(row, column, false);
         return header ? header->text() : QString();
     }
-    const GridItem* cell = item(row, column);
+    if (const std::optional<QVariant> loaded = loadedValue(row, column))
+        return loadedText(column, *loaded);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->cellText() : QString();
 }
 
@@ -380,7 +442,9 @@ QVariant Grid::value(int row, int column) const
         const QString header = text(row, column);
         return header.isEmpty() ? QVariant() : QVariant(header);
     }
-    const GridItem* cell = item(row, column);
+    if (const std::optional<QVariant> loaded = loadedValue(row, column))
+        return loadedCellValue(column, *loaded);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->data(GridItem::kValueRole) : QVariant();
 }
 
@@ -408,7 +472,7 @@ void Grid::setFormula(int row, int column, const QString& formula)
 
 QString Grid::formula(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->formula() : QString();
 }
 
@@ -418,7 +482,7 @@ CellFormat Grid::cellFormat(int row, int column) const
 {
     if (!inRange(row, column))
         return CellFormat();
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->format() : defaultFormat(column);
 }
 
@@ -426,7 +490,7 @@ CellType Grid::cellType(int row, int column) const
 {
     if (!inRange(row, column))
         return CellType::Text;
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->format().type : defaultFormat(column).type;
 }
 
@@ -445,6 +509,8 @@ void Grid::setColumnFormat(int column, const CellFormat& format)
 {
     if (column < 1 || column > columnCount())
         return;
+    // A loaded value was read by the column's old type: its cell re-reads it as an item does.
+    makeLoadedItems();
     const FormatPtr shared = std::make_shared<const CellFormat>(format);
     m_columns[column - 1].format = shared;
     const bool needsItems = needsItemWhenEmpty(format);

@@ -2,6 +2,7 @@
 
 #include "platform/grid/cell_format.h"
 #include "platform/grid/formula.h"
+#include "platform/grid/loaded_cells.h"
 #include "platform/grid/print_settings.h"
 
 #include <QColor>
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QItemSelection;
@@ -76,6 +78,10 @@ public:
     // with textsAsWritten, a text value as setText writes it. Done at once, the view told once:
     // the way to fill thousands of rows.
     void loadRows(int rows, const std::function<QVariant(int row, int column)>& cell, bool textsAsWritten = false);
+    // As loadRows, without copying: each cell is read from `source` when it is first shown, read or
+    // written, so the source must answer the same until the next load (a snapshot the grid alone
+    // keeps, say).
+    void loadRowsOnDemand(int rows, std::function<QVariant(int row, int column)> source, bool textsAsWritten = false);
 
     // --- Cells --------------------------------------------------------------------------------
     // The text the cell shows ("1"/"0" for a check box); row 0 and column 0 give the headers.
@@ -254,8 +260,22 @@ private:
         bool locked = false;
     };
 
-    // The cell's item; null off the grid, and for a cell quiet writes left unwritten.
+    // The cell's item, made now for a loaded value that has none yet; null off the grid, and for a
+    // cell left empty by quiet writes or by a fill.
     GridItem* item(int row, int column) const;
+    // The item the cell has now, without making one for a loaded value: for reads that a loaded
+    // cell answers as its column's empty cell does (type, lock, look).
+    GridItem* existingItem(int row, int column) const;
+    // The value a fill left for the cell, which no item holds yet; null when none.
+    std::optional<QVariant> loadedValue(int row, int column) const;
+    // Empties the grid and gives it `rows` rows whose cells wait in the store that `load` fills.
+    void replaceRows(int rows, const std::function<void()>& load);
+    // What the cell shows and holds from its loaded value.
+    QString loadedText(int column, const QVariant& loaded) const;
+    QVariant loadedCellValue(int column, const QVariant& loaded) const;
+    GridItem* makeLoadedItem(int row, int column);
+    // Gives every loaded value its item: before rows move or a column changes its type.
+    void makeLoadedItems();
     // Widens a column (0-based) to `pixels` once the paint under way is over, unless the user sized
     // it by hand; false then.
     bool widenColumn(int column, int pixels) const;
@@ -304,6 +324,7 @@ private:
     // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
     // than handed back and taken anew.
     std::vector<GridItem*> m_spareItems;
+    LoadedCells m_loaded;
     int m_quietWrites = 0;
     bool m_modelWasQuiet = false;
     // The active cell set while writes are quiet, shown when they end.

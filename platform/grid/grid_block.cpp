@@ -36,7 +36,7 @@ bool Grid::isSpanCovered(int row, int column) const
 
 void Grid::setCellBackground(int row, int column, const QColor& color)
 {
-    if (!color.isValid() && !item(row, column))
+    if (!color.isValid() && !existingItem(row, column))
         return;
     if (GridItem* made = cell(row, column))
         made->setData(Qt::BackgroundRole, color.isValid() ? QVariant(QBrush(color)) : QVariant());
@@ -44,7 +44,7 @@ void Grid::setCellBackground(int row, int column, const QColor& color)
 
 QColor Grid::cellBackground(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     if (!cell)
         return QColor();
     const QVariant brush = cell->data(Qt::BackgroundRole);

@@ -104,7 +104,14 @@ GridDelegate::GridDelegate(Grid* grid) : QStyledItemDelegate(grid), m_grid(grid)
 
 const GridItem* GridDelegate::cellAt(const QModelIndex& index) const
 {
-    return static_cast<const GridItem*>(m_grid->table()->item(index.row(), index.column()));
+    return m_grid->item(index.row() + 1, index.column() + 1);
+}
+
+void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    // The view reads the cell from its item: a loaded value gets one when first shown or measured.
+    cellAt(index);
+    QStyledItemDelegate::initStyleOption(option, index);
 }
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const

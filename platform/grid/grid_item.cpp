@@ -31,6 +31,22 @@ void GridItem::reset(FormatPtr format, bool locked)
     m_selectionStamp = 0;
 }
 
+GridItem::Content GridItem::contentOf(const CellFormat& format, const QVariant& input, bool asWritten)
+{
+    if (!asWritten || input.typeId() != QMetaType::QString)
+        return {normalizeCellValue(format, input), QString()};
+    const QString text = input.toString();
+    QVariant value = parseCellText(format, text);
+    if (!value.isNull() || text.trimmed().isEmpty())
+        return {std::move(value), QString()};
+    return {QVariant(), text};
+}
+
+QString GridItem::textOf(const CellFormat& format, const Content& content)
+{
+    return content.value.isNull() ? content.raw : formatCellValue(format, content.value);
+}
+
 int GridItem::defaultAlignment(const CellFormat& format)
 {
     const Qt::Alignment horizontal = format.isNumeric() && format.type != CellType::CheckBox ? Qt::AlignRight : Qt::AlignLeft;
@@ -58,7 +74,7 @@ QVariant GridItem::computedValue() const
 QString GridItem::shownText() const
 {
     const QVariant value = computedValue();
-    return value.isNull() ? m_raw : formatCellValue(*m_format, value);
+    return textOf(*m_format, {value, m_raw});
 }
 
 QString GridItem::cellText() const
@@ -69,8 +85,9 @@ QString GridItem::cellText() const
 void GridItem::setCellText(const QString& text)
 {
     m_formula.clear();
-    m_value = parseCellText(*m_format, text);
-    m_raw = m_value.isNull() ? text.trimmed().isEmpty() ? QString() : text : QString();
+    Content content = contentOf(*m_format, text, true);
+    m_value = std::move(content.value);
+    m_raw = std::move(content.raw);
     changed();
 }
 

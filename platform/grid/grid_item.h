@@ -21,6 +21,15 @@ public:
     // Makes an item out of any view as new: no text, value, formula, look or selection.
     void reset(FormatPtr format, bool locked);
 
+    // What a cell of the format holds once given `input`: as typed when asWritten and the input is
+    // a text, else as a value. `raw` is the text kept as written when the type cannot read it.
+    struct Content {
+        QVariant value;
+        QString raw;
+    };
+    static Content contentOf(const CellFormat& format, const QVariant& input, bool asWritten);
+    static QString textOf(const CellFormat& format, const Content& content);
+
     // Numbers align right, everything else left; vertically centred.
     static int defaultAlignment(const CellFormat& format);
 

@@ -32,7 +32,7 @@ bool Grid::isCellLocked(int row, int column) const
 {
     if (!inRange(row, column))
         return false;
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     return cell ? cell->isLocked() : defaultLocked(column);
 }
 
@@ -58,7 +58,7 @@ void Grid::setColumnLocked(int column, bool locked)
         return;
     m_columns[column - 1].locked = locked;
     for (int r = 1; r <= rowCount(); ++r)
-        if (GridItem* existing = item(r, column))
+        if (GridItem* existing = existingItem(r, column))
             existing->setLocked(locked);
 }
 
@@ -219,7 +219,7 @@ void Grid::fitHeader(int column)
 
 QFont Grid::cellFont(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     if (!cell)
         return m_table->font();
     const QVariant own = cell->data(Qt::FontRole);
@@ -257,7 +257,7 @@ Qt::Alignment Grid::cellAlignment(int row, int column) const
 {
     if (!inRange(row, column))
         return Qt::AlignLeft;
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     const int alignment = cell ? cell->data(Qt::TextAlignmentRole).toInt() : GridItem::defaultAlignment(defaultFormat(column));
     return Qt::Alignment(alignment) & Qt::AlignHorizontal_Mask;
 }
@@ -276,7 +276,7 @@ void Grid::setCellBorder(int row, int column, Qt::Edges edges, const QColor& col
 
 CellBorder Grid::cellBorder(int row, int column) const
 {
-    const GridItem* cell = item(row, column);
+    const GridItem* cell = existingItem(row, column);
     if (!cell)
         return CellBorder();
     return CellBorder{cell->borderEdges(), cell->borderColor(), cell->borderStyle()};

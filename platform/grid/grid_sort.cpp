@@ -84,6 +84,8 @@ void Grid::sortRows(int column, Qt::SortOrder order)
     if (column < 1 || column > columns || rows < 2)
         return;
 
+    // Rows move item by item.
+    makeLoadedItems();
     std::vector<int> sorted;
     sorted.reserve(rows);
     for (int r : sortedRows(column, order))

@@ -19,10 +19,11 @@ double GridTable::sum(const CellRange& range) const
     double total = 0;
     for (int r = qMax(1, range.firstRow); r <= qMin(range.lastRow, rowCount()); ++r) {
         for (int c = qMax(1, range.firstColumn); c <= qMin(range.lastColumn, columnCount()); ++c) {
-            const auto* cell = static_cast<const GridItem*>(item(r - 1, c - 1));
             // A cell's own formula is not followed, so a block that holds its total adds nothing twice.
-            if (cell && cell->formula().isEmpty())
-                total += cell->cellValue().toDouble();
+            if (const GridItem* cell = m_grid->existingItem(r, c))
+                total += cell->formula().isEmpty() ? cell->cellValue().toDouble() : 0;
+            else
+                total += m_grid->value(r, c).toDouble();
         }
     }
     return total;

@@ -45,13 +45,23 @@ CellFormat formatForField(adodb::DataType type)
     }
 }
 
-void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options)
+namespace {
+
+QVariant shownValue(const adodb::Recordset& recordset, const QList<bool>& stamps, int row, int column)
+{
+    const QVariant value = recordset.cell(row - 1, column - 1);
+    return stamps.at(column - 1) ? dayFirst(value) : value;
+}
+
+// Empties the grid and gives it the recordset's columns unless it keeps its own; the time-stamp
+// fields are marked in `stamps`. The columns the fields fill; -1 when there is nothing to fill.
+int prepareColumns(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options, QList<bool>& stamps)
 {
     grid.setRowCount(0);
     if (recordset.isNull() || !recordset.isOpen())
-        return;
+        return -1;
     const int fields = recordset.fieldCount();
-    QList<bool> stamps(fields, false);
+    stamps = QList<bool>(fields, false);
     if (!options.keepDesignColumns) {
         grid.setColumnCount(fields);
         for (int f = 0; f < fields; ++f) {
@@ -61,12 +71,33 @@ void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const Fill
             stamps[f] = field.type() == adodb::DataType::DBTimeStamp;
         }
     }
-    const int columns = qMin(fields, grid.columnCount());
+    return qMin(fields, grid.columnCount());
+}
+
+} // namespace
+
+void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options)
+{
+    QList<bool> stamps;
+    const int columns = prepareColumns(grid, recordset, options, stamps);
+    if (columns < 0)
+        return;
     grid.loadRows(recordset.recordCount(), [&](int row, int column) {
-        if (column > columns)
-            return QVariant();
-        const QVariant value = recordset.cell(row - 1, column - 1);
-        return stamps.at(column - 1) ? dayFirst(value) : value;
+        return column <= columns ? shownValue(recordset, stamps, row, column) : QVariant();
+    });
+    if (options.fitColumnWidths)
+        grid.fitColumnWidths();
+}
+
+void fillFromRecordset(Grid& grid, adodb::Recordset&& recordset, const FillOptions& options)
+{
+    QList<bool> stamps;
+    const int columns = prepareColumns(grid, recordset, options, stamps);
+    if (columns < 0)
+        return;
+    const int rows = recordset.recordCount();
+    grid.loadRowsOnDemand(rows, [rs = std::move(recordset), stamps, columns](int row, int column) {
+        return column <= columns ? shownValue(rs, stamps, row, column) : QVariant();
     });
     if (options.fitColumnWidths)
         grid.fitColumnWidths();

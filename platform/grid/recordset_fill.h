@@ -20,6 +20,10 @@ struct FillOptions {
 // the grid and nothing typed there reaches the recordset. A null or closed recordset leaves the
 // grid empty (row count 0).
 void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const FillOptions& options = {});
+// The same for a recordset the caller gives up (a query's result that nobody else holds): the grid
+// keeps it and reads each cell from it when the cell is first shown, read or written, instead of
+// copying every value at once. Nothing may change the recordset meanwhile.
+void fillFromRecordset(Grid& grid, adodb::Recordset&& recordset, const FillOptions& options = {});
 
 // The cell type a column of the field's type takes.
 CellFormat formatForField(adodb::DataType type);

@@ -8,7 +8,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using grid::CellFormat;
 using grid::Grid;
@@ -202,6 +205,81 @@ TEST(GridFill, RowsAddedOneByOneWhileQuietTellNothingPerCellAndShowTheActiveCell
     EXPECT_EQ(g.table()->verticalScrollBar()->value(), g.table()->verticalScrollBar()->maximum());
     EXPECT_EQ(left.count(), 0);
     EXPECT_EQ(g.text(2000, 1), QStringLiteral("2000"));
+}
+
+// A one-step load keeps its values out of cell items until a cell is shown, written or styled: it
+// must read, sum, and follow every change of shape and type as cells written one by one do.
+TEST(GridFill, LoadedValuesReadAndMoveAsCellsWrittenOneByOne)
+{
+    const QList<QVariantList> filas{{3, QStringLiteral("12abc"), 4.5, 1, QStringLiteral("CENA")},
+                                    {1, QStringLiteral("7"), QVariant(), 0, QStringLiteral("BRUNCH")},
+                                    {2, QVariant(), 10.25, QVariant(), QStringLiteral("COMIDA")},
+                                    {QVariant(), QStringLiteral("a"), -1, 1, QVariant()}};
+    const auto valor = [&](int row, int column) { return filas.at(row - 1).value(column - 1); };
+    const auto cuadro = [](const Grid& g) {
+        QStringList out{QString::number(g.lastDataRow())};
+        for (int r = 1; r <= g.rowCount(); ++r)
+            for (int c = 1; c <= g.columnCount(); ++c)
+                out << QStringLiteral("%1,%2 %3|%4|%5|%6|%7")
+                           .arg(r)
+                           .arg(c)
+                           .arg(g.text(r, c), g.value(r, c).toString())
+                           .arg(int(g.cellType(r, c)))
+                           .arg(g.isCellLocked(r, c))
+                           .arg(g.cellFont(r, c).bold());
+        return out;
+    };
+    const std::vector<std::pair<const char*, std::function<void(Grid&)>>> pasos{
+        {"as loaded", [](Grid&) {}},
+        {"a total over them", [](Grid& g) { g.setFormula(1, 6, QStringLiteral("SUM(C1:C4)")); }},
+        {"a column locked, a cell styled", [](Grid& g) { g.setColumnLocked(1, true); g.setCellBold(2, 3, true); }},
+        {"a row inserted", [](Grid& g) { g.insertRows(2); }},
+        {"a row deleted", [](Grid& g) { g.deleteRows(2); }},
+        {"sorted", [](Grid& g) { g.sortRows(3, Qt::DescendingOrder); }},
+        // Quiet, so that the rows and columns added back get no cells that would hide the old values.
+        {"rows dropped and added again",
+         [](Grid& g) {
+             const grid::QuietCellWrites quiet(g);
+             g.setRowCount(2);
+             g.setRowCount(5);
+         }},
+        {"columns dropped and added again",
+         [](Grid& g) {
+             const grid::QuietCellWrites quiet(g);
+             g.setColumnCount(3);
+             g.setColumnCount(6);
+         }},
+        {"a column's type changed", [](Grid& g) { g.setColumnFormat(1, CellFormat::number(2)); }},
+        {"a cell cleared", [](Grid& g) { g.clearCell(1, 1); }},
+    };
+    // Each change starts from a fresh load, so that it meets the values still waiting for their cells.
+    for (const bool comoTexto : {false, true}) {
+        for (const auto& [paso, cambio] : pasos) {
+            Grid escritas, cargadas;
+            for (Grid* g : {&escritas, &cargadas}) {
+                g->setColumnCount(6);
+                g->setColumnFormat(1, CellFormat::integer());
+                g->setColumnFormat(2, CellFormat::integer());
+                g->setColumnFormat(3, CellFormat::currency());
+                g->setColumnFormat(4, CellFormat::checkBox());
+                g->setColumnFormat(5, CellFormat::combo({QStringLiteral("COMIDA"), QStringLiteral("CENA")}));
+            }
+            escritas.setRowCount(int(filas.size()));
+            for (int r = 1; r <= escritas.rowCount(); ++r) {
+                for (int c = 1; c <= escritas.columnCount(); ++c) {
+                    const QVariant v = valor(r, c);
+                    if (comoTexto && v.typeId() == QMetaType::QString)
+                        escritas.setText(r, c, v.toString());
+                    else if (!v.isNull())
+                        escritas.setValue(r, c, v);
+                }
+            }
+            cargadas.loadRows(int(filas.size()), valor, comoTexto);
+            cambio(escritas);
+            cambio(cargadas);
+            EXPECT_EQ(cuadro(cargadas), cuadro(escritas)) << paso << (comoTexto ? " (texts as written)" : "");
+        }
+    }
 }
 
 } // namespace

@@ -107,4 +107,32 @@ TEST_F(RecordsetFill, ARefilledGridTakesTheNewColumnsAndAFailedQueryEmptiesIt)
     EXPECT_EQ(g.columnCount(), 1);
 }
 
+// A query's result handed over whole is kept by the grid and read cell by cell when needed: the
+// grid shows, edits and reorders the same as one filled by copying, also once the query is gone.
+TEST_F(RecordsetFill, AResultHandedOverReadsAsACopiedOne)
+{
+    Grid copiada;
+    const QString sql = QStringLiteral("SELECT * FROM Producto ORDER BY ID_Producto DESC");
+    const adodb::Recordset rs = open(sql);
+    grid::fillFromRecordset(copiada, rs);
+    grid::fillFromRecordset(g, open(sql));
+    const auto cuadro = [](const Grid& grid) {
+        QStringList out;
+        for (int r = 0; r <= grid.rowCount(); ++r)
+            for (int c = 1; c <= grid.columnCount(); ++c)
+                out << grid.text(r, c) + QLatin1Char('|') + grid.value(r, c).toString();
+        return out;
+    };
+    ASSERT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(cuadro(g), cuadro(copiada));
+    EXPECT_EQ(g.text(2, 5), "05/07/2021 14:03:22");
+    for (Grid* grid : {&g, &copiada}) {
+        grid->setText(1, 2, QStringLiteral("Agua"));
+        grid->sortRows(2);
+        grid->insertRows(1);
+    }
+    EXPECT_EQ(cuadro(g), cuadro(copiada));
+    EXPECT_EQ(g.text(2, 2), "Agua");
+}
+
 } // namespace
