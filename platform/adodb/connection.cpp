@@ -345,7 +345,8 @@ void Connection::openDatabase(const QString& filePath, bool createIfMissing, Jou
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("No existe la base de datos '%1'.").arg(filePath));
     }
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+    // A connection is used only by the thread that opened it: no lock around every call.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (createIfMissing)
         flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
@@ -370,6 +371,8 @@ void Connection::openDatabase(const QString& filePath, bool createIfMissing, Jou
     sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
     registerFunctions(db);
     d->db = db;
+    static qint64 openings = 0;
+    d->opening = ++openings;
     setCommandTimeout(d->commandTimeout);
 }
 
@@ -490,6 +493,22 @@ void Connection::rollbackTrans()
 bool Connection::inTransaction() const
 {
     return d && d->db && !sqlite3_get_autocommit(d->db);
+}
+
+ContentStamp Connection::contentStamp() const
+{
+    ContentStamp stamp;
+    if (!d || !d->db)
+        return stamp;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(d->db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW) {
+        stamp.opening = d->opening;
+        stamp.others = sqlite3_column_int64(stmt, 0);
+        stamp.own = sqlite3_total_changes64(d->db);
+    }
+    sqlite3_finalize(stmt);
+    return stamp;
 }
 
 void Connection::setCommandTimeout(int seconds)

@@ -24,6 +24,7 @@ struct ConnectionData {
     QList<Error> errors;
     int commandTimeout = 30;
     QHash<QString, TableInfo> tables;  // keyed by upper-cased name
+    qint64 opening = 0;                // which opening of any connection this is, counted from 1
 
     ~ConnectionData();
     void requireOpen() const;
