@@ -84,10 +84,10 @@ public:
         const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
         const std::string_view text(bytes, size_t(sqlite3_column_bytes(stmt, column)));
         if (m_full || text.size() > kLongest)
-            return readValue(stmt, column, type);
+            return readValue(stmt, column, type, SQLITE_TEXT);
         if (const auto seen = m_seen.find(text); seen != m_seen.end())
             return seen->second;
-        QVariant read = readValue(stmt, column, type);
+        QVariant read = readValue(stmt, column, type, SQLITE_TEXT);
         m_seen.emplace(std::string(text), read);
         m_full = m_seen.size() >= kMostTexts;
         return read;
@@ -172,7 +172,12 @@ DataType typeFromDeclared(const char* declared)
 
 QVariant readValue(sqlite3_stmt* stmt, int column, DataType type)
 {
-    switch (sqlite3_column_type(stmt, column)) {
+    return readValue(stmt, column, type, sqlite3_column_type(stmt, column));
+}
+
+QVariant readValue(sqlite3_stmt* stmt, int column, DataType type, int storage)
+{
+    switch (storage) {
     case SQLITE_NULL:
         return QVariant();
     case SQLITE_INTEGER: {
@@ -289,24 +294,24 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
     std::vector<RepeatedTexts> texts(columnCount);
     int bookmark = 1;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Row row;
+        Row& row = result.rows.emplace_back();
         row.bookmark = bookmark++;
         row.values.reserve(columnCount);
         for (int i = 0; i < columnCount; ++i) {
             ColumnInfo& col = result.columns[i];
+            const int storage = sqlite3_column_type(stmt, i);
             if (col.type == DataType::Empty) {
                 // An expression column takes its type from the first value it shows.
-                switch (sqlite3_column_type(stmt, i)) {
+                switch (storage) {
                 case SQLITE_INTEGER: col.type = DataType::Integer; break;
                 case SQLITE_FLOAT: col.type = DataType::Double; break;
                 case SQLITE_TEXT: col.type = DataType::VarChar; break;
                 default: break;
                 }
             }
-            row.values.push_back(sqlite3_column_type(stmt, i) == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
-                                                                              : readValue(stmt, i, col.type));
+            row.values.push_back(storage == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
+                                                        : readValue(stmt, i, col.type, storage));
         }
-        result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
         raiseSqlite(c, rc, sql, stmt);
