@@ -14,6 +14,7 @@
 #include "tickets/ventanas_horas.h"
 #include "platform/grid/print_job.h"
 #include "platform/paths/paths.h"
+#include "platform/ui/freed_memory.h"
 #include "platform/ui/translations.h"
 #include "tickets/ventanas_tickets.h"
 #include "zorva_version.h"
@@ -71,6 +72,7 @@ void registraVentanas()
 
 int main(int argc, char** argv)
 {
+    ui::keepFreedMemory();
     // Before anything is written, in every way the program runs.
     paths::keepPrivate();
     if (argc > 1 && std::strcmp(argv[1], "--crear-base") == 0) {

@@ -15,6 +15,7 @@
 #include "foundation/log/cls_bitacora.h"
 #include "foundation/routines/fecha_trabajo.h"
 #include "platform/grid/grid.h"
+#include "platform/ui/freed_memory.h"
 #include "schema/procedimientos.h"
 #include "schema/schema.h"
 #include "tickets/consultas_cuentas.h"
@@ -234,6 +235,8 @@ void Reimpresion(benchmark::State& state, bool ano)
 
 int main(int argc, char** argv)
 {
+    // The process is set up as the program's main() sets it up.
+    ui::keepFreedMemory();
     for (const auto& [p, n] : {std::pair{&kCienDias, "100days"}, std::pair{&kUltimoDia, "lastday"}}) {
         const std::string nombre = n;
         benchmark::RegisterBenchmark(("Lista_Ventana/" + nombre).c_str(), Lista_Ventana, *p)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include "foundation/database/cls_ado.h"
 #include "foundation/log/cls_bitacora.h"
 #include "platform/grid/grid.h"
+#include "platform/ui/freed_memory.h"
 #include "schema/schema.h"
 #include "tickets/rep_horas.h"
 #include "tickets/rep_oficial_horas.h"
@@ -295,6 +296,8 @@ void Correccion(benchmark::State& state)
 
 int main(int argc, char** argv)
 {
+    // The process is set up as the program's main() sets it up.
+    ui::keepFreedMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     mes();

@@ -9,6 +9,7 @@
 //
 // --benchmark_filter selects cases by name ("RepVentas/year", "RepPMIX/day/window", ...).
 #include "bench/reports_cases.h"
+#include "platform/ui/freed_memory.h"
 #include "platform/ui/msgbox.h"
 #include "reports/rep_ventana.h"
 
@@ -128,6 +129,8 @@ void imprimeTabla()
 
 int main(int argc, char** argv)
 {
+    // The process is set up as the program's main() sets it up.
+    ui::keepFreedMemory();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -22,17 +22,24 @@ bool esDuplicado(const adodb::Error& error)
 
 DataEntryWindow::DataEntryWindow(QWidget* parent) : QWidget(parent)
 {
+    // Taken before the window reads anything, so that nothing stored while it reads is missed.
+    m_leido = g_ClsAdo().conexion().contentStamp();
     connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::alActivarse);
     connect(&m_formas, &ClsFormas::activada, this, &DataEntryWindow::muestraCuenta);
 }
 
 // What other windows (or stations) stored while this one was in the background is seen when the
-// user comes back to it: its rows, on the same record, and the lists it offers.
+// user comes back to it: its rows, on the same record, and the lists it offers. When nothing has been
+// stored since it read them, what it shows is still what is stored.
 void DataEntryWindow::alActivarse()
 {
+    const adodb::ContentStamp ahora = g_ClsAdo().conexion().contentStamp();
+    if (ahora == m_leido)
+        return;
     if (!m_formas.Edicion() && m_consulta.isOpen()) {
         g_ClsAdo().Reposiciona(m_consulta);
         m_enlace.fill();
+        m_leido = ahora;
     }
     refreshLists();
 }

@@ -155,4 +155,5 @@ private:
     QList<ColumnaFiltro> m_columnasFiltro;
     bool m_bNuevo = false;
     QVariant m_marcaAntesDeNuevo;
+    adodb::ContentStamp m_leido;  // what the database held when the window last read it all
 };

@@ -116,6 +116,18 @@ struct RecordsetData;
 Recordset wrapRecordset(std::shared_ptr<RecordsetData> data);
 Connection wrapConnection(std::shared_ptr<ConnectionData> data);
 
+// What a database held at one moment. Two stamps of one connection are equal only when nothing was
+// committed in between, by that connection or any other; a stamp that could not be read equals none.
+struct ContentStamp {
+    qint64 opening = -1;  // which opening of a connection the counts below belong to
+    qint64 others = -1;   // the file's data version, as that connection last saw it
+    qint64 own = -1;      // rows that connection has changed since it opened
+    bool operator==(const ContentStamp& o) const
+    {
+        return others >= 0 && opening == o.opening && others == o.others && own == o.own;
+    }
+};
+
 class Connection {
 public:
     Connection();  // a fresh, closed connection object
@@ -146,6 +158,7 @@ public:
     void commitTrans();
     void rollbackTrans();
     bool inTransaction() const;
+    ContentStamp contentStamp() const;
 
     // Seconds; becomes the busy time-out: how long a statement waits for another process's lock.
     void setCommandTimeout(int seconds);

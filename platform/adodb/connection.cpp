@@ -84,10 +84,10 @@ public:
         const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
         const std::string_view text(bytes, size_t(sqlite3_column_bytes(stmt, column)));
         if (m_full || text.size() > kLongest)
-            return readValue(stmt, column, type);
+            return readValue(stmt, column, type, SQLITE_TEXT);
         if (const auto seen = m_seen.find(text); seen != m_seen.end())
             return seen->second;
-        QVariant read = readValue(stmt, column, type);
+        QVariant read = readValue(stmt, column, type, SQLITE_TEXT);
         m_seen.emplace(std::string(text), read);
         m_full = m_seen.size() >= kMostTexts;
         return read;
@@ -172,7 +172,12 @@ DataType typeFromDeclared(const char* declared)
 
 QVariant readValue(sqlite3_stmt* stmt, int column, DataType type)
 {
-    switch (sqlite3_column_type(stmt, column)) {
+    return readValue(stmt, column, type, sqlite3_column_type(stmt, column));
+}
+
+QVariant readValue(sqlite3_stmt* stmt, int column, DataType type, int storage)
+{
+    switch (storage) {
     case SQLITE_NULL:
         return QVariant();
     case SQLITE_INTEGER: {
@@ -289,24 +294,24 @@ ResultSet runStatement(ConnectionData& c, const QString& sql, const QVariantList
     std::vector<RepeatedTexts> texts(columnCount);
     int bookmark = 1;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Row row;
+        Row& row = result.rows.emplace_back();
         row.bookmark = bookmark++;
         row.values.reserve(columnCount);
         for (int i = 0; i < columnCount; ++i) {
             ColumnInfo& col = result.columns[i];
+            const int storage = sqlite3_column_type(stmt, i);
             if (col.type == DataType::Empty) {
                 // An expression column takes its type from the first value it shows.
-                switch (sqlite3_column_type(stmt, i)) {
+                switch (storage) {
                 case SQLITE_INTEGER: col.type = DataType::Integer; break;
                 case SQLITE_FLOAT: col.type = DataType::Double; break;
                 case SQLITE_TEXT: col.type = DataType::VarChar; break;
                 default: break;
                 }
             }
-            row.values.push_back(sqlite3_column_type(stmt, i) == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
-                                                                              : readValue(stmt, i, col.type));
+            row.values.push_back(storage == SQLITE_TEXT ? texts[i].value(stmt, i, col.type)
+                                                        : readValue(stmt, i, col.type, storage));
         }
-        result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
         raiseSqlite(c, rc, sql, stmt);
@@ -345,7 +350,8 @@ void Connection::openDatabase(const QString& filePath, bool createIfMissing, Jou
         raiseProvider(*d, err::ProviderGeneric, native::SqliteBase + SQLITE_CANTOPEN, QStringLiteral("08001"),
                       QStringLiteral("No existe la base de datos '%1'.").arg(filePath));
     }
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+    // A connection is used only by the thread that opened it: no lock around every call.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (createIfMissing)
         flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
@@ -370,6 +376,8 @@ void Connection::openDatabase(const QString& filePath, bool createIfMissing, Jou
     sqlite3_exec(db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
     registerFunctions(db);
     d->db = db;
+    static qint64 openings = 0;
+    d->opening = ++openings;
     setCommandTimeout(d->commandTimeout);
 }
 
@@ -490,6 +498,22 @@ void Connection::rollbackTrans()
 bool Connection::inTransaction() const
 {
     return d && d->db && !sqlite3_get_autocommit(d->db);
+}
+
+ContentStamp Connection::contentStamp() const
+{
+    ContentStamp stamp;
+    if (!d || !d->db)
+        return stamp;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(d->db, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW) {
+        stamp.opening = d->opening;
+        stamp.others = sqlite3_column_int64(stmt, 0);
+        stamp.own = sqlite3_total_changes64(d->db);
+    }
+    sqlite3_finalize(stmt);
+    return stamp;
 }
 
 void Connection::setCommandTimeout(int seconds)

@@ -24,6 +24,7 @@ struct ConnectionData {
     QList<Error> errors;
     int commandTimeout = 30;
     QHash<QString, TableInfo> tables;  // keyed by upper-cased name
+    qint64 opening = 0;                // which opening of any connection this is, counted from 1
 
     ~ConnectionData();
     void requireOpen() const;
@@ -92,6 +93,8 @@ bool runProcedureCall(const std::shared_ptr<ConnectionData>& c, const QString& s
 
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 QVariant readValue(sqlite3_stmt* stmt, int column, DataType type);
+// The same, when the value's storage class (SQLITE_INTEGER...) is already known.
+QVariant readValue(sqlite3_stmt* stmt, int column, DataType type, int storage);
 DataType typeFromDeclared(const char* declared);
 
 void registerFunctions(sqlite3* db);

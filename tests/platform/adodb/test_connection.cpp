@@ -254,3 +254,29 @@ TEST_F(SampleDb, APreparedStatementRunsWithNewValuesAndSurvivesARefusal)
     EXPECT_EQ(lee.firstRow({11}).value(2), QVariant());
     EXPECT_TRUE(lee.firstRow({99}).isEmpty());
 }
+
+// A window trusts what it read while the stamp stays the same: any commit, here or by another
+// connection, must change it, and reading or a rolled-back nothing must not.
+TEST_F(SampleDb, TheContentStampChangesWithEveryCommitAndOnlyThen)
+{
+    Connection other;
+    other.open(QStringLiteral("server=(local);driver={SQL Server};database=central"));
+    ContentStamp stamp = db.contentStamp();
+    EXPECT_TRUE(stamp == db.contentStamp());
+    db.execute(QStringLiteral("SELECT * FROM Terminal"));
+    other.execute(QStringLiteral("SELECT * FROM Terminal"));
+    EXPECT_TRUE(stamp == db.contentStamp()) << "reading changed the stamp";
+
+    db.execute(QStringLiteral("INSERT INTO Terminal VALUES (1, 'CAJA')"));
+    EXPECT_FALSE(stamp == db.contentStamp()) << "its own commit";
+    stamp = db.contentStamp();
+    other.execute(QStringLiteral("UPDATE Terminal SET Nombre = 'BARRA'"));
+    EXPECT_FALSE(stamp == db.contentStamp()) << "another connection's commit";
+    stamp = db.contentStamp();
+
+    // The same counts from another opening say nothing about what it saw.
+    Connection reopened;
+    reopened.open(QStringLiteral("server=(local);driver={SQL Server};database=central"));
+    EXPECT_FALSE(reopened.contentStamp() == stamp);
+    EXPECT_FALSE(Connection().contentStamp() == Connection().contentStamp()) << "a closed connection";
+}
