@@ -89,34 +89,32 @@ void RepArticulosXEmpleado::buscar()
     const QString periodo = fechatrabajo::periodo(desde, hasta, QStringLiteral("C.Fecha_Trabajo"));
     const QString vendidos = QStringLiteral(" FROM Comanda C JOIN ProductosXCuenta P ON P.ID_Comanda=C.ID_Comanda AND "
                                             "P.Control=C.Control JOIN Empleado E ON E.ID_Empleado=C.ID_Empleado");
-    // A sixth column puts each waiter's products before his modifiers; it is dropped once shown.
-    QString sql = QStringLiteral("SELECT C.ID_Empleado AS ID_Empleado,") + kEmpleado
+    // Clase puts each waiter's products before his modifiers; it orders the rows and is not shown.
+    // The names follow from the ids: the groups are the ids alone.
+    QString sql = QStringLiteral("SELECT ID_Empleado,Empleado,ID_Producto,Nombre_Completo,Cantidad FROM ("
+                                 "SELECT C.ID_Empleado AS ID_Empleado,")
+        + kEmpleado
         + QStringLiteral(",P.ID_Producto AS ID_Producto,Pr.Nombre_Completo AS Nombre_Completo,COUNT(Pr.ID_Producto) AS Cantidad,"
                          "0 AS Clase")
         + vendidos + QStringLiteral(" JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE") + periodo
         + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL");
     if (!productos.ids.isEmpty())
         sql += QStringLiteral(" AND P.ID_Producto IN (") + productos.texto() + QLatin1Char(')');
-    sql += QStringLiteral(" GROUP BY C.ID_Empleado,Nombre_Empleado,Apellido_Paterno,Apellido_Materno,P.ID_Producto,"
-                          "Pr.Nombre_Completo");
+    sql += QStringLiteral(" GROUP BY C.ID_Empleado,P.ID_Producto");
     if (chkModificadores->isChecked())
-        sql += QStringLiteral(" UNION SELECT C.ID_Empleado,") + kEmpleado
+        sql += QStringLiteral(" UNION ALL SELECT C.ID_Empleado,") + kEmpleado
             + QStringLiteral(",M.ID_Tipo_Modificador,T.Nombre_Tipo_Modificador,COUNT(M.ID_Tipo_Modificador),1")
             + vendidos
             + QStringLiteral(" JOIN Modificador M ON M.ID_ProductosXCuenta=P.ID_ProductosXCuenta JOIN Tipo_Modificador T ON "
                              "T.ID_Tipo_Modificador=M.ID_Tipo_Modificador WHERE")
-            + periodo
-            + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL GROUP BY C.ID_Empleado,Nombre_Empleado,Apellido_Paterno,"
-                             "Apellido_Materno,T.Nombre_Tipo_Modificador,M.ID_Tipo_Modificador");
-    sql += QStringLiteral(" ORDER BY Empleado,Clase,Nombre_Completo");
-    const adodb::Recordset rs = consulta(sql);
+            + periodo + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL GROUP BY C.ID_Empleado,M.ID_Tipo_Modificador");
+    sql += QStringLiteral(") ORDER BY Empleado,Clase,Nombre_Completo");
 
-    grid::fillFromRecordset(*g, rs);
-    g->setColumnCount(5);
+    // The records go below the four rows of the heading.
+    grid::fillFromRecordset(*g, consulta(sql), {.firstRow = 5});
     g->setText(0, 5, QString());
     for (int c = 1; c <= 5; ++c)
         g->setColumnWidth(c, kAnchos[c - 1]);
-    g->insertRows(1, 4);
     encabezado();
     g->setFrozenRows(4);
 }

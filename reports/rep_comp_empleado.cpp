@@ -2,6 +2,7 @@
 
 #include "foundation/database/cls_ado.h"
 #include "foundation/forms/main_window_services.h"
+#include "foundation/routines/fecha_trabajo.h"
 #include "foundation/routines/zorva_funciones.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/msgbox.h"
@@ -98,20 +99,31 @@ void RepCompEmpleado::buscar()
     g->setCellAlignment(2, 2, Qt::AlignHCenter);
     g->setText(2, 2, periodo());
 
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_ProductosXCuenta INTEGER,ID_Empleado INTEGER,"
-                           "ID_Comanda INTEGER,ID_Categoria INTEGER,ID_Producto INTEGER,Nombre_Completo VARCHAR(300),"
-                           "Precio_Venta REAL,NumHuespedes INTEGER)"));
+    // The period's sold items summed per waiter and category, kept for the detail a double-click
+    // opens. A check's guests count once, on its lowest sold item. The items are summed per waiter
+    // and product first, so that the products are looked up once per sum rather than once per item.
+    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
+                           "Articulo INTEGER,Neto REAL,Huespedes REAL)"));
     m_tabla = true;
-    ejecutaProcedimiento(QStringLiteral("EXEC proComparacionVenta '") + dtpFechaIni->date().toString(QStringLiteral("dd/MM/yyyy"))
-                         + QStringLiteral("', '") + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy"))
-                         + QStringLiteral("', '") + kTabla + QLatin1Char('\''));
+    ejecuta(QStringLiteral(
+                "INSERT INTO temp.\"#TempCompEmpleado\" WITH K AS MATERIALIZED (SELECT C.ID_Comanda,C.Control,C.ID_Empleado,"
+                "IFNULL(C.CantHuespedes,0) AS Huespedes,(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
+                " WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control AND Q.ID_Tipo_Anulacion IS NULL"
+                " ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
+            + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
+            + QStringLiteral(") SELECT V.ID_Empleado,Pr.ID_Categoria,SUM(V.N),TOTAL(V.S),TOTAL(V.H) FROM"
+                             " (SELECT K.ID_Empleado AS ID_Empleado,P.ID_Producto AS ID_Producto,COUNT(*) AS N,"
+                             "TOTAL(P.Precio_Venta) AS S,"
+                             "TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END) AS H"
+                             " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control"
+                             " WHERE P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,P.ID_Producto) V"
+                             " LEFT JOIN Producto Pr ON Pr.ID_Producto=V.ID_Producto GROUP BY V.ID_Empleado,Pr.ID_Categoria"));
 
     const bool porCategoria = chkCategoria->isChecked();
-    // A group whose prices or guests are all NULL counts 0. The items are summed per employee (and
-    // category) before the names join, so the many item rows are grouped on their ids alone; every
-    // row is an item with its key, so counting rows counts items without sorting the keys along.
-    const QString sumas = QStringLiteral("COUNT(*) AS Articulo,TOTAL(Precio_Venta) AS Neto,"
-                                         "TOTAL(NumHuespedes) AS Huespedes FROM \"#TempCompEmpleado\"");
+    // A group whose prices or guests are all NULL counts 0. The sums per employee (and category)
+    // are made before the names join.
+    const QString sumas = QStringLiteral("SUM(Articulo) AS Articulo,TOTAL(Neto) AS Neto,"
+                                         "TOTAL(Huespedes) AS Huespedes FROM \"#TempCompEmpleado\"");
     const QString sql = porCategoria
         ? QStringLiteral("SELECT Nombre_Empleado,Apellido_Paterno,Apellido_Materno,SUM(V.Articulo) AS Articulo,"
                          "TOTAL(V.Neto) AS Neto,TOTAL(V.Huespedes) AS Huespedes,Nombre_Categoria FROM "
@@ -136,9 +148,8 @@ void RepCompEmpleado::buscar()
     } else {
         g->setColumnCount(6);
     }
-    for (; !rs.eof(); rs.moveNext()) {
-        const int fila = g->rowCount() + 1;
-        g->setRowCount(fila);
+    g->setRowCount(kFilasDiseno + rs.recordCount());
+    for (int fila = kFilasDiseno + 1; !rs.eof(); rs.moveNext(), ++fila) {
         g->setActiveCell(fila, 1);
         g->setText(fila, 1, rs.field(QStringLiteral("Apellido_Paterno")).text() + QLatin1Char(' ')
                                 + rs.field(QStringLiteral("Apellido_Materno")).text() + QLatin1Char(' ')
@@ -183,10 +194,10 @@ repDetCompEmpleado* RepCompEmpleado::sprDatos_DblClick(int /*columna*/, int fila
 
 repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
 {
-    // The employee's ids first: the period's items are then read once, without a lookup each.
+    // The employee's ids first: his rows are then read once, without a lookup each.
     adodb::Recordset rs = consulta(
-        QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,COUNT(T.ID_ProductosXCuenta) AS Articulo,"
-                       "TOTAL(T.Precio_Venta) AS Monto FROM \"#TempCompEmpleado\" T "
+        QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,SUM(T.Articulo) AS Articulo,"
+                       "TOTAL(T.Neto) AS Monto FROM \"#TempCompEmpleado\" T "
                        "CROSS JOIN Empleado E ON E.ID_Empleado=T.ID_Empleado "
                        "CROSS JOIN Categoria K ON T.ID_Categoria=K.ID_Categoria WHERE T.ID_Empleado IN (SELECT ID_Empleado FROM Empleado WHERE ")
         + kNombreSql + QStringLiteral("='") + DuplicaComillas(nombre)

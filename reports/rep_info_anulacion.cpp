@@ -1,5 +1,6 @@
 #include "reports/rep_info_anulacion.h"
 
+#include "foundation/routines/fecha_trabajo.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/grid_stack.h"
 #include "reports/caja_empleados.h"
@@ -79,7 +80,6 @@ RepInfoAnulacion::RepInfoAnulacion(QWidget* parent)
     fpsDatos->setRangeBold({9, 1, 9, kColumnas}, true);
     fpsDatos->setRangeBorder({10, 1, 10, kColumnas}, Qt::TopEdge | Qt::BottomEdge);
     fpsDatos->setAllLocked(true);
-    setTablasTemporales({QStringLiteral("#Tmp_Anulaciones")});
 
     LlenaComboTodos(cmbRazon, QStringLiteral("SELECT Nombre_Tipos_Anulacion,ID_Tipo_Anulacion FROM Tipos_Anulacion"), kTodas);
 }
@@ -105,11 +105,8 @@ void RepInfoAnulacion::renglonTotal(int renglon, const QString& camarero, const 
 void RepInfoAnulacion::buscar()
 {
     // The id boxes are read first: a box that holds anything but ids stops the search here.
-    const QString camareros = condicionEmpleados(txtEmpleado, QStringLiteral(" AND \"#Tmp_Anulaciones\".ID_Empleado in ("));
-    const QString gerentes =
-        condicionEmpleados(txtGerente, QStringLiteral(" AND \"#Tmp_Anulaciones\".Empleado_Anulacion in ("));
-    const QString inicio = dtpFecha->date().toString(QStringLiteral("ddMMyyyy"));
-    const QString fin = dtpFechaFin->date().toString(QStringLiteral("ddMMyyyy"));
+    const QString camareros = condicionEmpleados(txtEmpleado, QStringLiteral(" AND C.ID_Empleado in ("));
+    const QString gerentes = condicionEmpleados(txtGerente, QStringLiteral(" AND P.Empleado_Anulacion in ("));
 
     grid::Grid* fpsDatos = rejilla();
     pila()->showGrid();
@@ -118,24 +115,27 @@ void RepInfoAnulacion::buscar()
     fpsDatos->setText(3, 4, dtpFecha->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" - ")
                                 + dtpFechaFin->date().toString(QStringLiteral("dd/MM/yyyy")));
 
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#Tmp_Anulaciones\" (ID_ProductosXCuenta INTEGER,ID_Comanda INTEGER,"
-                           "ID_Producto INTEGER, ID_Tipo_Anulacion INTEGER, Empleado_Anulacion INTEGER,"
-                           " Hora_Anulacion DATETIME TEXT, ID_Empleado INTEGER, Monto MONEY REAL)"));
-    ejecutaProcedimiento(QStringLiteral("EXEC proReporteAnulacion '") + inicio + QStringLiteral("','") + fin
-                         + QLatin1Char('\''));
-    const QString hora = QStringLiteral("strftime('%H:%M:%S',\"#Tmp_Anulaciones\".Hora_Anulacion)");
+    // The voided items of the period, read once with their names: the amount voided is the price,
+    // the modifiers (tax included) and the item's taxes.
+    const QString hora = QStringLiteral("strftime('%H:%M:%S',P.Hora_Anulacion)");
     adodb::Recordset rs = consulta(
-        QStringLiteral("SELECT ID_ProductosXCuenta,ID_Comanda,Nombre_Completo,Nombre_Tipos_Anulacion,")
+        QStringLiteral("SELECT P.ID_ProductosXCuenta,P.ID_Comanda,Nombre_Completo,Nombre_Tipos_Anulacion,")
         + nombreEmpleado(QStringLiteral("Gerente")) + QStringLiteral(" AS Nom_Gerente,")
         + nombreEmpleado(QStringLiteral("Empleado")) + QStringLiteral(" AS Nom_Empleado,") + hora
-        + QStringLiteral(" AS Hora_Anulacion,Monto FROM \"#Tmp_Anulaciones\""
-                         " LEFT JOIN Tipos_Anulacion ON \"#Tmp_Anulaciones\".ID_Tipo_Anulacion=Tipos_Anulacion.ID_Tipo_Anulacion"
-                         " LEFT JOIN Producto ON \"#Tmp_Anulaciones\".ID_Producto=Producto.ID_Producto"
-                         " LEFT JOIN Empleado Gerente ON \"#Tmp_Anulaciones\".Empleado_Anulacion=Gerente.ID_Empleado"
-                         " LEFT JOIN Empleado Empleado ON \"#Tmp_Anulaciones\".ID_Empleado=Empleado.ID_Empleado"
-                         " WHERE 1=1")
-        + condicionCombo(cmbRazon, kTodas, QStringLiteral(" AND \"#Tmp_Anulaciones\".ID_Tipo_Anulacion=")) + camareros
-        + gerentes + QStringLiteral(" ORDER BY Nom_Empleado,Nom_Gerente,ID_Comanda,") + hora);
+        + QStringLiteral(" AS Hora_Anulacion,IFNULL(P.Precio_Venta,0)"
+                         "+IFNULL((SELECT SUM(M.Precio_Modificador) FROM Modificador M"
+                         " WHERE M.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0)"
+                         "+IFNULL((SELECT SUM(I.Monto_ImpuestosXCuenta) FROM ImpuestosXCuenta I"
+                         " WHERE I.ID_ProductosXCuenta=P.ID_ProductosXCuenta),0) AS Monto"
+                         " FROM Comanda C JOIN ProductosXCuenta P ON P.ID_Comanda=C.ID_Comanda AND P.Control=C.Control"
+                         " LEFT JOIN Tipos_Anulacion ON P.ID_Tipo_Anulacion=Tipos_Anulacion.ID_Tipo_Anulacion"
+                         " LEFT JOIN Producto ON P.ID_Producto=Producto.ID_Producto"
+                         " LEFT JOIN Empleado Gerente ON P.Empleado_Anulacion=Gerente.ID_Empleado"
+                         " LEFT JOIN Empleado Empleado ON C.ID_Empleado=Empleado.ID_Empleado WHERE")
+        + fechatrabajo::periodo(dtpFecha->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
+        + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NOT NULL")
+        + condicionCombo(cmbRazon, kTodas, QStringLiteral(" AND P.ID_Tipo_Anulacion=")) + camareros + gerentes
+        + QStringLiteral(" ORDER BY Nom_Empleado,Nom_Gerente,P.ID_Comanda,") + hora);
 
     // Names compare exactly as texts; a missing one is the empty text, a missing amount 0.
     // The rows are made at once: one per void, and a total and an empty row before each change of
@@ -178,5 +178,4 @@ void RepInfoAnulacion::buscar()
     }
     if (registros > 0)
         renglonTotal(renglon + 1, camarero, gerente, acumulado);
-    ejecuta(QStringLiteral("DROP TABLE \"#Tmp_Anulaciones\""));
 }

@@ -36,6 +36,8 @@ RepListadePrecios::RepListadePrecios(QWidget* parent) : RepVentana(QStringLitera
                               QStringLiteral("Impuesto"), QStringLiteral("Precio venta")};
     for (int c = 1; c <= titulos.size(); ++c)
         sprDatos->setText(0, c, titulos.at(c - 1));
+
+    // The table the list once built its rows in: one so named left on the connection is dropped.
     setTablasTemporales({QStringLiteral("#Tmp_Precios")});
 
     LlenaComboPrimero(CmbMenu, QStringLiteral("SELECT Nombre_Menu,ID_Menu FROM Menu"));
@@ -60,27 +62,27 @@ void RepListadePrecios::buscar()
         + QStringLiteral(" AND (Fecha_Fin_Impuesto IS NULL OR Fecha_Fin_Impuesto='' OR date(Fecha_Fin_Impuesto)>=") + hoy
         + QLatin1Char(')');
 
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#Tmp_Precios\" AS SELECT Producto.ID_Producto AS ID_Producto,"
-                           "Nombre_Completo,Precio,Porcentaje,IFNULL(Incluir_en_precio,0) AS Incluido FROM Producto,PreciosXMenu,"
-                           "ImpuestosXProducto,Tipos_Impuesto,"
-                           "PorcentajeXTipo_Impuesto WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND "
-                           "ImpuestosXProducto.ID_Tipo_Impuesto=Tipos_Impuesto.ID_Tipo_Impuesto AND "
-                           "Producto.ID_Producto=ImpuestosXProducto.ID_Producto AND "
-                           "Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND Estado='A' AND "
-                           "Tipo_Imp_Activo=1")
-            + vigente + filtro);
-    ejecuta(QStringLiteral("INSERT INTO \"#Tmp_Precios\" SELECT Producto.ID_Producto,Nombre_Completo,Precio,0,0 FROM "
-                           "Producto,PreciosXMenu WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND Estado='A' AND "
-                           "Producto.ID_Producto NOT IN (SELECT ID_Producto FROM \"#Tmp_Precios\")")
-            + filtro);
-    // A tax included in the price is the part of the price it holds; the price is then the sale price.
-    adodb::Recordset rs = consulta(QStringLiteral(
-        "SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio,"
-        "CASE WHEN Incluido=1 THEN Precio*Porcentaje/(1+Porcentaje) ELSE Precio*Porcentaje END AS Impuesto,"
-        "Redondear(CASE WHEN Incluido=1 THEN Precio ELSE Precio*(1+Porcentaje) END) AS \"Precio Venta\" "
-        "FROM \"#Tmp_Precios\" ORDER BY Nombre_Completo"));
+    // The products with their taxes in force, one row per tax; then the products without any, at
+    // no tax. A tax included in the price is the part of the price it holds; the price is then the
+    // sale price. The price is a plain number, as the list has always shown it.
+    const QString conImpuesto = QStringLiteral(
+        "SELECT Producto.ID_Producto AS ID_Producto,Nombre_Completo,Precio,Porcentaje,IFNULL(Incluir_en_precio,0) AS Incluido"
+        " FROM Producto,PreciosXMenu,ImpuestosXProducto,Tipos_Impuesto,PorcentajeXTipo_Impuesto"
+        " WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND"
+        " ImpuestosXProducto.ID_Tipo_Impuesto=Tipos_Impuesto.ID_Tipo_Impuesto AND"
+        " Producto.ID_Producto=ImpuestosXProducto.ID_Producto AND"
+        " Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND Estado='A' AND Tipo_Imp_Activo=1")
+        + vigente + filtro;
+    adodb::Recordset rs = consulta(
+        QStringLiteral("WITH T AS MATERIALIZED (") + conImpuesto
+        + QStringLiteral(") SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio+0.0 AS Precio,"
+                         "CASE WHEN Incluido=1 THEN Precio*Porcentaje/(1+Porcentaje) ELSE Precio*Porcentaje END AS Impuesto,"
+                         "Redondear(CASE WHEN Incluido=1 THEN Precio ELSE Precio*(1+Porcentaje) END) AS \"Precio Venta\" FROM"
+                         " (SELECT * FROM T UNION ALL SELECT Producto.ID_Producto,Nombre_Completo,Precio,0.0,0 FROM"
+                         " Producto,PreciosXMenu WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND Estado='A' AND"
+                         " Producto.ID_Producto NOT IN (SELECT ID_Producto FROM T)")
+        + filtro + QStringLiteral(") ORDER BY Nombre_Completo"));
     grid::FillOptions opciones;
     opciones.fitColumnWidths = true;
-    grid::fillFromRecordset(*sprDatos, rs, opciones);
-    ejecuta(QStringLiteral("DROP TABLE \"#Tmp_Precios\""));
+    grid::fillFromRecordset(*sprDatos, std::move(rs), opciones);
 }

@@ -47,8 +47,11 @@ CellFormat formatForField(adodb::DataType type)
 
 namespace {
 
+// `row` counts the records from 1.
 QVariant shownValue(const adodb::Recordset& recordset, const QList<bool>& stamps, int row, int column)
 {
+    if (row < 1)
+        return QVariant();
     const QVariant value = recordset.cell(row - 1, column - 1);
     return stamps.at(column - 1) ? dayFirst(value) : value;
 }
@@ -82,8 +85,9 @@ void fillFromRecordset(Grid& grid, const adodb::Recordset& recordset, const Fill
     const int columns = prepareColumns(grid, recordset, options, stamps);
     if (columns < 0)
         return;
-    grid.loadRows(recordset.recordCount(), [&](int row, int column) {
-        return column <= columns ? shownValue(recordset, stamps, row, column) : QVariant();
+    const int above = qMax(0, options.firstRow - 1);
+    grid.loadRows(above + recordset.recordCount(), [&](int row, int column) {
+        return column <= columns ? shownValue(recordset, stamps, row - above, column) : QVariant();
     });
     if (options.fitColumnWidths)
         grid.fitColumnWidths();
@@ -95,9 +99,10 @@ void fillFromRecordset(Grid& grid, adodb::Recordset&& recordset, const FillOptio
     const int columns = prepareColumns(grid, recordset, options, stamps);
     if (columns < 0)
         return;
-    const int rows = recordset.recordCount();
-    grid.loadRowsOnDemand(rows, [rs = std::move(recordset), stamps, columns](int row, int column) {
-        return column <= columns ? shownValue(rs, stamps, row, column) : QVariant();
+    const int above = qMax(0, options.firstRow - 1);
+    const int rows = above + recordset.recordCount();
+    grid.loadRowsOnDemand(rows, [rs = std::move(recordset), stamps, columns, above](int row, int column) {
+        return column <= columns ? shownValue(rs, stamps, row - above, column) : QVariant();
     });
     if (options.fitColumnWidths)
         grid.fitColumnWidths();

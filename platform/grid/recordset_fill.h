@@ -14,6 +14,8 @@ struct FillOptions {
     bool keepDesignColumns = false;
     // Fit the column widths to the rows.
     bool fitColumnWidths = false;
+    // The row of the first record; the rows above it stay empty, for a heading of the caller's.
+    int firstRow = 1;
 };
 
 // Fills the grid with every row of the recordset, in its order, then lets it go: the rows stay in

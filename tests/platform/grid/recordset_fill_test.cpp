@@ -107,6 +107,32 @@ TEST_F(RecordsetFill, ARefilledGridTakesTheNewColumnsAndAFailedQueryEmptiesIt)
     EXPECT_EQ(g.columnCount(), 1);
 }
 
+// Rows kept above the records for a heading: empty, typed by the fields' columns, and the records
+// below them in order, whether the result is copied or handed over.
+TEST_F(RecordsetFill, RecordsStartBelowTheHeadingRows)
+{
+    const QString sql = QStringLiteral("SELECT ID_Producto, Precio FROM Producto ORDER BY ID_Producto DESC");
+    Grid copiada;
+    const adodb::Recordset rs = open(sql);
+    grid::fillFromRecordset(copiada, rs, {.firstRow = 3});
+    grid::fillFromRecordset(g, open(sql), {.firstRow = 3});
+    for (Grid* grid : {&g, &copiada}) {
+        ASSERT_EQ(grid->rowCount(), 5);
+        for (int c = 1; c <= 2; ++c) {
+            EXPECT_EQ(grid->text(1, c), "");
+            EXPECT_EQ(grid->text(2, c), "");
+        }
+        EXPECT_EQ(grid->cellFormat(1, 2).type, CellType::Currency);
+        EXPECT_EQ(grid->text(3, 1), "9");
+        EXPECT_EQ(grid->text(4, 2), "$1,234.50");
+        EXPECT_EQ(grid->text(5, 1), "");
+        EXPECT_EQ(grid->lastDataRow(), 4);
+        grid->setText(1, 1, QStringLiteral("12"));
+        EXPECT_EQ(grid->text(1, 1), "12");
+        EXPECT_EQ(grid->text(3, 1), "9");
+    }
+}
+
 // A query's result handed over whole is kept by the grid and read cell by cell when needed: the
 // grid shows, edits and reorders the same as one filled by copying, also once the query is gone.
 TEST_F(RecordsetFill, AResultHandedOverReadsAsACopiedOne)
