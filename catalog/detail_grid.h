@@ -156,6 +156,8 @@ private:
     QList<DetailColumn> columns() const;
     // The value stored for a cell of a field (the loaded column of a changeable key).
     QVariant cellValue(const DetailField& field, int row, int column) const;
+    // The cell's value `valor`, as its column stores it.
+    QVariant storedValue(int row, int column, const QVariant& valor) const;
     // The values of the row's key fields as loaded.
     QVariantList loadedKeys(int row) const;
     // What was loaded into the stored row of these keys; null for a row not loaded.

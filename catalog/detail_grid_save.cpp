@@ -84,9 +84,12 @@ bool DetailGrid::saveStates(DetailStatements& statements, qlonglong recordKey, b
     const QList<int> orden = !newRecord && m_saveOrder > 0 ? m_grid->sortedRows(m_saveOrder) : m_grid->sortedRows(0);
     // The first refused row refuses the save: the whole of it is rolled back.
     for (const int row : orden) {
+        const QString state = rowState(row);
+        // A stored row left as it was has nothing to write.
+        if (!newRecord && state != QLatin1String("N") && state != QLatin1String("M") && state != QLatin1String("B"))
+            continue;
         if (!writable(row))
             continue;
-        const QString state = rowState(row);
         bool ok = true;
         if (newRecord || state == QLatin1String("N")) {
             ok = state == QLatin1String("B") || insertStored(statements, recordKey, row);
@@ -96,8 +99,10 @@ bool DetailGrid::saveStates(DetailStatements& statements, qlonglong recordKey, b
             QList<bool> cambiados;
             QVariantList valores;
             for (int i = 0; i < m_fields.size(); ++i) {
-                cambiados << !unchanged(cargados, i, row);
-                valores << cellValue(m_fields.at(i), row, m_fields.at(i).column);
+                const DetailField& field = m_fields.at(i);
+                const QVariant actual = m_grid->value(row, field.column);
+                cambiados << !(cargados && cargados->value(i) == actual);
+                valores << (field.value ? field.value(*m_grid, row) : storedValue(row, field.column, actual));
             }
             ok = statements.update(recordKey, cambiados, valores, llaves);
         } else if (state == QLatin1String("B")) {
@@ -206,8 +211,12 @@ QVariant DetailGrid::cellValue(const DetailField& field, int row, int column) co
 {
     if (field.value && column == field.column)
         return field.value(*m_grid, row);
+    return storedValue(row, column, m_grid->value(row, column));
+}
+
+QVariant DetailGrid::storedValue(int row, int column, const QVariant& valor) const
+{
     const grid::CellFormat format = m_grid->cellFormat(row, column);
-    const QVariant valor = m_grid->value(row, column);
     switch (format.type) {
     case grid::CellType::CheckBox:
         return valor.toInt() != 0 ? 1 : 0;

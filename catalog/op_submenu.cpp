@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+#include <functional>
+
 using grid::CellFormat;
 
 namespace {
@@ -47,28 +49,37 @@ QSet<qlonglong> guardados(const QString& tabla, const QString& columna, const QS
 // the save, so that the database never refuses them. A stored row counts even when the grid no
 // longer shows it (its own button picked products in its place): picked again, it stays as stored,
 // taking the new row's position when one was typed. Rows to be deleted do not count, so a row
-// deleted and entered again is written again.
-void quitaRepetidos(DetailGrid* detalle, int columnaLlave, const QSet<qlonglong>& enLaBase, int columnaOrden = 0)
+// deleted and entered again is written again. Without rows added there is nothing to look at.
+void quitaRepetidos(DetailGrid* detalle, int columnaLlave, const std::function<QSet<qlonglong>()>& leeGuardados,
+                    int columnaOrden = 0)
 {
     grid::Grid* g = detalle->grid();
-    QSet<qlonglong> vistos;
-    QSet<qlonglong> borrados;
-    QList<int> nuevas;
+    QList<QPair<int, QString>> filas;
+    bool hayNuevas = false;
     for (int r = 1; r <= g->rowCount(); ++r) {
         const QString estado = detalle->rowState(r);
+        hayNuevas = hayNuevas || estado == QLatin1String("N");
+        filas.append({r, estado});
+    }
+    if (!hayNuevas)
+        return;
+    QSet<qlonglong> vistos;
+    QSet<qlonglong> borrados;
+    QList<QPair<int, qlonglong>> nuevas;
+    for (const auto& [r, estado] : std::as_const(filas)) {
         const QString llave = g->text(r, columnaLlave).trimmed();
         if (llave.isEmpty())
             continue;
         if (estado == QLatin1String("B"))
             borrados.insert(llave.toLongLong());
         else if (estado == QLatin1String("N"))
-            nuevas << r;
+            nuevas.append({r, llave.toLongLong()});
         else
             vistos.insert(llave.toLongLong());
     }
+    const QSet<qlonglong> enLaBase = leeGuardados();
     QList<int> repetidas;
-    for (int r : nuevas) {
-        const qlonglong llave = g->text(r, columnaLlave).trimmed().toLongLong();
+    for (const auto& [r, llave] : std::as_const(nuevas)) {
         const bool guardada = enLaBase.contains(llave) && !borrados.contains(llave);
         if (vistos.contains(llave)) {
             repetidas.prepend(r);
@@ -181,7 +192,7 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
                          .column = 6,
                          .value = [](const grid::Grid& g, int row) {
                              // A position left empty is 0.
-                             return QVariant(g.text(row, 6).trimmed().isEmpty() ? 0 : g.value(row, 6).toLongLong());
+                             return QVariant(g.value(row, 6).toLongLong());
                          }});
     productos->setKeyColumn(2);
     productos->setNameColumn(3);
@@ -202,8 +213,10 @@ OpSubmenu::OpSubmenu(QWidget* parent) : CatalogWindow(parent)
 bool OpSubmenu::Guarda_Detalle()
 {
     const QString submenu = bNuevo() ? QString() : llave();
-    quitaRepetidos(detalles().at(0), 1, guardados(QStringLiteral("SubMenuXMenu"), QStringLiteral("ID_Menu"), submenu));
-    quitaRepetidos(detalles().at(1), 2,
-                   guardados(QStringLiteral("ProductosXSubmenu"), QStringLiteral("ID_Producto"), submenu), 6);
+    quitaRepetidos(detalles().at(0), 1,
+                   [&] { return guardados(QStringLiteral("SubMenuXMenu"), QStringLiteral("ID_Menu"), submenu); });
+    quitaRepetidos(
+        detalles().at(1), 2,
+        [&] { return guardados(QStringLiteral("ProductosXSubmenu"), QStringLiteral("ID_Producto"), submenu); }, 6);
     return CatalogWindow::Guarda_Detalle();
 }

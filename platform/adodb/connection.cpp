@@ -85,17 +85,24 @@ public:
         const std::string_view text(bytes, size_t(sqlite3_column_bytes(stmt, column)));
         if (m_full || text.size() > kLongest)
             return readValue(stmt, column, type, SQLITE_TEXT);
-        if (const auto seen = m_seen.find(text); seen != m_seen.end())
+        ++m_reads;
+        if (const auto seen = m_seen.find(text); seen != m_seen.end()) {
+            ++m_repeats;
             return seen->second;
+        }
         QVariant read = readValue(stmt, column, type, SQLITE_TEXT);
         m_seen.emplace(std::string(text), read);
-        m_full = m_seen.size() >= kMostTexts;
+        m_full = m_seen.size() >= kMostTexts || (m_reads >= kTrial && m_repeats * 4 < m_reads);
         return read;
     }
 
 private:
     static constexpr size_t kLongest = 64;
     static constexpr size_t kMostTexts = 1024;
+    // A column that repeats under a quarter of its first texts is not worth remembering.
+    static constexpr size_t kTrial = 64;
+    size_t m_reads = 0;
+    size_t m_repeats = 0;
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }

@@ -416,10 +416,11 @@ QString Grid::text(int row, int column) const
         QTableWidgetItem* header = const_cast<Grid*>(this)->headerItem(row, column, false);
         return header ? header->text() : QString();
     }
-    if (const std::optional<QVariant> loaded = loadedValue(row, column))
-        return loadedText(column, *loaded);
-    const GridItem* cell = existingItem(row, column);
-    return cell ? cell->cellText() : QString();
+    if (const GridItem* cell = existingItem(row, column))
+        return cell->cellText();
+    if (inRange(row, column) && m_loaded.covers(row, column))
+        return loadedText(column, m_loaded.value(row, column));
+    return QString();
 }
 
 void Grid::setText(int row, int column, const QString& text)
@@ -442,10 +443,11 @@ QVariant Grid::value(int row, int column) const
         const QString header = text(row, column);
         return header.isEmpty() ? QVariant() : QVariant(header);
     }
-    if (const std::optional<QVariant> loaded = loadedValue(row, column))
-        return loadedCellValue(column, *loaded);
-    const GridItem* cell = existingItem(row, column);
-    return cell ? cell->data(GridItem::kValueRole) : QVariant();
+    if (const GridItem* cell = existingItem(row, column))
+        return cell->data(GridItem::kValueRole);
+    if (inRange(row, column) && m_loaded.covers(row, column))
+        return loadedCellValue(column, m_loaded.value(row, column));
+    return QVariant();
 }
 
 void Grid::setValue(int row, int column, const QVariant& value)
