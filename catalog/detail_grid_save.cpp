@@ -143,7 +143,12 @@ bool DetailGrid::rewriteChanged(DetailStatements& statements, qlonglong recordKe
 
 bool DetailGrid::writable(int row) const
 {
-    return !(m_skipEmptyKeys && m_keyColumn > 0 && m_grid->text(row, m_keyColumn).trimmed().isEmpty());
+    if (!m_skipEmptyKeys || m_keyColumn <= 0)
+        return true;
+    // A whole number never shows as empty.
+    if (m_grid->cellType(row, m_keyColumn) == grid::CellType::Integer && !m_grid->value(row, m_keyColumn).isNull())
+        return true;
+    return !m_grid->text(row, m_keyColumn).trimmed().isEmpty();
 }
 
 bool DetailGrid::insertStored(DetailStatements& statements, qlonglong recordKey, int row, const QVariantList& stored)
@@ -216,8 +221,7 @@ QVariant DetailGrid::cellValue(const DetailField& field, int row, int column) co
 
 QVariant DetailGrid::storedValue(int row, int column, const QVariant& valor) const
 {
-    const grid::CellFormat format = m_grid->cellFormat(row, column);
-    switch (format.type) {
+    switch (m_grid->cellType(row, column)) {
     case grid::CellType::CheckBox:
         return valor.toInt() != 0 ? 1 : 0;
     case grid::CellType::Integer:
@@ -227,7 +231,9 @@ QVariant DetailGrid::storedValue(int row, int column, const QVariant& valor) con
     case grid::CellType::Percent:
         // As the cell shows it.
         return valor.isNull() ? QVariant()
-                              : QVariant(grid::formatNumber(valor.toDouble(), format.decimals, false).toDouble());
+                              : QVariant(grid::formatNumber(valor.toDouble(), m_grid->cellFormat(row, column).decimals,
+                                                            false)
+                                             .toDouble());
     case grid::CellType::Date:
         return valor.isNull() ? QVariant()
                               : QVariant(valor.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00"));
