@@ -124,8 +124,7 @@ bool Grid::inRange(int row, int column) const
 
 GridItem* Grid::existingItem(int row, int column) const
 {
-    if (!inRange(row, column))
-        return nullptr;
+    // The table answers no item outside its rows and columns.
     return static_cast<GridItem*>(m_table->item(row - 1, column - 1));
 }
 
@@ -482,18 +481,16 @@ QString Grid::formula(int row, int column) const
 
 CellFormat Grid::cellFormat(int row, int column) const
 {
-    if (!inRange(row, column))
-        return CellFormat();
-    const GridItem* cell = existingItem(row, column);
-    return cell ? cell->format() : defaultFormat(column);
+    if (const GridItem* cell = existingItem(row, column))
+        return cell->format();
+    return inRange(row, column) ? defaultFormat(column) : CellFormat();
 }
 
 CellType Grid::cellType(int row, int column) const
 {
-    if (!inRange(row, column))
-        return CellType::Text;
-    const GridItem* cell = existingItem(row, column);
-    return cell ? cell->format().type : defaultFormat(column).type;
+    if (const GridItem* cell = existingItem(row, column))
+        return cell->format().type;
+    return inRange(row, column) ? defaultFormat(column).type : CellType::Text;
 }
 
 void Grid::setCellFormat(int row, int column, const CellFormat& format)

@@ -30,10 +30,9 @@ constexpr int kCellPadding = 6;
 
 bool Grid::isCellLocked(int row, int column) const
 {
-    if (!inRange(row, column))
-        return false;
-    const GridItem* cell = existingItem(row, column);
-    return cell ? cell->isLocked() : defaultLocked(column);
+    if (const GridItem* cell = existingItem(row, column))
+        return cell->isLocked();
+    return inRange(row, column) && defaultLocked(column);
 }
 
 void Grid::setCellLocked(int row, int column, bool locked)
