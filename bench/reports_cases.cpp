@@ -45,9 +45,13 @@ const std::string kNombre = "IFNULL(E.Apellido_Paterno,'')||' '||IFNULL(E.Apelli
 
 std::string listaPrecios(const Periodo&)
 {
-    return "SELECT Pr.ID_Producto, Pr.Nombre_Completo, M.Precio, T.Porcentaje, ROUND(M.Precio*(1+IFNULL(T.Porcentaje,0)),2)"
+    // A tax included in the price is the part of the price it holds.
+    return "SELECT Pr.ID_Producto, Pr.Nombre_Completo, M.Precio, CASE WHEN T.Incluido=1 THEN"
+           " M.Precio*T.Porcentaje/(1+T.Porcentaje) ELSE M.Precio*IFNULL(T.Porcentaje,0) END, ROUND(CASE WHEN T.Incluido=1"
+           " THEN M.Precio ELSE M.Precio*(1+IFNULL(T.Porcentaje,0)) END,2)"
            " FROM Producto Pr JOIN PreciosXMenu M ON M.ID_Producto=Pr.ID_Producto AND M.ID_Menu=1 LEFT JOIN"
-           " (SELECT X.ID_Producto, R.Porcentaje FROM ImpuestosXProducto X JOIN Tipos_Impuesto T ON"
+           " (SELECT X.ID_Producto, R.Porcentaje, IFNULL(X.Incluir_en_precio,0) AS Incluido FROM ImpuestosXProducto X"
+           " JOIN Tipos_Impuesto T ON"
            " T.ID_Tipo_Impuesto=X.ID_Tipo_Impuesto AND T.Tipo_Imp_Activo=1 JOIN PorcentajeXTipo_Impuesto R ON"
            " R.ID_Tipo_Impuesto=X.ID_Tipo_Impuesto AND date(R.Fecha_Inicio_Impuesto)<=date('now') AND"
            " (R.Fecha_Fin_Impuesto IS NULL OR date(R.Fecha_Fin_Impuesto)>=date('now'))) T ON T.ID_Producto=Pr.ID_Producto"

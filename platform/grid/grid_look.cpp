@@ -9,8 +9,13 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
+#include <limits>
+#include <vector>
 
 namespace grid {
 
@@ -187,9 +192,154 @@ void Grid::setColumnWidth(int column, double characters)
     }
 }
 
+namespace {
+
+// The widths of a font's texts, as the style lays a cell's text out (its widest line), with the
+// margins the style puts around every text of that font.
+class TextWidths {
+public:
+    TextWidths(const QFont& font, int margins) : m_font(font), m_metrics(font), m_margins(margins) {}
+
+    // A cell's whole width.
+    int width(const QString& text)
+    {
+        auto found = m_widths.constFind(text);
+        if (found == m_widths.cend())
+            found = m_widths.insert(text, int(std::ceil(layoutWidth(text))) + m_margins);
+        return *found;
+    }
+
+    void remember(const QString& text, int width) { m_widths.insert(text, width); }
+
+    // At most the width a cell's text takes, from its characters' own advances, without laying it
+    // out; infinite for a text with tabs or with characters that join or combine.
+    qreal bound(const QString& text)
+    {
+        if (const auto found = m_widths.constFind(text); found != m_widths.cend())
+            return *found;
+        qreal widest = 0;
+        qreal line = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u == u'\n') {
+                widest = qMax(widest, line);
+                line = 0;
+                continue;
+            }
+            if (u >= kSimple || u < u' ')
+                return std::numeric_limits<qreal>::infinity();
+            qreal& advance = m_advances[u];
+            if (advance < 0)
+                advance = m_metrics.horizontalAdvance(c);
+            line += advance;
+        }
+        // Kerning draws a few pairs closer, and rarely a little apart.
+        return qMax(widest, line) * 1.02 + 2 + m_margins;
+    }
+
+    // Laid out as the style lays out a cell's text for its size: lines broken only where the text
+    // breaks them, the widest one's natural width.
+    qreal layoutWidth(QString text) const
+    {
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        QTextLayout layout(text, m_font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        qreal widest = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(kUnbounded);
+            widest = qMax(widest, line.naturalTextWidth());
+        }
+        layout.endLayout();
+        return widest;
+    }
+
+private:
+    // Below the combining marks: Latin texts, whose characters stand alone.
+    static constexpr char16_t kSimple = 0x300;
+    // As wide as a line the style does not bound.
+    static constexpr qreal kUnbounded = 1 << 22;
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    int m_margins;
+    QHash<QString, int> m_widths;
+    std::vector<qreal> m_advances = std::vector<qreal>(kSimple, -1);
+};
+
+} // namespace
+
 void Grid::fitColumnWidths()
 {
-    m_table->resizeColumnsToContents();
+    // Measured as the view measures a column for its contents, without laying out every cell: the
+    // style puts the same margins around every text of one font, so one cell of each font asks the
+    // delegate and the others add those margins to their text's width; and only the texts whose
+    // characters could make them the widest are laid out. A cell with a check box, an icon or a
+    // size of its own asks the delegate itself.
+    QHeaderView* header = m_table->horizontalHeader();
+    const int precision = m_table->verticalHeader()->resizeContentsPrecision();
+    if (precision >= 0 && rowCount() > precision) {
+        // The view picks which rows of a long grid it measures.
+        m_table->resizeColumnsToContents();
+    } else {
+        QAbstractItemDelegate* delegate = m_table->itemDelegate();
+        QAbstractItemModel* model = m_table->model();
+        const QStyleOptionViewItem option = m_table->viewItemOption();
+        // Few fonts: looked up one by one.
+        std::deque<TextWidths> widthsByFont;
+        std::vector<std::pair<QFont, TextWidths*>> fonts;
+        struct Text {
+            TextWidths* widths;
+            QString text;
+            qreal bound;
+        };
+        std::vector<Text> texts;
+        for (int c = 0; c < columnCount(); ++c) {
+            if (m_table->isColumnHidden(c))
+                continue;
+            int content = 0;
+            texts.clear();
+            for (int r = 0; r < rowCount(); ++r) {
+                if (m_table->isRowHidden(r))
+                    continue;
+                const QModelIndex index = model->index(r, c);
+                const GridItem* cell = item(r + 1, c + 1);
+                const QVariant shown = cell ? cell->data(Qt::DisplayRole) : QVariant();
+                const bool plain = cell && shown.typeId() == QMetaType::QString && !cell->data(Qt::CheckStateRole).isValid()
+                                   && !cell->data(Qt::DecorationRole).isValid() && !cell->data(Qt::SizeHintRole).isValid();
+                if (!plain) {
+                    content = qMax(content, delegate->sizeHint(option, index).width());
+                    continue;
+                }
+                const QVariant own = cell->data(Qt::FontRole);
+                const QFont font = own.isValid() ? own.value<QFont>().resolve(option.font) : option.font;
+                QString text = shown.toString();
+                auto found = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return f.first == font; });
+                if (found == fonts.end()) {
+                    const int measured = delegate->sizeHint(option, index).width();
+                    TextWidths& widths = widthsByFont.emplace_back(
+                        font, measured - int(std::ceil(TextWidths(font, 0).layoutWidth(text))));
+                    widths.remember(text, measured);
+                    fonts.emplace_back(font, &widths);
+                    found = fonts.end() - 1;
+                }
+                const qreal bound = found->second->bound(text);
+                texts.push_back({found->second, std::move(text), bound});
+            }
+            // The widest first: a text whose bound is below the widest found cannot be wider.
+            std::sort(texts.begin(), texts.end(), [](const Text& a, const Text& b) { return a.bound > b.bound; });
+            for (const Text& t : texts) {
+                if (t.bound <= content)
+                    break;
+                content = qMax(content, t.widths->width(t.text));
+            }
+            if (m_table->showGrid())
+                ++content;
+            const int size = qMax(content, header->sectionSizeHint(c));
+            header->resizeSection(c, qBound(header->minimumSectionSize(), size, header->maximumSectionSize()));
+        }
+    }
     for (int column = 1; column <= columnCount(); ++column)
         fitHeader(column);
 }

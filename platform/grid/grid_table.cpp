@@ -29,6 +29,13 @@ double GridTable::sum(const CellRange& range) const
     return total;
 }
 
+QStyleOptionViewItem GridTable::viewItemOption() const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return option;
+}
+
 void GridTable::cellChanged(const QTableWidgetItem* cell)
 {
     // Quiet writes hold back the model's signals.

@@ -21,6 +21,8 @@ public:
     // Tells the views that a cell's own members changed, so that they repaint it; nothing while the
     // grid fills, whose end tells them once.
     void cellChanged(const QTableWidgetItem* cell);
+    // The options the view hands its delegate to measure or paint a cell.
+    QStyleOptionViewItem viewItemOption() const;
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;

@@ -256,3 +256,43 @@ TEST(GridTexts, OnPaperOnlyTheColumnsInUsePrintAtAReadableSizeAcrossPagesIfTheyM
 }
 
 } // namespace
+
+// Every kind of cell text: a column fitted to its contents is as wide as the view's own measure
+// of them makes it.
+TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
+{
+    const auto llenaTextos = [](Grid& g) {
+        g.setColumnCount(7);
+        g.setRowCount(5);
+        const QList<QStringList> columnas{
+            {QStringLiteral("HAMBURGUESA DOBLE"), QStringLiteral("CAFÉ"), QStringLiteral("OSTRES D'ANTAÑO Y CAFÉ"), QString(),
+             QStringLiteral("x")},
+            {QStringLiteral("con blancos al final      "), QStringLiteral("   y al principio"), QStringLiteral("a"),
+             QStringLiteral("b"), QStringLiteral("c")},
+            {QStringLiteral("dos\nrenglones muy largos"), QStringLiteral("uno"), QString(), QString(), QString()},
+            {QStringLiteral("ÑÑÑÑ ✓ €"), QStringLiteral("اختبار"), QStringLiteral("漢字テスト"), QStringLiteral("🍔🍟"),
+             QStringLiteral("iiiiiii")},
+            // The most characters are not always the widest; kerned pairs; a tab.
+            {QStringLiteral("iiiiiiiiiiiiiiiiiiii"), QStringLiteral("WWWWWWW"), QStringLiteral("AVAVAVAVTeToTaWAWA"),
+             QStringLiteral("tab\tulador"), QStringLiteral("x")},
+        };
+        for (int c = 1; c <= columnas.size(); ++c)
+            for (int r = 1; r <= 5; ++r)
+                g.setText(r, c, columnas.at(c - 1).at(r - 1));
+        // Numbers as their formats show them, a bold cell, and check boxes.
+        g.setColumnFormat(6, CellFormat::currency());
+        for (int r = 1; r <= 5; ++r)
+            g.setValue(r, 6, 1004.5 * r * r * r * r);
+        g.setCellBold(5, 6, true);
+        g.setColumnFormat(7, CellFormat::checkBox());
+        g.setValue(1, 7, 1);
+    };
+    Grid rapido;
+    llenaTextos(rapido);
+    rapido.fitColumnWidths();
+    Grid vista;
+    llenaTextos(vista);
+    vista.table()->resizeColumnsToContents();
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(rapido.table()->columnWidth(c), vista.table()->columnWidth(c)) << "column " << c + 1;
+}
