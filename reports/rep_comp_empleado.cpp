@@ -100,8 +100,7 @@ void RepCompEmpleado::buscar()
     g->setText(2, 2, periodo());
 
     // The period's sold items summed per waiter and category, kept for the detail a double-click
-    // opens. A check's guests count once, on its lowest sold item. The items are summed per waiter
-    // and product first, so that the products are looked up once per sum rather than once per item.
+    // opens. A check's guests count once, on its lowest sold item.
     ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
                            "Articulo INTEGER,Neto REAL,Huespedes REAL)"));
     m_tabla = true;
@@ -111,13 +110,11 @@ void RepCompEmpleado::buscar()
                 " WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control AND Q.ID_Tipo_Anulacion IS NULL"
                 " ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
             + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
-            + QStringLiteral(") SELECT V.ID_Empleado,Pr.ID_Categoria,SUM(V.N),TOTAL(V.S),TOTAL(V.H) FROM"
-                             " (SELECT K.ID_Empleado AS ID_Empleado,P.ID_Producto AS ID_Producto,COUNT(*) AS N,"
-                             "TOTAL(P.Precio_Venta) AS S,"
-                             "TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END) AS H"
+            + QStringLiteral(") SELECT K.ID_Empleado,Pr.ID_Categoria,COUNT(*),TOTAL(P.Precio_Venta),"
+                             "TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END)"
                              " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control"
-                             " WHERE P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,P.ID_Producto) V"
-                             " LEFT JOIN Producto Pr ON Pr.ID_Producto=V.ID_Producto GROUP BY V.ID_Empleado,Pr.ID_Categoria"));
+                             " LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE P.ID_Tipo_Anulacion IS NULL"
+                             " GROUP BY K.ID_Empleado,Pr.ID_Categoria"));
 
     const bool porCategoria = chkCategoria->isChecked();
     // A group whose prices or guests are all NULL counts 0. The sums per employee (and category)

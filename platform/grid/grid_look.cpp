@@ -219,6 +219,7 @@ public:
             return *found;
         qreal widest = 0;
         qreal line = 0;
+        bool figures = true;
         for (const QChar c : text) {
             const char16_t u = c.unicode();
             if (u == u'\n') {
@@ -228,13 +229,15 @@ public:
             }
             if (u >= kSimple || u < u' ')
                 return std::numeric_limits<qreal>::infinity();
+            figures = figures && isFigure(u);
             qreal& advance = m_advances[u];
             if (advance < 0)
                 advance = m_metrics.horizontalAdvance(c);
             line += advance;
         }
-        // Kerning draws a few pairs closer, and rarely a little apart.
-        return qMax(widest, line) * 1.02 + 2 + m_margins;
+        // Figures and their signs are set side by side as they are; kerning draws a few pairs of
+        // letters closer, and rarely a little apart.
+        return figures ? qMax(widest, line) + m_margins : qMax(widest, line) * 1.02 + 2 + m_margins;
     }
 
     // Laid out as the style lays out a cell's text for its size: lines broken only where the text
@@ -257,6 +260,12 @@ public:
     }
 
 private:
+    static bool isFigure(char16_t u)
+    {
+        return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u'$' || u == u'-' || u == u'%' || u == u'('
+               || u == u')' || u == u' ';
+    }
+
     // Below the combining marks: Latin texts, whose characters stand alone.
     static constexpr char16_t kSimple = 0x300;
     // As wide as a line the style does not bound.
