@@ -20,6 +20,8 @@ namespace {
 
 const QString kTabla = QStringLiteral("#TempCompEmpleado");
 constexpr int kFilasDiseno = 6;
+// The periods shorter than a month sum their items looking each one's product up.
+constexpr qint64 kDiasPorArticulo = 31;
 
 // "PATERNO MATERNO NOMBRE" of the query's row, a NULL part as empty text; the same expression in SQL.
 const QString kNombreSql = QStringLiteral("(IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' "
@@ -100,21 +102,35 @@ void RepCompEmpleado::buscar()
     g->setText(2, 2, periodo());
 
     // The period's sold items summed per waiter and category, kept for the detail a double-click
-    // opens. A check's guests count once, on its lowest sold item.
+    // opens. A check's guests count once, on its lowest sold item. Over a few days each item looks
+    // its product up; over longer periods the items are summed per waiter and product first, so
+    // that each product is looked up once per sum rather than once per item. Both give the same sums.
     ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
                            "Articulo INTEGER,Neto REAL,Huespedes REAL)"));
     m_tabla = true;
-    ejecuta(QStringLiteral(
-                "INSERT INTO temp.\"#TempCompEmpleado\" WITH K AS MATERIALIZED (SELECT C.ID_Comanda,C.Control,C.ID_Empleado,"
-                "IFNULL(C.CantHuespedes,0) AS Huespedes,(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
-                " WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control AND Q.ID_Tipo_Anulacion IS NULL"
-                " ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
-            + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
-            + QStringLiteral(") SELECT K.ID_Empleado,Pr.ID_Categoria,COUNT(*),TOTAL(P.Precio_Venta),"
-                             "TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END)"
-                             " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control"
-                             " LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE P.ID_Tipo_Anulacion IS NULL"
-                             " GROUP BY K.ID_Empleado,Pr.ID_Categoria"));
+    const QString cuentas = QStringLiteral(
+                                "WITH K AS MATERIALIZED (SELECT C.ID_Comanda,C.Control,C.ID_Empleado,"
+                                "IFNULL(C.CantHuespedes,0) AS Huespedes,(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
+                                " WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control AND Q.ID_Tipo_Anulacion IS NULL"
+                                " ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
+        + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
+        + QStringLiteral(")");
+    const QString articulos = QStringLiteral(
+        " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control");
+    const QString huespedes = QStringLiteral("TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END)");
+    const bool pocosDias = dtpFechaIni->date().daysTo(dtpFechaFin->date()) < kDiasPorArticulo;
+    ejecuta(QStringLiteral("INSERT INTO temp.\"#TempCompEmpleado\" ") + cuentas
+            + (pocosDias ? QStringLiteral(" SELECT K.ID_Empleado,Pr.ID_Categoria,COUNT(*),TOTAL(P.Precio_Venta),") + huespedes
+                               + articulos
+                               + QStringLiteral(" LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE"
+                                                " P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,Pr.ID_Categoria")
+                         : QStringLiteral(" SELECT V.ID_Empleado,Pr.ID_Categoria,SUM(V.N),TOTAL(V.S),TOTAL(V.H) FROM"
+                                          " (SELECT K.ID_Empleado AS ID_Empleado,P.ID_Producto AS ID_Producto,COUNT(*) AS N,"
+                                          "TOTAL(P.Precio_Venta) AS S,")
+                               + huespedes + QStringLiteral(" AS H") + articulos
+                               + QStringLiteral(" WHERE P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,P.ID_Producto) V"
+                                                " LEFT JOIN Producto Pr ON Pr.ID_Producto=V.ID_Producto"
+                                                " GROUP BY V.ID_Empleado,Pr.ID_Categoria")));
 
     const bool porCategoria = chkCategoria->isChecked();
     // A group whose prices or guests are all NULL counts 0. The sums per employee (and category)

@@ -71,6 +71,12 @@ TEST_F(Comparacion, EmployeesWithArticlesAmountGuestsAndAverage)
               QStringList({QStringLiteral("LOPEZ DIAZ ANA |  | 1 | $0.00 | N/A | $0.00 | BEBIDAS"),
                            QStringLiteral("LOPEZ DIAZ ANA |  | 1 | $100.00 | N/A | $33.33 | COMIDA"),
                            QStringLiteral("RUIZ SOTO BETO |  | 1 | $12.00 | N/A | $6.00 | BEBIDAS")}));
+    // Over longer periods the items are summed another way: to the same figures.
+    const QStringList porCategoria = datos(w->rejilla(), 7);
+    w->dtpFechaFin->setDate(QDate(2024, 4, 30));
+    QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
+    EXPECT_EQ(datos(w->rejilla(), 7), porCategoria);
+    w->dtpFechaFin->setDate(QDate(2024, 3, 15));
     w->chkCategoria->setChecked(false);
     QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
     EXPECT_EQ(w->rejilla()->columnCount(), 6);
