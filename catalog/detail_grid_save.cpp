@@ -94,16 +94,23 @@ bool DetailGrid::saveStates(DetailStatements& statements, qlonglong recordKey, b
         if (newRecord || state == QLatin1String("N")) {
             ok = state == QLatin1String("B") || insertStored(statements, recordKey, row);
         } else if (state == QLatin1String("M")) {
-            const QVariantList llaves = loadedKeys(row);
+            // Each cell read once: a key that never changes is its stored value.
+            QVariantList actuales;
+            QVariantList valores;
+            QVariantList llaves;
+            actuales.reserve(m_fields.size());
+            valores.reserve(m_fields.size());
+            for (const DetailField& field : m_fields) {
+                const QVariant& actual = actuales.emplace_back(m_grid->value(row, field.column));
+                valores << (field.value ? field.value(*m_grid, row) : storedValue(row, field.column, actual));
+                if (field.key)
+                    llaves << (field.loadedColumn > 0 ? cellValue(field, row, field.loadedColumn) : valores.constLast());
+            }
             const QVariantList* cargados = loaded(llaves);
             QList<bool> cambiados;
-            QVariantList valores;
-            for (int i = 0; i < m_fields.size(); ++i) {
-                const DetailField& field = m_fields.at(i);
-                const QVariant actual = m_grid->value(row, field.column);
-                cambiados << !(cargados && cargados->value(i) == actual);
-                valores << (field.value ? field.value(*m_grid, row) : storedValue(row, field.column, actual));
-            }
+            cambiados.reserve(m_fields.size());
+            for (int i = 0; i < m_fields.size(); ++i)
+                cambiados << !(cargados && cargados->value(i) == actuales.at(i));
             ok = statements.update(recordKey, cambiados, valores, llaves);
         } else if (state == QLatin1String("B")) {
             ok = statements.remove(recordKey, loadedKeys(row));
@@ -145,10 +152,12 @@ bool DetailGrid::writable(int row) const
 {
     if (!m_skipEmptyKeys || m_keyColumn <= 0)
         return true;
-    // A whole number never shows as empty.
-    if (m_grid->cellType(row, m_keyColumn) == grid::CellType::Integer && !m_grid->value(row, m_keyColumn).isNull())
-        return true;
-    return !m_grid->text(row, m_keyColumn).trimmed().isEmpty();
+    // A number, a date or a list's item never shows as empty; a text shows as it is; a cell
+    // without a value shows what was typed in it.
+    const QVariant valor = m_grid->value(row, m_keyColumn);
+    if (valor.isNull())
+        return !m_grid->text(row, m_keyColumn).trimmed().isEmpty();
+    return valor.typeId() != QMetaType::QString || !valor.toString().trimmed().isEmpty();
 }
 
 bool DetailGrid::insertStored(DetailStatements& statements, qlonglong recordKey, int row, const QVariantList& stored)

@@ -67,15 +67,23 @@ void quitaRepetidos(DetailGrid* detalle, int columnaLlave, const std::function<Q
     QSet<qlonglong> borrados;
     QList<QPair<int, qlonglong>> nuevas;
     for (const auto& [r, estado] : std::as_const(filas)) {
-        const QString llave = g->text(r, columnaLlave).trimmed();
-        if (llave.isEmpty())
-            continue;
+        // A number as the cell holds it; a text as it shows.
+        const QVariant valor = g->value(r, columnaLlave);
+        qlonglong llave = 0;
+        if (!valor.isNull() && valor.typeId() != QMetaType::QString) {
+            llave = valor.toLongLong();
+        } else {
+            const QString texto = g->text(r, columnaLlave).trimmed();
+            if (texto.isEmpty())
+                continue;
+            llave = texto.toLongLong();
+        }
         if (estado == QLatin1String("B"))
-            borrados.insert(llave.toLongLong());
+            borrados.insert(llave);
         else if (estado == QLatin1String("N"))
-            nuevas.append({r, llave.toLongLong()});
+            nuevas.append({r, llave});
         else
-            vistos.insert(llave.toLongLong());
+            vistos.insert(llave);
     }
     const QSet<qlonglong> enLaBase = leeGuardados();
     QList<int> repetidas;
