@@ -164,6 +164,7 @@ bool DetailGrid::insertStored(DetailStatements& statements, qlonglong recordKey,
 {
     const QVariantList* cargados = stored.isEmpty() ? nullptr : loaded(loadedKeys(row));
     QVariantList valores;
+    valores.reserve(m_fields.size());
     for (int i = 0; i < m_fields.size(); ++i) {
         const DetailField& field = m_fields.at(i);
         const bool guardado = !field.key && i < stored.size() && unchanged(cargados, i, row);

@@ -73,6 +73,9 @@ QVariant GridItem::computedValue() const
 
 QString GridItem::shownText() const
 {
+    // A text shows as it is held.
+    if (m_formula.isEmpty() && m_format->type == CellType::Text)
+        return m_value.isNull() ? m_raw : m_value.toString();
     const QVariant value = computedValue();
     return textOf(*m_format, {value, m_raw});
 }
