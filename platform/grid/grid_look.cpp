@@ -313,17 +313,29 @@ void Grid::fitColumnWidths()
                 if (m_table->isRowHidden(r))
                     continue;
                 const QModelIndex index = model->index(r, c);
-                const GridItem* cell = item(r + 1, c + 1);
-                const QVariant shown = cell ? cell->data(Qt::DisplayRole) : QVariant();
-                const bool plain = cell && shown.typeId() == QMetaType::QString && !cell->data(Qt::CheckStateRole).isValid()
-                                   && !cell->data(Qt::DecorationRole).isValid() && !cell->data(Qt::SizeHintRole).isValid();
-                if (!plain) {
-                    content = qMax(content, delegate->sizeHint(option, index).width());
-                    continue;
+                // A loaded cell shows its value as its item would, in the grid's font; a check box
+                // or a button is measured from its item.
+                const GridItem* cell = existingItem(r + 1, c + 1);
+                const std::optional<QVariant> loaded = cell ? std::nullopt : loadedValue(r + 1, c + 1);
+                const CellType type = defaultFormat(c + 1).type;
+                QString text;
+                QFont font = option.font;
+                if (loaded && type != CellType::CheckBox && type != CellType::Button) {
+                    text = loadedText(c + 1, *loaded);
+                } else {
+                    if (!cell)
+                        cell = item(r + 1, c + 1);
+                    const QVariant shown = cell ? cell->data(Qt::DisplayRole) : QVariant();
+                    const bool plain = cell && shown.typeId() == QMetaType::QString && !cell->data(Qt::CheckStateRole).isValid()
+                                       && !cell->data(Qt::DecorationRole).isValid() && !cell->data(Qt::SizeHintRole).isValid();
+                    if (!plain) {
+                        content = qMax(content, delegate->sizeHint(option, index).width());
+                        continue;
+                    }
+                    if (const QVariant own = cell->data(Qt::FontRole); own.isValid())
+                        font = own.value<QFont>().resolve(option.font);
+                    text = shown.toString();
                 }
-                const QVariant own = cell->data(Qt::FontRole);
-                const QFont font = own.isValid() ? own.value<QFont>().resolve(option.font) : option.font;
-                QString text = shown.toString();
                 auto found = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return f.first == font; });
                 if (found == fonts.end()) {
                     const int measured = delegate->sizeHint(option, index).width();

@@ -295,4 +295,32 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
     vista.table()->resizeColumnsToContents();
     for (int c = 0; c < 7; ++c)
         EXPECT_EQ(rapido.table()->columnWidth(c), vista.table()->columnWidth(c)) << "column " << c + 1;
+
+    // Rows loaded from a query, measured before any of their cells has been shown.
+    const auto carga = [](Grid& g) {
+        g.setColumnCount(4);
+        g.setColumnFormat(2, CellFormat::currency());
+        g.setColumnFormat(3, CellFormat::checkBox(QStringLiteral("Activo")));
+        g.setColumnFormat(4, CellFormat::integer());
+        g.loadRowsOnDemand(
+            4,
+            [](int row, int column) -> QVariant {
+                switch (column) {
+                case 1: return QStringList{QStringLiteral("AGUA"), QStringLiteral("OSTRES D'ANTAÑO Y CAFÉ"), QString(),
+                                           QStringLiteral("dos\nrenglones")}.at(row - 1);
+                case 2: return row == 3 ? QVariant() : QVariant(1004612.5 / row);
+                case 3: return row % 2;
+                default: return qlonglong(row) * 1000003;
+                }
+            },
+            true);
+    };
+    Grid cargado;
+    carga(cargado);
+    cargado.fitColumnWidths();
+    Grid medido;
+    carga(medido);
+    medido.table()->resizeColumnsToContents();
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(cargado.table()->columnWidth(c), medido.table()->columnWidth(c)) << "loaded column " << c + 1;
 }
