@@ -94,7 +94,9 @@ QString RepCompEmpleado::periodo() const
 void RepCompEmpleado::buscar()
 {
     grid::Grid* g = rejilla();
-    GuardaBusqueda::borraTablas({kTabla});
+    // The table this window made is emptied for the new period; any other of its name goes.
+    if (!m_tabla)
+        GuardaBusqueda::borraTablas({kTabla});
     g->setRowCount(kFilasDiseno);
     g->setActiveCell(2, 2);
     g->setCellBold(2, 2, true);
@@ -105,9 +107,10 @@ void RepCompEmpleado::buscar()
     // opens. A check's guests count once, on its lowest sold item. Over a few days each item looks
     // its product up; over longer periods the items are summed per waiter and product first, so
     // that each product is looked up once per sum rather than once per item. Both give the same sums.
-    ejecuta(QStringLiteral("CREATE TEMP TABLE \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
+    ejecuta(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
                            "Articulo INTEGER,Neto REAL,Huespedes REAL)"));
     m_tabla = true;
+    ejecuta(QStringLiteral("DELETE FROM temp.\"#TempCompEmpleado\""));
     const QString cuentas = QStringLiteral(
                                 "WITH K AS MATERIALIZED (SELECT C.ID_Comanda,C.Control,C.ID_Empleado,"
                                 "IFNULL(C.CantHuespedes,0) AS Huespedes,(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
