@@ -244,7 +244,7 @@ void Grid::fillNewCells(int firstRow, int lastRow, int firstColumn, int lastColu
         return;
     std::vector<bool> made(lastColumn - firstColumn + 1, true);
     for (int c = firstColumn; c <= lastColumn; ++c)
-        made[c - firstColumn] = content || !writesAreQuiet() || needsItemWhenEmpty(defaultFormat(c));
+        made[c - firstColumn] = content || needsItemWhenEmpty(defaultFormat(c));
     {
         const QSignalBlocker quiet(m_table->model());
         for (int r = firstRow; r <= lastRow; ++r) {
