@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using grid::CellFormat;
@@ -287,14 +288,18 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
         g.setColumnFormat(7, CellFormat::checkBox());
         g.setValue(1, 7, 1);
     };
-    Grid rapido;
-    llenaTextos(rapido);
-    rapido.fitColumnWidths();
-    Grid vista;
-    llenaTextos(vista);
-    vista.table()->resizeColumnsToContents();
-    for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(rapido.table()->columnWidth(c), vista.table()->columnWidth(c)) << "column " << c + 1;
+    // Two grids filled alike: one fits its columns, the view measures the other's.
+    const auto compara = [](const std::function<void(Grid&)>& llena, const char* caso) {
+        Grid ajustado;
+        llena(ajustado);
+        ajustado.fitColumnWidths();
+        Grid medido;
+        llena(medido);
+        medido.table()->resizeColumnsToContents();
+        for (int c = 0; c < ajustado.columnCount(); ++c)
+            EXPECT_EQ(ajustado.table()->columnWidth(c), medido.table()->columnWidth(c)) << caso << " column " << c + 1;
+    };
+    compara(llenaTextos, "typed");
 
     // Rows loaded from a query, measured before any of their cells has been shown.
     const auto carga = [](Grid& g) {
@@ -315,12 +320,5 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
             },
             true);
     };
-    Grid cargado;
-    carga(cargado);
-    cargado.fitColumnWidths();
-    Grid medido;
-    carga(medido);
-    medido.table()->resizeColumnsToContents();
-    for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(cargado.table()->columnWidth(c), medido.table()->columnWidth(c)) << "loaded column " << c + 1;
+    compara(carga, "loaded");
 }
