@@ -194,6 +194,27 @@ void Grid::setColumnWidth(int column, double characters)
 
 namespace {
 
+// A cell's text laid out as the style lays it out for its size: lines broken only where the text
+// breaks them, the widest one's natural width.
+qreal layoutWidth(const QFont& font, QString text)
+{
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    // As wide as a line the style does not bound.
+    constexpr qreal unbounded = 1 << 22;
+    qreal widest = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(unbounded);
+        widest = qMax(widest, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    return widest;
+}
+
 // The widths of a font's texts, as the style lays a cell's text out (its widest line), with the
 // margins the style puts around every text of that font.
 class TextWidths {
@@ -205,7 +226,7 @@ public:
     {
         auto found = m_widths.constFind(text);
         if (found == m_widths.cend())
-            found = m_widths.insert(text, int(std::ceil(layoutWidth(text))) + m_margins);
+            found = m_widths.insert(text, int(std::ceil(layoutWidth(m_font, text))) + m_margins);
         return *found;
     }
 
@@ -240,25 +261,6 @@ public:
         return figures ? qMax(widest, line) + m_margins : qMax(widest, line) * 1.02 + 2 + m_margins;
     }
 
-    // Laid out as the style lays out a cell's text for its size: lines broken only where the text
-    // breaks them, the widest one's natural width.
-    qreal layoutWidth(QString text) const
-    {
-        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-        QTextLayout layout(text, m_font);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        qreal widest = 0;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(kUnbounded);
-            widest = qMax(widest, line.naturalTextWidth());
-        }
-        layout.endLayout();
-        return widest;
-    }
-
 private:
     static bool isFigure(char16_t u)
     {
@@ -268,8 +270,6 @@ private:
 
     // Below the combining marks: Latin texts, whose characters stand alone.
     static constexpr char16_t kSimple = 0x300;
-    // As wide as a line the style does not bound.
-    static constexpr qreal kUnbounded = 1 << 22;
     QFont m_font;
     QFontMetricsF m_metrics;
     int m_margins;
@@ -312,7 +312,6 @@ void Grid::fitColumnWidths()
             for (int r = 0; r < rowCount(); ++r) {
                 if (m_table->isRowHidden(r))
                     continue;
-                const QModelIndex index = model->index(r, c);
                 // A loaded cell shows its value as its item would, in the grid's font; a check box
                 // or a button is measured from its item.
                 const GridItem* cell = existingItem(r + 1, c + 1);
@@ -329,7 +328,7 @@ void Grid::fitColumnWidths()
                     const bool plain = cell && shown.typeId() == QMetaType::QString && !cell->data(Qt::CheckStateRole).isValid()
                                        && !cell->data(Qt::DecorationRole).isValid() && !cell->data(Qt::SizeHintRole).isValid();
                     if (!plain) {
-                        content = qMax(content, delegate->sizeHint(option, index).width());
+                        content = qMax(content, delegate->sizeHint(option, model->index(r, c)).width());
                         continue;
                     }
                     if (const QVariant own = cell->data(Qt::FontRole); own.isValid())
@@ -338,9 +337,9 @@ void Grid::fitColumnWidths()
                 }
                 auto found = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return f.first == font; });
                 if (found == fonts.end()) {
-                    const int measured = delegate->sizeHint(option, index).width();
+                    const int measured = delegate->sizeHint(option, model->index(r, c)).width();
                     TextWidths& widths = widthsByFont.emplace_back(
-                        font, measured - int(std::ceil(TextWidths(font, 0).layoutWidth(text))));
+                        font, measured - int(std::ceil(layoutWidth(font, text))));
                     widths.remember(text, measured);
                     fonts.emplace_back(font, &widths);
                     found = fonts.end() - 1;
