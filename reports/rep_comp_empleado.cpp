@@ -12,16 +12,17 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+
+#include <optional>
 
 namespace {
 
 const QString kTabla = QStringLiteral("#TempCompEmpleado");
 constexpr int kFilasDiseno = 6;
-// The periods shorter than a month sum their items looking each one's product up.
-constexpr qint64 kDiasPorArticulo = 31;
 
 // "PATERNO MATERNO NOMBRE" of the query's row, a NULL part as empty text; the same expression in SQL.
 const QString kNombreSql = QStringLiteral("(IFNULL(Apellido_Paterno,'') || ' ' || IFNULL(Apellido_Materno,'') || ' ' "
@@ -39,6 +40,99 @@ RepVentana::Ajustes ajustesComp()
     a.margenSuperior = a.margenInferior = a.margenIzquierdo = a.margenDerecho = 100;
     a.orientacion = grid::Orientation::Portrait;
     return a;
+}
+
+// Where a sum goes: the check's waiter and the item's category, either of them possibly none.
+struct Clave {
+    std::optional<qint64> empleado;
+    std::optional<qint64> categoria;
+    bool operator==(const Clave&) const = default;
+};
+
+size_t qHash(const Clave& c, size_t seed = 0)
+{
+    return qHashMulti(seed, c.empleado.value_or(-1), c.empleado.has_value(), c.categoria.value_or(-1),
+                      c.categoria.has_value());
+}
+
+struct Suma {
+    qint64 articulos = 0;
+    double neto = 0;
+    double huespedes = 0;
+};
+
+// A check's lowest sold item so far, which carries the check's guests.
+struct Primero {
+    qint64 articulo;
+    Clave clave;
+    double huespedes;
+};
+
+std::optional<qint64> entero(const adodb::RowReader& fila, int columna)
+{
+    return fila.isNull(columna) ? std::nullopt : std::optional<qint64>(fila.integer(columna));
+}
+
+QVariant valor(const std::optional<qint64>& v)
+{
+    return v ? QVariant(*v) : QVariant();
+}
+
+// The period's sold items summed per waiter and category into the window's table, in one pass over
+// the items: each is counted and its amount summed (an empty amount adds nothing); a check's guests
+// count once, on its lowest sold item. An item whose product is gone has no category.
+void sumaArticulos(const QString& periodo)
+{
+    const adodb::Connection& conexion = g_ClsAdo().conexion();
+    QHash<qint64, std::optional<qint64>> categorias;
+    adodb::PreparedStatement(conexion, QStringLiteral("SELECT ID_Producto,ID_Categoria FROM Producto"))
+        .forEachRow({}, [&](const adodb::RowReader& fila) { categorias.insert(fila.integer(0), entero(fila, 1)); });
+
+    QHash<Clave, Suma> sumas;
+    QHash<qint64, Primero> primeros;
+    adodb::PreparedStatement(conexion,
+                             QStringLiteral("SELECT C.ID_Comanda,C.ID_Empleado,IFNULL(C.CantHuespedes,0),P.ID_ProductosXCuenta,"
+                                            "P.ID_Producto,P.Precio_Venta FROM Comanda C CROSS JOIN ProductosXCuenta P ON"
+                                            " P.ID_Comanda=C.ID_Comanda AND P.Control=C.Control WHERE")
+                                 + periodo + QStringLiteral(" AND P.ID_Tipo_Anulacion IS NULL"))
+        .forEachRow({}, [&](const adodb::RowReader& fila) {
+            const std::optional<qint64> producto = entero(fila, 4);
+            const auto categoria = producto ? categorias.constFind(*producto) : categorias.cend();
+            const Clave clave{entero(fila, 1), categoria == categorias.cend() ? std::nullopt : *categoria};
+            Suma& suma = sumas[clave];
+            ++suma.articulos;
+            if (!fila.isNull(5))
+                suma.neto += fila.real(5);
+            const qint64 cuenta = fila.integer(0);
+            const qint64 articulo = fila.integer(3);
+            const auto primero = primeros.find(cuenta);
+            if (primero == primeros.end()) {
+                primeros.insert(cuenta, Primero{articulo, clave, fila.real(2)});
+            } else if (articulo < primero->articulo) {
+                primero->articulo = articulo;
+                primero->clave = clave;
+            }
+        });
+    for (const Primero& p : std::as_const(primeros))
+        sumas[p.clave].huespedes += p.huespedes;
+
+    // The sums, a hundred rows to a statement.
+    constexpr int kFilas = 100;
+    QVariantList valores;
+    auto escribe = [&] {
+        const QStringList filas(valores.size() / 5, QStringLiteral("(?,?,?,?,?)"));
+        adodb::PreparedStatement(conexion,
+                                 QStringLiteral("INSERT INTO temp.\"#TempCompEmpleado\" VALUES ") + filas.join(QLatin1Char(',')))
+            .run(valores);
+        valores.clear();
+    };
+    for (auto it = sumas.cbegin(); it != sumas.cend(); ++it) {
+        valores << valor(it.key().empleado) << valor(it.key().categoria) << it->articulos << it->neto << it->huespedes;
+        if (valores.size() == kFilas * 5)
+            escribe();
+    }
+    if (!valores.isEmpty())
+        escribe();
 }
 
 } // namespace
@@ -104,36 +198,12 @@ void RepCompEmpleado::buscar()
     g->setText(2, 2, periodo());
 
     // The period's sold items summed per waiter and category, kept for the detail a double-click
-    // opens. A check's guests count once, on its lowest sold item. Over a few days each item looks
-    // its product up; over longer periods the items are summed per waiter and product first, so
-    // that each product is looked up once per sum rather than once per item. Both give the same sums.
+    // opens.
     ejecuta(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS \"#TempCompEmpleado\"(ID_Empleado INTEGER,ID_Categoria INTEGER,"
                            "Articulo INTEGER,Neto REAL,Huespedes REAL)"));
     m_tabla = true;
     ejecuta(QStringLiteral("DELETE FROM temp.\"#TempCompEmpleado\""));
-    const QString cuentas = QStringLiteral(
-                                "WITH K AS MATERIALIZED (SELECT C.ID_Comanda,C.Control,C.ID_Empleado,"
-                                "IFNULL(C.CantHuespedes,0) AS Huespedes,(SELECT Q.ID_ProductosXCuenta FROM ProductosXCuenta Q"
-                                " WHERE Q.ID_Comanda=C.ID_Comanda AND Q.Control=C.Control AND Q.ID_Tipo_Anulacion IS NULL"
-                                " ORDER BY Q.ID_ProductosXCuenta LIMIT 1) AS Primero FROM Comanda C WHERE")
-        + fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo"))
-        + QStringLiteral(")");
-    const QString articulos = QStringLiteral(
-        " FROM K JOIN ProductosXCuenta P ON P.ID_Comanda=K.ID_Comanda AND P.Control=K.Control");
-    const QString huespedes = QStringLiteral("TOTAL(CASE WHEN P.ID_ProductosXCuenta=K.Primero THEN K.Huespedes ELSE 0 END)");
-    const bool pocosDias = dtpFechaIni->date().daysTo(dtpFechaFin->date()) < kDiasPorArticulo;
-    ejecuta(QStringLiteral("INSERT INTO temp.\"#TempCompEmpleado\" ") + cuentas
-            + (pocosDias ? QStringLiteral(" SELECT K.ID_Empleado,Pr.ID_Categoria,COUNT(*),TOTAL(P.Precio_Venta),") + huespedes
-                               + articulos
-                               + QStringLiteral(" LEFT JOIN Producto Pr ON Pr.ID_Producto=P.ID_Producto WHERE"
-                                                " P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,Pr.ID_Categoria")
-                         : QStringLiteral(" SELECT V.ID_Empleado,Pr.ID_Categoria,SUM(V.N),TOTAL(V.S),TOTAL(V.H) FROM"
-                                          " (SELECT K.ID_Empleado AS ID_Empleado,P.ID_Producto AS ID_Producto,COUNT(*) AS N,"
-                                          "TOTAL(P.Precio_Venta) AS S,")
-                               + huespedes + QStringLiteral(" AS H") + articulos
-                               + QStringLiteral(" WHERE P.ID_Tipo_Anulacion IS NULL GROUP BY K.ID_Empleado,P.ID_Producto) V"
-                                                " LEFT JOIN Producto Pr ON Pr.ID_Producto=V.ID_Producto"
-                                                " GROUP BY V.ID_Empleado,Pr.ID_Categoria")));
+    sumaArticulos(fechatrabajo::periodo(dtpFechaIni->date(), dtpFechaFin->date(), QStringLiteral("C.Fecha_Trabajo")));
 
     const bool porCategoria = chkCategoria->isChecked();
     // A group whose prices or guests are all NULL counts 0. The sums per employee (and category)

@@ -184,6 +184,20 @@ private:
     std::shared_ptr<ConnectionData> d;
 };
 
+// A row of a query as it is read, its columns by their index from 0, as stored: valid only while
+// the row is handed over.
+class RowReader {
+public:
+    bool isNull(int column) const;
+    qint64 integer(int column) const;
+    double real(int column) const;
+
+private:
+    friend class PreparedStatement;
+    explicit RowReader(::sqlite3_stmt* stmt) : m_stmt(stmt) {}
+    ::sqlite3_stmt* m_stmt;
+};
+
 // One statement prepared once and run many times, its "?" marks bound to each run's values, as a
 // save of many rows writes them. A refusal raises as Connection::execute does, the connection's
 // errors saying why; the statement stays usable for the next run.
@@ -199,6 +213,9 @@ public:
     // Runs a query with these values; its first row as stored (integers, reals, texts, null), or
     // nothing when it returns no row.
     QVariantList firstRow(const QVariantList& values);
+    // Runs a query with these values and hands each row to `row` as it is read, keeping none: for
+    // summing many rows in one pass.
+    void forEachRow(const QVariantList& values, const std::function<void(const RowReader&)>& row);
 
 private:
     void bind(const QVariantList& values);

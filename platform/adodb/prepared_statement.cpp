@@ -68,4 +68,36 @@ QVariantList PreparedStatement::firstRow(const QVariantList& values)
     return row;
 }
 
+void PreparedStatement::forEachRow(const QVariantList& values, const std::function<void(const RowReader&)>& row)
+{
+    bind(values);
+    const RowReader reader(m_stmt);
+    int rc = sqlite3_step(m_stmt);
+    try {
+        for (; rc == SQLITE_ROW; rc = sqlite3_step(m_stmt))
+            row(reader);
+    } catch (...) {
+        sqlite3_reset(m_stmt);
+        throw;
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    sqlite3_reset(m_stmt);
+}
+
+bool RowReader::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+qint64 RowReader::integer(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+double RowReader::real(int column) const
+{
+    return sqlite3_column_double(m_stmt, column);
+}
+
 } // namespace adodb

@@ -71,7 +71,7 @@ TEST_F(Comparacion, EmployeesWithArticlesAmountGuestsAndAverage)
               QStringList({QStringLiteral("LOPEZ DIAZ ANA |  | 1 | $0.00 | N/A | $0.00 | BEBIDAS"),
                            QStringLiteral("LOPEZ DIAZ ANA |  | 1 | $100.00 | N/A | $33.33 | COMIDA"),
                            QStringLiteral("RUIZ SOTO BETO |  | 1 | $12.00 | N/A | $6.00 | BEBIDAS")}));
-    // Over longer periods the items are summed another way: to the same figures.
+    // A longer period without other sales: the same figures.
     const QStringList porCategoria = datos(w->rejilla(), 7);
     w->dtpFechaFin->setDate(QDate(2024, 4, 30));
     QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
@@ -164,6 +164,59 @@ TEST_F(Comparacion, NullPricesApostrophesAndEmptySurnames)
     repDetCompEmpleado* luz = w->sprDatos_DblClick(1, 7 + filas.indexOf(QStringLiteral("MORA RIOS LUZ |  | 2 | $0.00 | 0 | $0.00")));
     ASSERT_NE(luz, nullptr);
     EXPECT_EQ(datos(luz->fpsDetalle, 1), QStringList({QStringLiteral("BEBIDAS | 2 | $0.00")}));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(Comparacion, ACheckCountsItsSoldItemsOfItsControlAndItsGuestsOnItsLowestSoldItem)
+{
+    // Check 106: its lowest item is voided, so the guests go with the refresco (BEBIDAS); an item of
+    // another control is not the check's; an item whose product is gone counts without a category.
+    db.execute(QStringLiteral(
+        "INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno, Estado_Empleado)"
+        " VALUES (4, 'SEAN', 'SEAN', 'PAZ', 'RIO', 'A');"
+        "INSERT INTO Comanda (ID_Comanda, ID_Empleado, Fecha_Trabajo, Control, CantHuespedes) VALUES (106, 4, '15032024', 1, 4);"
+        "INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta, Control,"
+        " ID_Tipo_Anulacion) VALUES (1010, 106, 1, 20, 80, 1, 1), (1011, 106, 1, 10, 20, 1, NULL),"
+        " (1012, 106, 1, 20, 30, 1, NULL), (1013, 106, 1, 20, 999, 2, NULL), (1014, 106, 1, 999, 5, 1, NULL)"));
+    RepCompEmpleado* w = abreEmpleado();
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
+    QStringList filas = datos(w->rejilla(), 7);
+    const QString sean = QStringLiteral("PAZ RIO SEAN |  | 3 | $55.00 | 4 | $13.75");
+    ASSERT_TRUE(filas.contains(sean)) << filas.join(QLatin1Char('\n')).toStdString();
+    repDetCompEmpleado* d = w->sprDatos_DblClick(1, 7 + filas.indexOf(sean));
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(datos(d->fpsDetalle, 1), QStringList({QStringLiteral("BEBIDAS | 1 | $20.00"), QStringLiteral("COMIDA | 1 | $30.00")}));
+
+    w->chkCategoria->setChecked(true);
+    QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
+    filas = datos(w->rejilla(), 7).filter(QStringLiteral("SEAN"));
+    EXPECT_EQ(filas, QStringList({QStringLiteral("PAZ RIO SEAN |  | 1 | $20.00 | N/A | $5.00 | BEBIDAS"),
+                                  QStringLiteral("PAZ RIO SEAN |  | 1 | $30.00 | N/A | $30.00 | COMIDA")}));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(Comparacion, EveryWaiterOfABusyDayIsListed)
+{
+    // 250 waiters, each with one check of two items of two categories: 500 sums.
+    db.execute(QStringLiteral(
+        "WITH RECURSIVE N(I) AS (SELECT 1000 UNION ALL SELECT I+1 FROM N WHERE I<1249)"
+        " INSERT INTO Empleado (ID_Empleado, Usuario, Nombre_Empleado, Apellido_Paterno, Apellido_Materno, Estado_Empleado)"
+        " SELECT I, 'U'||I, 'ZZ'||I, 'ZZ', 'ZZ', 'A' FROM N;"
+        "INSERT INTO Comanda (ID_Comanda, ID_Empleado, Fecha_Trabajo, Control, CantHuespedes)"
+        " SELECT ID_Empleado, ID_Empleado, '15032024', 1, 2 FROM Empleado WHERE ID_Empleado>=1000;"
+        "INSERT INTO ProductosXCuenta (ID_ProductosXCuenta, ID_Comanda, Num_Cuenta, ID_Producto, Precio_Venta, Control)"
+        " SELECT 2*ID_Comanda, ID_Comanda, 1, 10, 1, 1 FROM Comanda WHERE ID_Comanda>=1000"
+        " UNION ALL SELECT 2*ID_Comanda+1, ID_Comanda, 1, 20, 2, 1 FROM Comanda WHERE ID_Comanda>=1000"));
+    RepCompEmpleado* w = abreEmpleado();
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
+    EXPECT_EQ(datos(w->rejilla(), 7).filter(QStringLiteral("ZZ ZZ ZZ")).filter(QStringLiteral("| 2 | $3.00 | 2 | $1.50")).size(), 250);
+    w->chkCategoria->setChecked(true);
+    QTest::mouseClick(w->botonBuscar(), Qt::LeftButton);
+    const QStringList filas = datos(w->rejilla(), 7).filter(QStringLiteral("ZZ ZZ ZZ"));
+    EXPECT_EQ(filas.filter(QStringLiteral("| 1 | $1.00 | N/A | $0.50 | BEBIDAS")).size(), 250);
+    EXPECT_EQ(filas.filter(QStringLiteral("| 1 | $2.00 | N/A | $2.00 | COMIDA")).size(), 250);
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
