@@ -62,26 +62,20 @@ void RepListadePrecios::buscar()
         + QStringLiteral(" AND (Fecha_Fin_Impuesto IS NULL OR Fecha_Fin_Impuesto='' OR date(Fecha_Fin_Impuesto)>=") + hoy
         + QLatin1Char(')');
 
-    // The products with their taxes in force, one row per tax; then the products without any, at
-    // no tax. A tax included in the price is the part of the price it holds; the price is then the
-    // sale price. The price is a plain number, as the list has always shown it.
-    const QString conImpuesto = QStringLiteral(
-        "SELECT Producto.ID_Producto AS ID_Producto,Nombre_Completo,Precio,Porcentaje,IFNULL(Incluir_en_precio,0) AS Incluido"
-        " FROM Producto,PreciosXMenu,ImpuestosXProducto,Tipos_Impuesto,PorcentajeXTipo_Impuesto"
-        " WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND"
-        " ImpuestosXProducto.ID_Tipo_Impuesto=Tipos_Impuesto.ID_Tipo_Impuesto AND"
-        " Producto.ID_Producto=ImpuestosXProducto.ID_Producto AND"
-        " Tipos_Impuesto.ID_Tipo_Impuesto=PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto AND Estado='A' AND Tipo_Imp_Activo=1")
-        + vigente + filtro;
+    // One row per product and tax in force; a product without any is listed once at no tax. A tax
+    // included in the price is the part of the price it holds; the price is then the sale price. The
+    // price is a plain number, as the list has always shown it.
     adodb::Recordset rs = consulta(
-        QStringLiteral("WITH T AS MATERIALIZED (") + conImpuesto
-        + QStringLiteral(") SELECT ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio+0.0 AS Precio,"
-                         "CASE WHEN Incluido=1 THEN Precio*Porcentaje/(1+Porcentaje) ELSE Precio*Porcentaje END AS Impuesto,"
-                         "Redondear(CASE WHEN Incluido=1 THEN Precio ELSE Precio*(1+Porcentaje) END) AS \"Precio Venta\" FROM"
-                         " (SELECT * FROM T UNION ALL SELECT Producto.ID_Producto,Nombre_Completo,Precio,0.0,0 FROM"
-                         " Producto,PreciosXMenu WHERE Producto.ID_Producto=PreciosXMenu.ID_Producto AND Estado='A' AND"
-                         " Producto.ID_Producto NOT IN (SELECT ID_Producto FROM T)")
-        + filtro + QStringLiteral(") ORDER BY Nombre_Completo"));
+        QStringLiteral("SELECT Producto.ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio+0.0 AS Precio,"
+                       "CASE WHEN T.Incluido=1 THEN Precio*T.Porcentaje/(1+T.Porcentaje) ELSE Precio*IFNULL(T.Porcentaje,0.0) END"
+                       " AS Impuesto,Redondear(CASE WHEN T.Incluido=1 THEN Precio ELSE Precio*(1+IFNULL(T.Porcentaje,0.0)) END)"
+                       " AS \"Precio Venta\" FROM Producto JOIN PreciosXMenu ON PreciosXMenu.ID_Producto=Producto.ID_Producto"
+                       " LEFT JOIN (SELECT ImpuestosXProducto.ID_Producto AS ID_Producto,Porcentaje,"
+                       "IFNULL(Incluir_en_precio,0) AS Incluido FROM ImpuestosXProducto JOIN Tipos_Impuesto ON"
+                       " Tipos_Impuesto.ID_Tipo_Impuesto=ImpuestosXProducto.ID_Tipo_Impuesto JOIN PorcentajeXTipo_Impuesto ON"
+                       " PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto=ImpuestosXProducto.ID_Tipo_Impuesto WHERE Tipo_Imp_Activo=1")
+        + vigente + QStringLiteral(") T ON T.ID_Producto=Producto.ID_Producto WHERE Estado='A'") + filtro
+        + QStringLiteral(" ORDER BY Nombre_Completo"));
     grid::FillOptions opciones;
     opciones.fitColumnWidths = true;
     grid::fillFromRecordset(*sprDatos, std::move(rs), opciones);
