@@ -337,8 +337,12 @@ void Grid::setColumnCount(int columns)
     if (columns < old)
         makeLoadedItems();
     ++m_quiet;
-    while (m_columns.size() < columns)
-        m_columns.append(ColumnDefaults{plainText(), m_allLocked});
+    while (m_columns.size() < columns) {
+        ColumnDefaults added;
+        added.format = plainText();
+        added.locked = m_allLocked;
+        m_columns.append(added);
+    }
     m_columns.resize(columns);
     {
         const ShapeChange shape(m_table->model());

@@ -18,6 +18,7 @@
 #include <optional>
 #include <vector>
 
+class QStyle;
 class QItemSelection;
 class QTableView;
 class QPrinter;
@@ -258,6 +259,9 @@ private:
     struct ColumnDefaults {
         FormatPtr format;
         bool locked = false;
+        // The header width the caption needs in bold, as last measured; -1 before.
+        QString fittedCaption;
+        int captionWidth = -1;
     };
 
     // The cell's item, made now for a loaded value that has none yet; null off the grid, and for a
@@ -320,6 +324,9 @@ private:
     bool m_hadSpans = false;  // no span was ever set: every cell stands alone, without asking the table
     FrozenRows* m_frozen = nullptr;
     ColumnFitter* m_fitter;
+    // The header font and style the captions' widths were measured in.
+    QFont m_captionFont;
+    const QStyle* m_captionStyle = nullptr;
     FormatPtr m_lastCellFormat;  // the type a cell was last given, shared by the next cell given the same
     // Items of dropped rows, for the rows a refreshed report adds: its memory is used again rather
     // than handed back and taken anew.

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <deque>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace grid {
@@ -225,8 +226,10 @@ public:
     int width(const QString& text)
     {
         auto found = m_widths.constFind(text);
-        if (found == m_widths.cend())
-            found = m_widths.insert(text, int(std::ceil(layoutWidth(m_font, text))) + m_margins);
+        if (found == m_widths.cend()) {
+            const std::optional<qreal> set = figuresWidth(text);
+            found = m_widths.insert(text, int(std::ceil(set ? *set : layoutWidth(m_font, text))) + m_margins);
+        }
         return *found;
     }
 
@@ -262,6 +265,23 @@ public:
     }
 
 private:
+    // A number's width without laying it out: figures and their signs are set side by side as they
+    // are. None for any other text, or one with a blank, which a line does not count at its end.
+    std::optional<qreal> figuresWidth(const QString& text)
+    {
+        qreal width = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u == u' ' || !isFigure(u))
+                return std::nullopt;
+            qreal& advance = m_advances[u];
+            if (advance < 0)
+                advance = m_metrics.horizontalAdvance(c);
+            width += advance;
+        }
+        return text.isEmpty() ? std::nullopt : std::optional<qreal>(width);
+    }
+
     static bool isFigure(char16_t u)
     {
         return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u'$' || u == u'-' || u == u'%' || u == u'('
@@ -371,17 +391,29 @@ void Grid::fitHeader(int column)
     if (caption.isEmpty() || column < 1 || column > columnCount())
         return;
     QHeaderView* header = m_table->horizontalHeader();
-    QStyleOptionHeader option;
-    option.initFrom(header);
-    option.section = column - 1;
-    option.text = caption;
-    option.textAlignment = header->defaultAlignment();
-    QFont bold = header->font();
-    bold.setBold(true);
-    option.fontMetrics = QFontMetrics(bold);
-    const int needed = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
-    if (m_table->columnWidth(column - 1) < needed)
-        m_table->setColumnWidth(column - 1, needed);
+    // A caption is measured again only when it, the header's font or its style changed.
+    const QFont font = header->font();
+    if (header->style() != m_captionStyle || font != m_captionFont) {
+        m_captionStyle = header->style();
+        m_captionFont = font;
+        for (ColumnDefaults& c : m_columns)
+            c.captionWidth = -1;
+    }
+    ColumnDefaults& fit = m_columns[column - 1];
+    if (fit.captionWidth < 0 || fit.fittedCaption != caption) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.section = column - 1;
+        option.text = caption;
+        option.textAlignment = header->defaultAlignment();
+        QFont bold = font;
+        bold.setBold(true);
+        option.fontMetrics = QFontMetrics(bold);
+        fit.fittedCaption = caption;
+        fit.captionWidth = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+    }
+    if (m_table->columnWidth(column - 1) < fit.captionWidth)
+        m_table->setColumnWidth(column - 1, fit.captionWidth);
 }
 
 // --- Look ------------------------------------------------------------------------------------
