@@ -3,7 +3,10 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace grid {
 
@@ -270,9 +273,39 @@ QVariant normalizeCellValue(const CellFormat& format, const QVariant& value)
     return QVariant();
 }
 
+namespace {
+
+// The value with `decimals` decimals when it has no more than those: its shortest digits that read
+// back as it, with zeros added, which is what rounding it would give. Below 2^40 two such numbers
+// are further apart than the value's own precision, so none can be taken for the other.
+std::optional<QString> plainDigits(double value, int decimals)
+{
+    if (decimals > 12 || !(std::fabs(value) < 1099511627776.0))
+        return std::nullopt;
+    char digits[64];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits - 16, value, std::chars_format::fixed);
+    if (error != std::errc())
+        return std::nullopt;
+    char* point = std::find(digits, end, '.');
+    const int shown = point == end ? 0 : int(end - point - 1);
+    if (shown > decimals)
+        return std::nullopt;
+    char* last = end;
+    if (decimals > 0 && point == end)
+        *last++ = '.';
+    for (int i = shown; i < decimals; ++i)
+        *last++ = '0';
+    return QString::fromLatin1(digits, last - digits);
+}
+
+} // namespace
+
 QString formatNumber(double value, int decimals, bool thousandsSeparator)
 {
-    QString text = QString::number(value, 'f', qMax(0, decimals));
+    decimals = qMax(0, decimals);
+    QString text = plainDigits(value, decimals).value_or(QString());
+    if (text.isEmpty())
+        text = QString::number(value, 'f', decimals);
     bool negative = text.startsWith(QLatin1Char('-'));
     if (negative)
         text.remove(0, 1);

@@ -259,8 +259,10 @@ private:
     struct ColumnDefaults {
         FormatPtr format;
         bool locked = false;
-        // The header width the caption needs in bold, as last measured; -1 before.
+        // The header widths the caption needs, in the header's font and in bold, as last
+        // measured; -1 before.
         QString fittedCaption;
+        int sectionHint = -1;
         int captionWidth = -1;
     };
 
@@ -299,6 +301,8 @@ private:
     QTableWidgetItem* headerItem(int row, int column, bool create);
     // Widens the column when its caption would not show whole in the header's bold font.
     void fitHeader(int column);
+    // The column's defaults with its caption's widths measured for the header as it is now.
+    const ColumnDefaults& measuredCaption(int column);
     void stampSelection(const QItemSelection& selected);
     bool inRange(int row, int column) const;
     bool writesAreQuiet() const { return m_quietWrites > 0; }

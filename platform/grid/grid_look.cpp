@@ -195,6 +195,9 @@ void Grid::setColumnWidth(int column, double characters)
 
 namespace {
 
+// The texts of a column laid out at most to fit it, the widest by their characters first.
+constexpr int kTextsLaidOut = 2;
+
 // A cell's text laid out as the style lays it out for its size: lines broken only where the text
 // breaks them, the widest one's natural width.
 qreal layoutWidth(const QFont& font, QString text)
@@ -234,6 +237,8 @@ public:
     }
 
     void remember(const QString& text, int width) { m_widths.insert(text, width); }
+    // Whether the text's width is known without laying it out.
+    bool isKnown(const QString& text) const { return m_widths.contains(text) || figuresWidth(text).has_value(); }
 
     // At most the width a cell's text takes, from its characters' own advances, without laying it
     // out; infinite for a text with tabs or with characters that join or combine.
@@ -267,7 +272,7 @@ public:
 private:
     // A number's width without laying it out: figures and their signs are set side by side as they
     // are. None for any other text, or one with a blank, which a line does not count at its end.
-    std::optional<qreal> figuresWidth(const QString& text)
+    std::optional<qreal> figuresWidth(const QString& text) const
     {
         qreal width = 0;
         for (const QChar c : text) {
@@ -294,7 +299,7 @@ private:
     QFontMetricsF m_metrics;
     int m_margins;
     QHash<QString, int> m_widths;
-    std::vector<qreal> m_advances = std::vector<qreal>(kSimple, -1);
+    mutable std::vector<qreal> m_advances = std::vector<qreal>(kSimple, -1);
 };
 
 } // namespace
@@ -335,7 +340,9 @@ void Grid::fitColumnWidths()
                 // A loaded cell shows its value as its item would, in the grid's font; a check box
                 // or a button is measured from its item.
                 const GridItem* cell = existingItem(r + 1, c + 1);
-                const std::optional<QVariant> loaded = cell ? std::nullopt : loadedValue(r + 1, c + 1);
+                const std::optional<QVariant> loaded = cell || !m_loaded.covers(r + 1, c + 1)
+                    ? std::nullopt
+                    : std::optional<QVariant>(m_loaded.value(r + 1, c + 1));
                 const CellType type = defaultFormat(c + 1).type;
                 QString text;
                 QFont font = option.font;
@@ -367,16 +374,24 @@ void Grid::fitColumnWidths()
                 const qreal bound = found->second->bound(text);
                 texts.push_back({found->second, std::move(text), bound});
             }
-            // The widest first: a text whose bound is below the widest found cannot be wider.
+            // The widest first: a text whose bound is below the widest found cannot be wider. Past a
+            // few texts laid out, the next one's bound stands for the rest: a column of many texts
+            // of about one width is then at most a few pixels wider than the widest of them.
             std::sort(texts.begin(), texts.end(), [](const Text& a, const Text& b) { return a.bound > b.bound; });
+            int laidOut = 0;
             for (const Text& t : texts) {
                 if (t.bound <= content)
                     break;
+                if (laidOut == kTextsLaidOut && !std::isinf(t.bound)) {
+                    content = int(std::ceil(t.bound));
+                    break;
+                }
+                laidOut += t.widths->isKnown(t.text) ? 0 : 1;
                 content = qMax(content, t.widths->width(t.text));
             }
             if (m_table->showGrid())
                 ++content;
-            const int size = qMax(content, header->sectionSizeHint(c));
+            const int size = qMax(content, measuredCaption(c + 1).sectionHint);
             header->resizeSection(c, qBound(header->minimumSectionSize(), size, header->maximumSectionSize()));
         }
     }
@@ -387,19 +402,26 @@ void Grid::fitColumnWidths()
 void Grid::fitHeader(int column)
 {
     // The header shows the current column's caption in bold: the section is wide enough for that.
-    const QString caption = text(0, column);
-    if (caption.isEmpty() || column < 1 || column > columnCount())
+    if (column < 1 || column > columnCount() || text(0, column).isEmpty())
         return;
-    QHeaderView* header = m_table->horizontalHeader();
+    const int needed = measuredCaption(column).captionWidth;
+    if (m_table->columnWidth(column - 1) < needed)
+        m_table->setColumnWidth(column - 1, needed);
+}
+
+const Grid::ColumnDefaults& Grid::measuredCaption(int column)
+{
     // A caption is measured again only when it, the header's font or its style changed.
+    QHeaderView* header = m_table->horizontalHeader();
     const QFont font = header->font();
     if (header->style() != m_captionStyle || font != m_captionFont) {
         m_captionStyle = header->style();
         m_captionFont = font;
         for (ColumnDefaults& c : m_columns)
-            c.captionWidth = -1;
+            c.captionWidth = c.sectionHint = -1;
     }
     ColumnDefaults& fit = m_columns[column - 1];
+    const QString caption = text(0, column);
     if (fit.captionWidth < 0 || fit.fittedCaption != caption) {
         QStyleOptionHeader option;
         option.initFrom(header);
@@ -411,9 +433,9 @@ void Grid::fitHeader(int column)
         option.fontMetrics = QFontMetrics(bold);
         fit.fittedCaption = caption;
         fit.captionWidth = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+        fit.sectionHint = header->sectionSizeHint(column - 1);
     }
-    if (m_table->columnWidth(column - 1) < fit.captionWidth)
-        m_table->setColumnWidth(column - 1, fit.captionWidth);
+    return fit;
 }
 
 // --- Look ------------------------------------------------------------------------------------

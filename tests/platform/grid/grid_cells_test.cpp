@@ -1,6 +1,9 @@
 #include "platform/grid/grid.h"
 
 #include <QTableWidget>
+#include <cmath>
+#include <limits>
+#include <vector>
 #include <gtest/gtest.h>
 
 using grid::CellFormat;
@@ -163,6 +166,35 @@ TEST(GridCells, ChangingTheTypeReadsTheSameTextAgain)
     g.setCellFormat(1, 1, CellFormat::currency(2));
     EXPECT_EQ(g.text(1, 1), "$12.50");
     EXPECT_EQ(g.cellFormat(2, 1).type, grid::CellType::Number);
+}
+
+// A number is shown rounded to its decimals as its exact value rounds, the halves that binary
+// fractions hold exactly included, at any size.
+TEST(GridCells, NumbersShowTheirExactValueRoundedToTheirDecimals)
+{
+    const auto esperado = [](double v, int decimales) {
+        QString digitos = QString::number(v, 'f', decimales);
+        const bool negativo = digitos.startsWith(QLatin1Char('-'));
+        if (negativo)
+            digitos.remove(0, 1);
+        const bool cero = digitos.count(QLatin1Char('0')) + digitos.count(QLatin1Char('.')) == digitos.size();
+        return (negativo && !cero ? QStringLiteral("-") : QString()) + digitos;
+    };
+    std::vector<double> valores{0.0,     -0.0,   0.005,  0.015,  0.125, 2.675,     1.005,    89.5,   103.82,  0.16125,
+                                12.345,  -12.345, 1e-7,   5e-324, 1e15,  1e15 + 0.125, 4503599627370495.5, 1099511627775.995,
+                                1099511627776.125, 9.995, 1e22, -0.004, std::nan(""), std::numeric_limits<double>::infinity()};
+    quint64 semilla = 88172645463325252ull;
+    for (int i = 0; i < 20000; ++i) {
+        semilla ^= semilla << 13;
+        semilla ^= semilla >> 7;
+        semilla ^= semilla << 17;
+        const double centavos = double(semilla % 200000001) - 100000000.0;
+        valores.push_back(centavos / std::pow(10.0, double(semilla % 5)));
+    }
+    for (const double v : valores)
+        for (const int decimales : {0, 1, 2, 4})
+            ASSERT_EQ(grid::formatNumber(v, decimales, false).toStdString(), esperado(v, decimales).toStdString())
+                << v << " " << decimales;
 }
 
 TEST(GridCells, SumFormulaFollowsItsBlock)

@@ -322,3 +322,25 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
     };
     compara(carga, "loaded");
 }
+
+// A column of many texts of about one width is fitted without laying each one out: never narrower
+// than the view's measure, and at most a few pixels wider.
+TEST(GridTexts, AColumnOfManyLikeTextsIsFittedToTheirWidestOrALittleMore)
+{
+    const auto llena = [](Grid& g) {
+        g.setColumnCount(1);
+        g.setRowCount(60);
+        for (int r = 1; r <= 60; ++r)
+            g.setText(r, 1, QStringLiteral("PRODUCTO %1").arg(r));
+        g.setText(37, 1, QStringLiteral("PRODUCTO WAVE"));
+    };
+    Grid ajustado;
+    llena(ajustado);
+    ajustado.fitColumnWidths();
+    Grid medido;
+    llena(medido);
+    medido.table()->resizeColumnsToContents();
+    const int medida = medido.table()->columnWidth(0);
+    EXPECT_GE(ajustado.table()->columnWidth(0), medida);
+    EXPECT_LE(ajustado.table()->columnWidth(0), medida * 1.02 + 3);
+}
