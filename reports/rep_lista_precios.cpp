@@ -48,11 +48,12 @@ RepListadePrecios::RepListadePrecios(QWidget* parent) : RepVentana(QStringLitera
 void RepListadePrecios::buscar()
 {
     grid::Grid* sprDatos = rejilla();
-    sprDatos->setRowCount(0);
     const std::optional<qint64> menu = idElegido(CmbMenu);
-    // Without a menu there is nothing priced to list: the grid stays empty.
-    if (!menu)
+    // Without a menu there is nothing priced to list: the grid empties.
+    if (!menu) {
+        sprDatos->setRowCount(0);
         return;
+    }
     const QString filtro = QStringLiteral(" AND ID_Menu=") + QString::number(*menu)
         + condicionCombo(cmbCategoria, kTodas, QStringLiteral(" AND ID_Categoria="));
     // A rate is in force on the days from its start to its end, the end day whole; a rate without
@@ -65,7 +66,7 @@ void RepListadePrecios::buscar()
     // One row per product and tax in force; a product without any is listed once at no tax. A tax
     // included in the price is the part of the price it holds; the price is then the sale price. The
     // price is a plain number, as the list has always shown it.
-    adodb::Recordset rs = consulta(
+    const QString sql =
         QStringLiteral("SELECT Producto.ID_Producto AS \"Artículo\",Nombre_Completo AS \"Nombre Artículo\",Precio+0.0 AS Precio,"
                        "CASE WHEN T.Incluido=1 THEN Precio*T.Porcentaje/(1+T.Porcentaje) ELSE Precio*IFNULL(T.Porcentaje,0.0) END"
                        " AS Impuesto,Redondear(CASE WHEN T.Incluido=1 THEN Precio ELSE Precio*(1+IFNULL(T.Porcentaje,0.0)) END)"
@@ -75,7 +76,16 @@ void RepListadePrecios::buscar()
                        " Tipos_Impuesto.ID_Tipo_Impuesto=ImpuestosXProducto.ID_Tipo_Impuesto JOIN PorcentajeXTipo_Impuesto ON"
                        " PorcentajeXTipo_Impuesto.ID_Tipo_Impuesto=ImpuestosXProducto.ID_Tipo_Impuesto WHERE Tipo_Imp_Activo=1")
         + vigente + QStringLiteral(") T ON T.ID_Producto=Producto.ID_Producto WHERE Estado='A'") + filtro
-        + QStringLiteral(" ORDER BY Nombre_Completo"));
+        + QStringLiteral(" ORDER BY Nombre_Completo");
+    adodb::Recordset rs;
+    try {
+        rs = consulta(sql);
+    } catch (...) {
+        // A failed search leaves none of the last one's rows.
+        sprDatos->setRowCount(0);
+        throw;
+    }
+    // The fill replaces the rows the last search left.
     grid::FillOptions opciones;
     opciones.fitColumnWidths = true;
     grid::fillFromRecordset(*sprDatos, std::move(rs), opciones);

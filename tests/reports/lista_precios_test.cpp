@@ -138,8 +138,10 @@ TEST_F(ListaPrecios, AFailedSearchIsReportedLeavesNoTableAndTheNextOneRuns)
 {
     RepListadePrecios* w = abreLista();
     ASSERT_NE(w, nullptr);
+    ASSERT_FALSE(busca(w, QStringLiteral("TODAS")).isEmpty());
     db.execute(QStringLiteral("ALTER TABLE PreciosXMenu RENAME TO PreciosGuardados"));
-    busca(w, QStringLiteral("TODAS"));
+    // The rows of the last search go with the failed one.
+    EXPECT_TRUE(busca(w, QStringLiteral("TODAS")).isEmpty());
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes().first().icon(), ui::Critical);
     EXPECT_TRUE(boxes.boxes().first().text.startsWith(QStringLiteral("No fue posible generar el informe.")));
