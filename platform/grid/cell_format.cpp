@@ -275,27 +275,43 @@ QVariant normalizeCellValue(const CellFormat& format, const QVariant& value)
 
 namespace {
 
-// The value with `decimals` decimals when it has no more than those: its shortest digits that read
-// back as it, with zeros added, which is what rounding it would give. Below 2^40 two such numbers
-// are further apart than the value's own precision, so none can be taken for the other.
-std::optional<QString> plainDigits(double value, int decimals)
+// The value written with `decimals` decimals when it has no more than those: its shortest digits
+// that read back as it, with zeros added, which is what rounding it would give. Below 2^40 two such
+// numbers are further apart than the value's own precision, so none can be taken for the other.
+// Signed and grouped as formatNumber() writes it.
+std::optional<QString> plainNumber(double value, int decimals, bool thousandsSeparator)
 {
     if (decimals > 12 || !(std::fabs(value) < 1099511627776.0))
         return std::nullopt;
     char digits[64];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits - 16, value, std::chars_format::fixed);
+    const auto [end, error] = std::to_chars(digits, digits + 40, value, std::chars_format::fixed);
     if (error != std::errc())
         return std::nullopt;
-    char* point = std::find(digits, end, '.');
+    const char* first = digits[0] == '-' ? digits + 1 : digits;
+    const char* point = std::find(first, static_cast<const char*>(end), '.');
     const int shown = point == end ? 0 : int(end - point - 1);
     if (shown > decimals)
         return std::nullopt;
-    char* last = end;
-    if (decimals > 0 && point == end)
-        *last++ = '.';
-    for (int i = shown; i < decimals; ++i)
-        *last++ = '0';
-    return QString::fromLatin1(digits, last - digits);
+    // A value that shows as zero shows no sign.
+    const bool negative = first != digits && std::any_of(first, static_cast<const char*>(end), [](char c) {
+                              return c >= '1' && c <= '9';
+                          });
+    char text[96];
+    char* out = text;
+    if (negative)
+        *out++ = '-';
+    const int whole = int(point - first);
+    for (int i = 0; i < whole; ++i) {
+        if (thousandsSeparator && i > 0 && (whole - i) % 3 == 0)
+            *out++ = ',';
+        *out++ = first[i];
+    }
+    if (decimals > 0) {
+        *out++ = '.';
+        for (int i = 0; i < decimals; ++i)
+            *out++ = i < shown ? point[1 + i] : '0';
+    }
+    return QString::fromLatin1(text, out - text);
 }
 
 } // namespace
@@ -303,9 +319,9 @@ std::optional<QString> plainDigits(double value, int decimals)
 QString formatNumber(double value, int decimals, bool thousandsSeparator)
 {
     decimals = qMax(0, decimals);
-    QString text = plainDigits(value, decimals).value_or(QString());
-    if (text.isEmpty())
-        text = QString::number(value, 'f', decimals);
+    if (std::optional<QString> plain = plainNumber(value, decimals, thousandsSeparator))
+        return *std::move(plain);
+    QString text = QString::number(value, 'f', decimals);
     bool negative = text.startsWith(QLatin1Char('-'));
     if (negative)
         text.remove(0, 1);

@@ -172,15 +172,19 @@ TEST(GridCells, ChangingTheTypeReadsTheSameTextAgain)
 // fractions hold exactly included, at any size.
 TEST(GridCells, NumbersShowTheirExactValueRoundedToTheirDecimals)
 {
-    const auto esperado = [](double v, int decimales) {
+    // Qt's rounding, no sign on a zero, a comma every three figures of the whole part.
+    const auto esperado = [](double v, int decimales, bool miles) {
         QString digitos = QString::number(v, 'f', decimales);
         const bool negativo = digitos.startsWith(QLatin1Char('-'));
         if (negativo)
             digitos.remove(0, 1);
         const bool cero = digitos.count(QLatin1Char('0')) + digitos.count(QLatin1Char('.')) == digitos.size();
+        const int punto = digitos.contains(QLatin1Char('.')) ? int(digitos.indexOf(QLatin1Char('.'))) : int(digitos.size());
+        for (int i = punto - 3; miles && i > 0; i -= 3)
+            digitos.insert(i, QLatin1Char(','));
         return (negativo && !cero ? QStringLiteral("-") : QString()) + digitos;
     };
-    std::vector<double> valores{0.0,     -0.0,   0.005,  0.015,  0.125, 2.675,     1.005,    89.5,   103.82,  0.16125,
+    std::vector<double> valores{0.0,     -0.0,   0.005,  -1234567.5, 999999.995, 100000,  0.015,  0.125, 2.675,     1.005,    89.5,   103.82,  0.16125,
                                 12.345,  -12.345, 1e-7,   5e-324, 1e15,  1e15 + 0.125, 4503599627370495.5, 1099511627775.995,
                                 1099511627776.125, 9.995, 1e22, -0.004, std::nan(""), std::numeric_limits<double>::infinity()};
     quint64 semilla = 88172645463325252ull;
@@ -193,8 +197,9 @@ TEST(GridCells, NumbersShowTheirExactValueRoundedToTheirDecimals)
     }
     for (const double v : valores)
         for (const int decimales : {0, 1, 2, 4})
-            ASSERT_EQ(grid::formatNumber(v, decimales, false).toStdString(), esperado(v, decimales).toStdString())
-                << v << " " << decimales;
+            for (const bool miles : {false, true})
+                ASSERT_EQ(grid::formatNumber(v, decimales, miles).toStdString(), esperado(v, decimales, miles).toStdString())
+                    << v << " " << decimales;
 }
 
 TEST(GridCells, SumFormulaFollowsItsBlock)
