@@ -259,10 +259,7 @@ public:
             if (u >= kSimple || u < u' ')
                 return std::numeric_limits<qreal>::infinity();
             figures = figures && isFigure(u);
-            qreal& advance = m_advances[u];
-            if (advance < 0)
-                advance = m_metrics.horizontalAdvance(c);
-            line += advance;
+            line += advance(c);
         }
         // Figures and their signs are set side by side as they are; kerning draws a few pairs of
         // letters closer, and rarely a little apart.
@@ -279,12 +276,18 @@ private:
             const char16_t u = c.unicode();
             if (u == u' ' || !isFigure(u))
                 return std::nullopt;
-            qreal& advance = m_advances[u];
-            if (advance < 0)
-                advance = m_metrics.horizontalAdvance(c);
-            width += advance;
+            width += advance(c);
         }
         return text.isEmpty() ? std::nullopt : std::optional<qreal>(width);
+    }
+
+    // A character's advance, measured once; only for characters below kSimple.
+    qreal advance(QChar c) const
+    {
+        qreal& known = m_advances[c.unicode()];
+        if (known < 0)
+            known = m_metrics.horizontalAdvance(c);
+        return known;
     }
 
     static bool isFigure(char16_t u)

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 using grid::CellFormat;
@@ -256,6 +258,22 @@ TEST(GridTexts, OnPaperOnlyTheColumnsInUsePrintAtAReadableSizeAcrossPagesIfTheyM
     }
 }
 
+// Two grids filled alike: the widths of the one that fits its columns, and of the one the view
+// measures, column by column.
+std::vector<std::pair<int, int>> anchosAjustadoYMedido(const std::function<void(Grid&)>& llena)
+{
+    Grid ajustado;
+    llena(ajustado);
+    ajustado.fitColumnWidths();
+    Grid medido;
+    llena(medido);
+    medido.table()->resizeColumnsToContents();
+    std::vector<std::pair<int, int>> anchos;
+    for (int c = 0; c < ajustado.columnCount(); ++c)
+        anchos.emplace_back(ajustado.table()->columnWidth(c), medido.table()->columnWidth(c));
+    return anchos;
+}
+
 } // namespace
 
 // Every kind of cell text: a column fitted to its contents is as wide as the view's own measure
@@ -288,16 +306,10 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
         g.setColumnFormat(7, CellFormat::checkBox());
         g.setValue(1, 7, 1);
     };
-    // Two grids filled alike: one fits its columns, the view measures the other's.
     const auto compara = [](const std::function<void(Grid&)>& llena, const char* caso) {
-        Grid ajustado;
-        llena(ajustado);
-        ajustado.fitColumnWidths();
-        Grid medido;
-        llena(medido);
-        medido.table()->resizeColumnsToContents();
-        for (int c = 0; c < ajustado.columnCount(); ++c)
-            EXPECT_EQ(ajustado.table()->columnWidth(c), medido.table()->columnWidth(c)) << caso << " column " << c + 1;
+        const std::vector<std::pair<int, int>> anchos = anchosAjustadoYMedido(llena);
+        for (std::size_t c = 0; c < anchos.size(); ++c)
+            EXPECT_EQ(anchos[c].first, anchos[c].second) << caso << " column " << c + 1;
     };
     compara(llenaTextos, "typed");
 
@@ -334,13 +346,7 @@ TEST(GridTexts, AColumnOfManyLikeTextsIsFittedToTheirWidestOrALittleMore)
             g.setText(r, 1, QStringLiteral("PRODUCTO %1").arg(r));
         g.setText(37, 1, QStringLiteral("PRODUCTO WAVE"));
     };
-    Grid ajustado;
-    llena(ajustado);
-    ajustado.fitColumnWidths();
-    Grid medido;
-    llena(medido);
-    medido.table()->resizeColumnsToContents();
-    const int medida = medido.table()->columnWidth(0);
-    EXPECT_GE(ajustado.table()->columnWidth(0), medida);
-    EXPECT_LE(ajustado.table()->columnWidth(0), medida * 1.02 + 3);
+    const auto [ajustado, medida] = anchosAjustadoYMedido(llena).at(0);
+    EXPECT_GE(ajustado, medida);
+    EXPECT_LE(ajustado, medida * 1.02 + 3);
 }
