@@ -335,6 +335,61 @@ QString formatNumber(double value, int decimals, bool thousandsSeparator)
     return negative ? QLatin1Char('-') + text : text;
 }
 
+namespace {
+
+int figuresOf(long long whole)
+{
+    int figures = 1;
+    while (whole >= 10) {
+        whole /= 10;
+        ++figures;
+    }
+    return figures;
+}
+
+} // namespace
+
+std::optional<NumberShape> numberShape(const CellFormat& format, const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double: case QMetaType::Float: case QMetaType::Int: case QMetaType::UInt:
+    case QMetaType::LongLong: case QMetaType::ULongLong:
+        break;
+    default:
+        return std::nullopt;
+    }
+    // Below 2^40 a value and its rounding are exact in a double.
+    constexpr double kLimit = 1099511627776.0;
+    const double number = value.toDouble();
+    switch (format.type) {
+    case CellType::Integer: {
+        if (!(std::fabs(number) < kLimit))
+            return std::nullopt;
+        const long long whole = std::llround(number);
+        return NumberShape{whole < 0, figuresOf(whole < 0 ? -whole : whole)};
+    }
+    case CellType::Number: case CellType::Currency: case CellType::Percent: {
+        static constexpr double kScales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+        const int decimals = qMax(0, format.decimals);
+        if (decimals > 9)
+            return std::nullopt;
+        const double scale = kScales[decimals];
+        const double scaled = std::fabs(number) * scale;
+        if (!(scaled < kLimit))
+            return std::nullopt;
+        // Rounded to the decimals shown; a value too near the middle of two is left to its text.
+        const double shown = std::floor(scaled * (1 - 1e-9) + 0.5);
+        if (shown != std::floor(scaled * (1 + 1e-9) + 0.5))
+            return std::nullopt;
+        const auto units = static_cast<long long>(shown);
+        // A value that shows as zero shows no sign.
+        return NumberShape{number < 0 && units != 0, figuresOf(units / static_cast<long long>(scale))};
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
 QString formatCellValue(const CellFormat& format, const QVariant& value)
 {
     if (!value.isValid() || value.isNull())

@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace grid {
 
@@ -88,5 +89,16 @@ bool acceptsTypedText(const CellFormat& format, const QString& text);
 
 // Fixed, locale-free number text: "1234.50", or "1,234.50" with separators.
 QString formatNumber(double value, int decimals, bool thousandsSeparator);
+
+// What a numeric format's text of a value is made of, but for which figures: whether it shows a
+// sign and how many figures its whole part has. Two values of one shape show texts that differ in
+// their figures alone. None where rounding the value could go either way, or for a value that is
+// not a number.
+struct NumberShape {
+    bool negative = false;
+    int wholeFigures = 0;
+    bool operator==(const NumberShape&) const = default;
+};
+std::optional<NumberShape> numberShape(const CellFormat& format, const QVariant& value);
 
 } // namespace grid

@@ -219,6 +219,30 @@ qreal layoutWidth(const QFont& font, QString text)
     return widest;
 }
 
+bool isFigure(char16_t u)
+{
+    return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u'$' || u == u'-' || u == u'%' || u == u'('
+           || u == u')' || u == u' ';
+}
+
+// Whether the numbers of a column are as wide as any other of their shape (numberShape()): the
+// font's figures are all of one width, and the format writes nothing else but figures and signs.
+bool widthFollowsShape(const QFont& font, const CellFormat& format)
+{
+    if (format.type != CellType::Integer && format.type != CellType::Number && format.type != CellType::Currency
+        && format.type != CellType::Percent)
+        return false;
+    const QString sample = formatCellValue(format, -1234567.5);
+    if (!std::all_of(sample.cbegin(), sample.cend(), [](QChar c) { return c != u' ' && isFigure(c.unicode()); }))
+        return false;
+    const QFontMetricsF metrics(font);
+    const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (char figure = '1'; figure <= '9'; ++figure)
+        if (metrics.horizontalAdvance(QLatin1Char(figure)) != zero)
+            return false;
+    return true;
+}
+
 // The widths of a font's texts, as the style lays a cell's text out (its widest line), with the
 // margins the style puts around every text of that font.
 class TextWidths {
@@ -290,12 +314,6 @@ private:
         return known;
     }
 
-    static bool isFigure(char16_t u)
-    {
-        return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u'$' || u == u'-' || u == u'%' || u == u'('
-               || u == u')' || u == u' ';
-    }
-
     // Below the combining marks: Latin texts, whose characters stand alone.
     static constexpr char16_t kSimple = 0x300;
     QFont m_font;
@@ -337,6 +355,11 @@ void Grid::fitColumnWidths()
                 continue;
             int content = 0;
             texts.clear();
+            const CellFormat& format = defaultFormat(c + 1);
+            const CellType type = format.type;
+            // Loaded numbers of one shape are as wide as each other: one of them is measured.
+            const bool byShape = m_loaded.covers(1, c + 1) && widthFollowsShape(option.font, format);
+            std::vector<NumberShape> shapes;
             for (int r = 0; r < rowCount(); ++r) {
                 if (m_table->isRowHidden(r))
                     continue;
@@ -346,10 +369,16 @@ void Grid::fitColumnWidths()
                 const std::optional<QVariant> loaded = cell || !m_loaded.covers(r + 1, c + 1)
                     ? std::nullopt
                     : std::optional<QVariant>(m_loaded.value(r + 1, c + 1));
-                const CellType type = defaultFormat(c + 1).type;
                 QString text;
                 QFont font = option.font;
                 if (loaded && type != CellType::CheckBox && type != CellType::Button) {
+                    if (byShape) {
+                        if (const std::optional<NumberShape> shape = numberShape(format, *loaded)) {
+                            if (std::find(shapes.cbegin(), shapes.cend(), *shape) != shapes.cend())
+                                continue;
+                            shapes.push_back(*shape);
+                        }
+                    }
                     text = loadedText(c + 1, *loaded);
                 } else {
                     if (!cell)

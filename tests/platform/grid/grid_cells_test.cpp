@@ -202,6 +202,48 @@ TEST(GridCells, NumbersShowTheirExactValueRoundedToTheirDecimals)
                     << v << " " << decimales;
 }
 
+// A number's shape is what its shown text has of sign and whole figures, for every numeric format;
+// a value whose rounding is in doubt gets none.
+TEST(GridCells, ANumbersShapeIsThatOfItsText)
+{
+    CellFormat agrupado = CellFormat::number(3);
+    agrupado.thousandsSeparator = true;
+    const QList<CellFormat> formatos{CellFormat::integer(), CellFormat::number(0), CellFormat::number(2), agrupado,
+                                     CellFormat::currency(), CellFormat::percent(1)};
+    std::vector<double> valores{0.0,   -0.0,  0.005,   -0.004, -0.005, 9.995,  99.999, 999999.995, 0.125, 2.5, -2.5,
+                                -0.5,  0.4999, 1e-7,   1099511627775.9, 1099511627776.0, 1e15, 89.5, 103.82, 12.345, -1234567.5};
+    quint64 semilla = 2463534242ull;
+    for (int i = 0; i < 20000; ++i) {
+        semilla ^= semilla << 13;
+        semilla ^= semilla >> 7;
+        semilla ^= semilla << 17;
+        valores.push_back((double(semilla % 2000000001) - 1000000000.0) / std::pow(10.0, double(semilla % 7)));
+    }
+    int conForma = 0;
+    for (const CellFormat& formato : formatos) {
+        for (const double v : valores) {
+            const std::optional<grid::NumberShape> forma = grid::numberShape(formato, v);
+            if (!forma)
+                continue;
+            ++conForma;
+            const QString texto = grid::formatCellValue(formato, v);
+            const QString entero = texto.section(QLatin1Char('.'), 0, 0);
+            const auto cifras = std::count_if(entero.cbegin(), entero.cend(), [](QChar c) { return c.isDigit(); });
+            ASSERT_EQ(forma->negative, texto.startsWith(QLatin1Char('-'))) << texto.toStdString();
+            ASSERT_EQ(forma->wholeFigures, cifras) << texto.toStdString() << " " << v;
+        }
+        // Text values and values beyond exact rounding are measured by their text.
+        EXPECT_FALSE(grid::numberShape(formato, QStringLiteral("12.5")));
+        EXPECT_FALSE(grid::numberShape(formato, 1e15));
+    }
+    // Halves and values just short of a carry are in doubt; whole values are not.
+    EXPECT_FALSE(grid::numberShape(CellFormat::number(2), 0.125));
+    EXPECT_FALSE(grid::numberShape(CellFormat::number(2), 9.995));
+    EXPECT_TRUE(grid::numberShape(CellFormat::number(2), 99.999));
+    // Most values have one.
+    EXPECT_GT(conForma, 60000);
+}
+
 TEST(GridCells, SumFormulaFollowsItsBlock)
 {
     Grid g;

@@ -333,6 +333,23 @@ TEST(GridTexts, FittedColumnsAreAsWideAsTheViewMeasuresThem)
             true);
     };
     compara(carga, "loaded");
+
+    // Loaded numbers, one measured for many of one shape: the roundings that carry a figure or drop
+    // the sign, halves, and a widest figure that is not the first of its shape.
+    const QList<double> numeros{12.5,    10.01,    -0.001, -0.004, 99.999,  9.995,  0.125, -12.5,
+                                1000000, 999999.995, 88.88, 11.11,  -88.885, 2.5,    -0.5,  7};
+    const auto cargaNumeros = [&numeros](Grid& g) {
+        g.setColumnCount(5);
+        g.setColumnFormat(1, CellFormat::number(2));
+        g.setColumnFormat(2, CellFormat::currency());
+        g.setColumnFormat(3, CellFormat::integer());
+        g.setColumnFormat(4, CellFormat::percent(1));
+        CellFormat agrupado = CellFormat::number(3);
+        agrupado.thousandsSeparator = true;
+        g.setColumnFormat(5, agrupado);
+        g.loadRowsOnDemand(int(numeros.size()), [&numeros](int row, int) { return QVariant(numeros.at(row - 1)); });
+    };
+    compara(cargaNumeros, "loaded numbers");
 }
 
 // A column of many texts of about one width is fitted without laying each one out: never narrower
