@@ -19,6 +19,7 @@
 #include "reports/rep_ventas.h"
 
 #include <QDateEdit>
+#include <QPointer>
 
 #include <cmath>
 
@@ -208,6 +209,16 @@ double filasRejilla(RepVentana& w)
     return w.rejilla()->rowCount();
 }
 
+// The comparison's first waiter's row.
+constexpr int kPrimerMesero = 7;
+
+// The drill-down's window, owned by its comparison's.
+QPointer<repDetCompEmpleado>& detalle()
+{
+    static QPointer<repDetCompEmpleado> abierta;
+    return abierta;
+}
+
 template <typename T>
 std::function<RepVentana*()> crea()
 {
@@ -240,7 +251,29 @@ const std::vector<Caso>& casos()
         {.nombre = "RepPagos", .crea = crea<RepPagos>(), .bare = pagos},
         {.nombre = "RepPMIX", .crea = crea<RepPMIX>(), .bare = filas(pmix)},
         {.nombre = "RepCompEmpleado", .crea = crea<RepCompEmpleado>(), .bare = filas(compEmpleado)},
+        // The drill-down's search: the first waiter's categories read and written into his detail
+        // window, opened once before the runs as every other report window here is.
         {.nombre = "repDetCompEmpleado",
+         .crea = crea<RepCompEmpleado>(),
+         .bare = filas(detalleEmpleado),
+         .cifra = [](RepVentana&) { return double(detalle()->fpsDetalle->rowCount()); },
+         .prepara =
+             [](RepVentana& w, const Periodo& p) {
+                 fechas(w, p);
+                 w.ejecutaBusqueda();
+                 delete detalle();
+                 detalle() = new repDetCompEmpleado(w.rejilla()->text(kPrimerMesero, 1), QString(), &w);
+                 detalle()->setWindowFlag(Qt::Window);
+                 detalle()->show();
+             },
+         .busca =
+             [](RepVentana& w, const Periodo&) {
+                 detalle()->fpsDetalle->setRowCount(0);
+                 detalle()->agregaCategorias(
+                     static_cast<RepCompEmpleado&>(w).categoriasDe(w.rejilla()->text(kPrimerMesero, 1)));
+             }},
+        // The whole double click, for the record: a new detail window built and shown each time.
+        {.nombre = "repDetCompEmpleadoDblClick",
          .crea = crea<RepCompEmpleado>(),
          .bare = filas(detalleEmpleado),
          .prepara =
@@ -248,8 +281,10 @@ const std::vector<Caso>& casos()
                  fechas(w, p);
                  w.ejecutaBusqueda();
              },
-         // The first waiter's row, double-clicked: his detail window, closed again.
-         .busca = [](RepVentana& w, const Periodo&) { delete static_cast<RepCompEmpleado&>(w).sprDatos_DblClick(1, 7); }},
+         .busca = [](RepVentana& w, const Periodo&) {
+             delete static_cast<RepCompEmpleado&>(w).sprDatos_DblClick(1, kPrimerMesero);
+         },
+         .sinMeta = true},
         {.nombre = "RepCompCategoria", .crea = crea<RepCompCategoria>(), .bare = filas(compCategoria)},
         {.nombre = "RepArticulosXEmpleado", .crea = crea<RepArticulosXEmpleado>(), .bare = filas(articulos)},
         {.nombre = "RepGoldCard",

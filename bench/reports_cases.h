@@ -29,6 +29,8 @@ struct Caso {
     std::function<void(RepVentana&, const anogenerado::Periodo&)> prepara = {};
     // The timed work; by default the dates are set and the search runs as its button runs it.
     std::function<void(RepVentana&, const anogenerado::Periodo&)> busca = {};
+    // Timed for the record, with no aim.
+    bool sinMeta = false;
 };
 
 const std::vector<Caso>& casos();

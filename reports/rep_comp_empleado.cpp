@@ -278,10 +278,10 @@ repDetCompEmpleado* RepCompEmpleado::sprDatos_DblClick(int /*columna*/, int fila
     }
 }
 
-repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
+adodb::Recordset RepCompEmpleado::categoriasDe(const QString& nombre)
 {
     // The employee's ids first: his rows are then read once, without a lookup each.
-    adodb::Recordset rs = consulta(
+    return consulta(
         QStringLiteral("SELECT E.Nombre_Empleado,Nombre_Categoria,SUM(T.Articulo) AS Articulo,"
                        "TOTAL(T.Neto) AS Monto FROM \"#TempCompEmpleado\" T "
                        "CROSS JOIN Empleado E ON E.ID_Empleado=T.ID_Empleado "
@@ -289,6 +289,11 @@ repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
         + kNombreSql + QStringLiteral("='") + DuplicaComillas(nombre)
         + QStringLiteral("') GROUP BY T.ID_Empleado,T.ID_Categoria,Nombre_Empleado,Nombre_Categoria "
                          "ORDER BY Nombre_Empleado,Nombre_Categoria"));
+}
+
+repDetCompEmpleado* RepCompEmpleado::abreDetalle(const QString& nombre)
+{
+    const adodb::Recordset rs = categoriasDe(nombre);
     auto* detalle = new repDetCompEmpleado(nombre, periodo());
     detalle->agregaCategorias(rs);
     detalle->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/adodb/adodb.h"
 #include "reports/rep_ventana.h"
 
 class QCheckBox;
@@ -20,6 +21,9 @@ public:
 
     // The drill-down of a row: the detail window opened, or null.
     repDetCompEmpleado* sprDatos_DblClick(int columna, int fila);
+    // What the detail shows of an employee over the last search: Nombre_Categoria, Articulo and
+    // Monto per category.
+    adodb::Recordset categoriasDe(const QString& nombre);
 
 protected:
     void buscar() override;
