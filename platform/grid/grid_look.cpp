@@ -225,22 +225,26 @@ bool isFigure(char16_t u)
            || u == u')' || u == u' ';
 }
 
-// Whether the numbers of a column are as wide as any other of their shape (numberShape()): the
-// font's figures are all of one width, and the format writes nothing else but figures and signs.
-bool widthFollowsShape(const QFont& font, const CellFormat& format)
+// Whether a font's figures are all of one width.
+bool figuresOfOneWidth(const QFont& font)
 {
-    if (format.type != CellType::Integer && format.type != CellType::Number && format.type != CellType::Currency
-        && format.type != CellType::Percent)
-        return false;
-    const QString sample = formatCellValue(format, -1234567.5);
-    if (!std::all_of(sample.cbegin(), sample.cend(), [](QChar c) { return c != u' ' && isFigure(c.unicode()); }))
-        return false;
     const QFontMetricsF metrics(font);
     const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
     for (char figure = '1'; figure <= '9'; ++figure)
         if (metrics.horizontalAdvance(QLatin1Char(figure)) != zero)
             return false;
     return true;
+}
+
+// Whether a format's numbers are as wide as any other of their shape (numberShape()) in a font
+// whose figures are of one width: the format writes nothing else but figures and signs.
+bool widthFollowsShape(const CellFormat& format)
+{
+    if (format.type != CellType::Integer && format.type != CellType::Number && format.type != CellType::Currency
+        && format.type != CellType::Percent)
+        return false;
+    const QString sample = formatCellValue(format, -1234567.5);
+    return std::all_of(sample.cbegin(), sample.cend(), [](QChar c) { return c != u' ' && isFigure(c.unicode()); });
 }
 
 // The widths of a font's texts, as the style lays a cell's text out (its widest line), with the
@@ -350,6 +354,7 @@ void Grid::fitColumnWidths()
             qreal bound;
         };
         std::vector<Text> texts;
+        std::optional<bool> oneWidthFigures;  // of the grid's font, asked once
         for (int c = 0; c < columnCount(); ++c) {
             if (m_table->isColumnHidden(c))
                 continue;
@@ -358,7 +363,10 @@ void Grid::fitColumnWidths()
             const CellFormat& format = defaultFormat(c + 1);
             const CellType type = format.type;
             // Loaded numbers of one shape are as wide as each other: one of them is measured.
-            const bool byShape = m_loaded.covers(1, c + 1) && widthFollowsShape(option.font, format);
+            const bool loadedNumbers = m_loaded.covers(1, c + 1) && widthFollowsShape(format);
+            if (loadedNumbers && !oneWidthFigures)
+                oneWidthFigures = figuresOfOneWidth(option.font);
+            const bool byShape = loadedNumbers && *oneWidthFigures;
             std::vector<NumberShape> shapes;
             for (int r = 0; r < rowCount(); ++r) {
                 if (m_table->isRowHidden(r))
