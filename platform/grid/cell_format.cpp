@@ -275,13 +275,16 @@ QVariant normalizeCellValue(const CellFormat& format, const QVariant& value)
 
 namespace {
 
+// 2^40: below it a value and its rounding to the decimals shown are exact in a double.
+constexpr double kExactBelow = 1099511627776.0;
+
 // The value written with `decimals` decimals when it has no more than those: its shortest digits
 // that read back as it, with zeros added, which is what rounding it would give. Below 2^40 two such
 // numbers are further apart than the value's own precision, so none can be taken for the other.
 // Signed and grouped as formatNumber() writes it.
 std::optional<QString> plainNumber(double value, int decimals, bool thousandsSeparator)
 {
-    if (decimals > 12 || !(std::fabs(value) < 1099511627776.0))
+    if (decimals > 12 || !(std::fabs(value) < kExactBelow))
         return std::nullopt;
     char digits[64];
     const auto [end, error] = std::to_chars(digits, digits + 40, value, std::chars_format::fixed);
@@ -358,12 +361,10 @@ std::optional<NumberShape> numberShape(const CellFormat& format, const QVariant&
     default:
         return std::nullopt;
     }
-    // Below 2^40 a value and its rounding are exact in a double.
-    constexpr double kLimit = 1099511627776.0;
     const double number = value.toDouble();
     switch (format.type) {
     case CellType::Integer: {
-        if (!(std::fabs(number) < kLimit))
+        if (!(std::fabs(number) < kExactBelow))
             return std::nullopt;
         const long long whole = std::llround(number);
         return NumberShape{whole < 0, figuresOf(whole < 0 ? -whole : whole)};
@@ -375,7 +376,7 @@ std::optional<NumberShape> numberShape(const CellFormat& format, const QVariant&
             return std::nullopt;
         const double scale = kScales[decimals];
         const double scaled = std::fabs(number) * scale;
-        if (!(scaled < kLimit))
+        if (!(scaled < kExactBelow))
             return std::nullopt;
         // Rounded to the decimals shown; a value too near the middle of two is left to its text.
         const double shown = std::floor(scaled * (1 - 1e-9) + 0.5);
